@@ -1,0 +1,47 @@
+# Thin wrapper around CMake + Ninja. `make test` is what CI runs.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+JOBS       ?= $(shell nproc)
+
+.PHONY: all deps build test test-asan run bench fuzz clean format
+
+all: build
+
+deps:
+	./scripts/install-deps.sh
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build test-asan
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The core and its tests again under AddressSanitizer and UBSan (no GUI).
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	      -DVORLA_SANITIZE=ON -DVORLA_GUI=OFF -DVORLA_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/vorla
+
+bench: build
+	./scripts/run-bench.sh $(BUILD)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DVORLA_FUZZ=ON -DVORLA_GUI=OFF -DVORLA_TESTS=OFF -DVORLA_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian packages the build, the tests and the program need.
+# Quick when everything is already there: it only asks dpkg.
+set -eu
+
+PACKAGES="cmake ninja-build g++ clang pkg-config make
+qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+fonts-liberation2 poppler-utils"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+
+[ -z "$missing" ] && exit 0
+
+echo "install-deps: installing$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+else
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Runs every fuzz target of a build for a bounded time. Usage: run-fuzz.sh BUILD SECONDS
+set -eu
+build=$1
+seconds=$2
+status=0
+for target in "$build"/fuzz/*_fuzz; do
+    [ -x "$target" ] || continue
+    name=$(basename "$target")
+    corpus="$build/fuzz-corpus/$name"
+    mkdir -p "$corpus"
+    echo "== $name ($seconds s)"
+    if ! "$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 "$corpus" \
+            > "$build/$name.log" 2>&1; then
+        echo "   FAILED: see $build/$name.log"
+        tail -30 "$build/$name.log"
+        status=1
+    else
+        grep -E "stat::number_of_executed_units" "$build/$name.log" || true
+    fi
+done
+exit $status

@@ -1,0 +1,131 @@
+#include "core/io/file_ops.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace vorla::io {
+
+namespace {
+
+// Closes a descriptor on every path out of a function.
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool write_all(int fd, const std::uint8_t* data, std::size_t size, off_t offset, bool positioned) {
+    while (size > 0) {
+        const ssize_t n = positioned ? ::pwrite(fd, data, size, offset) : ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+        offset += n;
+    }
+    return true;
+}
+
+void sync_folder(const fs::path& folder) {
+    Fd dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    std::vector<std::uint8_t> data;
+    data.reserve(static_cast<std::size_t>(st.st_size));
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        data.insert(data.end(), buffer, buffer + n);
+    }
+    return data;
+}
+
+std::uint64_t file_size_or_zero(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    if (::access(path.c_str(), R_OK) != 0) return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+bool file_exists(const fs::path& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
+    const fs::path folder = path.parent_path();
+    struct stat old {};
+    const bool had_old = ::stat(path.c_str(), &old) == 0;
+    if (had_old && !S_ISREG(old.st_mode)) return false;
+
+    fs::path temp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        temp = path;
+        temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) return false;
+    }
+    if (raw < 0) return false;
+    Fd fd(raw);
+    if (had_old) ::fchmod(fd.get(), old.st_mode & 07777);
+
+    const bool ok = write_all(fd.get(), content.data(), content.size(), 0, false) &&
+                    ::fsync(fd.get()) == 0 && fd.close() &&
+                    ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    sync_folder(folder);
+    return true;
+}
+
+bool replace_file(const fs::path& path, std::string_view content) {
+    return replace_file(path, std::span<const std::uint8_t>(
+                                  reinterpret_cast<const std::uint8_t*>(content.data()),
+                                  content.size()));
+}
+
+bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    return write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true) &&
+           ::fdatasync(fd.get()) == 0 && fd.close();
+}
+
+}  // namespace vorla::io

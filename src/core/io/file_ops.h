@@ -1,0 +1,29 @@
+#pragma once
+// The only ways the program writes data files: a whole-file replace that never leaves half a
+// file behind, and an in-place write of one record at its offset.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace vorla::io {
+
+namespace fs = std::filesystem;
+
+// The whole file, or nothing when it cannot be opened.
+std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path);
+// Length of the file in bytes, 0 when it cannot be opened (or is not a regular file).
+std::uint64_t file_size_or_zero(const fs::path& path);
+bool file_exists(const fs::path& path);
+
+// Writes a temporary file in the same folder, flushes it to disk and renames it over the
+// old one: an interrupted save leaves the old file or the new one, never half of either.
+bool replace_file(const fs::path& path, std::span<const std::uint8_t> content);
+bool replace_file(const fs::path& path, std::string_view content);
+
+// Writes bytes at an offset of an existing file (never creates it), flushed to disk.
+bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes);
+
+}  // namespace vorla::io
