@@ -336,7 +336,7 @@
 1285 "История речей вне собрания"
 
 # schedule text export, old file name, worksheet columns
-1286 "Расписание экспортировалось в\n\n%1\\ptsched.txt."
+1286 "Расписание экспортировалось в\n\n%1/ptsched.txt."
 1287 "extend.dat"
 1288 "Местные речи"
 1289 "Неделя"
