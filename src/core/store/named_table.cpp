@@ -1,5 +1,6 @@
 #include "core/store/named_table.h"
 
+#include "core/store/duplicate_check.h"
 #include "core/store/table_file.h"
 #include "core/text/string_table.h"
 #include "core/text/utf8.h"
@@ -63,7 +64,7 @@ std::uint16_t NamedTable::free_id() const {
 NameChange NamedTable::add(std::string_view name, const text::NameCollator& order) {
     NameChange result;
     if (const auto dup = duplicate_of(name, std::nullopt)) {
-        result.duplicate_notice = entries_[*dup].name + " " + text::text(1006) + "\n\n";
+        result.duplicate_notice = duplicate_message(entries_[*dup].name, false);
         return result;
     }
     result.id = free_id();
@@ -77,7 +78,7 @@ NameChange NamedTable::rename(std::size_t pos, std::string_view name, const text
     NameChange result;
     if (pos >= entries_.size()) return result;
     if (const auto dup = duplicate_of(name, pos)) {
-        result.duplicate_notice = entries_[*dup].name + " " + text::text(1006) + "\n\n";
+        result.duplicate_notice = duplicate_message(entries_[*dup].name, false);
         return result;
     }
     entries_[pos].name = std::string(name);
