@@ -1,0 +1,45 @@
+#pragma once
+// The weeks in which brothers are unavailable (blackout.dat), by week number. Emptied entries
+// stay in the table as zeros and are dropped when the file is written.
+#include <cstdint>
+#include <vector>
+
+#include "core/calendar/week.h"
+#include "core/store/data_folder.h"
+#include "core/store/unavailable_record.h"
+
+namespace vorla::store {
+
+class UnavailableWeeks {
+public:
+    static constexpr std::size_t kDefaultMaxWeeks = 55;
+
+    // Keeps the entries of a brother for week `today` (W) or later, each pair once.
+    void load(const DataFolder& folder, calendar::WeekNumber today);
+
+    const std::vector<UnavailableRecord>& entries() const { return entries_; }
+    std::size_t size() const { return entries_.size(); }
+    bool changed() const { return changed_; }
+
+    // Reuses the first empty or past entry (week below W - 1), else appends; a pair that
+    // is already there stays once.
+    void mark(std::uint16_t brother_id, calendar::WeekNumber week);
+    void unmark(std::uint16_t brother_id, calendar::WeekNumber week);
+    bool is_available(std::uint16_t brother_id, calendar::WeekNumber week) const;
+    // His weeks in table order, at most max_weeks of them.
+    std::vector<calendar::WeekNumber> weeks_of(std::uint16_t brother_id,
+                                               std::size_t max_weeks = kDefaultMaxWeeks) const;
+    // A deleted brother leaves no entry behind.
+    void remove_brother(std::uint16_t brother_id);
+
+    // Writes the entries that name a brother, only after a change; clears the change mark
+    // when written.
+    bool save(const DataFolder& folder);
+
+private:
+    std::vector<UnavailableRecord> entries_;
+    calendar::WeekNumber today_;
+    bool changed_ = false;
+};
+
+}  // namespace vorla::store
