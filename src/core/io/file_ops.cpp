@@ -74,6 +74,25 @@ std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path) {
     return data;
 }
 
+std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint64_t offset,
+                                                 std::size_t size) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return std::nullopt;
+    std::vector<std::uint8_t> data(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd.get(), data.data() + done, size - done,
+                                  static_cast<off_t>(offset + done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (n == 0) return std::nullopt;
+        done += static_cast<std::size_t>(n);
+    }
+    return data;
+}
+
 std::uint64_t file_size_or_zero(const fs::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return 0;

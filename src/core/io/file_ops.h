@@ -14,6 +14,9 @@ namespace fs = std::filesystem;
 
 // The whole file, or nothing when it cannot be opened.
 std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path);
+// `size` bytes at an offset; nothing when the file cannot be opened or is too short.
+std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint64_t offset,
+                                                 std::size_t size);
 // Length of the file in bytes, 0 when it cannot be opened (or is not a regular file).
 std::uint64_t file_size_or_zero(const fs::path& path);
 bool file_exists(const fs::path& path);

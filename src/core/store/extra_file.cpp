@@ -38,10 +38,9 @@ bool ExtraFile::convert_old_file(const DataFolder& folder) {
 
 std::optional<BrotherExtraRecord> ExtraFile::read(const DataFolder& folder, std::uint16_t number) const {
     if (number == 0) return std::nullopt;
-    const auto bytes = io::read_file(folder.file(files::kExtras));
-    const std::size_t offset = std::size_t{number - 1u} * kSize;
-    if (!bytes || bytes->size() < offset + kSize) return std::nullopt;
-    return BrotherExtraRecord::decode(std::span<const std::uint8_t, kSize>(bytes->data() + offset, kSize));
+    const auto bytes = io::read_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize, kSize);
+    if (!bytes) return std::nullopt;
+    return BrotherExtraRecord::decode(std::span<const std::uint8_t, kSize>(bytes->data(), kSize));
 }
 
 std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder, std::uint16_t number,

@@ -44,11 +44,10 @@ SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
 }
 
 std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uint16_t slot) const {
-    const auto bytes = io::read_file(folder.file(file_text_));
-    const std::size_t offset = std::size_t{slot} * kRecordSize;
-    if (!bytes || bytes->size() < offset + kRecordSize) return std::nullopt;
+    const auto bytes = io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
+    if (!bytes) return std::nullopt;
     Bytes record;
-    std::copy_n(bytes->begin() + static_cast<std::ptrdiff_t>(offset), kRecordSize, record.begin());
+    std::copy_n(bytes->begin(), kRecordSize, record.begin());
     return record;
 }
 

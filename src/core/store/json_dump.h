@@ -1,0 +1,11 @@
+#pragma once
+// The whole document as JSON, for taking the data into other tools (`vorla dump`).
+#include <string>
+
+#include "core/store/vr_doc.h"
+
+namespace vorla::store {
+
+std::string dump_json(const CVrDoc& doc);
+
+}  // namespace vorla::store
