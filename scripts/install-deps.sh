@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="cmake ninja-build g++ clang pkg-config make
-qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
 fonts-liberation2 poppler-utils"
 
 missing=""

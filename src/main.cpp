@@ -10,6 +10,9 @@
 #include "core/settings/settings.h"
 #include "core/store/json_dump.h"
 #include "core/store/vr_doc.h"
+#ifdef VORLA_WITH_GUI
+#include "gui/app/application.h"
+#endif
 
 namespace {
 
@@ -103,6 +106,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::cerr << "vorla: the program window is not built yet; use a command (see --help)\n";
+#ifdef VORLA_WITH_GUI
+    return gui::run_desktop(argc, argv, absolute, today);
+#else
+    std::cerr << "vorla: this build has no desktop program; use a command (see --help)\n";
     return 1;
+#endif
 }

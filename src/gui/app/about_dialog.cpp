@@ -1,0 +1,40 @@
+#include "gui/app/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "gui/app/icons.h"
+#include "gui/app/qt_prompter.h"
+
+namespace vorla::gui {
+
+AboutDialog::AboutDialog(const QString& data_folder, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("О Vorla"));
+    auto* icon = new QLabel(this);
+    icon->setPixmap(program_icon().pixmap(64, 64));
+    auto* name = new QLabel(QStringLiteral("<b>%1</b><br>Версия %2")
+                                .arg(program_title().toHtmlEscaped(), QStringLiteral(VORLA_VERSION)),
+                            this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addWidget(name, 1);
+
+    auto* box = new QGroupBox(QStringLiteral("Директория"), this);
+    auto* folder = new QLabel(data_folder, box);
+    folder->setObjectName(QStringLiteral("dataFolder"));
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* box_layout = new QVBoxLayout(box);
+    box_layout->addWidget(folder);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(box);
+    layout->addWidget(buttons);
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,33 @@
+#include "gui/app/application.h"
+
+#include <QApplication>
+
+#include "core/store/vr_doc.h"
+#include "gui/app/icons.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/qt_prompter.h"
+
+namespace vorla::gui {
+
+int run_desktop(int& argc, char** argv, const std::filesystem::path& folder, const calendar::Date& today) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vorla"));
+    QApplication::setApplicationDisplayName(program_title());
+    QApplication::setWindowIcon(program_icon());
+    QApplication::setDesktopFileName(QStringLiteral("vorla"));
+
+    QtPrompter prompter;
+    store::CVrDoc doc({folder, today, {}}, prompter);
+    int code = 0;
+    {
+        CMainFrame frame(doc, prompter);
+        frame.show();
+        frame.adjustSize();
+        code = QApplication::exec();
+        // Nothing else needs saving: every change reached its file when it was made.
+        frame.save_fonts();
+    }
+    return code;
+}
+
+}  // namespace vorla::gui

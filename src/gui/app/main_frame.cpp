@@ -1,0 +1,199 @@
+#include "gui/app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "core/app/command_rules.h"
+#include "core/app/commands.h"
+#include "core/app/menu_model.h"
+#include "core/text/string_table.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/help_window.h"
+#include "gui/app/icons.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/app/settings_dialog.h"
+#include "gui/app/work_panel.h"
+#include "gui/reports/vr_view.h"
+
+namespace vorla::gui {
+
+using namespace app::cmd;
+
+QString status_date(const calendar::Date& d) {
+    return QStringLiteral("%1 %2, %3")
+        .arg(qs(text::text(1214 + d.month)))
+        .arg(d.day, 2, 10, QLatin1Char('0'))
+        .arg(d.year);
+}
+
+CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), prompter_(prompter), commands_(this), fonts_(doc.language()) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(program_title());
+    setWindowIcon(program_icon());
+    prompter_.set_parent(this);
+
+    commands_.set_rule([this](int command) { return app::data_allows(doc_, command) && mode_allows(command); });
+    panel_ = new WorkPanel(commands_, [this](int button) { return app::panel_button_allowed(doc_, button); });
+    view_ = new CVrView(panel_, this);
+    setCentralWidget(view_);
+    connect(view_, &CVrView::mode_changed, this, &CMainFrame::on_mode_changed);
+
+    build_menus();
+    build_tool_bar();
+    build_status_bar();
+    install_handlers();
+    connect(&commands_, &CommandSet::ran, this, [this] { refresh(); });
+
+    fonts_.load(doc_.read_settings_file());
+    refresh();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::build_menus() {
+    const std::function<void(QMenu*, const std::vector<app::MenuItem>&)> fill =
+        [&](QMenu* menu, const std::vector<app::MenuItem>& items) {
+            for (const app::MenuItem& item : items) {
+                if (item.separator()) {
+                    menu->addSeparator();
+                } else if (item.command == 0) {
+                    fill(menu->addMenu(qs(item.text)), item.children);
+                } else {
+                    QAction* a = commands_.action(item.command);
+                    a->setText(qs(item.text));
+                    menu->addAction(a);
+                }
+            }
+        };
+    for (const app::MenuItem& top : app::main_menu()) {
+        if (top.command != 0) {
+            QAction* a = commands_.action(top.command);
+            a->setText(qs(top.text));
+            menuBar()->addAction(a);
+            continue;
+        }
+        QMenu* menu = menuBar()->addMenu(qs(top.text));
+        fill(menu, top.children);
+    }
+    commands_.action(kPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    commands_.action(kHelpContents)->setShortcut(QKeySequence(Qt::Key_F1));
+    commands_.action(kContextHelp)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    for (int command : commands_.commands()) commands_.action(command)->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void CMainFrame::build_tool_bar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Панель инструментов"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize(QSize(24, 24));
+    for (int command : app::toolbar_commands()) {
+        if (command == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction* a = commands_.action(command);
+        a->setIcon(command_icon(command));
+        if (a->toolTip().isEmpty() || a->toolTip() == a->text()) {
+            a->setToolTip(QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+        }
+        bar->addAction(a);
+    }
+}
+
+void CMainFrame::build_status_bar() {
+    date_pane_ = new QLabel(status_date(doc_.today()), this);
+    date_pane_->setObjectName(QStringLiteral("DatePane"));
+    date_pane_->setMinimumWidth(110);
+    date_pane_->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(date_pane_);
+    statusBar()->showMessage(QString());
+}
+
+void CMainFrame::install_handlers() {
+    commands_.set_handler(kSettings, [this] {
+        if (SettingsDialog::edit(doc_, this) && view_->report()) view_->report()->update();
+    });
+    commands_.set_handler(kAbout, [this] {
+        AboutDialog about(QString::fromStdString(doc_.folder().folder().string()), this);
+        about.exec();
+    });
+    commands_.set_handler(kExit, [this] { close(); });
+    commands_.set_handler(kBackToPanel, [this] { view_->return_to_panel(); });
+    commands_.set_handler(kHelpContents, [this] { show_help(QStringLiteral("index.html")); });
+    commands_.set_handler(kHelpIndex, [this] { show_help(QStringLiteral("terms.html")); });
+    commands_.set_handler(kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+}
+
+bool CMainFrame::mode_allows(int command) const {
+    const bool report = view_ && view_->mode() == CVrView::kReportMode;
+    switch (command) {
+        case kPrint:
+        case kPrintPreview:
+        case kBackToPanel:
+        case kSavePdf: return report;
+        case kRestore: return !report;
+        default: return true;
+    }
+}
+
+void CMainFrame::refresh() {
+    commands_.refresh();
+}
+
+void CMainFrame::show_help(const QString& page) {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show_page(page);
+}
+
+void CMainFrame::on_mode_changed(int mode) {
+    const QRect desktop = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    if (mode == CVrView::kReportMode) {
+        panel_geometry_ = saveGeometry();
+        setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+        if (!report_geometry_.isEmpty()) {
+            restoreGeometry(report_geometry_);
+        } else {
+            // Eight and a half inches of the screen wide at most, the desktop's height.
+            const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+            const int width = std::min(desktop.width(), dpi * 83 / 10);
+            setGeometry(desktop.x() + (desktop.width() - width) / 2, desktop.y() + 30, width,
+                        desktop.height() - 40);
+        }
+        show();
+    } else {
+        report_geometry_ = saveGeometry();
+        setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+        showNormal();
+        if (!panel_geometry_.isEmpty()) restoreGeometry(panel_geometry_);
+        adjustSize();
+    }
+    refresh();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->printing()) {
+        prompter_.inform("Use Close Button", io::Icon::information, {});
+        event->ignore();
+        return;
+    }
+    if (view_->mode() == CVrView::kReportMode) {
+        view_->return_to_panel();
+        event->ignore();
+        return;
+    }
+    if (help_) help_->close();
+    event->accept();
+}
+
+void CMainFrame::save_fonts() {
+    settings::IniFile ini = doc_.read_settings_file();
+    fonts_.save(ini);
+    doc_.write_settings_file(ini);
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,69 @@
+#pragma once
+// CMainFrame: the main window with its menu, tool bar, status bar and the view, which shows
+// the work panel or a report.
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+#include "core/settings/report_fonts.h"
+#include "core/store/vr_doc.h"
+#include "gui/app/command_set.h"
+
+namespace vorla::gui {
+
+class CVrView;
+class HelpWindow;
+class QtPrompter;
+class WorkPanel;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    store::CVrDoc& doc() { return doc_; }
+    CommandSet& commands() { return commands_; }
+    CVrView* view() const { return view_; }
+    WorkPanel* panel() const { return panel_; }
+    QLabel* date_pane() const { return date_pane_; }
+    HelpWindow* help_window() const { return help_; }
+
+    // The report fonts, read from the settings file once the window exists.
+    settings::ReportFonts& fonts() { return fonts_; }
+    // Writes the fonts back into the settings file (at exit).
+    void save_fonts();
+
+    // Recomputes what is enabled, after the data may have changed.
+    void refresh();
+    // Opens a help page ("index.html" ...).
+    void show_help(const QString& page);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void build_menus();
+    void build_tool_bar();
+    void build_status_bar();
+    void install_handlers();
+    bool mode_allows(int command) const;
+    void on_mode_changed(int mode);
+
+    store::CVrDoc& doc_;
+    QtPrompter& prompter_;
+    CommandSet commands_;
+    settings::ReportFonts fonts_;
+    WorkPanel* panel_ = nullptr;
+    CVrView* view_ = nullptr;
+    QLabel* date_pane_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QByteArray panel_geometry_;
+    QByteArray report_geometry_;
+};
+
+// "%b %d, %Y" of a date with the program's month abbreviations: "Дек 07, 2026".
+QString status_date(const calendar::Date& d);
+
+}  // namespace vorla::gui

@@ -1,0 +1,28 @@
+#pragma once
+// The Prompter of the desktop program: message boxes with the string-table texts.
+#include <QPointer>
+#include <QWidget>
+
+#include "core/io/prompter.h"
+
+namespace vorla::gui {
+
+class QtPrompter final : public io::Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    void set_parent(QWidget* parent) { parent_ = parent; }
+
+    void inform(std::string_view text, io::Icon icon, std::string_view caption) override;
+    bool ask_yes_no(std::string_view text, bool default_yes) override;
+
+private:
+    QWidget* active_parent() const;
+    QPointer<QWidget> parent_;
+};
+
+// The program's window title (first line of text 2) for message boxes without a caption.
+QString program_title();
+QString qs(std::string_view utf8);
+std::string us(const QString& s);
+
+}  // namespace vorla::gui

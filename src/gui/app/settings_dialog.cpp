@@ -1,0 +1,178 @@
+#include "gui/app/settings_dialog.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/app/qt_prompter.h"
+#include "gui/app/text_guard.h"
+
+namespace vorla::gui {
+
+namespace {
+
+// A margin in hundredths of an inch: two digits, 00-99, the arrows wrap around.
+class MarginSpin : public QSpinBox {
+public:
+    explicit MarginSpin(QWidget* parent) : QSpinBox(parent) {
+        setRange(0, 99);
+        setWrapping(true);
+        setAlignment(Qt::AlignRight);
+        setMinimumWidth(64);
+    }
+
+protected:
+    QString textFromValue(int value) const override {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    }
+};
+
+QColor to_qcolor(std::uint32_t rgb) { return QColor(int(rgb & 0xFF), int(rgb >> 8 & 0xFF), int(rgb >> 16 & 0xFF)); }
+std::uint32_t to_rgb(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.blue()) << 16;
+}
+
+}  // namespace
+
+SettingsDialog::SettingsDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(parent), model_(doc) {
+    setWindowTitle(QStringLiteral("Настройки"));
+    const settings::Settings& v = model_.values();
+
+    alternate_date_ = new QCheckBox(QStringLiteral("Другой формат даты ( dd mmm yy )"), this);
+    hospitality_ = new QCheckBox(QStringLiteral("Список гостеприимных"), this);
+    readers_ = new QCheckBox(QStringLiteral("Список чтецов СБ"), this);
+    auto_cap_ = new QCheckBox(QStringLiteral("Авто Caps Lock"), this);
+
+    auto* meeting = new QGroupBox(QStringLiteral("Meeting time change"), this);
+    calendar_year_ = new QRadioButton(QStringLiteral("Calendar Year (Jan-Dec)"), meeting);
+    service_year_ = new QRadioButton(QStringLiteral("Service Year (Sep-Aug)"), meeting);
+    auto* meeting_layout = new QVBoxLayout(meeting);
+    meeting_layout->addWidget(calendar_year_);
+    meeting_layout->addWidget(service_year_);
+
+    auto* print = new QGroupBox(QStringLiteral("Печать списка"), this);
+    show_readers_ = new QCheckBox(QStringLiteral("Включить чтецов СБ"), print);
+    skip_numbers_ = new QCheckBox(QStringLiteral("Исключить номера речей"), print);
+    skip_outgoing_ = new QCheckBox(QStringLiteral("Исключить уходящих докладчиков"), print);
+    print_date_ = new QCheckBox(QStringLiteral("Печатать дату"), print);
+    title_ = new QLineEdit(print);
+    title_->setMaxLength(60);
+    guard_text(title_);
+    background_ = new QPushButton(print);
+    colour_ = new QPushButton(QStringLiteral("Цвет"), print);
+    top_margin_ = new MarginSpin(print);
+    left_margin_ = new MarginSpin(print);
+
+    auto* title_label = new QLabel(QStringLiteral("Название списка"), print);
+    title_label->setBuddy(title_);
+    auto* print_layout = new QVBoxLayout(print);
+    print_layout->addWidget(show_readers_);
+    print_layout->addWidget(skip_numbers_);
+    print_layout->addWidget(skip_outgoing_);
+    print_layout->addWidget(title_label);
+    print_layout->addWidget(title_);
+    auto* band = new QHBoxLayout;
+    band->addWidget(background_, 1);
+    band->addWidget(colour_);
+    print_layout->addLayout(band);
+    auto* margins = new QFormLayout;
+    margins->addRow(QStringLiteral("Отступ сверху ( 100ths of an inch )"), top_margin_);
+    margins->addRow(QStringLiteral("Отступ слева ( 100ths of an inch )"), left_margin_);
+    print_layout->addLayout(margins);
+    print_layout->addWidget(print_date_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(alternate_date_);
+    left->addWidget(hospitality_);
+    left->addWidget(readers_);
+    left->addWidget(meeting);
+    left->addWidget(auto_cap_);
+    left->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addWidget(print, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+
+    alternate_date_->setChecked(v.alternate_date_format);
+    hospitality_->setChecked(v.hospitality_scheduled);
+    readers_->setChecked(v.readers_scheduled);
+    show_readers_->setChecked(v.show_readers);
+    skip_numbers_->setChecked(v.skip_talk_numbers);
+    skip_outgoing_->setChecked(v.skip_outgoing);
+    print_date_->setChecked(v.print_date);
+    auto_cap_->setChecked(v.auto_cap);
+    (v.service_year ? service_year_ : calendar_year_)->setChecked(true);
+    title_->setText(qs(v.schedule_title));
+    top_margin_->setValue(v.top_margin);
+    left_margin_->setValue(v.left_margin);
+
+    connect(readers_, &QCheckBox::toggled, this, [this](bool on) {
+        model_.values().readers_scheduled = on;
+        update_controls();
+    });
+    connect(background_, &QPushButton::clicked, this, [this] {
+        model_.press_background();
+        update_controls();
+    });
+    connect(colour_, &QPushButton::clicked, this, [this] {
+        const QColor chosen = QColorDialog::getColor(to_qcolor(model_.values().background_colour), this,
+                                                     QStringLiteral("Цвет"));
+        if (chosen.isValid()) model_.choose_colour(to_rgb(chosen));
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    update_controls();
+}
+
+void SettingsDialog::update_controls() {
+    background_->setText(qs(model_.background_caption()));
+    colour_->setVisible(model_.colour_visible());
+    show_readers_->setVisible(model_.show_readers_visible());
+    auto_cap_->setVisible(model_.auto_cap_visible());
+}
+
+void SettingsDialog::collect() {
+    settings::Settings& v = model_.values();
+    v.alternate_date_format = alternate_date_->isChecked();
+    v.hospitality_scheduled = hospitality_->isChecked();
+    v.readers_scheduled = readers_->isChecked();
+    v.service_year = service_year_->isChecked();
+    v.show_readers = show_readers_->isChecked();
+    v.skip_talk_numbers = skip_numbers_->isChecked();
+    v.skip_outgoing = skip_outgoing_->isChecked();
+    v.print_date = print_date_->isChecked();
+    v.auto_cap = auto_cap_->isChecked();
+    v.schedule_title = us(title_->text());
+    v.top_margin = top_margin_->value();
+    v.left_margin = left_margin_->value();
+}
+
+bool SettingsDialog::run() {
+    if (exec() == QDialog::Accepted) {
+        collect();
+        model_.accept();
+    }
+    return model_.close();
+}
+
+bool SettingsDialog::edit(store::CVrDoc& doc, QWidget* parent) {
+    SettingsDialog dialog(doc, parent);
+    return dialog.run();
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,266 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include "core/app/commands.h"
+#include "core/app/menu_model.h"
+#include "core/text/cp1251.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/help_window.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/settings_dialog.h"
+#include "gui/app/work_panel.h"
+#include "gui/reports/vr_view.h"
+#include "support/gui_fixture.h"
+#include "support/record_fixtures.h"
+
+using namespace vorla;
+using namespace vorla::testing;
+
+namespace {
+
+void collect(QMenu* menu, QList<QAction*>& out) {
+    for (QAction* a : menu->actions()) {
+        if (a->menu()) {
+            collect(a->menu(), out);
+        } else if (!a->isSeparator()) {
+            out.append(a);
+        }
+    }
+}
+
+QList<QAction*> menu_actions(QMainWindow& w) {
+    QList<QAction*> out;
+    for (QAction* a : w.menuBar()->actions()) {
+        if (a->menu()) {
+            collect(a->menu(), out);
+        } else {
+            out.append(a);
+        }
+    }
+    return out;
+}
+
+void collect_model(const std::vector<app::MenuItem>& items, std::vector<int>& out) {
+    for (const auto& i : items) {
+        if (i.command) out.push_back(i.command);
+        collect_model(i.children, out);
+    }
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menus_hold_every_item_with_its_id_and_keys();
+    void tool_bar_follows_the_menu_commands_in_order();
+    void panel_and_menu_follow_the_document();
+    void status_bar_shows_prompts_and_the_date();
+    void report_mode_closes_back_to_the_panel();
+    void settings_dialog_rules();
+    void settings_cancel_rewrites_unchanged_and_ok_writes_keys();
+    void about_and_help_show_their_pages();
+};
+
+void MainFrameTest::menus_hold_every_item_with_its_id_and_keys() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open(), g.prompter);
+    const QList<QAction*> actions = menu_actions(frame);
+    std::vector<int> expected;
+    collect_model(app::main_menu(), expected);
+    QCOMPARE(static_cast<std::size_t>(actions.size()), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) QCOMPARE(actions[int(i)]->data().toInt(), expected[i]);
+
+    const QList<QAction*> top = frame.menuBar()->actions();
+    QCOMPARE(top.size(), 7);
+    QCOMPARE(top[0]->text(), QStringLiteral("&Файл"));
+    QCOMPARE(top[5]->text(), QStringLiteral("&Настройки"));
+    QCOMPARE(top[5]->data().toInt(), app::cmd::kSettings);
+    QCOMPARE(top[6]->text(), QStringLiteral("&Помощь"));
+    QAction* print = frame.commands().action(app::cmd::kPrint);
+    QCOMPARE(print->text(), QStringLiteral("&Печать...\tCtrl+P"));
+    QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(frame.commands().action(app::cmd::kHelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(frame.commands().action(app::cmd::kContextHelp)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->statusTip(),
+             QStringLiteral("Расписание речей для нашего собрания"));
+    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->toolTip(), QStringLiteral("Местные речи"));
+    save_shot(&frame, QStringLiteral("main_frame"));
+}
+
+void MainFrameTest::tool_bar_follows_the_menu_commands_in_order() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open(), g.prompter);
+    auto* bar = frame.findChild<QToolBar*>(QStringLiteral("ToolBar"));
+    QVERIFY(bar);
+    QList<int> ids;
+    for (QAction* a : bar->actions()) ids.append(a->isSeparator() ? 0 : a->data().toInt());
+    QList<int> expected;
+    for (int id : app::toolbar_commands()) expected.append(id);
+    QCOMPARE(ids, expected);
+    for (QAction* a : bar->actions()) {
+        if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+    }
+}
+
+void MainFrameTest::panel_and_menu_follow_the_document() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open(), g.prompter);
+    // A command the program has is enabled by its data rule; pretend the hospitality page is built.
+    frame.commands().set_handler(app::cmd::kHospitality, [] {});
+    frame.commands().set_handler(app::cmd::kHistory, [] {});
+    frame.refresh();
+    QPushButton* hospitality = frame.panel()->button(126);
+    QPushButton* history = frame.panel()->button(116);
+    QVERIFY(!hospitality->isEnabled());
+    QVERIFY(!frame.commands().action(app::cmd::kHospitality)->isEnabled());
+    QVERIFY(!history->isEnabled());  // no congregation chosen
+    QVERIFY(frame.commands().action(app::cmd::kHistory)->isEnabled());
+
+    settings::Settings s = frame.doc().settings();
+    s.hospitality_scheduled = true;
+    frame.doc().set_settings(s);
+    frame.refresh();
+    QVERIFY(hospitality->isEnabled());
+    QVERIFY(frame.commands().action(app::cmd::kHospitality)->isEnabled());
+
+    // Features the program does not have yet stay disabled whatever the data says.
+    QVERIFY(!frame.commands().action(app::cmd::kBackup)->isEnabled());
+    // Commands that work now.
+    QVERIFY(frame.commands().action(app::cmd::kSettings)->isEnabled());
+    QVERIFY(frame.commands().action(app::cmd::kAbout)->isEnabled());
+    QVERIFY(frame.panel()->button(110)->isEnabled());
+    // Print and the way back only in report mode.
+    QVERIFY(!frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
+}
+
+void MainFrameTest::status_bar_shows_prompts_and_the_date() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open({2026, 12, 7}), g.prompter);
+    QCOMPARE(frame.date_pane()->text(), QStringLiteral("Дек 07, 2026"));
+    QCOMPARE(gui::status_date({2027, 1, 15}), QStringLiteral("Янв 15, 2027"));
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.commands().action(app::cmd::kSettings)->showStatusText(&frame);
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Изменить настройки планирования и печати"));
+}
+
+void MainFrameTest::report_mode_closes_back_to_the_panel() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    frame.view()->show_report(new QLabel(QStringLiteral("отчет")));
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kReportMode));
+    QVERIFY(frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QVERIFY(!frame.close());  // closing a report returns to the panel
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+    QVERIFY(!frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    frame.view()->show_report(new QLabel(QStringLiteral("отчет")));
+    QTest::keyClick(frame.view()->report(), Qt::Key_Escape);
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+    QVERIFY(frame.close());
+}
+
+void MainFrameTest::settings_dialog_rules() {
+    GuiDocument g;
+    store::CVrDoc& doc = g.open();
+    gui::SettingsDialog dialog(doc);
+    dialog.show();
+    const QStringList styles = {QStringLiteral("чистом"), QStringLiteral("сером"), QStringLiteral("черном"),
+                                QStringLiteral("белом"), QStringLiteral("цветном")};
+    for (int press = 0; press <= 5; ++press) {
+        const QString style = styles[press % 5];
+        QCOMPARE(dialog.background()->text(), QStringLiteral("Печать заголовков и дат на %1 фоне").arg(style));
+        QCOMPARE(dialog.colour()->isVisible(), press % 5 == 4);
+        if (press % 5 == 4) save_shot(&dialog, QStringLiteral("settings_dialog_coloured"));
+        QTest::mouseClick(dialog.background(), Qt::LeftButton);
+    }
+    dialog.readers()->setChecked(true);
+    QVERIFY(dialog.show_readers()->isVisible());
+    dialog.show_readers()->setChecked(true);
+    dialog.readers()->setChecked(false);
+    QVERIFY(!dialog.show_readers()->isVisible());
+    QVERIFY(dialog.show_readers()->isChecked());  // the value stays as it was
+    QVERIFY(!dialog.auto_cap()->isVisible());       // no automatic capitals in Russian
+
+    // Margins: two digits, arrows wrap around, typed numbers are taken.
+    QSpinBox* top = dialog.top_margin();
+    QCOMPARE(top->text(), QStringLiteral("50"));
+    top->setValue(99);
+    QTest::keyClick(top, Qt::Key_Up);
+    QCOMPARE(top->value(), 0);
+    QCOMPARE(top->text(), QStringLiteral("00"));
+    QTest::keyClick(top, Qt::Key_Down);
+    QCOMPARE(top->value(), 99);
+    top->selectAll();
+    QTest::keyClicks(top, QStringLiteral("75"));
+    QCOMPARE(top->value(), 75);
+    // Characters the data files cannot hold are refused while typing.
+    dialog.title()->clear();
+    type_text(dialog.title(), QStringLiteral("Plan ä中"));
+    QCOMPARE(dialog.title()->text(), QStringLiteral("Plan "));
+    save_shot(&dialog, QStringLiteral("settings_dialog"));
+}
+
+void MainFrameTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
+    GuiDocument g;
+    store::CVrDoc& doc = g.open();
+    const auto ini = doc.settings_path();
+    QVERIFY(!std::filesystem::exists(ini));
+    {
+        gui::SettingsDialog dialog(doc);
+        when_modal([&](QWidget*) {
+            dialog.hospitality()->setChecked(true);
+            dialog.reject();
+        });
+        QVERIFY(!dialog.run());
+    }
+    QVERIFY(std::filesystem::exists(ini));  // Cancel still writes the file, unchanged values
+    QVERIFY(!doc.settings().hospitality_scheduled);
+    QVERIFY(!doc.modified());
+    const std::string unchanged = text::cp1251_to_utf8(read_text(ini));
+    QVERIFY(unchanged.find("Гостеприимство=0") != std::string::npos);
+    {
+        gui::SettingsDialog dialog(doc);
+        when_modal([&](QWidget*) {
+            dialog.hospitality()->setChecked(true);
+            dialog.left_margin()->setValue(35);
+            dialog.title()->setText(QStringLiteral("График"));
+            dialog.accept();
+        });
+        QVERIFY(dialog.run());
+    }
+    QVERIFY(doc.settings().hospitality_scheduled);
+    QVERIFY(doc.modified());
+    const std::string written = text::cp1251_to_utf8(read_text(ini));
+    QVERIFY(written.find("[Собрание]") != std::string::npos);
+    QVERIFY(written.find("Гостеприимство=1") != std::string::npos);
+    QVERIFY(written.find("Отступ слева=35") != std::string::npos);
+    QVERIFY(written.find("Заголовок=График") != std::string::npos);
+}
+
+void MainFrameTest::about_and_help_show_their_pages() {
+    GuiDocument g;
+    gui::CMainFrame frame(g.open(), g.prompter);
+    gui::AboutDialog about(QString::fromStdString(g.dir.path().string()));
+    auto* folder = about.findChild<QLabel*>(QStringLiteral("dataFolder"));
+    QCOMPARE(folder->text(), QString::fromStdString(g.dir.path().string()));
+    save_shot(&about, QStringLiteral("about_dialog"));
+    frame.commands().action(app::cmd::kHelpContents)->trigger();
+    QVERIFY(frame.help_window());
+    QVERIFY(frame.help_window()->browser()->toPlainText().contains(QStringLiteral("Содержание")));
+    frame.commands().action(app::cmd::kHelpIndex)->trigger();
+    QVERIFY(frame.help_window()->browser()->toPlainText().contains(QStringLiteral("Указатель")));
+    save_shot(frame.help_window(), QStringLiteral("help_window"));
+}
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
