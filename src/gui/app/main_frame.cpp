@@ -17,7 +17,10 @@
 #include "gui/app/qt_prompter.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
+#include "gui/editors/editor_commands.h"
+#include "gui/reports/report_commands.h"
 #include "gui/reports/vr_view.h"
+#include "gui/schedule/schedule_commands.h"
 
 namespace vorla::gui {
 
@@ -47,6 +50,9 @@ CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent
     build_tool_bar();
     build_status_bar();
     install_handlers();
+    install_editor_commands(*this);
+    install_schedule_commands(*this);
+    install_report_commands(*this);
     connect(&commands_, &CommandSet::ran, this, [this] { refresh(); });
 
     fonts_.load(doc_.read_settings_file());
