@@ -7,7 +7,9 @@
 
 namespace vorla::store {
 
-WeekTable::WeekTable(int base) : base_(base), weeks_(kWeeks) { clear(); }
+WeekTable::WeekTable(int base) : base_(base), weeks_(kWeeks) {
+    clear();
+}
 
 void WeekTable::clear() {
     for (int k = 0; k < kWeeks; ++k) {
@@ -26,7 +28,9 @@ WeekRecord& WeekTable::at(calendar::WeekIndex i) {
 }
 
 const WeekRecord& WeekTable::at(calendar::WeekIndex i) const {
-    return in_window(i) ? weeks_[static_cast<std::size_t>(i - first())] : spare_;
+    // Not the spare: a caller may have written to it without storing.
+    static const WeekRecord empty;
+    return in_window(i) ? weeks_[static_cast<std::size_t>(i - first())] : empty;
 }
 
 void WeekTable::store(calendar::WeekIndex i) {

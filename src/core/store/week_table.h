@@ -10,7 +10,7 @@
 namespace vorla::store {
 
 class WeekTable {
-public:
+  public:
     static constexpr int kWeeks = 1000;
 
     // base: the window base of the current year (week indexes base .. base + 999).
@@ -22,7 +22,7 @@ public:
     bool in_window(calendar::WeekIndex i) const { return i >= first() && i <= last(); }
 
     // The week's entry. A week outside the window gets the spare record, emptied on every
-    // such request, so that nothing written there survives.
+    // such request, so that nothing written there survives (read-only: an empty record).
     WeekRecord& at(calendar::WeekIndex i);
     const WeekRecord& at(calendar::WeekIndex i) const;
 
@@ -38,7 +38,7 @@ public:
     // Rewrites history.dat with every week that has bit 0, in ascending order.
     bool save(const DataFolder& folder) const;
 
-private:
+  private:
     void clear();
 
     int base_;
