@@ -29,10 +29,14 @@ void apply_conflicts(WeekRecord& week, std::uint16_t conflicts) {
 
 std::string default_event_title(std::uint16_t event_flags) {
     switch (event_kind(event_flags)) {
-        case EventKind::convention: return text::text(1117);
-        case EventKind::overseer_visit: return text::text(1118);
-        case EventKind::other: return text::text(1014);
-        case EventKind::none: break;
+        case EventKind::convention:
+            return text::text(1117);
+        case EventKind::overseer_visit:
+            return text::text(1118);
+        case EventKind::other:
+            return text::text(1014);
+        case EventKind::none:
+            break;
     }
     return {};
 }
@@ -59,8 +63,8 @@ void SpecialEvents::store(const SpecialEventRecord& event, WeekTable& weeks) {
                          });
     }
     if (weeks.in_window(event.event_week)) {
-        weeks.at(event.event_week).week_flags =
-            static_cast<std::uint16_t>((event.event_flags & week_bit::kEventBits) | week_bit::kContent);
+        weeks.at(event.event_week).week_flags = static_cast<std::uint16_t>(
+            (event.event_flags & week_bit::kEventBits) | week_bit::kContent);
     }
 }
 

@@ -15,7 +15,7 @@ namespace vorla::store {
 
 // Assignments an event would remove from its week. Computed for the question, never stored.
 namespace conflict {
-inline constexpr std::uint16_t kSpeaker = 1u << 8;    // speaker, talk and his congregation
+inline constexpr std::uint16_t kSpeaker = 1u << 8;  // speaker, talk and his congregation
 inline constexpr std::uint16_t kChairman = 1u << 10;
 inline constexpr std::uint16_t kHost = 1u << 11;
 inline constexpr std::uint16_t kReader = 1u << 12;
@@ -29,7 +29,7 @@ void apply_conflicts(WeekRecord& week, std::uint16_t conflicts);
 std::string default_event_title(std::uint16_t event_flags);
 
 class SpecialEvents {
-public:
+  public:
     // Reads special.dat in the order stored; a missing file gives no events.
     void load(const DataFolder& folder);
 
@@ -48,7 +48,7 @@ public:
     // Rewrites the file whole, also when no event is left.
     bool save(const DataFolder& folder) const;
 
-private:
+  private:
     std::vector<SpecialEventRecord> entries_;
 };
 

@@ -15,7 +15,7 @@ namespace {
 constexpr int kFirstSpecial = 231;  // 231-256 are the special talks S-31 .. S-56
 constexpr int kUpdateFirst = 161;   // talks 161-230 came after the first catalogue
 constexpr int kUpdateLast = 230;
-constexpr int kTitleText = 400;     // title of talk n is text 400 + n
+constexpr int kTitleText = 400;  // title of talk n is text 400 + n
 constexpr std::size_t kTitleMinLength = 10;
 
 struct DefaultTopic {
@@ -30,11 +30,11 @@ const std::array<DefaultTopic, 10> kDefaultTopics{{
     {3, {17, 63, 65, 66, 81}},
     {4, {1, 9, 16, 18, 22, 31, 39, 46, 67, 70, 71, 74, 87, 142, 147, 149, 151, 158, 159}},
     {5, {5, 13, 27, 28, 29, 30, 104, 110, 113, 118, 146}},
-    {6, {19, 21, 23, 24, 35, 37, 42, 44, 47, 49, 60, 61, 62, 75, 85, 90, 91, 109, 111, 120,
-         122, 130, 132, 140, 154, 162}},
+    {6, {19, 21, 23, 24, 35,  37,  42,  44,  47,  49,  60,  61,  62,
+         75, 85, 90, 91, 109, 111, 120, 122, 130, 132, 140, 154, 162}},
     {7, {2, 6, 20, 34, 38, 40, 41, 84, 93, 102, 106, 108, 121, 152, 153, 156}},
-    {8, {3, 8, 36, 43, 45, 52, 55, 56, 58, 82, 83, 86, 89, 92, 94, 95, 96, 125, 126, 127, 128,
-         129, 134, 135, 136, 155, 161}},
+    {8, {3,  8,  36, 43,  45,  52,  55,  56,  58,  82,  83,  86,  89, 92,
+         94, 95, 96, 125, 126, 127, 128, 129, 134, 135, 136, 155, 161}},
     {9, {32, 50, 57, 73, 105, 117, 141, 143}},
     {10, {11, 25, 33, 51, 53, 59, 64, 79, 97, 98, 107, 115, 116, 119, 123, 131, 138, 160}},
 }};
@@ -42,7 +42,8 @@ const std::array<DefaultTopic, 10> kDefaultTopics{{
 }  // namespace
 
 TalkCatalogue::TalkCatalogue() : talks_(kTalks) {
-    for (int n = 1; n <= kTalks; ++n) talks_[n - 1].talk_no = static_cast<std::uint16_t>(n);
+    for (int n = 1; n <= kTalks; ++n)
+        talks_[n - 1].talk_no = static_cast<std::uint16_t>(n);
 }
 
 std::uint16_t TalkCatalogue::default_topic(int talk_no) {
@@ -70,7 +71,8 @@ void TalkCatalogue::load(const DataFolder& folder, const text::StringTable& text
     }
     // The place is the talk's number; a file that says otherwise (or is short) must not
     // make a week refer to talk 0 or 300.
-    for (int n = 1; n <= kTalks; ++n) talks_[n - 1].talk_no = static_cast<std::uint16_t>(n);
+    for (int n = 1; n <= kTalks; ++n)
+        talks_[n - 1].talk_no = static_cast<std::uint16_t>(n);
     update_loaded(texts);
 }
 

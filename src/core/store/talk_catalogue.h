@@ -12,7 +12,7 @@
 namespace vorla::store {
 
 class TalkCatalogue {
-public:
+  public:
     static constexpr int kTalks = 256;
 
     TalkCatalogue();
@@ -42,7 +42,7 @@ public:
     // The topic (1-10) a talk of the built-in catalogue starts with, 0 for none.
     static std::uint16_t default_topic(int talk_no);
 
-private:
+  private:
     void build_defaults(const text::StringTable& texts);
     void update_loaded(const text::StringTable& texts);
 

@@ -10,7 +10,8 @@ TalkRecord TalkRecord::decode(std::span<const std::uint8_t, kSize> bytes) {
     t.title = r.text(kTitleOffset, kTitleWidth);
     t.number_text = r.text(kNumberTextOffset, kNumberTextWidth);
     t.talk_no = r.u16(kTalkNoOffset);
-    for (std::size_t i = 0; i < kTopicPlaces; ++i) t.topic_ids[i] = r.u16(kTopicIdsOffset + 2 * i);
+    for (std::size_t i = 0; i < kTopicPlaces; ++i)
+        t.topic_ids[i] = r.u16(kTopicIdsOffset + 2 * i);
     return t;
 }
 
@@ -20,7 +21,8 @@ std::array<std::uint8_t, TalkRecord::kSize> TalkRecord::encode() const {
     w.text(kTitleOffset, kTitleWidth, title);
     w.text(kNumberTextOffset, kNumberTextWidth, number_text);
     w.u16(kTalkNoOffset, talk_no);
-    for (std::size_t i = 0; i < kTopicPlaces; ++i) w.u16(kTopicIdsOffset + 2 * i, topic_ids[i]);
+    for (std::size_t i = 0; i < kTopicPlaces; ++i)
+        w.u16(kTopicIdsOffset + 2 * i, topic_ids[i]);
     return out;
 }
 

@@ -28,7 +28,8 @@ void TopicTable::load(const DataFolder& folder, const text::NameCollator& order,
     } else {
         entries_.clear();
         for (int k = 1; k <= kDefaultTopics; ++k) {
-            entries_.push_back(TopicRecord{texts.get(kNameText + k), static_cast<std::uint16_t>(k)});
+            entries_.push_back(
+                TopicRecord{texts.get(kNameText + k), static_cast<std::uint16_t>(k)});
         }
     }
     sort(order);
@@ -49,7 +50,8 @@ std::string TopicTable::name_of(std::uint16_t id) const {
 
 const TopicRecord* TopicTable::duplicate_of(std::string_view name, std::size_t except) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (i != except && text::equal_ignoring_case(entries_[i].topic_name, name)) return &entries_[i];
+        if (i != except && text::equal_ignoring_case(entries_[i].topic_name, name))
+            return &entries_[i];
     }
     return nullptr;
 }
@@ -73,7 +75,8 @@ NameChange TopicTable::add(std::string_view name, const text::NameCollator& orde
     return result;
 }
 
-NameChange TopicTable::rename(std::size_t pos, std::string_view name, const text::NameCollator& order) {
+NameChange TopicTable::rename(std::size_t pos, std::string_view name,
+                              const text::NameCollator& order) {
     name = text::trim(name);
     if (pos >= entries_.size() || name.empty()) return {};
     if (const TopicRecord* dup = duplicate_of(name, pos)) return refused(*dup);

@@ -14,7 +14,7 @@
 namespace vorla::store {
 
 class TopicTable {
-public:
+  public:
     static constexpr std::uint16_t kFirstId = 1;
     static constexpr std::uint16_t kLastId = 99;
 
@@ -43,7 +43,7 @@ public:
     // Rewrites the file whole; an empty table leaves the old file as it is.
     bool save(const DataFolder& folder) const;
 
-private:
+  private:
     const TopicRecord* duplicate_of(std::string_view name, std::size_t except) const;
     std::uint16_t free_id() const;
 

@@ -10,7 +10,8 @@ void UnavailableWeeks::load(const DataFolder& folder, calendar::WeekNumber today
     today_ = today;
     changed_ = false;
     entries_.clear();
-    for (const UnavailableRecord& r : read_table_file<UnavailableRecord>(folder.file(files::kUnavailable))) {
+    for (const UnavailableRecord& r :
+         read_table_file<UnavailableRecord>(folder.file(files::kUnavailable))) {
         if (r.ua_brother_id == 0 || r.ua_week < today) continue;
         if (std::find(entries_.begin(), entries_.end(), r) == entries_.end()) entries_.push_back(r);
     }

@@ -11,7 +11,7 @@
 namespace vorla::store {
 
 class UnavailableWeeks {
-public:
+  public:
     static constexpr std::size_t kDefaultMaxWeeks = 55;
 
     // Keeps the entries of a brother for week `today` (W) or later, each pair once.
@@ -36,7 +36,7 @@ public:
     // when written.
     bool save(const DataFolder& folder);
 
-private:
+  private:
     std::vector<UnavailableRecord> entries_;
     calendar::WeekNumber today_;
     bool changed_ = false;

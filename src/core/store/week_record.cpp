@@ -24,11 +24,13 @@ constexpr std::size_t kOutCongId = 40;
 constexpr std::size_t kOutTalkNo = 52;
 
 void read_ids(const io::ByteReader& r, std::size_t offset, WeekRecord::Ids& ids) {
-    for (std::size_t i = 0; i < ids.size(); ++i) ids[i] = r.u16(offset + 2 * i);
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        ids[i] = r.u16(offset + 2 * i);
 }
 
 void write_ids(io::ByteWriter& w, std::size_t offset, const WeekRecord::Ids& ids) {
-    for (std::size_t i = 0; i < ids.size(); ++i) w.u16(offset + 2 * i, ids[i]);
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        w.u16(offset + 2 * i, ids[i]);
 }
 
 }  // namespace

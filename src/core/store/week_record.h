@@ -10,15 +10,16 @@ namespace vorla::store {
 
 // Bits of `week_flags` (bits 1-6 are also the special event's `event_flags`).
 namespace week_bit {
-inline constexpr std::uint16_t kContent = 0x01;            // only such weeks are written
+inline constexpr std::uint16_t kContent = 0x01;  // only such weeks are written
 inline constexpr std::uint16_t kConvention = 0x02;
-inline constexpr std::uint16_t kOverseerVisit = 0x04;      // circuit overseer visit
+inline constexpr std::uint16_t kOverseerVisit = 0x04;  // circuit overseer visit
 inline constexpr std::uint16_t kOtherEvent = 0x08;
-inline constexpr std::uint16_t kKeepsChairman = 0x10;      // a chairman is still scheduled
+inline constexpr std::uint16_t kKeepsChairman = 0x10;  // a chairman is still scheduled
 inline constexpr std::uint16_t kKeepsHospitality = 0x20;
 inline constexpr std::uint16_t kKeepsReader = 0x40;
 inline constexpr std::uint16_t kEventKinds = kConvention | kOverseerVisit | kOtherEvent;
-inline constexpr std::uint16_t kEventBits = kEventKinds | kKeepsChairman | kKeepsHospitality | kKeepsReader;
+inline constexpr std::uint16_t kEventBits =
+    kEventKinds | kKeepsChairman | kKeepsHospitality | kKeepsReader;
 }  // namespace week_bit
 
 enum class EventKind { none, convention, overseer_visit, other };
@@ -33,21 +34,21 @@ struct WeekRecord {
     static constexpr std::size_t kReservedWidth = 6;
     using Ids = std::array<std::uint16_t, kOutPlaces>;
 
-    calendar::WeekNumber week;            // offset 0
-    std::uint16_t speaker_id = 0;         // 2
-    std::uint16_t talk_no = 0;            // 4
-    std::uint16_t speaker_cong_id = 0;    // 6
-    std::uint16_t requested = 0;          // 8
-    std::uint16_t confirmed = 0;          // 10
-    std::uint16_t reminded = 0;           // 12
-    std::uint16_t chairman_id = 0;        // 14
-    std::uint16_t reader_id = 0;          // 16
-    std::uint16_t host_id = 0;            // 18
-    std::uint16_t week_flags = 0;         // 20
+    calendar::WeekNumber week;                            // offset 0
+    std::uint16_t speaker_id = 0;                         // 2
+    std::uint16_t talk_no = 0;                            // 4
+    std::uint16_t speaker_cong_id = 0;                    // 6
+    std::uint16_t requested = 0;                          // 8
+    std::uint16_t confirmed = 0;                          // 10
+    std::uint16_t reminded = 0;                           // 12
+    std::uint16_t chairman_id = 0;                        // 14
+    std::uint16_t reader_id = 0;                          // 16
+    std::uint16_t host_id = 0;                            // 18
+    std::uint16_t week_flags = 0;                         // 20
     std::array<std::uint8_t, kReservedWidth> reserved{};  // 22, kept as read
-    Ids out_speaker_id{};                 // 28
-    Ids out_cong_id{};                    // 40
-    Ids out_talk_no{};                    // 52
+    Ids out_speaker_id{};                                 // 28
+    Ids out_cong_id{};                                    // 40
+    Ids out_talk_no{};                                    // 52
 
     static WeekRecord decode(std::span<const std::uint8_t, kSize> bytes);
     std::array<std::uint8_t, kSize> encode() const;

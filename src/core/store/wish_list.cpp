@@ -9,8 +9,8 @@ void WishList::load(const DataFolder& folder) {
     record_ = WishListRecord{};
     const auto bytes = io::read_file(folder.file(files::kWishList));
     if (!bytes || bytes->size() < WishListRecord::kSize) return;
-    record_ = WishListRecord::decode(std::span<const std::uint8_t, WishListRecord::kSize>(
-        bytes->data(), WishListRecord::kSize));
+    record_ = WishListRecord::decode(
+        std::span<const std::uint8_t, WishListRecord::kSize>(bytes->data(), WishListRecord::kSize));
 }
 
 int WishList::priority(int talk_no) const {
@@ -21,9 +21,12 @@ int WishList::priority(int talk_no) const {
 
 std::string WishList::priority_text(int priority) {
     switch (priority) {
-        case kHigh: return text::text(1263);
-        case kLow: return text::text(1261);
-        default: return text::text(1262);
+        case kHigh:
+            return text::text(1263);
+        case kLow:
+            return text::text(1261);
+        default:
+            return text::text(1262);
     }
 }
 

@@ -8,7 +8,7 @@
 namespace vorla::store {
 
 class WishList {
-public:
+  public:
     static constexpr int kHigh = 1;
     static constexpr int kMedium = 2;
     static constexpr int kLow = 3;
@@ -31,7 +31,7 @@ public:
     // Writes the whole record; a failure is reported with text 1231.
     bool save(const DataFolder& folder) const;
 
-private:
+  private:
     WishListRecord record_;
 };
 

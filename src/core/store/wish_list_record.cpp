@@ -7,7 +7,8 @@ namespace vorla::store {
 WishListRecord WishListRecord::decode(std::span<const std::uint8_t, kSize> bytes) {
     const io::ByteReader r(bytes);
     constexpr std::size_t n = text::TalkSet::kBytes;
-    return WishListRecord{text::TalkSet(r.bytes(kWantedOffset, n)), text::TalkSet(r.bytes(kHighOffset, n)),
+    return WishListRecord{text::TalkSet(r.bytes(kWantedOffset, n)),
+                          text::TalkSet(r.bytes(kHighOffset, n)),
                           text::TalkSet(r.bytes(kLowOffset, n))};
 }
 

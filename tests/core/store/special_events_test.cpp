@@ -29,7 +29,8 @@ SpecialEventRecord make_event(int index, std::uint16_t flags, std::string title 
 
 std::vector<int> weeks_of(const SpecialEvents& events) {
     std::vector<int> out;
-    for (const SpecialEventRecord& e : events.entries()) out.push_back(e.event_week.value);
+    for (const SpecialEventRecord& e : events.entries())
+        out.push_back(e.event_week.value);
     return out;
 }
 
@@ -45,7 +46,8 @@ struct SpecialEventsTest : ::testing::Test {
 
 TEST(SpecialEventRecord, FieldsSitAtTheirOffsetsAndTheWeekIsAnIndex) {
     const FixtureBytes b = event(900, 0x34, "РН Визит", "Название речи визита");
-    const auto e = SpecialEventRecord::decode(std::span<const std::uint8_t, 144>(b.bytes().data(), 144));
+    const auto e =
+        SpecialEventRecord::decode(std::span<const std::uint8_t, 144>(b.bytes().data(), 144));
     EXPECT_EQ(e.event_week, WeekIndex(900));
     EXPECT_EQ(e.event_flags, 0x34);
     EXPECT_EQ(e.event_title, "РН Визит");
@@ -65,7 +67,8 @@ TEST_F(SpecialEventsTest, LoadKeepsTheStoredOrderAndFindsByWeek) {
 }
 
 TEST_F(SpecialEventsTest, StoringAddsInWeekOrderOrReplacesAndCopiesTheFlagsIntoTheWeek) {
-    write_bytes(dir / "special.dat", concat({event(950, 0x02, "Конгресс"), event(920, 0x08, "Другое")}));
+    write_bytes(dir / "special.dat",
+                concat({event(950, 0x02, "Конгресс"), event(920, 0x08, "Другое")}));
     events.load(folder);
     weeks.at(WeekIndex(930)).week_flags = 0x01;
     weeks.at(WeekIndex(930)).chairman_id = 9;
@@ -98,7 +101,8 @@ TEST_F(SpecialEventsTest, DeletingAnEventLeavesItsWeekWithItsOwnBitZeroOnly) {
                         FixtureBytes(64).u16(0, 931).u16(20, 0x03)}));
     weeks.load(folder);
     write_bytes(dir / "special.dat",
-                concat({event(910, 0x34, "РН Визит"), event(920, 0x14, "РН Визит"), event(930, 0x02, "Конгресс")}));
+                concat({event(910, 0x34, "РН Визит"), event(920, 0x14, "РН Визит"),
+                        event(930, 0x02, "Конгресс")}));
     events.load(folder);
 
     events.remove(0, weeks);

@@ -21,7 +21,8 @@ FixtureBytes talk(std::string_view title, std::string_view number, std::uint16_t
     FixtureBytes b(154);
     b.text(0, title).text(93, number).u16(100, no);
     std::size_t place = 0;
-    for (const std::uint16_t t : topics) b.u16(102 + 2 * place++, t);
+    for (const std::uint16_t t : topics)
+        b.u16(102 + 2 * place++, t);
     return b;
 }
 
@@ -60,13 +61,15 @@ TEST_F(TalkCatalogueTest, FreshFolderBuildsTheCatalogueFromTheStringTableWithout
     EXPECT_EQ(talks.number_text(232), "S-32");
     EXPECT_EQ(talks.title(232), "Погребальная Речь");
     EXPECT_EQ(talks.number_text(256), "S-56");
-    for (int n = 1; n <= 256; ++n) EXPECT_EQ(talks.find(n)->talk_no, n);
+    for (int n = 1; n <= 256; ++n)
+        EXPECT_EQ(talks.find(n)->talk_no, n);
     EXPECT_FALSE(std::filesystem::exists(dir / "talk.dat"));
 }
 
 TEST_F(TalkCatalogueTest, TitlesOfTheBuiltCatalogueAreTexts401To656AsTheyStand) {
     const StringTable texts = StringTable::parse(
-        "401 \"Первая речь каталога\"\n500 \"   \"\n631 \"Особая речь S-31\"\n656 \"Последняя речь\"\n");
+        "401 \"Первая речь каталога\"\n500 \"   \"\n631 \"Особая речь S-31\"\n656 \"Последняя "
+        "речь\"\n");
     talks.load(folder, texts);
     EXPECT_EQ(talks.title(231), "Особая речь S-31");
     EXPECT_EQ(talks.number_text(231), "S-31");
@@ -81,10 +84,12 @@ TEST_F(TalkCatalogueTest, DefaultTopicsFollowTheTopicTable) {
     std::map<std::uint16_t, int> talks_per_topic;
     for (const TalkRecord& t : talks.entries()) {
         ++talks_per_topic[t.topic_ids[0]];
-        for (std::size_t k = 1; k < t.topic_ids.size(); ++k) EXPECT_EQ(t.topic_ids[k], 0);
+        for (std::size_t k = 1; k < t.topic_ids.size(); ++k)
+            EXPECT_EQ(t.topic_ids[k], 0);
     }
-    const std::map<std::uint16_t, int> expected{{0, 256 - 162}, {1, 15}, {2, 17}, {3, 5}, {4, 19}, {5, 11},
-                                                {6, 26},        {7, 16}, {8, 27}, {9, 8}, {10, 18}};
+    const std::map<std::uint16_t, int> expected{{0, 256 - 162}, {1, 15}, {2, 17}, {3, 5},
+                                                {4, 19},        {5, 11}, {6, 26}, {7, 16},
+                                                {8, 27},        {9, 8},  {10, 18}};
     EXPECT_EQ(talks_per_topic, expected);
     EXPECT_EQ(talks.find(4)->topic_ids[0], 1);
     EXPECT_EQ(talks.find(160)->topic_ids[0], 10);
@@ -178,7 +183,8 @@ TEST_F(TalkCatalogueTest, SetKeepsThePlaceNumberAndRemoveTopicClearsEveryTalk) {
     EXPECT_EQ(talks.find(50)->topic_ids[1], 6);
     EXPECT_EQ(talks.find(50)->topic_ids[2], 0);
     for (const TalkRecord& t : talks.entries()) {
-        for (const std::uint16_t id : t.topic_ids) EXPECT_NE(id, 4) << "talk " << t.talk_no;
+        for (const std::uint16_t id : t.topic_ids)
+            EXPECT_NE(id, 4) << "talk " << t.talk_no;
     }
     EXPECT_EQ(talks.find(9)->topic_ids[0], 0);   // was topic 4 by default
     EXPECT_EQ(talks.find(19)->topic_ids[0], 6);  // other topics stay

@@ -19,7 +19,8 @@ FixtureBytes topic(std::string_view name, std::uint16_t id) {
 
 std::vector<std::uint16_t> ids(const TopicTable& t) {
     std::vector<std::uint16_t> out;
-    for (const TopicRecord& r : t.entries()) out.push_back(r.topic_id);
+    for (const TopicRecord& r : t.entries())
+        out.push_back(r.topic_id);
     return out;
 }
 
@@ -50,7 +51,8 @@ TEST_F(TopicTableTest, MissingFileGivesTheTenDefaultTopicsInNameOrder) {
 }
 
 TEST_F(TopicTableTest, LoadedTopicsAreSortedIgnoringCaseAndBlanksKeepingEqualNamesInOrder) {
-    auto file = concat({topic("яблоки", 3), topic("Арбуз", 12), topic("  арбуз", 2), topic("Вишня", 40)});
+    auto file =
+        concat({topic("яблоки", 3), topic("Арбуз", 12), topic("  арбуз", 2), topic("Вишня", 40)});
     file.resize(file.size() + 30, 0x41);  // a partial last record is not a topic
     write_bytes(dir / "topic.dat", file);
     topics.load(folder, order);
@@ -69,7 +71,8 @@ TEST_F(TopicTableTest, NewTopicsTakeTheSmallestFreeId) {
     EXPECT_EQ(topics.add("Любовь", order).id, 12);
 
     FixtureBytes full;
-    for (int id = 1; id <= 99; ++id) full.append(topic("тема " + std::to_string(id), static_cast<std::uint16_t>(id)));
+    for (int id = 1; id <= 99; ++id)
+        full.append(topic("тема " + std::to_string(id), static_cast<std::uint16_t>(id)));
     full.write_to(dir / "topic.dat");
     topics.load(folder, order);
     EXPECT_EQ(topics.add("сотая", order).id, 100);

@@ -19,7 +19,8 @@ FixtureBytes away(std::uint16_t brother, std::uint16_t week) {
 
 std::vector<std::pair<int, int>> pairs(const UnavailableWeeks& t) {
     std::vector<std::pair<int, int>> out;
-    for (const UnavailableRecord& r : t.entries()) out.emplace_back(r.ua_brother_id, r.ua_week.value);
+    for (const UnavailableRecord& r : t.entries())
+        out.emplace_back(r.ua_brother_id, r.ua_week.value);
     return out;
 }
 
@@ -35,10 +36,11 @@ struct UnavailableWeeksTest : ::testing::Test {
 }  // namespace
 
 TEST_F(UnavailableWeeksTest, LoadKeepsEachCurrentPairOnce) {
-    auto file = concat({away(5, 1399),  // last week: dropped
-                        away(5, 1400), away(0, 1402), away(7, 1402),
-                        FixtureBytes(8).u16(0, 5).u16(2, 1400).raw(4, "\x01\x02"),  // the same pair again
-                        away(7, 1401)});
+    auto file =
+        concat({away(5, 1399),  // last week: dropped
+                away(5, 1400), away(0, 1402), away(7, 1402),
+                FixtureBytes(8).u16(0, 5).u16(2, 1400).raw(4, "\x01\x02"),  // the same pair again
+                away(7, 1401)});
     file.resize(file.size() + 6, 0x05);  // partial record
     write_bytes(dir / "blackout.dat", file);
     table.load(folder, kToday);
@@ -91,7 +93,8 @@ TEST_F(UnavailableWeeksTest, UnmarkEmptiesEveryCopyOfThePair) {
 
 TEST_F(UnavailableWeeksTest, WeeksOfABrotherInTableOrderUpToALimit) {
     FixtureBytes file;
-    for (int k = 0; k < 60; ++k) file.append(away(5, static_cast<std::uint16_t>(1500 - k)));
+    for (int k = 0; k < 60; ++k)
+        file.append(away(5, static_cast<std::uint16_t>(1500 - k)));
     file.append(away(6, 1450));
     file.write_to(dir / "blackout.dat");
     table.load(folder, kToday);

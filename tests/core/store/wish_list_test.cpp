@@ -21,7 +21,13 @@ struct WishListTest : ::testing::Test {
 
 // Talks 1, 9 and 256 wanted; 9 high, 256 low; talk 100 high but not wanted.
 FixtureBytes sample() {
-    return FixtureBytes(96).u8(0, 0x01).u8(1, 0x01).u8(31, 0x80).u8(33, 0x01).u8(32 + 12, 0x08).u8(64 + 31, 0x80);
+    return FixtureBytes(96)
+        .u8(0, 0x01)
+        .u8(1, 0x01)
+        .u8(31, 0x80)
+        .u8(33, 0x01)
+        .u8(32 + 12, 0x08)
+        .u8(64 + 31, 0x80);
 }
 
 }  // namespace
@@ -56,7 +62,8 @@ TEST_F(WishListTest, RemovingATalkClearsItsThreeBitsAndSaveWritesTheWholeRecord)
     list.remove(256);
     list.remove(9);
     ASSERT_TRUE(list.save(folder));
-    EXPECT_EQ(read_bytes(dir / "wishlist.dat"), FixtureBytes(96).u8(0, 0x01).u8(32 + 12, 0x08).bytes());
+    EXPECT_EQ(read_bytes(dir / "wishlist.dat"),
+              FixtureBytes(96).u8(0, 0x01).u8(32 + 12, 0x08).bytes());
 
     std::filesystem::remove(dir / "wishlist.dat");
     std::filesystem::create_directory(dir / "wishlist.dat");
