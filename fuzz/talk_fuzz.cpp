@@ -1,0 +1,75 @@
+// Arbitrary bytes as talk.dat: load the catalogue, edit it, save it; what was saved must load
+// back the same.
+#include <stdlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/io/prompter.h"
+#include "core/store/talk_catalogue.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One scratch data folder per fuzzing process, removed at exit.
+struct Scratch {
+    fs::path dir;
+    Scratch() {
+        std::string pattern = (fs::temp_directory_path() / "vorla-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) __builtin_trap();
+        dir = pattern;
+    }
+    ~Scratch() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+void put(const fs::path& file, const std::uint8_t* data, std::size_t size) {
+    std::error_code ec;
+    fs::remove_all(file, ec);
+    if (size == 0) return;  // no bytes: the file is missing
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vorla::store;
+    static Scratch scratch;
+    vorla::io::SilentPrompter prompter;
+    const DataFolder folder(scratch.dir, prompter);
+    put(folder.file(files::kTalks), data, size);
+
+    TalkCatalogue talks;
+    talks.load(folder);
+    for (const int n : {0, 1, 161, 175, 230, 231, 256, 257}) {
+        (void)talks.has_title(n);
+        if (talks.find(n) && talks.find(n)->talk_no != n) __builtin_trap();
+    }
+    const std::uint8_t pick = size ? data[0] : 0;
+    if (const TalkRecord* t = talks.find(pick + 1)) {
+        TalkRecord edited = *t;
+        edited.title += "!";
+        edited.number_text = talks.number_text(256 - pick);
+        talks.set(pick + 1, edited);
+        talks.remove_topic(t->topic_ids[pick % 26]);
+    }
+    if (!talks.save(folder)) __builtin_trap();
+    if (fs::file_size(folder.file(files::kTalks)) != 256 * TalkRecord::kSize) __builtin_trap();
+
+    // The first reload settles what the file could not hold (texts cut to their field);
+    // from then on a save and a load change nothing.
+    TalkCatalogue saved;
+    saved.load(folder);
+    if (!saved.save(folder)) __builtin_trap();
+    TalkCatalogue again;
+    again.load(folder);
+    if (again.entries() != saved.entries()) __builtin_trap();
+    return 0;
+}
