@@ -1,0 +1,38 @@
+#pragma once
+// A data folder written from explicit bytes, and the document opened on it, for the editor
+// models' tests. Today is Monday 7 December 2026: W = 1406.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/store/vr_doc.h"
+#include "support/record_fixtures.h"
+#include "support/recording_prompter.h"
+#include "support/temp_dir.h"
+
+namespace vorla::testing {
+
+struct EditorTest : ::testing::Test {
+    TempDir dir;
+    RecordingPrompter prompter;
+    std::unique_ptr<store::CVrDoc> doc;
+
+    store::CVrDoc& open() {
+        doc = std::make_unique<store::CVrDoc>(
+            store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, {}}, prompter);
+        return *doc;
+    }
+    // The 256-byte record at slot n of a slot file.
+    std::vector<std::uint8_t> slot(const char* file, std::size_t n, std::size_t size = 256) const {
+        const auto bytes = read_bytes(dir / file);
+        if (bytes.size() < (n + 1) * size) return {};
+        return std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(n * size),
+                                         bytes.begin() + static_cast<std::ptrdiff_t>((n + 1) * size));
+    }
+    static std::uint16_t u16_at(const std::vector<std::uint8_t>& b, std::size_t offset) {
+        return static_cast<std::uint16_t>(b.at(offset) | b.at(offset + 1) << 8);
+    }
+    std::size_t position_of(std::uint16_t brother_id) const { return doc->brothers().find(brother_id).value(); }
+};
+
+}  // namespace vorla::testing
