@@ -11,43 +11,22 @@
 #include <vector>
 
 #include "core/io/prompter.h"
+#include "support/scratch_folder.h"
 #include "core/store/unavailable_weeks.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// One scratch data folder per fuzzing process, removed at exit.
-struct Scratch {
-    fs::path dir;
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "vorla-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) __builtin_trap();
-        dir = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
-
-void put(const fs::path& file, const std::uint8_t* data, std::size_t size) {
-    std::error_code ec;
-    fs::remove_all(file, ec);
-    if (size == 0) return;  // no bytes: the file is missing
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
     using vorla::calendar::WeekNumber;
-    static Scratch scratch;
+    static vorla::fuzz::Scratch scratch;
     vorla::io::SilentPrompter prompter;
     const DataFolder folder(scratch.dir, prompter);
-    put(folder.file(files::kUnavailable), data, size);
+    vorla::fuzz::put(folder.file(files::kUnavailable), data, size);
 
     const WeekNumber today(1400);
     UnavailableWeeks table;

@@ -9,42 +9,21 @@
 #include <string>
 
 #include "core/io/prompter.h"
+#include "support/scratch_folder.h"
 #include "core/store/wish_list.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// One scratch data folder per fuzzing process, removed at exit.
-struct Scratch {
-    fs::path dir;
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "vorla-fuzz-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) __builtin_trap();
-        dir = pattern;
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
-
-void put(const fs::path& file, const std::uint8_t* data, std::size_t size) {
-    std::error_code ec;
-    fs::remove_all(file, ec);
-    if (size == 0) return;  // no bytes: the file is missing
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
-    static Scratch scratch;
+    static vorla::fuzz::Scratch scratch;
     vorla::io::SilentPrompter prompter;
     const DataFolder folder(scratch.dir, prompter);
-    put(folder.file(files::kWishList), data, size);
+    vorla::fuzz::put(folder.file(files::kWishList), data, size);
 
     WishList list;
     list.load(folder);

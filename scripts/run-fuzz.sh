@@ -9,6 +9,8 @@ for target in "$build"/fuzz/*_fuzz; do
     name=$(basename "$target")
     corpus="$build/fuzz-corpus/$name"
     mkdir -p "$corpus"
+    # Seeds give the fuzzer well-formed records to mutate from.
+    if [ -d "fuzz/seeds/$name" ]; then cp -n fuzz/seeds/"$name"/* "$corpus"/ 2>/dev/null || true; fi
     echo "== $name ($seconds s)"
     if ! "$target" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 "$corpus" \
             > "$build/$name.log" 2>&1; then

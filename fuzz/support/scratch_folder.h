@@ -1,0 +1,38 @@
+#pragma once
+// What every file reader's fuzz target needs: one scratch data folder per fuzzing process
+// (removed at exit), and a way to put the input bytes there as a data file.
+#include <stdlib.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace vorla::fuzz {
+
+namespace fs = std::filesystem;
+
+struct Scratch {
+    fs::path dir;
+    Scratch() {
+        std::string pattern = (fs::temp_directory_path() / "vorla-fuzz-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) __builtin_trap();
+        dir = pattern;
+    }
+    ~Scratch() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+// Writes the bytes as the file; no bytes leave the file missing.
+inline void put(const fs::path& file, const std::uint8_t* data, std::size_t size) {
+    std::error_code ec;
+    fs::remove_all(file, ec);
+    if (size == 0) return;
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+}  // namespace vorla::fuzz
