@@ -1,0 +1,30 @@
+#pragma once
+// The background bands behind report titles, week dates and list headings, in the five
+// styles of the settings: clean, grey, black, white (two rules) and coloured.
+#include <cstdint>
+
+#include "core/reports/display_list.h"
+#include "core/reports/page_metrics.h"
+#include "core/settings/settings.h"
+
+namespace vorla::reports {
+
+enum BandStyle : int { kBandClean = 0, kBandGrey = 1, kBandBlack = 2, kBandWhite = 3, kBandColoured = 4 };
+
+// Light unless red + green + blue exceeds 374 or one channel exceeds 251.
+bool is_dark(std::uint32_t rgb);
+
+// Adds the band of the settings' style around the rectangle.
+void add_band(Page& page, const Rect& rect, const settings::Settings& settings);
+// The colour a text of `text_colour` takes on the band: white on black and on a dark colour.
+std::uint32_t colour_on_band(const settings::Settings& settings, std::uint32_t text_colour);
+
+// The band's horizontal extent of titles and week dates: from just left of the left margin
+// to 0.3 inch short of 8 inches after it. Measured with the vertical resolution, as always.
+struct BandSpan {
+    int left = 0;
+    int right = 0;
+};
+BandSpan heading_band_span(const PageMetrics& metrics, const settings::Settings& settings);
+
+}  // namespace vorla::reports

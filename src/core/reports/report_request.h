@@ -1,0 +1,29 @@
+#pragma once
+// Which report the view shows, with what its selection dialog returned, and the one entry
+// that lays any of them out for a device.
+#include "core/calendar/week.h"
+#include "core/reports/device.h"
+#include "core/reports/display_list.h"
+#include "core/settings/report_fonts.h"
+#include "core/store/vr_doc.h"
+
+namespace vorla::reports {
+
+// Report kinds as the view numbers them.
+enum class ReportKind : int {
+    schedule = 1,
+};
+
+struct ReportRequest {
+    ReportKind kind = ReportKind::schedule;
+    calendar::WeekIndex first;  // schedule and week lists
+    int weeks = 1;
+};
+
+DisplayList layout_report(const store::CVrDoc& doc, const settings::ReportFonts& fonts,
+                          const ReportRequest& request, const Device& device);
+
+// The height of one page on the screen in tenths of an inch: the page's 11 inches.
+int screen_page_tenths(ReportKind kind);
+
+}  // namespace vorla::reports

@@ -1,0 +1,30 @@
+#include "core/reports/schedule_week.h"
+
+#include "core/store/special_events.h"
+#include "core/text/string_table.h"
+
+namespace vorla::reports {
+
+const store::SpecialEventRecord* event_of(const store::CVrDoc& doc, calendar::WeekIndex week) {
+    if (!doc.weeks().at(week).is_special()) return nullptr;
+    const std::size_t pos = doc.events().find_by_week(week);
+    return pos ? &doc.events().at(pos - 1) : nullptr;
+}
+
+std::string incoming_talk_text(const store::CVrDoc& doc, calendar::WeekIndex week) {
+    const store::WeekRecord& w = doc.weeks().at(week);
+    if (!w.is_special()) return doc.talks().title(w.talk_no);
+    const store::SpecialEventRecord* event = event_of(doc, week);
+    std::string text = event ? event->event_talk_title : std::string();
+    if (event && (text.empty() || w.event_kind() == store::EventKind::convention)) text = event->event_title;
+    if (text.empty()) text = store::default_event_title(w.week_flags);
+    return text;
+}
+
+std::string overseer_visit_name(const store::CVrDoc& doc, calendar::WeekIndex week) {
+    const store::SpecialEventRecord* event = event_of(doc, week);
+    if (event && !event->event_title.empty()) return event->event_title;
+    return text::text(1118);
+}
+
+}  // namespace vorla::reports

@@ -1,0 +1,89 @@
+// Device scaling, page metrics, print sequences and the font commands.
+#include <gtest/gtest.h>
+
+#include "core/app/commands.h"
+#include "core/reports/device.h"
+#include "core/reports/font_commands.h"
+#include "core/reports/page_metrics.h"
+#include "core/reports/print_pages.h"
+#include "core/reports/report_page.h"
+
+using namespace vorla;
+using namespace vorla::reports;
+
+namespace {
+
+TEST(DeviceFonts, PrintingScalesByResolutionRoundingHalvesAway) {
+    EXPECT_EQ(mul_div(-27, 600, 96), -169);  // -168.75
+    EXPECT_EQ(mul_div(-13, 600, 96), -81);   // -81.25
+    EXPECT_EQ(mul_div(5, 1, 2), 3);
+    EXPECT_EQ(mul_div(-5, 1, 2), -3);
+    EXPECT_EQ(mul_div(7, 3, 0), 0);
+    settings::FontSpec f = settings::default_font(settings::FontRole::title, "rus");
+    f.width = 10;
+    const settings::FontSpec printed = font_for_device(f, Device::printer(600, 300));
+    EXPECT_EQ(printed.height, -84);  // -27 x 300 / 96 = -84.375
+    EXPECT_EQ(printed.width, 63);    // 10 x 600 / 96 = 62.5
+    EXPECT_EQ(printed.face, "Arial");
+    // On the screen (even a finer one) a font is used as stored.
+    EXPECT_EQ(font_for_device(f, Device::screen(120, 120)).height, -27);
+}
+
+TEST(PageMetricsTest, MarginsAndCentreAtBothResolutions) {
+    settings::Settings s = settings::Settings::defaults();
+    PageMetrics m = page_metrics(Device::screen(), s);
+    EXPECT_EQ(m.top_margin, 80);
+    EXPECT_EQ(m.left_margin, 19);
+    EXPECT_EQ(m.centre_x, 384);
+    EXPECT_EQ(m.page_height, 1056);
+    m = page_metrics(Device::printer(600, 600), s);
+    EXPECT_EQ(m.top_margin, 500);
+    EXPECT_EQ(m.left_margin, 120);
+    EXPECT_EQ(m.centre_x, 2400);
+    EXPECT_EQ(m.page_width, 4800);
+    // More than an inch of top margin counts as half an inch.
+    EXPECT_EQ(top_margin(96, 99), 32 + 95);
+    EXPECT_EQ(top_margin(96, 150), 32 + 48);
+    EXPECT_EQ(top_margin(600, 0), 200);
+}
+
+TEST(PrintPages, ARangeOnceWithDriverCopiesElseOnceForEachCopy) {
+    EXPECT_EQ(print_page_sequence(1, 3, 3, 2, true), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(print_page_sequence(1, 3, 3, 2, false), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+    EXPECT_EQ(print_page_sequence(2, 3, 5, 3, false), (std::vector<int>{2, 3, 2, 3, 2, 3}));
+    // 0 means all pages; a range past the report stops at its last page.
+    EXPECT_EQ(print_page_sequence(0, 0, 2, 1, false), (std::vector<int>{1, 2}));
+    EXPECT_EQ(print_page_sequence(2, 9, 3, 1, false), (std::vector<int>{2, 3}));
+    EXPECT_TRUE(print_page_sequence(4, 9, 3, 1, false).empty());
+}
+
+TEST(FontCommands, EachCommandOpensItsRoleWithItsCaption) {
+    EXPECT_EQ(font_role_of_command(app::cmd::kFontTitle), settings::FontRole::title);
+    EXPECT_EQ(font_role_of_command(app::cmd::kFontSmall), settings::FontRole::small_text);
+    EXPECT_FALSE(font_role_of_command(app::cmd::kFontDefaults));
+    EXPECT_EQ(font_chooser_caption(app::cmd::kFontTitle), "Шрифт для заголовка расписания");
+    EXPECT_EQ(font_chooser_caption(app::cmd::kFontText), "Шрифт для основного текста расписания");
+}
+
+TEST(FontCommands, OnlyAChangedFontRedrawsButTheColourIsAlwaysKept) {
+    settings::ReportFonts fonts("rus");
+    settings::FontSpec chosen = fonts.get(settings::FontRole::date);
+    chosen.colour = 0x0000FF;
+    EXPECT_FALSE(apply_font_choice(fonts, settings::FontRole::date, chosen));
+    EXPECT_EQ(fonts.get(settings::FontRole::date).colour, 0x0000FFu);
+    EXPECT_EQ(fonts.get(settings::FontRole::date).height, -19);
+
+    chosen.height = -24;
+    chosen.colour = 0;
+    EXPECT_TRUE(apply_font_choice(fonts, settings::FontRole::date, chosen));
+    EXPECT_EQ(fonts.get(settings::FontRole::date), chosen);
+    EXPECT_EQ(fonts.get(settings::FontRole::title), settings::default_font(settings::FontRole::title, "rus"));
+}
+
+TEST(PrintDate, RussianMonthAbbreviationsAndTwoDigitDays) {
+    EXPECT_EQ(printed_on_text({2026, 12, 7}, "rus"), "Напечатано 07 дек 2026");
+    EXPECT_EQ(printed_on_text({2027, 5, 21}, "rus"), "Напечатано 21 май 2027");
+    EXPECT_EQ(printed_on_text({2027, 5, 21}, "eng"), "Напечатано 21 May 2027");
+}
+
+}  // namespace
