@@ -1,6 +1,9 @@
 #include "gui/app/application.h"
 
 #include <QApplication>
+#include <QEvent>
+
+#include <cstdlib>
 
 #include "core/store/vr_doc.h"
 #include "gui/app/icons.h"
@@ -8,6 +11,19 @@
 #include "gui/app/qt_prompter.h"
 
 namespace vorla::gui {
+
+namespace {
+
+// For the start-up benchmark: ends the process as soon as the main window has painted.
+class FirstPaintProbe : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) std::_Exit(0);
+        return false;
+    }
+};
+
+}  // namespace
 
 int run_desktop(int& argc, char** argv, const std::filesystem::path& folder, const calendar::Date& today) {
     QApplication app(argc, argv);
@@ -21,6 +37,8 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder, con
     int code = 0;
     {
         CMainFrame frame(doc, prompter);
+        FirstPaintProbe probe;
+        if (std::getenv("VORLA_STARTUP_PROBE")) frame.installEventFilter(&probe);
         frame.show();
         frame.adjustSize();
         code = QApplication::exec();
