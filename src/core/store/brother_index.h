@@ -8,10 +8,8 @@
 
 #include "core/store/brother_record.h"
 #include "core/store/data_folder.h"
-#include "core/store/duplicate_check.h"
 #include "core/store/extra_file.h"
-#include "core/store/id_lookup.h"
-#include "core/store/slot_file.h"
+#include "core/store/slot_index.h"
 #include "core/text/collation.h"
 
 namespace vorla::store {
@@ -39,23 +37,25 @@ struct BrotherEntry {
 
     static BrotherEntry of(const BrotherRecord& r, std::uint16_t slot);
     static std::uint8_t index_flags_of(const BrotherRecord& r);
+    std::uint16_t id() const { return brother_id; }
+    std::string sort_name() const { return last_first(); }
+    std::string duplicate_name() const { return first_last(); }
 };
 
-class BrotherIndex {
+using BrotherSlots = SlotIndex<BrotherRecord, BrotherEntry, &BrotherRecord::brother_id>;
+
+// Besides the slot index: display names and the extra records in xtend.dat.
+class BrotherIndex : public BrotherSlots {
 public:
+    BrotherIndex() : BrotherSlots(files::kSpeakers) {}
+
     // Loads speakers.dat (creating it with its header when missing), sorts the index, and
     // counts xtend.dat (creating it with one zero record when missing).
     void load(const DataFolder& folder, const text::NameCollator& order);
 
-    std::size_t size() const { return entries_.size(); }
-    bool empty() const { return entries_.empty(); }
-    const BrotherEntry& at(std::size_t pos) const { return entries_.at(pos); }
-    const std::vector<BrotherEntry>& entries() const { return entries_; }
-    std::uint16_t high_water() const { return high_water_; }
     ExtraFile& extras() { return extras_; }
     const ExtraFile& extras() const { return extras_; }
 
-    std::optional<std::size_t> find(std::uint16_t brother_id) const;
     // Exact, case-sensitive comparison with the "Last, First" names.
     std::optional<std::size_t> find_by_display_name(std::string_view last_first) const;
     // "Last, First" or "First Last"; empty beyond the index.
@@ -63,8 +63,6 @@ public:
     // "First Last" of a brother by id; empty when he is not in the index.
     std::string name_of(std::uint16_t brother_id) const;
 
-    // His record, valid only while the file holds him at his slot.
-    std::optional<BrotherRecord> read(const DataFolder& folder, std::size_t pos) const;
     // His extra record, or an empty one when he has none (or it belongs to someone else).
     BrotherExtraRecord read_extra(const DataFolder& folder, const BrotherRecord& record) const;
 
@@ -78,24 +76,9 @@ public:
     // Saves an existing brother with his extra record: kept, moved to a new number, or
     // cleared when it has no texts left; then the record by slot and his entry.
     bool update(const DataFolder& folder, BrotherRecord record, BrotherExtraRecord extra);
-    // Frees the slot and removes the entry; cascades are the document's.
-    bool remove(const DataFolder& folder, std::size_t pos);
-
-    // Another brother with the same "First Last" name, ignoring letter case.
-    DuplicateCheck check_duplicate(std::string_view first_last, std::optional<std::size_t> editing) const;
-    void sort(const text::NameCollator& order);
-
-    // Changes fields of an entry in memory only.
-    BrotherEntry& entry_for_update(std::size_t pos) { return entries_.at(pos); }
 
 private:
-    void refresh_entry(const BrotherRecord& record);
-
-    SlotFile file_{files::kSpeakers, BrotherRecord::kIdOffset};
     ExtraFile extras_;
-    std::vector<BrotherEntry> entries_;
-    std::uint16_t high_water_ = 0;
-    IdLookup lookup_;
 };
 
 // The message for a write to the header slot, which must never happen.
