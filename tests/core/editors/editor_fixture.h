@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "core/store/vr_doc.h"
+#include "core/text/cp1251.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -17,9 +19,9 @@ struct EditorTest : ::testing::Test {
     RecordingPrompter prompter;
     std::unique_ptr<store::CVrDoc> doc;
 
-    store::CVrDoc& open() {
+    store::CVrDoc& open(std::string language = {}) {
         doc = std::make_unique<store::CVrDoc>(
-            store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, {}}, prompter);
+            store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, std::move(language)}, prompter);
         return *doc;
     }
     // The 256-byte record at slot n of a slot file.
@@ -31,6 +33,12 @@ struct EditorTest : ::testing::Test {
     }
     static std::uint16_t u16_at(const std::vector<std::uint8_t>& b, std::size_t offset) {
         return static_cast<std::uint16_t>(b.at(offset) | b.at(offset + 1) << 8);
+    }
+    // The NUL-terminated Windows-1251 text of a field, as UTF-8.
+    static std::string text_at(const std::vector<std::uint8_t>& b, std::size_t offset, std::size_t width) {
+        std::string raw;
+        for (std::size_t i = offset; i < offset + width && b.at(i) != 0; ++i) raw += static_cast<char>(b[i]);
+        return text::cp1251_to_utf8(raw);
     }
     std::size_t position_of(std::uint16_t brother_id) const { return doc->brothers().find(brother_id).value(); }
 };

@@ -1,0 +1,194 @@
+#include "core/editors/brother_list_model.h"
+
+#include "core/text/string_table.h"
+
+namespace vorla::editors {
+
+namespace {
+
+constexpr int kRoleWords[] = {0, 1022, 1023, 1024, 1036, 1037, 1038, 1039};
+constexpr int kOutgoingDateStyle = 9;
+constexpr int kStatusDateStyle = 2;
+
+bool goes_out(const store::CVrDoc& doc, std::uint16_t brother_id, calendar::WeekIndex week) {
+    if (!doc.weeks().in_window(week)) return false;
+    for (const std::uint16_t s : doc.weeks().at(week).out_speaker_id) {
+        if (s == brother_id) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc, std::uint16_t brother_id,
+                                                         calendar::WeekIndex week) {
+    if (brother_id == 0) return std::nullopt;
+    for (int d = 0; d <= 7; ++d) {
+        if (goes_out(doc, brother_id, week - d)) return week - d;
+        if (d > 0 && goes_out(doc, brother_id, week + d)) return week + d;
+    }
+    return std::nullopt;
+}
+
+BrotherListModel::BrotherListModel(store::CVrDoc& doc, BrotherListParams params) : doc_(doc), params_(params) {
+    if (params_.role < kEditing || params_.role > kReaderRole) params_.role = kEditing;
+    fill();
+}
+
+std::uint16_t BrotherListModel::filter() const {
+    // Chairmen and readers come from our own congregation.
+    if (params_.cong_filter == 0 && (params_.role == kChairmanRole || params_.role == kReaderRole)) {
+        return doc_.our_congregation();
+    }
+    return params_.cong_filter;
+}
+
+std::string BrotherListModel::title() const {
+    if (role_mode()) return text::format(1021, text::text(kRoleWords[params_.role]));
+    if (speaker_chooser()) return text::text(1046);
+    return "Братья";
+}
+
+std::string BrotherListModel::ok_caption() const {
+    return role_mode() || speaker_chooser() || params_.availability ? "&" + text::text(1259) : "&Редактировать...";
+}
+
+std::string BrotherListModel::close_caption() const {
+    return role_mode() || speaker_chooser() ? "&" + text::text(1260) : "&Закрыть";
+}
+
+std::string BrotherListModel::add_caption() const {
+    return role_mode() || speaker_chooser() ? "&" + text::text(1047) : "&Добавить брата";
+}
+
+bool BrotherListModel::add_visible() const { return !role_mode() && !params_.hide_add && !params_.availability; }
+
+std::string BrotherListModel::line_text(std::size_t pos, int& no_cong, int& discontinued) {
+    const store::BrotherEntry& e = doc_.brothers().at(pos);
+    std::string text = doc_.brothers().display_name(pos, filter() == 0);
+    if (e.cong_id == 0) {
+        text = "* " + text;
+        ++no_cong;
+        star_listed_ = true;
+    }
+    if (e.discontinued()) {
+        text = "(§) " + text;
+        ++discontinued;
+    }
+    if (params_.week != 0 &&
+        !doc_.brother_available(e.brother_id, calendar::WeekIndex(params_.week).number())) {
+        text = "* " + text;
+        star_listed_ = true;
+    }
+    if (params_.role == kOutgoingSpeakerRole && params_.week != 0) {
+        if (e.ministerial_servant()) text += " (" + text::text(1272) + ")";
+        if (const auto out = nearest_outgoing_week(doc_, e.brother_id, calendar::WeekIndex(params_.week))) {
+            text += "\t # " + doc_.date_label(out->number(), kOutgoingDateStyle);
+        }
+    }
+    return text;
+}
+
+void BrotherListModel::fill() {
+    const store::BrotherIndex& brothers = doc_.brothers();
+    if (selection_ > static_cast<int>(brothers.size()) - 2) selection_ = 0;
+    lines_.clear();
+    star_listed_ = false;
+    int no_cong = 0;
+    int discontinued = 0;
+    const std::uint16_t only = filter();
+    for (std::size_t pos = 0; pos < brothers.size(); ++pos) {
+        const store::BrotherEntry& e = brothers.at(pos);
+        if (only != 0 && e.cong_id != only) continue;
+        if (params_.excluded_cong != 0 && e.cong_id == params_.excluded_cong) continue;
+        if (params_.role == kOutgoingSpeakerRole && (!doc_.is_local_outgoing_speaker(pos) || e.talks.empty())) continue;
+        lines_.push_back(ListLine{line_text(pos, no_cong, discontinued), pos});
+        if (role_mode() && params_.current_brother != 0 && e.brother_id == params_.current_brother) {
+            selection_ = static_cast<int>(lines_.size()) - 1;
+        }
+    }
+    if (selection_ >= static_cast<int>(lines_.size())) selection_ = 0;
+
+    if (params_.week != 0) {
+        status1_ = text::format(1097, doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
+    } else {
+        status1_ = text::text(1194) + " ( " + std::to_string(no_cong) + " )";
+    }
+    status2_ = discontinued > 0 ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )" : "";
+}
+
+std::optional<std::size_t> BrotherListModel::selection() const {
+    if (lines_.empty()) return std::nullopt;
+    return static_cast<std::size_t>(selection_);
+}
+
+void BrotherListModel::select(std::size_t line) {
+    if (line < lines_.size()) selection_ = static_cast<int>(line);
+}
+
+std::optional<std::size_t> BrotherListModel::selected_position() const {
+    const auto line = selection();
+    if (!line) return std::nullopt;
+    return lines_[*line].position;
+}
+
+std::optional<std::size_t> BrotherListModel::step(int delta) {
+    if (lines_.empty()) return std::nullopt;
+    selection_ = static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
+    return selected_position();
+}
+
+BrotherListModel::Action BrotherListModel::ok() {
+    Action a;
+    if ((speaker_chooser() && !adding_) || role_mode()) {
+        chosen_ = selected_position();
+        if (chosen_) a.kind = Action::choose;
+        return a;
+    }
+    if (params_.availability) {
+        if (const auto pos = selected_position()) {
+            a.kind = Action::availability;
+            a.position = *pos;
+        }
+        return a;
+    }
+    if (lines_.empty()) adding_ = true;
+    a.kind = Action::edit;
+    a.is_new = adding_;
+    a.position = adding_ ? 0 : lines_[static_cast<std::size_t>(selection_)].position;
+    a.preset_cong = params_.excluded_cong != 0 ? params_.excluded_cong : params_.cong_filter;
+    return a;
+}
+
+BrotherListModel::Action BrotherListModel::add() {
+    if (!add_visible()) return {};
+    if (params_.cong_filter == 0) {
+        adding_ = true;
+        return ok();
+    }
+    Action a;
+    a.kind = Action::pull_in;
+    return a;
+}
+
+BrotherListParams BrotherListModel::pull_in_params() const {
+    BrotherListParams p;
+    p.excluded_cong = params_.cong_filter;
+    return p;
+}
+
+bool BrotherListModel::pull_in(std::size_t position) {
+    const bool moved = params_.cong_filter != 0 && doc_.move_brother(position, params_.cong_filter);
+    fill();
+    return moved;
+}
+
+bool BrotherListModel::editor_closed(bool saved) {
+    const bool close = speaker_chooser() && adding_ && saved;
+    adding_ = false;
+    fill();
+    doc_.unavailable().save(doc_.folder());
+    return close;
+}
+
+}  // namespace vorla::editors

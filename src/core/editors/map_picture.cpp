@@ -1,0 +1,60 @@
+#include "core/editors/map_picture.h"
+
+#include <cstring>
+
+#include "core/text/string_table.h"
+#include "core/text/trim.h"
+
+namespace vorla::editors {
+
+namespace {
+
+constexpr int kScreenDpi = 96;
+constexpr int kHimetricPerInch = 2540;
+constexpr int kHimetricPerMetre = 100000;
+
+// a * b / c rounded to the nearest integer; sizes are never negative.
+int mul_div(long long a, long long b, long long c) {
+    if (c <= 0 || a < 0 || b < 0) return 0;
+    return static_cast<int>((a * b + c / 2) / c);
+}
+
+}  // namespace
+
+std::string picture_open_failure(int error_number) { return std::strerror(error_number); }
+
+int himetric_to_pixels(int himetric) { return mul_div(himetric, kScreenDpi, kHimetricPerInch); }
+
+int himetric_of(int pixels, int dots_per_metre) {
+    if (dots_per_metre <= 0) return mul_div(pixels, kHimetricPerInch, kScreenDpi);
+    return mul_div(pixels, kHimetricPerMetre, dots_per_metre);
+}
+
+bool is_bare_file_name(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (name.find_first_of("/\\:") != std::string_view::npos) return false;
+    if (name.find('\0') != std::string_view::npos) return false;
+    return name.find("..") == std::string_view::npos;
+}
+
+std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder, std::string_view name) {
+    name = text::trim(name);
+    if (!is_bare_file_name(name)) return std::nullopt;
+    return data_folder / std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+MapDialogModel::MapDialogModel(std::filesystem::path data_folder, std::string_view name)
+    : folder_(std::move(data_folder)), name_(text::trim(name)) {}
+
+std::string MapDialogModel::rules_text() const { return text::text(1158); }
+
+std::string MapDialogModel::choose_title() const { return text::text(1155); }
+
+std::string MapDialogModel::choose_filter() const { return text::text(1156) + " (*.jpg *.JPG)"; }
+
+void MapDialogModel::choose(const std::filesystem::path& file) {
+    const std::u8string name = file.filename().u8string();
+    name_.assign(name.begin(), name.end());
+}
+
+}  // namespace vorla::editors

@@ -1,0 +1,60 @@
+#pragma once
+// The congregation map: which file a map name may load, the map dialog's rules, the picture's
+// size rule and its failure messages.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorla::editors {
+
+// The picture messages' caption and texts.
+inline constexpr std::string_view kPictureErrorCaption = "CPicture Error";
+inline constexpr std::string_view kPictureNoMemory = "Can not allocate enough memory\t";
+inline constexpr std::string_view kPictureNotSupported = "IPicture interface is not supported\t";
+// The system's text for a file that cannot be opened.
+std::string picture_open_failure(int error_number);
+
+// A picture's size on screen: its physical size in hundredths of a millimetre at 96 pixels
+// per inch, rounded as an integer multiply-divide.
+int himetric_to_pixels(int himetric);
+// The physical size of a side of `pixels` at a resolution in dots per metre (0: 96 dpi).
+int himetric_of(int pixels, int dots_per_metre);
+
+// A map name is a bare file name: no folder, no "..", nothing that leaves the data folder.
+bool is_bare_file_name(std::string_view name);
+// Where a map of that name is loaded from: only the data folder; nothing for an empty or
+// unsafe name.
+std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder, std::string_view name);
+
+class MapDialogModel {
+public:
+    static constexpr std::size_t kNameMax = 27;
+
+    MapDialogModel(std::filesystem::path data_folder, std::string_view name);
+
+    std::string title() const { return "Карта"; }
+    const std::string& name() const { return name_; }
+    // The file to load now; nothing when there is no name, or it would leave the data folder.
+    std::optional<std::filesystem::path> picture_path() const { return map_path(folder_, name_); }
+    // A stored name that is not a bare file name is not loaded; the user is shown the rules.
+    bool name_refused() const { return !name_.empty() && !is_bare_file_name(name_); }
+
+    // "Правила" only while no picture is shown; it shows text 1158.
+    bool rules_visible(bool loaded) const { return !loaded; }
+    std::string rules_text() const;
+    // The file dialog of "Выбрать карту".
+    std::string choose_title() const;
+    std::string choose_filter() const;
+    const std::filesystem::path& start_folder() const { return folder_; }
+    // The chosen file: only its name is kept, wherever it was.
+    void choose(const std::filesystem::path& file);
+    // OK: the name, or empty when no picture is shown.
+    std::string result(bool loaded) const { return loaded ? name_ : std::string(); }
+
+private:
+    std::filesystem::path folder_;
+    std::string name_;
+};
+
+}  // namespace vorla::editors

@@ -1,0 +1,65 @@
+#pragma once
+// The name-list editor: the circuit table ("Районы", command 32845) or the hospitality list
+// ("Гостеприимство"), edited one entry at a time, and the chooser of either.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/editors/list_line.h"
+#include "core/store/vr_doc.h"
+
+namespace vorla::editors {
+
+enum class NamedList { circuits, hosts };
+
+class NameListModel {
+public:
+    static constexpr int kNameMax = 28;
+
+    // preselect (choosers only): the 1-based position to select, -1 for none.
+    NameListModel(store::CVrDoc& doc, NamedList which, bool choose = false, int preselect = -1);
+
+    std::string title() const;
+    std::string add_caption() const;
+    std::string cancel_caption() const;
+    bool choosing() const { return choose_; }
+
+    // The names as stored, a host's "~" included.
+    const std::vector<ListLine>& lines() const { return lines_; }
+    std::optional<std::size_t> selection() const { return selection_; }
+
+    bool edit_visible() const { return editing_; }
+    bool add_visible() const { return !editing_; }
+    bool ok_visible() const { return editing_ || choose_; }
+    // What the name edit shows.
+    const std::string& edit_text() const { return edit_text_; }
+
+    // A click on a line: in editing mode its name goes into the edit.
+    void select(std::size_t line);
+    // The add button: an empty edit for a new name.
+    void add();
+    // OK with the edit's text. True when the dialog closes (a chooser's choice).
+    bool ok(const std::string& typed);
+
+    // A chooser's result: the entry's id (0 when no line was selected) and its position.
+    std::uint16_t chosen_id() const { return chosen_id_; }
+    std::optional<std::size_t> chosen_position() const { return selection_; }
+
+private:
+    store::NamedTable& table();
+    void fill();
+    void store_name(const std::string& name);
+
+    store::CVrDoc& doc_;
+    NamedList which_;
+    bool choose_;
+    std::vector<ListLine> lines_;
+    std::optional<std::size_t> selection_;
+    bool adding_ = false;
+    bool editing_ = false;
+    std::string edit_text_;
+    std::uint16_t chosen_id_ = 0;
+};
+
+}  // namespace vorla::editors
