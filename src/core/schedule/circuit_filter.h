@@ -1,0 +1,31 @@
+#pragma once
+// The circuit drop-down of the speaker picker and the congregation chooser: "Все районы",
+// then every circuit in table order.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/store/vr_doc.h"
+
+namespace vorla::schedule {
+
+class CircuitFilter {
+public:
+    explicit CircuitFilter(const store::CVrDoc& doc);
+
+    const std::vector<std::string>& lines() const { return lines_; }
+    int line() const { return line_; }
+    // Out-of-range lines choose "Все районы".
+    void set_line(int line);
+    // The chosen circuit, 0 for all.
+    std::uint16_t circuit() const { return ids_[static_cast<std::size_t>(line_)]; }
+    // Whether a congregation passes: any with "Все районы", else those of the circuit.
+    bool passes(const store::CongregationEntry& cong) const { return circuit() == 0 || cong.circuit_id == circuit(); }
+
+private:
+    std::vector<std::string> lines_;
+    std::vector<std::uint16_t> ids_;
+    int line_ = 0;
+};
+
+}  // namespace vorla::schedule

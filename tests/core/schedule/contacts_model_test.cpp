@@ -1,0 +1,81 @@
+#include "core/schedule/contacts_model.h"
+
+#include "schedule_fixture.h"
+
+using namespace vorla;
+using namespace vorla::testing;
+using schedule::ContactGroup;
+using schedule::ContactsModel;
+
+namespace {
+
+struct ContactsTest : ScheduleTest {
+    // Петров: a five-character phone, two more numbers and an address in his extra record.
+    // Орлов, talk coordinator of Лесное: one phone and a too short address.
+    void SetUp() override {
+        ScheduleTest::SetUp();
+        auto speakers = read_bytes(dir / "speakers.dat");
+        FixtureBytes petrov(256);
+        petrov.text(120, "12345").u16(206, 1);
+        FixtureBytes orlov(256);
+        orlov.text(120, " 8-916-000-00-00").u16(206, 2);
+        for (std::size_t k = 120; k < 136; ++k) {
+            speakers[256 + k] = petrov.bytes()[k];
+            speakers[3 * 256 + k] = orlov.bytes()[k];
+        }
+        speakers[256 + 206] = 1;
+        speakers[3 * 256 + 206] = 2;
+        write_bytes(dir / "speakers.dat", speakers);
+        write_bytes(dir / "xtend.dat",
+                    concat({FixtureBytes(128).u16(0, 1).text(2, "8-900-111").text(18, "  55555").text(34, " ivan@mail.ru"),
+                            FixtureBytes(128).u16(0, 3).text(34, "a@b.ru")}));
+        open();
+    }
+};
+
+}  // namespace
+
+TEST_F(ContactsTest, SpeakerAndCoordinatorGroupsShowTheNumbersWorthShowing) {
+    ContactsModel m(*doc, 1, 0);
+    EXPECT_EQ(m.title(), "Лесное");
+    EXPECT_EQ(ContactsModel::hint(), "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.");
+    // The five-character phone is left out; the others move up.
+    EXPECT_EQ(m.speaker(), (ContactGroup{" Докладчик - Иван Петров ", {"8-900-111", "55555"}, "ivan@mail.ru"}));
+    EXPECT_EQ(m.coordinator(), (ContactGroup{" Ответственный за речи - Павел Орлов ", {"8-916-000-00-00"}, ""}));
+
+    // A congregation without a talk coordinator; a congregation alone.
+    const ContactsModel orlov(*doc, 3, 0);
+    EXPECT_EQ(orlov.title(), "Речное");
+    EXPECT_EQ(orlov.coordinator(), ContactGroup{});
+    const ContactsModel cong(*doc, 0, 2);
+    EXPECT_EQ(cong.speaker(), ContactGroup{});
+    EXPECT_EQ(cong.coordinator().caption, " Ответственный за речи - Павел Орлов ");
+    // The congregation given wins over his own.
+    EXPECT_EQ(ContactsModel(*doc, 1, 3).title(), "Речное");
+    EXPECT_EQ(ContactsModel(*doc, 0, 0).title(), "");
+}
+
+TEST_F(ContactsTest, TheFocusedFieldDecidesWhatCanBeCopiedOrWritten) {
+    ContactsModel m(*doc, 1, 0);
+    EXPECT_FALSE(m.action_visible());
+    EXPECT_FALSE(m.mail_visible());
+
+    m.focus_email(m.speaker().email);
+    ASSERT_TRUE(m.action_visible());
+    EXPECT_EQ(m.action_caption(), "Копия ivan@mail.ru");
+    EXPECT_EQ(m.mail_url(), "mailto:ivan@mail.ru");
+    EXPECT_FALSE(m.clipboard_used());
+    EXPECT_EQ(m.take_copy(), "ivan@mail.ru");
+    EXPECT_TRUE(m.clipboard_used());
+
+    m.focus_phone(m.speaker().phones[1]);
+    EXPECT_EQ(m.action_caption(), "Копировать");
+    EXPECT_FALSE(m.mail_visible());
+    EXPECT_EQ(m.take_copy(), "55555");
+
+    m.focus_email("нет адреса");
+    EXPECT_FALSE(m.action_visible());
+    EXPECT_FALSE(m.mail_visible());
+    m.focus_phone("");
+    EXPECT_FALSE(m.action_visible());
+}

@@ -1,0 +1,88 @@
+#include "core/schedule/sheet_model.h"
+
+#include "core/app/commands.h"
+#include "schedule_fixture.h"
+
+using namespace vorla;
+using namespace vorla::testing;
+using schedule::PageKind;
+
+TEST(SheetPages, SwitchedOffPagesMoveTheLaterOnesUp) {
+    settings::Settings s;
+    EXPECT_EQ(schedule::sheet_pages(s), (std::vector<PageKind>{PageKind::summary, PageKind::local_talks,
+                                                               PageKind::chairmen, PageKind::outgoing,
+                                                               PageKind::events}));
+    EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 3);
+    EXPECT_FALSE(schedule::page_position(PageKind::readers, s));
+    EXPECT_EQ(schedule::page_of_command(app::cmd::kOutgoing), PageKind::outgoing);
+
+    s.readers_scheduled = true;  // only readers: they take position 3
+    EXPECT_EQ(schedule::page_position(*schedule::page_of_command(app::cmd::kReaders), s), 3);
+    EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 4);
+
+    s.hospitality_scheduled = true;
+    EXPECT_EQ(schedule::page_position(PageKind::hospitality, s), 3);
+    EXPECT_EQ(schedule::page_position(PageKind::readers, s), 4);
+    EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 5);
+    EXPECT_EQ(schedule::page_position(PageKind::events, s), 6);
+
+    EXPECT_EQ(schedule::page_of_command(app::cmd::kLocalTalks), PageKind::local_talks);
+    EXPECT_EQ(schedule::page_of_command(app::cmd::kSummary), PageKind::summary);
+    EXPECT_FALSE(schedule::page_of_command(app::cmd::kBrothers));
+    EXPECT_EQ(schedule::page_title(PageKind::local_talks), "Местные речи");
+    EXPECT_EQ(schedule::page_title(PageKind::events), "Конгрессы, посещения РН, и т.д.");
+}
+
+struct SheetTest : ScheduleTest {};
+
+TEST_F(SheetTest, OpensOnTodayAndNamesItsButtons) {
+    open();
+    doc->set_current_week(calendar::WeekNumber(1300));
+    schedule::SheetModel sheet(*doc);
+    EXPECT_EQ(doc->current_week(), calendar::WeekNumber(1406));
+    EXPECT_EQ(schedule::SheetModel::title(), "Панель планирования");
+    EXPECT_EQ(schedule::SheetModel::cancel_caption(), "Отмена");
+    EXPECT_EQ(schedule::SheetModel::edit_caption(), "Редактировать");
+    const auto choices = schedule::SheetModel::edit_choices();
+    ASSERT_EQ(choices.size(), 2u);
+    EXPECT_EQ(choices[0].text, "Собрания");
+    EXPECT_EQ(choices[0].command, app::cmd::kCongregations);
+    EXPECT_EQ(choices[1].text, "Братья");
+    EXPECT_EQ(choices[1].command, app::cmd::kBrothers);
+
+    sheet.refuse_close();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Пожалуйста. выберите OK или Отмена чтобы закрыть панель.");
+}
+
+TEST_F(SheetTest, OkWritesWeeksAndEventsCancelRestoresThem) {
+    const auto history = concat({planned_week(1406, 1, 12, 2)});
+    const auto special = concat({event_bytes(1410, 0x02, "Конгресс")});
+    write_bytes(dir / "history.dat", history);
+    write_bytes(dir / "special.dat", special);
+    open();
+    schedule::SheetModel sheet(*doc);
+
+    week(1406).speaker_id = 3;
+    doc->weeks().store(calendar::WeekIndex(1405));
+    store::SpecialEventRecord e;
+    e.event_week = calendar::WeekIndex(1420);
+    e.event_flags = store::week_bit::kOverseerVisit;
+    e.event_title = "РН Визит";
+    doc->events().store(e, doc->weeks());
+    sheet.cancel();
+    EXPECT_EQ(week(1406).speaker_id, 1);
+    EXPECT_EQ(doc->events().size(), 1u);
+    EXPECT_EQ(week(1421).week_flags, 0);
+    EXPECT_EQ(read_bytes(dir / "history.dat"), history);
+
+    week(1406).speaker_id = 3;
+    doc->weeks().store(calendar::WeekIndex(1405));
+    doc->events().store(e, doc->weeks());
+    sheet.accept();
+    EXPECT_TRUE(doc->modified());
+    EXPECT_EQ(read_bytes(dir / "history.dat"),
+              concat({planned_week(1406, 3, 12, 2), week_bytes(1421).u16(20, 0x05)}));
+    EXPECT_EQ(read_bytes(dir / "special.dat"),
+              concat({event_bytes(1410, 0x02, "Конгресс"), event_bytes(1420, 0x04, "РН Визит")}));
+}
