@@ -119,6 +119,13 @@ std::string BrotherEditorModel::availability_caption() const {
     return text::text(1064);
 }
 
+store::BrotherRecord BrotherEditorModel::record_for_talks() const {
+    store::BrotherRecord r = record_;
+    r.first_name = fields_.first_name;
+    r.last_name = fields_.last_name;
+    return r;
+}
+
 std::optional<std::size_t> BrotherEditorModel::congregation_position() const {
     return doc_.congregations().find(cong_to_store_);
 }

@@ -75,9 +75,11 @@ public:
     // The congregation chooser's preselected position; its choice.
     std::optional<std::size_t> congregation_position() const;
     void set_congregation(std::uint16_t cong_id);
-    // The record copy the talk chooser edits, and what it hands back.
+    // The record copy the talk chooser edits (named as typed, for its title), and its talks
+    // taken back on OK.
     const store::BrotherRecord& record() const { return record_; }
-    void set_record(const store::BrotherRecord& r) { record_ = r; }
+    store::BrotherRecord record_for_talks() const;
+    void take_talks(const store::BrotherRecord& r) { record_.talks = r.talks; }
     // The availability editor's inputs and its discontinued result.
     std::uint16_t brother_id() const { return record_.brother_id; }
     bool discontinued() const { return discontinued_; }

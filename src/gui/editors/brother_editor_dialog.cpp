@@ -1,0 +1,242 @@
+#include "gui/editors/brother_editor_dialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/app/qt_prompter.h"
+#include "gui/app/text_guard.h"
+#include "gui/editors/availability_dialog.h"
+#include "gui/editors/congregation_list_dialog.h"
+#include "gui/editors/talk_chooser_dialog.h"
+
+namespace vorla::gui {
+
+using Model = editors::BrotherEditorModel;
+
+namespace {
+
+QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
+    auto* edit = new QLineEdit(parent);
+    guard_text(edit, max_chars);
+    return edit;
+}
+
+QPushButton* plain_button(const QString& text, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list,
+                                         std::optional<std::size_t> position, std::uint16_t preset_cong,
+                                         QWidget* parent)
+    : QDialog(parent), doc_(doc), model_(doc, list, position, preset_cong) {
+    setObjectName(QStringLiteral("BrotherEditorDialog"));
+    setWindowTitle(qs(model_.title()));
+
+    first_name_ = guarded_edit(this, Model::kNameMax);
+    last_name_ = guarded_edit(this, Model::kNameMax);
+    address1_ = guarded_edit(this, Model::kAddressMax);
+    address2_ = guarded_edit(this, Model::kAddressMax);
+    phone_ = guarded_edit(this, Model::kPhoneMax);
+    phone2_ = guarded_edit(this, Model::kPhoneMax);
+    phone3_ = guarded_edit(this, Model::kPhoneMax);
+    email_ = guarded_edit(this, Model::kEmailMax);
+    note_ = guarded_edit(this, Model::kNoteMax);
+    elder_ = new QCheckBox(QStringLiteral("Старейшина"), this);
+    servant_ = new QCheckBox(QStringLiteral("Служебный помощник"), this);
+    ok_ = plain_button(QStringLiteral("&OK"), this);
+    ok_->setDefault(true);
+    cancel_ = plain_button(QStringLiteral("&Отмена"), this);
+    prev_ = plain_button(QStringLiteral("&Пред."), this);
+    next_ = plain_button(QStringLiteral("&След."), this);
+    delete_ = plain_button(QStringLiteral("&Удалить"), this);
+    congregation_ = plain_button(QString(), this);
+    talks_ = plain_button(QString(), this);
+    availability_ = plain_button(QString(), this);
+
+    auto* names = new QFormLayout;
+    names->addRow(QStringLiteral("Имя"), first_name_);
+    names->addRow(QStringLiteral("Фамилия"), last_name_);
+    auto* address = new QGroupBox(QStringLiteral(" Адрес "), this);
+    auto* address_layout = new QVBoxLayout(address);
+    address_layout->addWidget(address1_);
+    address_layout->addWidget(address2_);
+    auto* contacts = new QFormLayout;
+    contacts->addRow(QStringLiteral("Телефон"), phone_);
+    contacts->addRow(QStringLiteral("Телефон 2"), phone2_);
+    contacts->addRow(QStringLiteral("Телефон 3"), phone3_);
+    contacts->addRow(QStringLiteral("E-mail"), email_);
+    contacts->addRow(QStringLiteral("Примечание"), note_);
+    auto* offices = new QHBoxLayout;
+    offices->addWidget(elder_);
+    offices->addWidget(servant_);
+    offices->addStretch(1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(names);
+    left->addWidget(address);
+    left->addLayout(contacts);
+    left->addLayout(offices);
+    left->addWidget(congregation_);
+    left->addWidget(talks_);
+    left->addWidget(availability_);
+    auto* right = new QVBoxLayout;
+    for (QPushButton* b : {ok_, cancel_, prev_, next_, delete_}) right->addWidget(b);
+    right->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(right);
+    setMinimumWidth(520);
+
+    // The order Enter and Tab take through the dialog.
+    QWidget* order[] = {first_name_, last_name_, address1_, address2_, phone_, phone2_, phone3_, email_, note_,
+                        elder_,      servant_,   congregation_, talks_, availability_, ok_, cancel_, prev_,
+                        next_,       delete_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
+    first_name_->installEventFilter(this);
+    connect(first_name_, &QLineEdit::textEdited, this, [this] { on_name_edited(first_name_); });
+    connect(last_name_, &QLineEdit::textEdited, this, [this] { on_name_edited(last_name_); });
+    connect(elder_, &QCheckBox::clicked, this, [this](bool on) {
+        model_.set_elder(on);
+        servant_->setChecked(model_.fields().servant);
+    });
+    connect(servant_, &QCheckBox::clicked, this, [this](bool on) {
+        model_.set_servant(on);
+        elder_->setChecked(model_.fields().elder);
+    });
+    connect(ok_, &QPushButton::clicked, this, &BrotherEditorDialog::on_ok);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(prev_, &QPushButton::clicked, this, [this] { on_step(-1); });
+    connect(next_, &QPushButton::clicked, this, [this] { on_step(+1); });
+    connect(delete_, &QPushButton::clicked, this, [this] {
+        if (model_.remove()) QDialog::accept();
+    });
+    connect(congregation_, &QPushButton::clicked, this, &BrotherEditorDialog::choose_congregation);
+    connect(talks_, &QPushButton::clicked, this, &BrotherEditorDialog::choose_talks);
+    connect(availability_, &QPushButton::clicked, this, &BrotherEditorDialog::edit_availability);
+
+    delete_->setVisible(model_.step_visible());
+    prev_->setVisible(model_.step_visible());
+    next_->setVisible(model_.step_visible());
+    congregation_->setVisible(model_.congregation_visible());
+    load_controls();
+    first_name_->setFocus();
+}
+
+void BrotherEditorDialog::load_controls() {
+    const editors::BrotherFields& f = model_.fields();
+    first_name_->setText(qs(f.first_name));
+    last_name_->setText(qs(f.last_name));
+    address1_->setText(qs(f.address1));
+    address2_->setText(qs(f.address2));
+    phone_->setText(qs(f.phone));
+    phone2_->setText(qs(f.phone2));
+    phone3_->setText(qs(f.phone3));
+    email_->setText(qs(f.email));
+    note_->setText(qs(f.note));
+    elder_->setChecked(f.elder);
+    servant_->setChecked(f.servant);
+    update_captions();
+}
+
+void BrotherEditorDialog::update_captions() {
+    congregation_->setText(qs(model_.congregation_caption()));
+    talks_->setText(qs(model_.talks_caption()));
+    availability_->setText(qs(model_.availability_caption()));
+}
+
+void BrotherEditorDialog::collect() {
+    editors::BrotherFields& f = model_.fields();
+    f.first_name = us(first_name_->text());
+    f.last_name = us(last_name_->text());
+    f.address1 = us(address1_->text());
+    f.address2 = us(address2_->text());
+    f.phone = us(phone_->text());
+    f.phone2 = us(phone2_->text());
+    f.phone3 = us(phone3_->text());
+    f.email = us(email_->text());
+    f.note = us(note_->text());
+    f.elder = elder_->isChecked();
+    f.servant = servant_->isChecked();
+}
+
+void BrotherEditorDialog::on_ok() {
+    collect();
+    if (model_.ok()) QDialog::accept();
+}
+
+void BrotherEditorDialog::on_step(int delta) {
+    collect();
+    if (model_.step(delta)) {
+        load_controls();
+        first_name_->setFocus();
+    }
+}
+
+void BrotherEditorDialog::on_name_edited(QLineEdit* edit) {
+    if (const auto capitalised = model_.auto_capitals(us(edit->text()))) {
+        edit->setText(qs(capitalised->text));
+        edit->setCursorPosition(static_cast<int>(capitalised->caret));
+    }
+    if (edit == last_name_) {
+        model_.fields().first_name = us(first_name_->text());
+        if (const auto initial = model_.surname_changed(us(last_name_->text()))) first_name_->setText(qs(*initial));
+    }
+}
+
+bool BrotherEditorDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == first_name_ && event->type() == QEvent::FocusOut) {
+        model_.fields().last_name = us(last_name_->text());
+        if (const auto initial = model_.first_name_left(us(first_name_->text()))) first_name_->setText(qs(*initial));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BrotherEditorDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (focusWidget() == ok_) {
+            on_ok();
+        } else {
+            focusNextChild();
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void BrotherEditorDialog::choose_congregation() {
+    if (const auto pos = CongregationListDialog::choose(doc_, model_.congregation_position(), this)) {
+        model_.set_congregation(doc_.congregations().at(*pos).cong_id);
+        update_captions();
+    }
+}
+
+void BrotherEditorDialog::choose_talks() {
+    collect();
+    store::BrotherRecord record = model_.record_for_talks();
+    if (TalkChooserDialog::choose_brother_talks(doc_, record, this)) {
+        model_.take_talks(record);
+        update_captions();
+    }
+}
+
+void BrotherEditorDialog::edit_availability() {
+    AvailabilityDialog dialog(doc_, model_.brother_id(), model_.discontinued(), false, this);
+    dialog.exec();
+    model_.set_discontinued(dialog.discontinued());
+    update_captions();
+}
+
+}  // namespace vorla::gui
