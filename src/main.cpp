@@ -7,11 +7,17 @@
 #include "core/app/command_line.h"
 #include "core/app/data_folder.h"
 #include "core/calendar/clock.h"
+#include "core/reports/range_arguments.h"
+#include "core/reports/report_request.h"
+#include "core/reports/schedule_export.h"
 #include "core/settings/settings.h"
 #include "core/store/json_dump.h"
 #include "core/store/vr_doc.h"
 #ifdef VORLA_WITH_GUI
+#include <QGuiApplication>
+
 #include "gui/app/application.h"
+#include "gui/reports/report_renderer.h"
 #endif
 
 namespace {
@@ -22,6 +28,11 @@ const std::vector<app::SubcommandSpec>& subcommands() {
     static const std::vector<app::SubcommandSpec> list = {
         {"info", {}, 0, "", "print the data folder, today's week, every setting in force and the table sizes"},
         {"dump", {}, 0, "", "write the whole data as JSON on standard output"},
+        {"export-text", {"--start", "--weeks"}, 0, "--start YYYY-MM-DD --weeks N",
+         "write ptsched.txt in the data folder for N weeks (1-52) from the week of the date"},
+        {"report", {"--start", "--weeks", "--pdf", "--png", "--dpi"}, 1,
+         "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N]",
+         "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi unless told"},
     };
     return list;
 }
@@ -64,6 +75,81 @@ int run_info(const store::CVrDoc& doc) {
     return 0;
 }
 
+int run_export_text(const store::CVrDoc& doc, const reports::ScheduleRange& range) {
+    const auto path = reports::write_schedule_export(doc, range.first, range.weeks);
+    if (!path) return 1;
+    std::cout << path->string() << "\n";
+    return 0;
+}
+
+// What `report` is asked for, checked before anything is opened.
+struct ReportOutput {
+    std::string pdf;
+    std::string png;
+    int dpi = 300;
+    std::string error;
+};
+
+ReportOutput parse_report_output(const app::CommandLine& cl) {
+    ReportOutput out;
+    if (cl.positional.empty() || cl.positional[0] != "schedule") {
+        out.error = cl.positional.empty() ? "which report? (known: schedule)"
+                                          : "unknown report: " + cl.positional[0] + " (known: schedule)";
+        return out;
+    }
+    const auto get = [&](const char* key) {
+        const auto it = cl.options.find(key);
+        return it == cl.options.end() ? std::string() : it->second;
+    };
+    out.pdf = get("--pdf");
+    out.png = get("--png");
+    if (out.pdf.empty() == out.png.empty()) {
+        out.error = "give exactly one of --pdf FILE and --png PREFIX";
+        return out;
+    }
+    if (cl.options.count("--dpi")) {
+        const auto dpi = reports::parse_count(get("--dpi"), 30, 2400);
+        if (!dpi) {
+            out.error = "bad resolution for --dpi: " + get("--dpi") + " (expected 30 to 2400)";
+            return out;
+        }
+        out.dpi = *dpi;
+    }
+    return out;
+}
+
+#ifdef VORLA_WITH_GUI
+int run_report(int argc, char** argv, const store::CVrDoc& doc, const reports::ScheduleRange& range,
+               const ReportOutput& output) {
+    // Files need no display: without a platform chosen, draw offscreen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    settings::ReportFonts fonts(doc.language());
+    fonts.load(doc.read_settings_file());
+    const reports::ReportRequest request{reports::ReportKind::schedule, range.first, range.weeks};
+    const gui::ReportSource source = [&](const reports::Device& device) {
+        return reports::layout_report(doc, fonts, request, device);
+    };
+    if (!output.pdf.empty()) {
+        if (!gui::write_pdf(QString::fromStdString(output.pdf), source, output.dpi,
+                            QString::fromStdString(doc.settings().schedule_title))) {
+            std::cerr << "vorla: cannot write " << output.pdf << "\n";
+            return 1;
+        }
+        std::cout << output.pdf << "\n";
+        return 0;
+    }
+    QStringList written;
+    const bool ok = gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, &written);
+    for (const QString& file : written) std::cout << file.toStdString() << "\n";
+    if (!ok) {
+        std::cerr << "vorla: cannot write the pages at " << output.png << "\n";
+        return 1;
+    }
+    return 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,12 +184,41 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path absolute = std::filesystem::current_path();
 
+    // The week range of export-text and report is checked before the data folder is opened.
+    reports::RangeArguments range;
+    ReportOutput output;
+    if (cl.command == "export-text" || cl.command == "report") {
+        range = reports::parse_range_arguments(cl.options);
+        if (cl.command == "report") output = parse_report_output(cl);
+        const std::string& error = !output.error.empty() ? output.error : range.error;
+        if (!error.empty()) {
+            std::cerr << "vorla: " << error << "\n";
+            return 1;
+        }
+    }
+
     if (cl.command == "info" || cl.command == "dump") {
         StderrPrompter prompter;
         const store::CVrDoc doc({absolute, today, {}}, prompter);
         if (cl.command == "info") return run_info(doc);
         std::cout << store::dump_json(doc);
         return 0;
+    }
+
+    if (cl.command == "export-text") {
+        StderrPrompter prompter;
+        const store::CVrDoc doc({absolute, today, {}}, prompter);
+        return run_export_text(doc, range.range);
+    }
+    if (cl.command == "report") {
+#ifdef VORLA_WITH_GUI
+        StderrPrompter prompter;
+        const store::CVrDoc doc({absolute, today, {}}, prompter);
+        return run_report(argc, argv, doc, range.range, output);
+#else
+        std::cerr << "vorla: this build has no report renderer (built without Qt)\n";
+        return 1;
+#endif
     }
 
 #ifdef VORLA_WITH_GUI

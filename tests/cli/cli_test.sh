@@ -40,6 +40,100 @@ touch "$WORK/plainfile"
 "$VORLA" --data-dir "$WORK/plainfile/sub" info >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "uncreatable data folder exit $rc"
 
+# --- the schedule: text export and rendered pages ----------------------------------------
+# Fields are written into zero-filled records at the offsets of the file formats.
+put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+put_text() { printf '%s' "$3" | iconv -f UTF-8 -t CP1251 | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
+put_u16() { put "$1" "$2" "$(printf '\\x%02x\\x%02x' $(($3 & 255)) $(($3 >> 8)))"; }
+zeros() { head -c "$2" /dev/zero >"$1"; }
+
+D="$WORK/sched"
+mkdir -p "$D"
+zeros "$D/cong.dat" 768
+put_text "$D/cong.dat" 256 "Центральное"; put_u16 "$D/cong.dat" 430 1
+put_text "$D/cong.dat" 512 "Северное"; put_u16 "$D/cong.dat" 686 2
+put_text "$D/cong.dat" 676 "18:30"; put_text "$D/cong.dat" 700 "10:00"; put "$D/cong.dat" 738 '\x06'
+zeros "$D/speakers.dat" 1024
+put_text "$D/speakers.dat" 256 "Иван"; put_text "$D/speakers.dat" 276 "Петров"
+put_text "$D/speakers.dat" 376 "123-45-67"; put_u16 "$D/speakers.dat" 458 2; put_u16 "$D/speakers.dat" 460 1
+put_text "$D/speakers.dat" 512 "Олег"; put_text "$D/speakers.dat" 532 "Сидоров"
+put_u16 "$D/speakers.dat" 714 1; put_u16 "$D/speakers.dat" 716 2
+put_text "$D/speakers.dat" 768 "Пётр"; put_text "$D/speakers.dat" 788 "Иванов"
+put_u16 "$D/speakers.dat" 970 1; put_u16 "$D/speakers.dat" 972 3
+# Weeks 1406 (speaker, talk 12, chairman, outgoing slot 3) and 1407 (an overseer visit).
+zeros "$D/history.dat" 128
+put_u16 "$D/history.dat" 0 1406; put_u16 "$D/history.dat" 2 1; put_u16 "$D/history.dat" 4 12
+put_u16 "$D/history.dat" 6 2; put_u16 "$D/history.dat" 14 3; put_u16 "$D/history.dat" 20 1
+put_u16 "$D/history.dat" 32 2; put_u16 "$D/history.dat" 44 2; put_u16 "$D/history.dat" 56 231
+put_u16 "$D/history.dat" 64 1407; put_u16 "$D/history.dat" 84 5
+zeros "$D/special.dat" 144
+put_u16 "$D/special.dat" 0 1406; put_u16 "$D/special.dat" 2 4
+
+out=$("$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-09 --weeks 3) || fail "export-text exit $?"
+[ "$out" = "$D/ptsched.txt" ] || fail "export-text prints its path: $out"
+{
+    printf 'Week\tInTalkTitle\tInSpeaker\tInSpkPhone\tInSpeakerCong\tChairman\tReader\tHospitality\t'
+    printf 'OutSpeaker\tOutCong\tOutTime\tOutTalk\tOutSpeaker2\tOutCong2\tOutTime2\tOutTalk2\t'
+    printf 'OutSpeaker3\tOutCong3\tOutTime3\tOutTalk3\tOutSpeaker4\tOutCong4\tOutTime4\tOutTalk4\t'
+    printf 'OutSpeaker5\tOutCong5\tOutTime5\tOutTalk5\tOutSpeaker6\tOutCong6\tOutTime6\tOutTalk6\tInTalk\r\n\r\n'
+    printf 'Дек 13, 2026\t\tИван Петров\t123-45-67\tСеверное\tПётр Иванов\t\t\t\t\t\t\t\t\t\t\t'
+    printf 'Олег Сидоров\tСеверное\t10:00\tS-31\t\t\t\t\t\t\t\t\t\t\t\t\t12\r\n'
+    printf 'Дек 20, 2026\tРН Визит\tРН Визит\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r\n'
+    printf 'Дек 27, 2026\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r\n'
+} | iconv -f UTF-8 -t CP1251 >"$WORK/ptsched.expected"
+cmp -s "$D/ptsched.txt" "$WORK/ptsched.expected" || fail "ptsched.txt differs: $(cmp "$D/ptsched.txt" "$WORK/ptsched.expected")"
+
+for bad in "--start 2026-12-40 --weeks 3" "--start 07.12.2026 --weeks 3" "--start 2026-12-07 --weeks 0" \
+           "--start 2026-12-07 --weeks 53" "--start 2026-12-07 --weeks x" "--weeks 3" "--start 2026-12-07"; do
+    # shellcheck disable=SC2086
+    "$VORLA" --data-dir "$D" export-text $bad >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "export-text $bad: exit $rc"
+    grep -q "^vorla: " "$WORK/err" || fail "export-text $bad: no message"
+done
+"$VORLA" --data-dir "$D" export-text --start 2026-12-07 --weeks 53 >/dev/null 2>"$WORK/err"
+grep -qx "vorla: bad count for --weeks: 53 (expected 1 to 52)" "$WORK/err" || fail "count message: $(cat "$WORK/err")"
+
+# A folder in the file's place: text 1231 with the full path, and nothing written.
+mkdir -p "$WORK/blocked/ptsched.txt/inside"
+"$VORLA" --data-dir "$WORK/blocked" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "blocked export exit $rc"
+grep -q "Невозможно создать новый файл: $WORK/blocked/ptsched.txt" "$WORK/err" || fail "blocked export message: $(cat "$WORK/err")"
+[ -d "$WORK/blocked/ptsched.txt/inside" ] || fail "blocked export touched the folder"
+
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "report without output exit $rc"
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf a.pdf --png b >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "report with two outputs exit $rc"
+"$VORLA" --data-dir "$D" report letters --start 2026-12-07 --weeks 2 --pdf a.pdf >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "unknown report exit $rc"
+grep -q "unknown report: letters" "$WORK/err" || fail "unknown report message"
+"$VORLA" --data-dir "$D" report schedule --start 2026-13-07 --weeks 2 --pdf a.pdf >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "report bad date exit $rc"
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 60 --pdf a.pdf >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "report bad count exit $rc"
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --png "$WORK/p" --dpi 0 >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "report bad dpi exit $rc"
+
+# Rendering needs the Qt build; a build without it says so.
+"$VORLA" --data-dir "$D" --today 2026-12-07 report schedule --start 2026-12-07 --weeks 20 \
+    --png "$WORK/page" --dpi 50 >"$WORK/out" 2>"$WORK/err"; rc=$?
+if grep -q "no report renderer" "$WORK/err"; then
+    [ $rc -eq 1 ] || fail "report without renderer exit $rc"
+else
+    [ $rc -eq 0 ] || fail "report png exit $rc: $(cat "$WORK/err")"
+    # 20 weeks, 13 to a page on paper: two pages of 8.5 x 11 inches at 50 dpi.
+    [ "$(cat "$WORK/out")" = "$WORK/page-1.png"$'\n'"$WORK/page-2.png" ] || fail "png pages: $(cat "$WORK/out")"
+    [ ! -e "$WORK/page-3.png" ] || fail "a third page"
+    [ "$(head -c 8 "$WORK/page-1.png" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ] || fail "page-1 is no PNG"
+    [ "$(od -An -tu1 -j16 -N8 "$WORK/page-1.png" | tr -s ' ')" = " 0 0 1 169 0 0 2 38" ] || fail "page size"
+    "$VORLA" --data-dir "$D" --today 2026-12-07 report schedule --start 2026-12-07 --weeks 20 \
+        --pdf "$WORK/schedule.pdf" >/dev/null 2>"$WORK/err" || fail "report pdf: $(cat "$WORK/err")"
+    [ "$(head -c 5 "$WORK/schedule.pdf")" = "%PDF-" ] || fail "not a PDF"
+    if command -v pdfinfo >/dev/null; then
+        pdfinfo "$WORK/schedule.pdf" | grep -q "^Pages: *2$" || fail "pdf pages: $(pdfinfo "$WORK/schedule.pdf")"
+    fi
+fi
+
 if [ $failures -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1

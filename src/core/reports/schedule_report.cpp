@@ -151,12 +151,13 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
         text(page, c_.host, y + L, store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true), FontId::text);
     }
 
-    // Our outgoing speakers, each on the line of his slot.
+    // Our outgoing speakers on consecutive lines: an empty slot between filled ones leaves no
+    // gap, which the block's height (counting printed lines only) would run into.
     int printed = 0;
     if (!s_.skip_outgoing) {
         for (std::size_t k = 0; k < WeekRecord::kOutPlaces; ++k) {
             if (!w.out_speaker_id[k]) continue;
-            const int line_y = y + (static_cast<int>(k) + (convention ? 0 : 2)) * L;
+            const int line_y = y + (printed + (convention ? 0 : 2)) * L;
             text(page, c_.caption, line_y, text::text(1037), FontId::captions);
             text(page, c_.cong_caption, line_y, text::text(1170), FontId::captions, HAlign::right);
             text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]), FontId::text);

@@ -87,3 +87,27 @@ TEST(PrintDate, RussianMonthAbbreviationsAndTwoDigitDays) {
 }
 
 }  // namespace
+
+#include "core/reports/range_arguments.h"
+
+namespace {
+
+TEST(RangeArguments, TheWeekOfTheStartDateAndOneToFiftyTwoWeeks) {
+    auto a = parse_range_arguments({{"--start", "2026-12-13"}, {"--weeks", "8"}});
+    EXPECT_EQ(a.error, "");
+    EXPECT_EQ(a.range.first, calendar::WeekIndex(1405));  // Sunday 13 December: the week of Monday the 7th
+    EXPECT_EQ(a.range.weeks, 8);
+    a = parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "52"}});
+    EXPECT_EQ(a.range.first, calendar::WeekIndex(1406));
+    EXPECT_EQ(parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "53"}}).error,
+              "bad count for --weeks: 53 (expected 1 to 52)");
+    EXPECT_NE(parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "0"}}).error, "");
+    EXPECT_NE(parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "-3"}}).error, "");
+    EXPECT_NE(parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "4x"}}).error, "");
+    EXPECT_EQ(parse_range_arguments({{"--start", "2026-02-30"}, {"--weeks", "4"}}).error,
+              "bad date for --start: 2026-02-30 (expected YYYY-MM-DD, 2000-2099)");
+    EXPECT_EQ(parse_range_arguments({{"--weeks", "4"}}).error, "--start YYYY-MM-DD is required");
+    EXPECT_EQ(parse_range_arguments({{"--start", "2026-12-14"}}).error, "--weeks N is required");
+}
+
+}  // namespace

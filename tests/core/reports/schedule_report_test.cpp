@@ -144,7 +144,8 @@ TEST_F(ScheduleTest, ThePrintDateIsDrawnOnPaperOnlyAndOnlyWithItsSetting) {
 TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLines) {
     write_reference_data();
     ordinary_week(kThisWeek);
-    // Slots 1 and 3 filled, slot 2 left empty: its line stays blank, the block counts two.
+    // Slots 1 and 3 filled, slot 2 left empty: the two print on consecutive lines, as the
+    // block's height counts them.
     weeks.push_back(week_record(kThisWeek + 1).u16(week_at::out_speaker(0), 5).u16(week_at::out_cong(0), 2)
                         .u16(week_at::out_talk(0), 33).u16(week_at::out_speaker(2), 6).u16(week_at::out_cong(2), 3));
     ordinary_week(kThisWeek + 2);
@@ -156,12 +157,12 @@ TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLi
     }
     // 144 + 64 + 8 = 216; then 216 + (2 + 4) x 16 + 8 = 320; date lines a quarter inch higher.
     EXPECT_EQ(date_lines, (std::vector<int>{120, 192, 296}));
-    // Outgoing lines on the lines of their slots: 216 + 2 x 16 and 216 + 4 x 16.
+    // Outgoing lines from two lines below the block line: 216 + 2 x 16 and 216 + 3 x 16.
     EXPECT_EQ(item(p, "Борис Волков"), (TextItem{163, 248, "Борис Волков", F::text, 0, L}));
     EXPECT_EQ(item(p, "Северное ( 10:00 - Вос )"), (TextItem{403, 248, "Северное ( 10:00 - Вос )", F::text, 0, L}));
     EXPECT_EQ(item(p, "Речь 33"), (TextItem{739, 248, "Речь 33", F::text, 0, R}));
-    EXPECT_EQ(item(p, "Глеб Зайцев"), (TextItem{163, 280, "Глеб Зайцев", F::text, 0, L}));
-    EXPECT_EQ(item(p, "Южное ( Сре )"), (TextItem{403, 280, "Южное ( Сре )", F::text, 0, L}));
+    EXPECT_EQ(item(p, "Глеб Зайцев"), (TextItem{163, 264, "Глеб Зайцев", F::text, 0, L}));
+    EXPECT_EQ(item(p, "Южное ( Сре )"), (TextItem{403, 264, "Южное ( Сре )", F::text, 0, L}));
     int outgoing_captions = 0;
     int in_captions = 0;
     for (const TextItem& t : p.texts) {

@@ -1,0 +1,82 @@
+#include "gui/reports/font_chooser.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/reports/qt_fonts.h"
+
+namespace vorla::gui {
+
+FontChooser::FontChooser(const QString& caption, const settings::FontSpec& spec, QWidget* parent)
+    : QDialog(parent), spec_(spec), colour_(to_qcolor(spec.colour)) {
+    setObjectName(QStringLiteral("FontChooser"));
+    setWindowTitle(caption);
+    fonts_ = new QFontDialog(this);
+    fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts_->setWindowFlags(Qt::Widget);
+    // The dialog lists installed families: show the one the face resolves to here
+    // (Arial is Liberation Sans), so that its style list finds the weight and slant.
+    QFont initial = to_chooser_font(spec);
+    initial.setFamily(QFontInfo(initial).family());
+    fonts_->setCurrentFont(initial);
+    shown_ = fonts_->currentFont();
+    // Underline and strike-out belong to no report; their box goes with them.
+    for (QCheckBox* box : fonts_->findChildren<QCheckBox*>()) {
+        box->hide();
+        if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
+    }
+
+    colour_button_ = new QPushButton(QStringLiteral("Цвет..."), this);
+    colour_button_->setObjectName(QStringLiteral("ColourButton"));
+    connect(colour_button_, &QPushButton::clicked, this, [this] {
+        const QColor c = QColorDialog::getColor(colour_, this, QStringLiteral("Цвет"));
+        if (c.isValid()) set_colour(c);
+    });
+    set_colour(colour_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Цвет текста:"), this));
+    row->addWidget(colour_button_);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fonts_);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+}
+
+void FontChooser::set_colour(const QColor& colour) {
+    colour_ = colour;
+    QPixmap swatch(24, 16);
+    swatch.fill(colour);
+    colour_button_->setIcon(QIcon(swatch));
+}
+
+settings::FontSpec FontChooser::chosen() const {
+    const QFont now = fonts_->currentFont();
+    settings::FontSpec s = now == shown_ ? spec_ : from_chooser_font(now, spec_);
+    s.colour = to_rgb(colour_);
+    return s;
+}
+
+std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& spec,
+                                              QWidget* parent) {
+    FontChooser chooser(caption, spec, parent);
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    return chooser.chosen();
+}
+
+}  // namespace vorla::gui

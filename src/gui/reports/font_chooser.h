@@ -1,0 +1,40 @@
+#pragma once
+// The font chooser of the report fonts: Qt's font dialog, pre-filled with the role's font,
+// with a colour button beside it for the role's text colour (the font dialog has none).
+// Underline and strike-out are not offered.
+#include <QDialog>
+#include <optional>
+
+#include "core/settings/report_fonts.h"
+
+class QFontDialog;
+class QPushButton;
+
+namespace vorla::gui {
+
+class FontChooser : public QDialog {
+    Q_OBJECT
+public:
+    FontChooser(const QString& caption, const settings::FontSpec& spec, QWidget* parent = nullptr);
+
+    // The role's font with the chosen colour; its description as before when the font itself
+    // was left alone (the dialog may show a substitute family for a face that is not here).
+    settings::FontSpec chosen() const;
+
+    QFontDialog* font_dialog() const { return fonts_; }
+    QPushButton* colour_button() const { return colour_button_; }
+    void set_colour(const QColor& colour);
+
+private:
+    settings::FontSpec spec_;
+    QFont shown_;
+    QColor colour_;
+    QFontDialog* fonts_;
+    QPushButton* colour_button_;
+};
+
+// Opens the chooser; the chosen font on OK, nothing on Cancel.
+std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& spec,
+                                              QWidget* parent);
+
+}  // namespace vorla::gui

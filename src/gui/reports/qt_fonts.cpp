@@ -1,0 +1,60 @@
+#include "gui/reports/qt_fonts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/text/utf8.h"
+#include "gui/app/qt_prompter.h"
+
+namespace vorla::gui {
+
+namespace {
+
+constexpr double kStoredDpi = 96.0;
+
+QFont base_font(const settings::FontSpec& spec) {
+    QFont f(qs(spec.face));
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight > 0 ? spec.weight : 400, 1, 1000)));
+    f.setItalic(spec.italic);
+    f.setUnderline(spec.underline);
+    f.setStrikeOut(spec.strike_out);
+    // Fixed-pitch families among the Windows ones ask for a monospace substitute.
+    if ((spec.pitch_and_family & 0x03) == 1) f.setStyleHint(QFont::TypeWriter);
+    return f;
+}
+
+}  // namespace
+
+QColor to_qcolor(std::uint32_t rgb) {
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF), static_cast<int>(rgb >> 16 & 0xFF));
+}
+
+std::uint32_t to_rgb(const QColor& c) {
+    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.blue()) << 16;
+}
+
+QFont to_qfont(const settings::FontSpec& spec) {
+    QFont f = base_font(spec);
+    f.setPixelSize(std::max(1, std::abs(spec.height)));
+    return f;
+}
+
+QFont to_chooser_font(const settings::FontSpec& spec) {
+    QFont f = base_font(spec);
+    f.setPointSizeF(std::max(1, std::abs(spec.height)) * 72.0 / kStoredDpi);
+    return f;
+}
+
+settings::FontSpec from_chooser_font(const QFont& font, const settings::FontSpec& old) {
+    settings::FontSpec s = old;
+    s.face = text::left(us(font.family()), 31);
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / kStoredDpi;
+    s.height = -std::max(1, static_cast<int>(std::lround(points * kStoredDpi / 72.0)));
+    s.weight = font.weight();
+    s.italic = font.italic();
+    return s;
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,53 @@
+#include "gui/reports/report_widget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace vorla::gui {
+
+ReportWidget::ReportWidget(reports::ReportKind kind, ReportSource source, QWidget* parent)
+    : QWidget(parent), kind_(kind), source_(std::move(source)) {
+    setObjectName(QStringLiteral("ReportPage"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(false);
+    relayout();
+}
+
+reports::DisplayList ReportWidget::screen_list() const {
+    return source_(reports::Device::screen(logicalDpiX(), logicalDpiY()));
+}
+
+void ReportWidget::relayout() { fit_size(static_cast<int>(screen_list().pages.size())); }
+
+void ReportWidget::fit_size(int pages) {
+    page_count_ = std::max(pages, 1);
+    const int tenths = reports::screen_page_tenths(kind_);
+    setFixedSize(8 * logicalDpiX(), tenths * page_count_ * logicalDpiY() / 10);
+}
+
+void ReportWidget::paintEvent(QPaintEvent* event) {
+    const reports::DisplayList list = screen_list();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    const int step = reports::screen_page_tenths(kind_) * logicalDpiY() / 10;
+    for (std::size_t p = 0; p < list.pages.size(); ++p) {
+        const int top = static_cast<int>(p) * step;
+        if (top > event->rect().bottom() || top + step < event->rect().top()) continue;
+        painter.save();
+        painter.translate(0, top);
+        paint_page(painter, list, p);
+        painter.restore();
+        // Where one sheet of paper ends and the next begins.
+        if (p > 0) {
+            painter.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 0, Qt::DashLine));
+            painter.drawLine(0, top, width(), top);
+        }
+    }
+    // A changed font or setting may change the page count; resize outside the paint.
+    if (static_cast<int>(list.pages.size()) != page_count_) {
+        QTimer::singleShot(0, this, [this] { relayout(); });
+    }
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,37 @@
+#pragma once
+// "Выбор недели": a start week and a number of weeks, bound to the core's WeekRangeModel.
+// In its schedule form it has the "Экспорт" button.
+#include <QDialog>
+
+#include "core/reports/week_range_model.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace vorla::gui {
+
+class WeekRangeDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum Choice { kCancel = 0, kShow = 1, kExport = 2 };
+
+    WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form, QWidget* parent = nullptr);
+
+    const reports::WeekRangeModel& model() const { return model_; }
+    QListWidget* start_list() const { return start_; }
+    QListWidget* count_list() const { return count_; }
+    QPushButton* export_button() const { return export_; }
+
+    // Runs the dialog: Cancel, OK (show the report) or "Экспорт".
+    Choice choose();
+
+private:
+    void sync_caption();
+
+    reports::WeekRangeModel model_;
+    QListWidget* start_;
+    QListWidget* count_;
+    QPushButton* export_;
+};
+
+}  // namespace vorla::gui

@@ -1,0 +1,319 @@
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include "core/app/commands.h"
+#include "core/reports/report_request.h"
+#include "core/text/cp1251.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/work_panel.h"
+#include "gui/reports/font_chooser.h"
+#include "gui/reports/report_commands.h"
+#include "gui/reports/report_renderer.h"
+#include "gui/reports/report_widget.h"
+#include "gui/reports/vr_view.h"
+#include "gui/reports/week_range_dialog.h"
+#include "support/gui_fixture.h"
+#include "support/record_fixtures.h"
+
+using namespace vorla;
+using namespace vorla::testing;
+
+namespace {
+
+constexpr std::uint16_t kThisWeek = 1406;  // Monday 7 December 2026
+
+// Congregations, brothers and 30 weeks, each with a speaker, chairman and two outgoing speakers.
+void write_folder(const TempDir& dir) {
+    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Центральное"),
+                                             congregation_bytes(2, "Северное").text(188, "10:00")}));
+    write_bytes(dir / "speakers.dat",
+                slot_file({brother_bytes(1, "Иван", "Петров", 2), brother_bytes(2, "Олег", "Сидоров", 1),
+                           brother_bytes(3, "Пётр", "Иванов", 1)}));
+    std::vector<std::uint8_t> history;
+    for (int k = 0; k < 30; ++k) {
+        const FixtureBytes w = week_bytes(static_cast<std::uint16_t>(kThisWeek + k))
+                                   .u16(2, 1).u16(4, 12).u16(6, 2).u16(14, 3).u16(20, 1)
+                                   .u16(28, 2).u16(40, 2).u16(30, 3).u16(42, 2);
+        history.insert(history.end(), w.bytes().begin(), w.bytes().end());
+    }
+    write_bytes(dir / "history.dat", history);
+}
+
+// Number of pages of a PDF file: its page objects.
+int pdf_pages(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = f.readAll();
+    return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page ") +
+                            bytes.count("/Type /Page/") + bytes.count("/Type /Page>"));
+}
+
+reports::ReportRequest schedule(int weeks) { return {reports::ReportKind::schedule, calendar::WeekIndex(kThisWeek - 1), weeks}; }
+
+// Runs `act` on the next pop-up menu once it is shown.
+void when_popup(std::function<void(QMenu*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        act(menu);
+    });
+    timer->start();
+}
+
+}  // namespace
+
+class ScheduleReportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void plan_opens_the_week_range_and_ok_shows_the_schedule();
+    void export_writes_the_file_and_cancel_does_nothing();
+    void keys_scroll_by_lines_and_pages_and_esc_returns();
+    void right_button_offers_the_eight_font_and_settings_items();
+    void font_commands_keep_the_font_when_only_the_colour_changes();
+    void printing_makes_the_copies_the_driver_cannot();
+    void pdf_and_png_show_the_pages_as_printed();
+};
+
+void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    QVERIFY(!frame.commands().action(app::cmd::kPrint)->isEnabled());
+    QVERIFY(frame.commands().action(app::cmd::kSchedule)->isEnabled());
+
+    QString caption;
+    when_modal([&](QWidget* w) {
+        auto* dialog = qobject_cast<gui::WeekRangeDialog*>(w);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->start_list()->count(), 26);
+        QCOMPARE(dialog->start_list()->currentRow(), 4);
+        QCOMPARE(dialog->start_list()->currentItem()->text(), QStringLiteral("Дек 13, 2026"));
+        QCOMPARE(dialog->count_list()->count(), 52);
+        // Every one of the weeks t + 2 .. t + 20 has a speaker: two weeks are preselected.
+        QCOMPARE(dialog->count_list()->currentRow(), 1);
+        QVERIFY(dialog->export_button()->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("2 Стартовая неделя Декабря 13, 2026"));
+        dialog->count_list()->setCurrentRow(11);
+        caption = dialog->windowTitle();
+        save_shot(dialog, QStringLiteral("week_range_dialog"));
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    frame.panel()->button(122)->click();  // "Текущее расписание"
+    QCOMPARE(caption, QStringLiteral("12 Стартовая неделя Декабря 13, 2026"));
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kReportMode));
+    gui::ReportWidget* page = frame.view()->report_page();
+    QVERIFY(page);
+    // Two outgoing lines a week: (2n + 4n) x 16 + 80 <= 936 holds for 8 weeks a page.
+    QCOMPARE(page->page_count(), 2);
+    QCOMPARE(page->size(), QSize(8 * page->logicalDpiX(), 22 * page->logicalDpiY()));
+    QVERIFY(frame.commands().action(app::cmd::kPrint)->isEnabled());
+    QVERIFY(frame.commands().action(app::cmd::kPrintPreview)->isEnabled());
+    QVERIFY(frame.commands().action(app::cmd::kSavePdf)->isEnabled());
+    // What the screen shows: white paper with the title's ink near the top centre.
+    const QImage shot = page->grab().toImage();
+    QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::white));
+    bool ink = false;
+    for (int x = 250; x < 520 && !ink; ++x) {
+        for (int y = 55; y < 80 && !ink; ++y) ink = shot.pixelColor(x, y).lightness() < 100;
+    }
+    QVERIFY(ink);
+    save_shot(&frame, QStringLiteral("schedule_report"));
+    save_shot(page, QStringLiteral("schedule_report_pages"));
+}
+
+void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    when_modal([](QWidget* w) { qobject_cast<gui::WeekRangeDialog*>(w)->reject(); });
+    frame.commands().action(app::cmd::kSchedule)->trigger();
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+    QVERIFY(!std::filesystem::exists(g.dir / "ptsched.txt"));
+
+    QString message;
+    when_modal([&](QWidget* w) {
+        auto* dialog = qobject_cast<gui::WeekRangeDialog*>(w);
+        dialog->count_list()->setCurrentRow(2);
+        when_modal([&](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
+        });
+        dialog->export_button()->click();
+    });
+    frame.commands().action(app::cmd::kSchedule)->trigger();
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));  // no report after Экспорт
+    QCOMPARE(message, QStringLiteral("Расписание экспортировалось в\n\n%1/ptsched.txt.").arg(QString::fromStdString(g.dir.path().string())));
+    const std::string text = text::cp1251_to_utf8(read_text(g.dir / "ptsched.txt"));
+    QCOMPARE(std::count(text.begin(), text.end(), '\n'), 5);  // header, empty line, three weeks
+    QVERIFY(text.find("Дек 13, 2026\t\tИван Петров\t") != std::string::npos);
+}
+
+void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.resize(700, 500);
+    frame.show();
+    gui::show_report(frame, schedule(30));
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QWidget* page = frame.view()->report();
+    QScrollBar* v = frame.view()->scroll_area()->verticalScrollBar();
+    QScrollBar* h = frame.view()->scroll_area()->horizontalScrollBar();
+    const int ry = page->logicalDpiY();
+    const int rx = page->logicalDpiX();
+    QTest::keyClick(page, Qt::Key_PageDown);
+    QCOMPARE(v->value(), 4 * ry);
+    QTest::keyClick(page, Qt::Key_Down);
+    QCOMPARE(v->value(), 4 * ry + ry / 6);
+    QTest::keyClick(page, Qt::Key_PageUp);
+    QCOMPARE(v->value(), ry / 6);
+    QTest::keyClick(page, Qt::Key_End);
+    QCOMPARE(v->value(), v->maximum());
+    QCOMPARE(h->value(), h->maximum());
+    QTest::keyClick(page, Qt::Key_Left);
+    QCOMPARE(h->value(), std::max(0, h->maximum() - rx / 10));
+    QTest::keyClick(page, Qt::Key_Home);
+    QCOMPARE(v->value(), 0);
+    QCOMPARE(h->value(), 0);
+    QTest::keyClick(page, Qt::Key_Escape);
+    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+}
+
+void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    gui::show_report(frame, schedule(2));
+    QStringList texts;
+    when_popup([&](QMenu* menu) {
+        for (QAction* a : menu->actions()) texts << a->text();
+        // The last item runs "По умолчанию".
+        menu->actions().last()->trigger();
+        menu->close();
+    });
+    settings::FontSpec changed = frame.fonts().get(settings::FontRole::text);
+    changed.height = -30;
+    frame.fonts().set(settings::FontRole::text, changed);
+    QTest::mouseRelease(frame.view()->report(), Qt::RightButton, {}, QPoint(100, 100));
+    QCOMPARE(texts, (QStringList{QStringLiteral("Настройки"), QStringLiteral("Шрифт заголовка"),
+                                 QStringLiteral("Дата Шрифт"), QStringLiteral("Речь Шрифт"),
+                                 QStringLiteral("Названия Шрифт"), QStringLiteral("Докладчик Шрифт"),
+                                 QStringLiteral("Текст Шрифт"), QStringLiteral("Шрифты по умолчанию")}));
+    QCOMPARE(frame.fonts().get(settings::FontRole::text).height, -16);
+    QVERIFY(frame.fonts().forced());
+}
+
+void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_changes() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    gui::show_report(frame, schedule(12));
+    const settings::FontSpec before = frame.fonts().get(settings::FontRole::title);
+
+    QString title;
+    QFont shown;
+    when_modal([&](QWidget* w) {
+        auto* chooser = qobject_cast<gui::FontChooser*>(w);
+        title = chooser->windowTitle();
+        shown = chooser->font_dialog()->currentFont();
+        chooser->set_colour(QColor(0, 0, 255));
+        save_shot(chooser, QStringLiteral("font_chooser"));
+        chooser->accept();
+    });
+    frame.commands().action(app::cmd::kFontTitle)->trigger();
+    QCOMPARE(title, QStringLiteral("Шрифт для заголовка расписания"));
+    QCOMPARE(shown.pointSize(), 20);  // 27 pixels of the 96-dpi screen, in whole points
+    QVERIFY(shown.bold());
+    QCOMPARE(shown.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+    settings::FontSpec after = frame.fonts().get(settings::FontRole::title);
+    QCOMPARE(after.colour, 0xFF0000u);  // blue: red in the low byte
+    after.colour = before.colour;
+    QVERIFY(after == before);
+
+    // A larger text font makes fewer weeks fit: 12 weeks need three pages.
+    QCOMPARE(frame.view()->report_page()->page_count(), 2);
+    when_modal([&](QWidget* w) {
+        auto* chooser = qobject_cast<gui::FontChooser*>(w);
+        QFont f = chooser->font_dialog()->currentFont();
+        f.setPointSize(24);
+        chooser->font_dialog()->setCurrentFont(f);
+        chooser->accept();
+    });
+    frame.commands().action(app::cmd::kFontText)->trigger();
+    QCOMPARE(frame.fonts().get(settings::FontRole::text).height, -32);
+    QCOMPARE(frame.view()->report_page()->page_count(), 3);
+
+    // Cancel keeps everything.
+    when_modal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+    frame.commands().action(app::cmd::kFontDate)->trigger();
+    QCOMPARE(frame.fonts().get(settings::FontRole::date), settings::default_font(settings::FontRole::date, "rus"));
+}
+
+void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    gui::show_report(frame, schedule(20));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(300);
+    const QString file = QString::fromStdString((g.dir / "printed.pdf").string());
+    printer.setOutputFileName(file);
+    QVERIFY(!printer.supportsMultipleCopies());
+    // 20 weeks with two outgoing speakers: 8, 8 and 4 weeks; twice, one copy after the other.
+    QVERIFY(frame.view()->print_range(printer, 0, 0, 2));
+    QCOMPARE(pdf_pages(file), 6);
+    QVERIFY(!frame.view()->printing());
+    QVERIFY(frame.view()->print_range(printer, 2, 3, 1));
+    QCOMPARE(pdf_pages(file), 2);
+}
+
+void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
+    GuiDocument g;
+    write_folder(g.dir);
+    store::CVrDoc& doc = g.open();
+    settings::Settings s = doc.settings();
+    s.background_style = 2;  // black bands, white text
+    doc.set_settings(s);
+    settings::ReportFonts fonts("rus");
+    const auto request = schedule(9);
+    const gui::ReportSource source = [&](const reports::Device& d) { return reports::layout_report(doc, fonts, request, d); };
+    const QString pdf = QString::fromStdString((g.dir / "schedule.pdf").string());
+    QVERIFY(gui::write_pdf(pdf, source, 600, QStringLiteral("План")));
+    QCOMPARE(pdf_pages(pdf), 2);
+
+    QStringList written;
+    QVERIFY(gui::write_png_pages(QString::fromStdString((g.dir / "page").string()), source, 100, &written));
+    QCOMPARE(written.size(), 2);
+    QImage first(written[0]);
+    QCOMPARE(first.size(), QSize(850, 1100));
+    // The title band at 100 dpi: from 33 + 50 - (1 + 28) below the quarter-inch border, black.
+    const int border = 25;
+    QCOMPARE(first.pixelColor(border + 30, border + 60), QColor(Qt::black));
+    QCOMPARE(first.pixelColor(border + 30, border + 40), QColor(Qt::white));
+}
+
+QTEST_MAIN(ScheduleReportTest)
+#include "schedule_report_test.moc"
