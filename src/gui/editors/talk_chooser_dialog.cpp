@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "core/editors/talk_title_import.h"
@@ -33,7 +34,6 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
     grid_->setSelectionMode(QAbstractItemView::MultiSelection);
     grid_->setMouseTracking(true);
     grid_->viewport()->installEventFilter(this);
-    grid_->setMinimumSize(520, 360);
     hover_ = new QLabel(this);
     hover_->setMinimumHeight(hover_->fontMetrics().height() + 4);
     added_ = new QLabel(this);
@@ -51,12 +51,17 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
     buttons->addStretch(1);
     buttons->addWidget(added_);
     buttons->addWidget(removed_);
-    auto* left = new QVBoxLayout;
-    left->addWidget(hover_);
-    left->addWidget(grid_, 1);
-    left->addWidget(list_, 1);
+    // The grid with its hover line and the list take turns in one place.
+    grid_page_ = new QWidget(this);
+    auto* grid_layout = new QVBoxLayout(grid_page_);
+    grid_layout->setContentsMargins(0, 0, 0, 0);
+    grid_layout->addWidget(hover_);
+    grid_layout->addWidget(grid_, 1);
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(list_);
+    pages_->addWidget(grid_page_);
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
+    layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
 
     connect(list_, &LineList::line_selected, this,
@@ -88,9 +93,7 @@ void TalkChooserDialog::refresh() {
     setWindowTitle(qs(model_.title()));
     third_->setText(qs(model_.third_caption()));
     third_->setVisible(model_.third_visible());
-    grid_->setVisible(model_.grid_view());
-    hover_->setVisible(model_.grid_view());
-    list_->setVisible(!model_.grid_view());
+    pages_->setCurrentWidget(model_.grid_view() ? grid_page_ : static_cast<QWidget*>(list_));
 
     list_->set_lines(model_.lines());
     list_->select_line(model_.selection());

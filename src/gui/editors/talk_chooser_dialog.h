@@ -9,6 +9,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QStackedWidget;
 
 namespace vorla::gui {
 
@@ -57,7 +58,9 @@ private:
 
     store::CVrDoc& doc_;
     editors::TalkChooserModel model_;
+    QStackedWidget* pages_;
     LineList* list_;
+    QWidget* grid_page_;
     QListWidget* grid_;
     QLabel* hover_;
     QLabel* added_;
