@@ -1,5 +1,6 @@
 #include "core/editors/brother_editor_model.h"
 
+#include "core/editors/name_check.h"
 #include "core/text/string_table.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
@@ -15,9 +16,6 @@ bool keeps_case(const std::string& language) {
     if (language == "rus" || language == "turkish" || language == "greek") return true;
     return !language.empty() && (language[0] == 'G' || language[0] == 'U' || language[0] == 'f');
 }
-
-// The part of a name up to its first blank.
-bool first_word_empty(const std::string& s) { return s.empty() || s.front() == ' '; }
 
 std::string initial_of(const std::string& first_name) { return text::left(first_name, 1) + "."; }
 

@@ -1,13 +1,12 @@
 #include "core/editors/congregation_editor_model.h"
 
+#include "core/editors/name_check.h"
 #include "core/text/string_table.h"
 #include "core/text/utf8.h"
 
 namespace vorla::editors {
 
 namespace {
-
-bool first_word_empty(const std::string& s) { return s.empty() || s.front() == ' '; }
 
 constexpr int kOfficeWord[] = {0, 1022, 1023, 1024};
 

@@ -11,7 +11,7 @@ NameListModel::NameListModel(store::CVrDoc& doc, NamedList which, bool choose, i
     : doc_(doc), which_(which), choose_(choose) {
     fill();
     if (choose_ && preselect >= 1 && static_cast<std::size_t>(preselect) <= lines_.size()) {
-        selection_ = static_cast<std::size_t>(preselect - 1);
+        state_.remember(static_cast<std::size_t>(preselect - 1));
     }
 }
 
@@ -33,60 +33,56 @@ void NameListModel::fill() {
     lines_.clear();
     const store::NamedTable& t = table();
     for (std::size_t i = 0; i < t.size(); ++i) lines_.push_back({t.at(i).name, i});
-    if (selection_ && *selection_ >= lines_.size()) selection_.reset();
+    if (state_.selection() && *state_.selection() >= lines_.size()) state_.forget_selection();
 }
 
 void NameListModel::select(std::size_t line) {
     if (line >= lines_.size()) return;
-    selection_ = line;
-    if (choose_) return;
-    edit_text_ = lines_[line].text;
-    editing_ = true;
-    adding_ = false;
+    if (choose_) {
+        state_.remember(line);
+    } else {
+        state_.edit(line, lines_[line].text);
+    }
 }
 
-void NameListModel::add() {
-    adding_ = true;
-    editing_ = true;
-    edit_text_.clear();
-}
+void NameListModel::add() { state_.add(); }
 
 void NameListModel::store_name(const std::string& name) {
     const text::NameCollator& order = doc_.collator();
     store::NameChange change;
-    if (adding_) {
+    const auto selected = state_.selection();
+    if (state_.adding()) {
         if (!name.empty()) change = table().add(name, order);
-    } else if (selection_ && name.empty()) {
+    } else if (selected && name.empty()) {
         if (which_ == NamedList::circuits) {
-            doc_.delete_circuit(*selection_);
+            doc_.delete_circuit(*selected);
         } else {
-            table().remove(*selection_);
+            table().remove(*selected);
         }
-        selection_.reset();
+        state_.forget_selection();
         doc_.set_modified();
-    } else if (selection_) {
-        change = table().rename(*selection_, name, order);
+    } else if (selected) {
+        change = table().rename(*selected, name, order);
     }
     if (!change.duplicate_notice.empty()) doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
     if (change.done) doc_.set_modified();
-    adding_ = false;
-    editing_ = false;
+    state_.finish();
     table().sort(order);
     if (which_ == NamedList::circuits) {
         save_circuits(doc_);
     } else {
         save_hosts(doc_);
     }
-    edit_text_.clear();
     fill();
 }
 
 bool NameListModel::ok(const std::string& typed) {
-    if (!choose_ || adding_) {
-        if (editing_) store_name(std::string(text::trim(text::left(typed, kNameMax))));
+    if (!choose_ || state_.adding()) {
+        if (state_.editing()) store_name(std::string(text::trim(text::left(typed, kNameMax))));
         return false;
     }
-    chosen_id_ = selection_ ? table().at(lines_[*selection_].position).id : 0;
+    const auto selected = state_.selection();
+    chosen_id_ = selected ? table().at(lines_[*selected].position).id : 0;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/editors/entry_editing.h"
 #include "core/editors/list_line.h"
 #include "core/store/vr_doc.h"
 
@@ -27,13 +28,13 @@ public:
 
     // The names as stored, a host's "~" included.
     const std::vector<ListLine>& lines() const { return lines_; }
-    std::optional<std::size_t> selection() const { return selection_; }
+    std::optional<std::size_t> selection() const { return state_.selection(); }
 
-    bool edit_visible() const { return editing_; }
-    bool add_visible() const { return !editing_; }
-    bool ok_visible() const { return editing_ || choose_; }
+    bool edit_visible() const { return state_.edit_visible(); }
+    bool add_visible() const { return state_.add_visible(); }
+    bool ok_visible() const { return state_.editing() || choose_; }
     // What the name edit shows.
-    const std::string& edit_text() const { return edit_text_; }
+    const std::string& edit_text() const { return state_.edit_text(); }
 
     // A click on a line: in editing mode its name goes into the edit.
     void select(std::size_t line);
@@ -44,7 +45,7 @@ public:
 
     // A chooser's result: the entry's id (0 when no line was selected) and its position.
     std::uint16_t chosen_id() const { return chosen_id_; }
-    std::optional<std::size_t> chosen_position() const { return selection_; }
+    std::optional<std::size_t> chosen_position() const { return state_.selection(); }
 
 private:
     store::NamedTable& table();
@@ -55,10 +56,7 @@ private:
     NamedList which_;
     bool choose_;
     std::vector<ListLine> lines_;
-    std::optional<std::size_t> selection_;
-    bool adding_ = false;
-    bool editing_ = false;
-    std::string edit_text_;
+    EntryEditing state_;
     std::uint16_t chosen_id_ = 0;
 };
 

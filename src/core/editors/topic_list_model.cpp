@@ -12,42 +12,33 @@ void TopicListModel::fill() {
     lines_.clear();
     const store::TopicTable& topics = doc_.topics();
     for (std::size_t i = 0; i < topics.size(); ++i) lines_.push_back({topics.at(i).topic_name, i});
-    selection_.reset();
+    state_.forget_selection();
 }
 
 void TopicListModel::select(std::size_t line) {
-    if (line >= lines_.size()) return;
-    selection_ = line;
-    edit_text_ = lines_[line].text;
-    editing_ = true;
-    adding_ = false;
+    if (line < lines_.size()) state_.edit(line, lines_[line].text);
 }
 
-void TopicListModel::add() {
-    adding_ = true;
-    editing_ = true;
-    edit_text_.clear();
-}
+void TopicListModel::add() { state_.add(); }
 
 void TopicListModel::ok(const std::string& typed) {
-    if (!editing_) return;
+    if (!state_.editing()) return;
     const std::string name(text::trim(text::left(typed, kNameMax)));
     store::TopicTable& topics = doc_.topics();
     store::NameChange change;
-    if (adding_) {
+    const auto selected = state_.selection();
+    if (state_.adding()) {
         if (!name.empty()) change = topics.add(name, doc_.collator());
-    } else if (selection_ && name.empty()) {
-        doc_.delete_topic(*selection_);
-    } else if (selection_) {
-        change = topics.rename(*selection_, name, doc_.collator());
+    } else if (selected && name.empty()) {
+        doc_.delete_topic(*selected);
+    } else if (selected) {
+        change = topics.rename(*selected, name, doc_.collator());
     }
     if (!change.duplicate_notice.empty()) doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
     if (change.done) doc_.set_modified();
-    adding_ = false;
-    editing_ = false;
+    state_.finish();
     topics.sort(doc_.collator());
     save_topics(doc_);
-    edit_text_.clear();
     fill();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/editors/entry_editing.h"
 #include "core/editors/list_line.h"
 #include "core/store/vr_doc.h"
 
@@ -17,12 +18,12 @@ public:
 
     std::string title() const { return "Темы"; }
     const std::vector<ListLine>& lines() const { return lines_; }
-    std::optional<std::size_t> selection() const { return selection_; }
+    std::optional<std::size_t> selection() const { return state_.selection(); }
 
-    bool edit_visible() const { return editing_; }
-    bool add_visible() const { return !editing_; }
-    bool ok_visible() const { return editing_; }
-    const std::string& edit_text() const { return edit_text_; }
+    bool edit_visible() const { return state_.edit_visible(); }
+    bool add_visible() const { return state_.add_visible(); }
+    bool ok_visible() const { return state_.editing(); }
+    const std::string& edit_text() const { return state_.edit_text(); }
 
     void select(std::size_t line);
     void add();
@@ -34,10 +35,7 @@ private:
 
     store::CVrDoc& doc_;
     std::vector<ListLine> lines_;
-    std::optional<std::size_t> selection_;
-    bool adding_ = false;
-    bool editing_ = false;
-    std::string edit_text_;
+    EntryEditing state_;
 };
 
 }  // namespace vorla::editors

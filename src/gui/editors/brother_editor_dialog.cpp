@@ -13,6 +13,7 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
+#include "gui/editors/editor_widgets.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
@@ -22,12 +23,6 @@ namespace vorla::gui {
 using Model = editors::BrotherEditorModel;
 
 namespace {
-
-QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
-    auto* edit = new QLineEdit(parent);
-    guard_text(edit, max_chars);
-    return edit;
-}
 
 QPushButton* plain_button(const QString& text, QWidget* parent) {
     auto* b = new QPushButton(text, parent);

@@ -10,6 +10,7 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
+#include "gui/editors/editor_widgets.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/map_dialog.h"
 #include "gui/editors/name_list_dialog.h"
@@ -23,12 +24,6 @@ namespace {
 
 constexpr CongregationOffice kOffices[] = {CongregationOffice::cobe, CongregationOffice::talk_coordinator,
                                            CongregationOffice::secretary};
-
-QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
-    auto* edit = new QLineEdit(parent);
-    guard_text(edit, max_chars);
-    return edit;
-}
 
 }  // namespace
 

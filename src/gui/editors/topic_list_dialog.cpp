@@ -7,6 +7,7 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
+#include "gui/editors/editor_widgets.h"
 #include "gui/editors/line_list.h"
 
 namespace vorla::gui {
@@ -53,12 +54,7 @@ void TopicListDialog::fill() {
     update_controls();
 }
 
-void TopicListDialog::update_controls() {
-    edit_->setText(qs(model_.edit_text()));
-    edit_->setVisible(model_.edit_visible());
-    add_->setVisible(model_.add_visible());
-    ok_->setVisible(model_.ok_visible());
-}
+void TopicListDialog::update_controls() { show_entry_state(model_, edit_, add_, ok_); }
 
 void TopicListDialog::accept() {
     if (!model_.ok_visible()) return;

@@ -1,0 +1,28 @@
+#pragma once
+// Small pieces the editor dialogs share.
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/app/qt_prompter.h"
+#include "gui/app/text_guard.h"
+
+namespace vorla::gui {
+
+// An edit that takes only what its field can hold.
+inline QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
+    auto* edit = new QLineEdit(parent);
+    guard_text(edit, max_chars);
+    return edit;
+}
+
+// The controls under a list whose entries are edited one at a time (circuits, hosts,
+// topics): the name edit and the add and OK buttons, shown as the model says.
+template <class Model>
+void show_entry_state(const Model& model, QLineEdit* edit, QPushButton* add, QPushButton* ok) {
+    edit->setText(qs(model.edit_text()));
+    edit->setVisible(model.edit_visible());
+    add->setVisible(model.add_visible());
+    ok->setVisible(model.ok_visible());
+}
+
+}  // namespace vorla::gui
