@@ -3,6 +3,10 @@
 #include <QColor>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -90,6 +94,7 @@ private slots:
     void font_commands_keep_the_font_when_only_the_colour_changes();
     void printing_makes_the_copies_the_driver_cannot();
     void pdf_and_png_show_the_pages_as_printed();
+    void print_commands_open_their_dialogs_on_the_report();
 };
 
 void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
@@ -313,6 +318,65 @@ void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
     const int border = 25;
     QCOMPARE(first.pixelColor(border + 30, border + 60), QColor(Qt::black));
     QCOMPARE(first.pixelColor(border + 30, border + 40), QColor(Qt::white));
+}
+
+void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    gui::show_report(frame, schedule(20));
+
+    // Preview: every page of the report, laid out for the printer.
+    int preview_pages = 0;
+    int preview_mode = -1;
+    when_modal([&](QWidget* w) {
+        if (auto* widget = w->findChild<QPrintPreviewWidget*>()) {
+            QTest::qWait(20);
+            preview_pages = widget->pageCount();
+            preview_mode = widget->viewMode();
+        }
+        save_shot(w, QStringLiteral("print_preview"));
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    frame.commands().action(app::cmd::kPrintPreview)->trigger();
+    QCOMPARE(preview_pages, 3);
+    QCOMPARE(preview_mode, int(QPrintPreviewWidget::AllPagesView));
+
+    // Print: the range offered is the report's pages; Cancel prints nothing.
+    int from = 0;
+    int to = 0;
+    int max = 0;
+    when_modal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QPrintDialog*>(w);
+        from = dialog->fromPage();
+        to = dialog->toPage();
+        max = dialog->maxPage();
+        dialog->reject();
+    });
+    frame.commands().action(app::cmd::kPrint)->trigger();
+    QCOMPARE(from, 1);
+    QCOMPARE(to, 3);
+    QCOMPARE(max, 3);
+    QVERIFY(!frame.view()->printing());
+
+    bool setup = false;
+    when_modal([&](QWidget* w) {
+        setup = qobject_cast<QPageSetupDialog*>(w) != nullptr;
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    frame.commands().action(app::cmd::kPrintSetup)->trigger();
+    QVERIFY(setup);
+
+    // "Сохранить в PDF...": the file named in the file dialog, ".pdf" added.
+    const QString base = QString::fromStdString((g.dir / "план").string());
+    when_modal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        dialog->selectFile(base);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    frame.commands().action(app::cmd::kSavePdf)->trigger();
+    QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
 }
 
 QTEST_MAIN(ScheduleReportTest)

@@ -1,6 +1,10 @@
 #include "gui/reports/vr_view.h"
 
+#include <QActionGroup>
 #include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -168,10 +172,20 @@ void CVrView::print_preview() {
         const int pages = static_cast<int>(source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
         paint_pages(*p, source, reports::print_page_sequence(1, pages, pages, 1, true));
     });
-    // Pages side by side, two at the most, as the report has them.
+    // Pages side by side, two at the most, as the report has them: the dialog's own "all
+    // pages" button (the third of its three view modes), so that its tool bar agrees.
     const int pages = page->page_count();
-    if (auto* widget = preview.findChild<QPrintPreviewWidget*>(); widget && pages >= 2 && pages <= 4) {
-        widget->setViewMode(QPrintPreviewWidget::AllPagesView);
+    if (pages >= 2 && pages <= 4) {
+        for (QActionGroup* group : preview.findChildren<QActionGroup*>()) {
+            const QList<QAction*> modes = group->actions();
+            if (modes.size() == 3 && modes[2]->isCheckable()) modes[2]->trigger();
+        }
+    }
+    // Large enough to read a page: most of the window's height; fitted once it is shown.
+    const QWidget* top = window();
+    preview.resize(std::max(640, top->width() * 9 / 10), std::max(600, top->height() * 9 / 10));
+    if (auto* widget = preview.findChild<QPrintPreviewWidget*>()) {
+        QTimer::singleShot(0, widget, [widget] { widget->fitInView(); });
     }
     preview.exec();
 }
