@@ -89,7 +89,8 @@ void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited
     gui::CongregationEditorDialog editor(doc, &list, std::nullopt);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    type_text(editor.name(), QStringLiteral("Южное"));
+    type_text(editor.name(), QStringLiteral("Юж/н\\ое"));
+    QCOMPARE(editor.name()->text(), QStringLiteral("Южное"));  // no folder separators in a name
     type_text(editor.address1(), QStringLiteral("ул. Мира, 12"));
     type_text(editor.time_odd(), QStringLiteral("10:00 утра"));  // 9 characters fit
     QCOMPARE(editor.time_odd()->text(), QStringLiteral("10:00 утр"));

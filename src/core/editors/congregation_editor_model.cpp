@@ -75,6 +75,10 @@ std::string CongregationEditorModel::circuit_caption() const {
 
 bool CongregationEditorModel::validate() {
     if (first_word_empty(fields_.name)) return false;
+    if (!congregation_name_allowed(fields_.name)) {
+        doc_.prompter().inform(kNameSeparatorMessage, io::Icon::warning);
+        return false;
+    }
     if (adding_) return true;
     const store::DuplicateCheck dup = doc_.congregations().check_duplicate(fields_.name, position_);
     if (!dup.found()) return true;

@@ -35,6 +35,7 @@ CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc, editors::
     setWindowTitle(QString());  // the editor has no title text
 
     name_ = guarded_edit(this, Model::kNameMax);
+    name_->setValidator(new CongregationNameValidator(name_));
     address1_ = guarded_edit(this, Model::kAddressMax);
     address2_ = guarded_edit(this, Model::kAddressMax);
     phone1_ = guarded_edit(this, Model::kPhoneMax);

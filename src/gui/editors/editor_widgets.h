@@ -15,6 +15,16 @@ inline QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
     return edit;
 }
 
+// The congregation name edit: also no folder separators, since the name names a file.
+class CongregationNameValidator : public Cp1251Validator {
+public:
+    using Cp1251Validator::Cp1251Validator;
+    State validate(QString& input, int& pos) const override {
+        if (input.contains(QLatin1Char('/')) || input.contains(QLatin1Char('\\'))) return Invalid;
+        return Cp1251Validator::validate(input, pos);
+    }
+};
+
 // The controls under a list whose entries are edited one at a time (circuits, hosts,
 // topics): the name edit and the add and OK buttons, shown as the model says.
 template <class Model>

@@ -153,6 +153,11 @@ TEST_F(CongregationTest, EditingToAnotherCongregationsNameOrAnEmptyNameSavesNoth
     EXPECT_EQ(text_at(slot("cong.dat", 3), 0, 50), "Южное");
     EXPECT_FALSE(m.brothers_list());
     EXPECT_EQ(prompter.messages.back().text, "Пожалуйста, введите название собрания");
+    // The name names the congregation's package file: no way out of the data folder.
+    m.fields().name = "../Южное";
+    m.ok();
+    EXPECT_EQ(prompter.messages.back().text, "Название собрания не может содержать знаки «/» и «\\».");
+    EXPECT_EQ(text_at(slot("cong.dat", 3), 0, 50), "Южное");
 }
 
 TEST_F(CongregationTest, RenamedCongregationKeepsItsPlaceAndStepsWrap) {
