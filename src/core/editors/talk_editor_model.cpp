@@ -60,6 +60,13 @@ void TalkEditorModel::fill() {
     if (!history_.empty()) select_history(0);
 }
 
+void TalkEditorModel::topics_changed(const std::vector<std::uint16_t>& deleted_ids) {
+    for (std::uint16_t& id : entry_.topic_ids) {
+        if (std::find(deleted_ids.begin(), deleted_ids.end(), id) != deleted_ids.end()) id = 0;
+    }
+    fill();
+}
+
 void TalkEditorModel::select_history(std::size_t line) {
     if (line >= history_.size()) return;
     history_selection_ = line;

@@ -47,7 +47,9 @@ public:
     void toggle_topics();
     // A change in the list of all topics: the talk takes the first 26 selected.
     void set_topic_selected(std::size_t line, bool on);
-    // After the topic list: the lists again.
+    // After the topic list: the topics deleted there leave this talk's copy too (so that a new
+    // topic that takes the id does not land here), then the lists again.
+    void topics_changed(const std::vector<std::uint16_t>& deleted_ids);
     void fill();
 
     // OK: the entry goes into the catalogue (memory only).

@@ -30,6 +30,7 @@ void TopicListModel::ok(const std::string& typed) {
     if (state_.adding()) {
         if (!name.empty()) change = topics.add(name, doc_.collator());
     } else if (selected && name.empty()) {
+        deleted_.push_back(topics.at(*selected).topic_id);
         doc_.delete_topic(*selected);
     } else if (selected) {
         change = topics.rename(*selected, name, doc_.collator());

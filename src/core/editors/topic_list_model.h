@@ -1,5 +1,6 @@
 #pragma once
 // The topic list "Темы": adds, renames and deletes topics; topic.dat is written at once.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     void add();
     // OK with the edit's text: adds, renames, or deletes the topic when the name is empty.
     void ok(const std::string& typed);
+    // The ids of the topics deleted here (an open talk editor drops them from its copy).
+    const std::vector<std::uint16_t>& deleted_ids() const { return deleted_; }
 
 private:
     void fill();
@@ -36,6 +39,7 @@ private:
     store::CVrDoc& doc_;
     std::vector<ListLine> lines_;
     EntryEditing state_;
+    std::vector<std::uint16_t> deleted_;
 };
 
 }  // namespace vorla::editors

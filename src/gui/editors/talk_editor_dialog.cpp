@@ -71,7 +71,7 @@ TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel
     connect(edit_topics_, &QPushButton::clicked, this, [this] {
         TopicListDialog topics_dialog(doc_, this);
         topics_dialog.exec();
-        model_.fill();
+        model_.topics_changed(topics_dialog.model().deleted_ids());
         fill_lists();
     });
     connect(all_topics_, &QListWidget::itemSelectionChanged, this, [this] {

@@ -1,6 +1,7 @@
 #include "core/editors/talk_chooser_model.h"
 #include "core/editors/talk_editor_model.h"
 #include "core/editors/talk_title_import.h"
+#include "core/editors/topic_list_model.h"
 
 #include "editor_fixture.h"
 
@@ -186,6 +187,21 @@ TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
     EXPECT_EQ(many.talk_topics()[25].position, 25u);  // the first 26 in topic order
     many.store();
     EXPECT_EQ(doc->talks().find(2)->topic_ids[25], doc->topics().at(25).topic_id);
+}
+
+TEST_F(TalkChooserTest, TopicDeletedWhileTheEditorIsOpenDoesNotComeBackWithItsId) {
+    TalkEditorModel m(*doc, nullptr, 8);  // talk 9: "Вера / Духовность" (id 4)
+    ASSERT_EQ(m.talk_topics().size(), 1u);
+    editors::TopicListModel topics(*doc);
+    topics.select(doc->topics().find_by_id(4) - 1);
+    topics.ok("");
+    topics.add();
+    topics.ok("Новая тема");  // takes id 4 again
+    ASSERT_NE(doc->topics().find_by_id(4), 0u);
+    m.topics_changed(topics.deleted_ids());
+    m.store();
+    EXPECT_EQ(doc->talks().find(9)->topic_ids[0], 0);
+    EXPECT_TRUE(m.talk_topics().empty());
 }
 
 TEST_F(TalkChooserTest, TalkEditorShowsItsWeeksAndStepsThroughTheChooser) {
