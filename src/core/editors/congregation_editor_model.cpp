@@ -181,6 +181,12 @@ std::optional<BrotherListParams> CongregationEditorModel::brothers_list() {
 }
 
 void CongregationEditorModel::brothers_closed() {
+    // An officer deleted in the list must not come back with the next save.
+    for (const CongregationOffice o :
+         {CongregationOffice::cobe, CongregationOffice::talk_coordinator, CongregationOffice::secretary}) {
+        const auto pos = doc_.brothers().find(officer(o));
+        if (officer(o) != 0 && (!pos || doc_.brothers().at(*pos).cong_id != record_.cong_id)) set_officer(o, 0);
+    }
     saved_ = true;
     doc_.rebuild_our_congregation();
 }

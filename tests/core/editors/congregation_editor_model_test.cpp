@@ -193,6 +193,20 @@ TEST_F(CongregationTest, OfficersAreChosenAmongItsBrothersAndSavedWithTheRecord)
     EXPECT_EQ(m.circuit_preselect(), 1);
 }
 
+TEST_F(CongregationTest, OfficerDeletedInItsBrotherListIsNotWrittenBack) {
+    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Восточное").u16(182, 2).u16(184, 1)}));
+    open();
+    CongregationListModel list(*doc, false);
+    CongregationEditorModel m(*doc, &list, cong_position(1));
+    ASSERT_TRUE(m.brothers_list());
+    doc->delete_brother(position_of(2));  // what "Удалить" in its brother list does
+    m.brothers_closed();
+    m.ok();
+    EXPECT_EQ(u16_at(slot("cong.dat", 1), 182), 0);
+    EXPECT_EQ(u16_at(slot("cong.dat", 1), 184), 1);
+    EXPECT_EQ(m.brothers_caption(), "Братья ( 1 )");
+}
+
 TEST_F(CongregationTest, DeletingLeavesItsBrothersWithoutCongregation) {
     open();
     CongregationListModel list(*doc, false);
