@@ -185,6 +185,13 @@ SpeakerPickerModel::Close SpeakerPickerModel::accept() {
 
 namespace vorla::schedule {
 
+std::vector<std::string> texts_of(const std::vector<PickerLine>& lines) {
+    std::vector<std::string> texts;
+    texts.reserve(lines.size());
+    for (const PickerLine& l : lines) texts.push_back(l.text);
+    return texts;
+}
+
 std::string speaker_picker_title(const store::CVrDoc& doc, calendar::WeekIndex week, int talk_no) {
     std::string title = doc.date_label(week.number(), kCaptionStyle);
     if (talk_no != 0) title += " - " + text::text(1041) + " " + doc.talks().number_text(talk_no);

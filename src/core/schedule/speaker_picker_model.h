@@ -29,6 +29,8 @@ struct PickerLine {
     std::size_t position = 0;
     friend bool operator==(const PickerLine&, const PickerLine&) = default;
 };
+// The texts alone, as the list shows them.
+std::vector<std::string> texts_of(const std::vector<PickerLine>& lines);
 
 class SpeakerPickerModel {
 public:

@@ -4,6 +4,7 @@
 // week list is week number 1406 + r, labelled "Дек 13, 2026" for r = 0 (our meetings are on
 // Sunday).
 //
+// write_planning_folder writes it; ScheduleTest opens the document on it.
 // Circuits: 30001 "Северный", 30002 "Южный".
 // Congregations: 1 "Наше" (ours, Северный), 2 "Лесное" (Северный, talk coordinator 3),
 //   3 "Речное" (Южный), 4 "Пустое" (Южный, nobody in it).
@@ -57,26 +58,28 @@ inline std::vector<std::uint8_t> talk_file() {
     return out;
 }
 
+inline void write_planning_folder(const std::filesystem::path& dir) {
+    write_bytes(dir / "circuit.dat", concat({named_bytes("Северный", 30001), named_bytes("Южный", 30002)}));
+    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше").u16(178, 30001),
+                                             congregation_bytes(2, "Лесное").u16(178, 30001).u16(186, 3),
+                                             congregation_bytes(3, "Речное").u16(178, 30002),
+                                             congregation_bytes(4, "Пустое").u16(178, 30002)}));
+    write_bytes(dir / "speakers.dat",
+                slot_file({with_talks(brother_bytes(1, "Иван", "Петров", 2), {12, 34}).u8(200, 1),
+                           with_talks(brother_bytes(2, "Олег", "Сидоров", 2), {12}).u8(200, 0x20),
+                           with_talks(brother_bytes(3, "Павел", "Орлов", 3), {12, 56}).u8(200, 2),
+                           brother_bytes(4, "Юрий", "Архипов", 1),
+                           with_talks(brother_bytes(5, "Антон", "Белов", 0), {12})}));
+    write_bytes(dir / "talk.dat", talk_file());
+    write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
+}
+
 struct ScheduleTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
     std::unique_ptr<store::CVrDoc> doc;
 
-    void SetUp() override {
-        write_bytes(dir / "circuit.dat", concat({named_bytes("Северный", 30001), named_bytes("Южный", 30002)}));
-        write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше").u16(178, 30001),
-                                                 congregation_bytes(2, "Лесное").u16(178, 30001).u16(186, 3),
-                                                 congregation_bytes(3, "Речное").u16(178, 30002),
-                                                 congregation_bytes(4, "Пустое").u16(178, 30002)}));
-        write_bytes(dir / "speakers.dat",
-                    slot_file({with_talks(brother_bytes(1, "Иван", "Петров", 2), {12, 34}).u8(200, 1),
-                               with_talks(brother_bytes(2, "Олег", "Сидоров", 2), {12}).u8(200, 0x20),
-                               with_talks(brother_bytes(3, "Павел", "Орлов", 3), {12, 56}).u8(200, 2),
-                               brother_bytes(4, "Юрий", "Архипов", 1),
-                               with_talks(brother_bytes(5, "Антон", "Белов", 0), {12})}));
-        write_bytes(dir / "talk.dat", talk_file());
-        write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
-    }
+    void SetUp() override { write_planning_folder(dir.path()); }
 
     store::CVrDoc& open() {
         doc = std::make_unique<store::CVrDoc>(

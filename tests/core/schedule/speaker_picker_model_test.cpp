@@ -25,11 +25,7 @@ struct SpeakerPickerTest : ScheduleTest {
     static SpeakerPickerParams for_week_1409(int talk, std::uint16_t current = 0, std::uint16_t fixed = 0) {
         return {"Января 03, 2027", talk, calendar::WeekIndex(1408), current, fixed};
     }
-    static std::vector<std::string> texts(const SpeakerPickerModel& m) {
-        std::vector<std::string> out;
-        for (const auto& l : m.lines()) out.push_back(l.text);
-        return out;
-    }
+    static std::vector<std::string> texts(const SpeakerPickerModel& m) { return schedule::texts_of(m.lines()); }
     std::optional<std::size_t> line_of(const SpeakerPickerModel& m, std::uint16_t id) const {
         for (std::size_t k = 0; k < m.lines().size(); ++k) {
             if (m.lines()[k].position == brother_pos(id)) return k;

@@ -12,11 +12,7 @@ struct WeekCongregationTest : ScheduleTest {
     static schedule::WeekCongregationParams for_week_1409(int talk) {
         return {"Января 03, 2027 - Речь 12", talk, calendar::WeekIndex(1408)};
     }
-    static std::vector<std::string> texts(const WeekCongregationModel& m) {
-        std::vector<std::string> out;
-        for (const auto& l : m.lines()) out.push_back(l.text);
-        return out;
-    }
+    static std::vector<std::string> texts(const WeekCongregationModel& m) { return schedule::texts_of(m.lines()); }
 };
 
 }  // namespace

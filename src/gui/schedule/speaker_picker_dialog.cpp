@@ -1,0 +1,157 @@
+#include "gui/schedule/speaker_picker_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/text/string_table.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/editors/availability_dialog.h"
+#include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/contacts_dialog.h"
+#include "gui/schedule/talk_picker_dialog.h"
+
+namespace vorla::gui {
+
+SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params, QWidget* parent)
+    : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
+    setObjectName(QStringLiteral("SpeakerPickerDialog"));
+    setWindowTitle(qs(model_.title()));
+
+    circuits_ = new QComboBox(this);
+    for (const std::string& line : model_.circuit_lines()) circuits_->addItem(qs(line));
+    congregations_ = new QComboBox(this);
+    list_ = make_column_list(schedule::SpeakerPickerModel::column_captions(), this);
+    list_->setMinimumSize(620, 320);
+    note_ = new QLabel(this);
+
+    talk_ = side_button(QString(), this);
+    history_ = side_button(QString(), this);
+    history_->hide();  // the speaker-history view does not exist yet
+    availability_ = side_button(QString(), this);
+    contacts_ = side_button(QStringLiteral("Контакты"), this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+
+    auto* filters = new QFormLayout;
+    filters->addRow(QStringLiteral("Район"), circuits_);
+    filters->addRow(QStringLiteral("Собрание"), congregations_);
+    auto* filter_box = new QWidget(this);
+    filter_box->setLayout(filters);
+    filter_box->setVisible(model_.filters_visible());
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(talk_);
+    side->addWidget(history_);
+    side->addWidget(availability_);
+    side->addWidget(contacts_);
+    side->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_, 1);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filter_box);
+    layout->addLayout(middle, 1);
+    layout->addWidget(note_);
+    layout->addWidget(buttons);
+
+    connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        if (filling_) return;
+        model_.set_circuit_line(line);
+        fill_congregations();
+        fill();
+    });
+    connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        if (filling_) return;
+        model_.set_congregation_line(line);
+        fill();
+    });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (filling_) return;
+        if (const auto line = selected_line(list_)) model_.select_line(*line);
+        update_buttons();
+    });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &SpeakerPickerDialog::accept);
+    connect(talk_, &QPushButton::clicked, this, &SpeakerPickerDialog::choose_talk);
+    connect(availability_, &QPushButton::clicked, this, [this] {
+        const auto pos = model_.chosen();
+        if (!pos) return;
+        AvailabilityDialog dialog(doc_, model_.chosen_id(), doc_.brothers().at(*pos).discontinued(), true, this);
+        dialog.exec();
+    });
+    connect(contacts_, &QPushButton::clicked, this, [this] {
+        ContactsDialog dialog(doc_, model_.chosen_id(), model_.chosen_congregation(), this);
+        dialog.exec();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &SpeakerPickerDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    fill_congregations();
+    fill();
+    list_->setFocus();
+}
+
+std::optional<std::size_t> SpeakerPickerDialog::pick(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+                                                     QWidget* parent) {
+    SpeakerPickerDialog dialog(doc, std::move(params), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.model().chosen();
+}
+
+void SpeakerPickerDialog::fill_congregations() {
+    filling_ = true;
+    congregations_->clear();
+    for (const std::string& line : model_.congregation_lines()) congregations_->addItem(qs(line));
+    congregations_->setCurrentIndex(model_.congregation_line());
+    filling_ = false;
+}
+
+void SpeakerPickerDialog::fill() {
+    filling_ = true;
+    fill_column_list(list_, schedule::texts_of(model_.lines()));
+    fit_columns(list_, {200, 170});
+    if (const auto line = model_.selected_line()) {
+        QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(*line));
+        list_->setCurrentItem(item);
+        list_->scrollToItem(item);
+    }
+    filling_ = false;
+    update_buttons();
+}
+
+void SpeakerPickerDialog::update_buttons() {
+    talk_->setText(qs(model_.talk_button_caption()));
+    talk_->setVisible(model_.talk_button_visible());
+    history_->setText(qs(model_.history_caption()));
+    availability_->setText(qs(model_.availability_caption()));
+    availability_->setVisible(model_.availability_visible());
+    contacts_->setVisible(model_.contacts_visible());
+    note_->setText(qs(model_.note_line()));
+}
+
+void SpeakerPickerDialog::choose_talk() {
+    const auto params = model_.talk_picker();
+    if (!params) return;
+    const auto talk = TalkPickerDialog::pick(doc_, *params, this);
+    if (!talk) return;
+    model_.apply_talk(*talk);
+    QDialog::accept();
+}
+
+void SpeakerPickerDialog::accept() {
+    switch (model_.accept()) {
+        case schedule::SpeakerPickerModel::Close::ok: QDialog::accept(); break;
+        case schedule::SpeakerPickerModel::Close::cancel: QDialog::reject(); break;
+        case schedule::SpeakerPickerModel::Close::stay: break;
+    }
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,219 @@
+#include "gui/schedule/tab_page.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/text/string_table.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/editors/availability_dialog.h"
+#include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/contacts_dialog.h"
+#include "gui/schedule/speaker_picker_dialog.h"
+#include "gui/schedule/talk_picker_dialog.h"
+#include "gui/schedule/week_congregation_dialog.h"
+
+namespace vorla::gui {
+
+CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent) : SchedulePage(parent), doc_(doc), model_(doc) {
+    setObjectName(QStringLiteral("CTabPage"));
+    setWindowTitle(QStringLiteral("Местные речи"));
+
+    week_ = new QLabel(this);
+    QFont bold = week_->font();
+    bold.setBold(true);
+    week_->setFont(bold);
+    talk_ = new QLabel(this);
+
+    const auto& captions = schedule::LocalTalksModel::column_captions();
+    list_ = make_column_list(captions, this);
+    list_->setObjectName(QStringLiteral("weeks"));
+    for (int r = 0; r < schedule::kRows; ++r) {
+        auto* item = new QTreeWidgetItem(list_);
+        for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
+            if (schedule::LocalTalksModel::mark_of_column(c)) item->setTextAlignment(c, Qt::AlignCenter);
+        }
+    }
+    for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
+        if (schedule::LocalTalksModel::mark_of_column(c)) list_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+    }
+
+    pick_talk_ = side_button(QStringLiteral("Выбор речи"), this);
+    pick_speaker_ = side_button(QStringLiteral("Выбор докл."), this);
+    third_ = side_button(QString(), this);
+    fourth_ = side_button(QString(), this);
+    contacts_ = side_button(QStringLiteral("Контакты"), this);
+    availability_ = side_button(QString(), this);
+    // The speaker- and talk-history views do not exist yet: their buttons stay hidden.
+    speaker_history_ = side_button(QString(), this);
+    speaker_history_->hide();
+    talk_history_ = side_button(QString(), this);
+    talk_history_->hide();
+    legend_ = new QLabel(qs(schedule::LocalTalksModel::legend()), this);
+    conflict_ = new QLabel(this);
+    conflict_->setWordWrap(true);
+    exchange_ = new QLabel(this);
+    QPalette alert = conflict_->palette();
+    alert.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
+    conflict_->setPalette(alert);
+    exchange_->setPalette(alert);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(week_);
+    top->addSpacing(24);
+    top->addWidget(talk_, 1);
+    // The third and fourth buttons change their captions; the column keeps the widest.
+    int side_width = 0;
+    for (int text : {1002, 1003, 1011, 1012}) {
+        third_->setText(qs(text::text(text)));
+        side_width = std::max(side_width, third_->sizeHint().width());
+    }
+    auto* side = new QVBoxLayout;
+    for (QPushButton* b : {pick_talk_, pick_speaker_, third_, fourth_, contacts_, speaker_history_, talk_history_}) {
+        b->setMinimumWidth(side_width);
+        side->addWidget(b);
+    }
+    side->addStretch(1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(list_, 1);
+    middle->addLayout(side);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(availability_);
+    bottom->addWidget(legend_);
+    bottom->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+    layout->addWidget(exchange_);
+    layout->addWidget(conflict_);
+
+    connect(list_, &QTreeWidget::currentItemChanged, this, &CTabPage::on_current_changed);
+    connect(list_, &QTreeWidget::itemClicked, this, &CTabPage::on_clicked);
+    connect(pick_talk_, &QPushButton::clicked, this, &CTabPage::pick_talk);
+    connect(pick_speaker_, &QPushButton::clicked, this, &CTabPage::pick_speaker);
+    connect(third_, &QPushButton::clicked, this, &CTabPage::press_third);
+    connect(fourth_, &QPushButton::clicked, this, [this] {
+        model_.press_fourth();
+        after_change();
+    });
+    connect(contacts_, &QPushButton::clicked, this, &CTabPage::show_contacts);
+    connect(availability_, &QPushButton::clicked, this, &CTabPage::show_availability);
+
+    fill();
+    // Room for names and for all 26 weeks without scrolling.
+    fit_columns(list_, {0, 0, 170, 170});
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows + list_->header()->sizeHint().height() +
+                            2 * list_->frameWidth() + 4);
+    list_->setFocus();
+}
+
+void CTabPage::fill() {
+    filling_ = true;
+    for (int r = 0; r < schedule::kRows; ++r) {
+        set_row_cells(list_->topLevelItem(r),
+                      schedule::LocalTalksModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
+    }
+    list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
+    filling_ = false;
+    update_controls();
+}
+
+void CTabPage::update_controls() {
+    week_->setText(qs(model_.week_caption()));
+    talk_->setText(qs(model_.talk_caption()));
+    const bool pickers = model_.pickers_visible();
+    pick_talk_->setVisible(pickers);
+    pick_speaker_->setVisible(pickers);
+    third_->setVisible(pickers);
+    third_->setText(qs(model_.third_caption()));
+    fourth_->setVisible(model_.fourth_visible());
+    fourth_->setText(qs(model_.fourth_caption()));
+    contacts_->setVisible(model_.contacts_visible());
+    availability_->setVisible(model_.availability_visible());
+    availability_->setText(qs(model_.availability_caption()));
+    legend_->setVisible(model_.legend_visible());
+    speaker_history_->setText(qs(model_.speaker_history_caption()));
+    talk_history_->setText(qs(model_.talk_history_caption()));
+    conflict_->setVisible(model_.conflict_visible());
+    conflict_->setText(qs(model_.conflict_text()));
+    exchange_->setVisible(model_.exchange_pending());
+    exchange_->setText(qs(model_.exchange_prompt()));
+}
+
+void CTabPage::after_change() {
+    fill();
+    list_->setFocus();
+    if (take_sibling_request()) emit siblings_refresh_requested();
+}
+
+void CTabPage::on_current_changed() {
+    if (filling_) return;
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0) return;
+    select_row(row);
+}
+
+void CTabPage::select_row(int row) {
+    const bool pending = model_.exchange_pending();
+    model_.select(row);
+    if (pending && !model_.exchange_pending()) {
+        after_change();
+    } else {
+        filling_ = true;
+        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
+        filling_ = false;
+        update_controls();
+    }
+}
+
+void CTabPage::on_clicked(QTreeWidgetItem* item, int column) {
+    const auto mark = schedule::LocalTalksModel::mark_of_column(column);
+    if (!mark) return;
+    model_.toggle_mark(list_->indexOfTopLevelItem(item), *mark);
+    after_change();
+}
+
+void CTabPage::refresh_page() {
+    model_.refresh();
+    fill();
+}
+
+void CTabPage::pick_talk() {
+    const auto talk = TalkPickerDialog::pick(doc_, model_.talk_picker(), this);
+    if (talk) model_.apply_talk(*talk);
+    after_change();
+}
+
+void CTabPage::pick_speaker() {
+    const auto pos = SpeakerPickerDialog::pick(doc_, model_.speaker_picker(), this);
+    if (pos) model_.apply_speaker(*pos);
+    after_change();
+}
+
+void CTabPage::press_third() {
+    if (model_.third_is_exchange()) {
+        model_.press_exchange();
+        update_controls();
+        return;
+    }
+    const auto pos = WeekCongregationDialog::choose(doc_, model_.congregation_chooser(), this);
+    if (pos) model_.apply_congregation(*pos);
+    after_change();
+}
+
+void CTabPage::show_contacts() {
+    ContactsDialog dialog(doc_, model_.speaker(), model_.congregation(), this);
+    dialog.exec();
+    list_->setFocus();
+}
+
+void CTabPage::show_availability() {
+    const auto pos = doc_.brothers().find(model_.speaker());
+    AvailabilityDialog dialog(doc_, model_.speaker(), pos && doc_.brothers().at(*pos).discontinued(), true, this);
+    dialog.exec();
+    list_->setFocus();
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,71 @@
+#pragma once
+// CTabPage: the local-talks page of the scheduling sheet. The talk, speaker and
+// congregation of each week are picked here; a click on a mark cell toggles the mark.
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "core/schedule/local_talks_model.h"
+#include "gui/schedule/schedule_page.h"
+
+namespace vorla::gui {
+
+class CTabPage : public SchedulePage {
+    Q_OBJECT
+public:
+    explicit CTabPage(store::CVrDoc& doc, QWidget* parent = nullptr);
+
+    void refresh_page() override;
+    void select_row(int row) override;
+    void store_selected() override { model_.store_selected(); }
+    bool take_sibling_request() override { return model_.take_sibling_request(); }
+
+    schedule::LocalTalksModel& model() { return model_; }
+    QTreeWidget* list() const { return list_; }
+    QLabel* week_label() const { return week_; }
+    QLabel* talk_label() const { return talk_; }
+    QPushButton* talk_button() const { return pick_talk_; }
+    QPushButton* speaker_button() const { return pick_speaker_; }
+    QPushButton* third_button() const { return third_; }
+    QPushButton* fourth_button() const { return fourth_; }
+    QPushButton* contacts_button() const { return contacts_; }
+    QPushButton* availability_button() const { return availability_; }
+    QPushButton* speaker_history_button() const { return speaker_history_; }
+    QPushButton* talk_history_button() const { return talk_history_; }
+    QLabel* legend() const { return legend_; }
+    QLabel* conflict_label() const { return conflict_; }
+    QLabel* exchange_prompt() const { return exchange_; }
+
+private:
+    void fill();
+    void update_controls();
+    // After the model changed the weeks: the list again, and the siblings when it asks.
+    void after_change();
+    void on_current_changed();
+    void on_clicked(QTreeWidgetItem* item, int column);
+    void pick_talk();
+    void pick_speaker();
+    void press_third();
+    void show_contacts();
+    void show_availability();
+
+    store::CVrDoc& doc_;
+    schedule::LocalTalksModel model_;
+    QTreeWidget* list_;
+    QLabel* week_;
+    QLabel* talk_;
+    QPushButton* pick_talk_;
+    QPushButton* pick_speaker_;
+    QPushButton* third_;
+    QPushButton* fourth_;
+    QPushButton* contacts_;
+    QPushButton* availability_;
+    QPushButton* speaker_history_;
+    QPushButton* talk_history_;
+    QLabel* legend_;
+    QLabel* conflict_;
+    QLabel* exchange_;
+    bool filling_ = false;
+};
+
+}  // namespace vorla::gui

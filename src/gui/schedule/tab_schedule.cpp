@@ -1,0 +1,140 @@
+#include "gui/schedule/tab_schedule.h"
+
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/app/command_set.h"
+#include "gui/app/icons.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/tab_page.h"
+
+namespace vorla::gui {
+
+using schedule::PageKind;
+
+PageFactory schedule_page_factory(PageKind kind) {
+    switch (kind) {
+        case PageKind::local_talks:
+            return [](store::CVrDoc& doc, QWidget* parent) -> SchedulePage* { return new CTabPage(doc, parent); };
+        default: return nullptr;
+    }
+}
+
+CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind active, QWidget* parent)
+    : QDialog(parent), doc_(doc), commands_(commands), model_(doc) {
+    setObjectName(QStringLiteral("CTabSchedule"));
+    setWindowTitle(qs(schedule::SheetModel::title()));
+    setWindowIcon(program_icon());
+
+    tabs_ = new QTabWidget(this);
+    for (PageKind kind : schedule::sheet_pages(doc_.settings())) {
+        if (!schedule_page_factory(kind)) continue;
+        // A holder per tab; the page itself is made the first time its tab is shown.
+        auto* holder = new QWidget(tabs_);
+        auto* holder_layout = new QVBoxLayout(holder);
+        holder_layout->setContentsMargins(0, 0, 0, 0);
+        tabs_->addTab(holder, qs(schedule::page_title(kind)));
+        kinds_.push_back(kind);
+    }
+
+    edit_ = side_button(qs(schedule::SheetModel::edit_caption()), this);
+    edit_menu_ = new QMenu(edit_);
+    for (const schedule::EditChoice& choice : schedule::SheetModel::edit_choices()) {
+        QAction* item = edit_menu_->addAction(qs(choice.text));
+        const int command = choice.command;
+        connect(item, &QAction::triggered, this, [this, command] {
+            if (!commands_ || !commands_->enabled(command)) return;
+            commands_->action(command)->trigger();
+            refresh_pages(nullptr);
+        });
+    }
+    connect(edit_menu_, &QMenu::aboutToShow, this, [this] {
+        const auto choices = schedule::SheetModel::edit_choices();
+        const QList<QAction*> items = edit_menu_->actions();
+        for (qsizetype k = 0; k < items.size(); ++k) {
+            items[k]->setEnabled(commands_ && commands_->enabled(choices[static_cast<std::size_t>(k)].command));
+        }
+    });
+    connect(edit_, &QPushButton::clicked, this, [this] {
+        edit_menu_->popup(edit_->mapToGlobal(QPoint(0, edit_->height())));
+    });
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cancel_ = buttons->addButton(qs(schedule::SheetModel::cancel_caption()), QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(edit_);
+    bottom->addStretch(1);
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(bottom);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTabSchedule::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTabSchedule::reject);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CTabSchedule::show_tab);
+
+    int start = 0;
+    for (std::size_t k = 0; k < kinds_.size(); ++k) {
+        if (kinds_[k] == active) start = static_cast<int>(k);
+    }
+    tabs_->setCurrentIndex(start);
+    show_tab(start);
+}
+
+SchedulePage* CTabSchedule::page(PageKind kind) const {
+    for (std::size_t k = 0; k < kinds_.size(); ++k) {
+        if (kinds_[k] == kind) return pages_.value(static_cast<int>(k), nullptr);
+    }
+    return nullptr;
+}
+
+void CTabSchedule::show_tab(int index) {
+    if (index < 0 || pages_.contains(index)) return;
+    SchedulePage* page = schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
+    tabs_->widget(index)->layout()->addWidget(page);
+    pages_.insert(index, page);
+    connect(page, &SchedulePage::siblings_refresh_requested, this, [this, page] { refresh_pages(page); });
+    if (page->take_sibling_request()) refresh_pages(page);
+}
+
+void CTabSchedule::refresh_pages(const SchedulePage* except) {
+    for (SchedulePage* page : pages_) {
+        if (page != except) page->refresh_page();
+    }
+}
+
+void CTabSchedule::accept() {
+    for (SchedulePage* page : pages_) page->store_selected();
+    model_.accept();
+    QDialog::accept();
+}
+
+void CTabSchedule::reject() {
+    model_.cancel();
+    QDialog::reject();
+}
+
+void CTabSchedule::closeEvent(QCloseEvent* event) {
+    model_.refuse_close();
+    event->ignore();
+}
+
+void CTabSchedule::keyPressEvent(QKeyEvent* event) {
+    // Only OK and "Отмена" close the sheet.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace vorla::gui

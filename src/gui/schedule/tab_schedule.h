@@ -1,0 +1,64 @@
+#pragma once
+// CTabSchedule: the modal scheduling sheet. Its pages edit the week table in memory; OK
+// writes history.dat and special.dat, Cancel reads them again. It closes only by OK or
+// "Отмена".
+#include <QDialog>
+#include <QMap>
+#include <vector>
+
+#include "core/schedule/sheet_model.h"
+
+class QPushButton;
+class QTabWidget;
+class QMenu;
+
+namespace vorla::gui {
+
+class CommandSet;
+class SchedulePage;
+
+// What makes the page of a kind; nullptr for a page the program does not have yet (its tab
+// is left out).
+using PageFactory = SchedulePage* (*)(store::CVrDoc& doc, QWidget* parent);
+PageFactory schedule_page_factory(schedule::PageKind kind);
+
+class CTabSchedule : public QDialog {
+    Q_OBJECT
+public:
+    // commands: the frame's commands that "Редактировать" runs (nullptr: none).
+    CTabSchedule(store::CVrDoc& doc, CommandSet* commands, schedule::PageKind active, QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+    // The tab's kinds, in tab order.
+    const std::vector<schedule::PageKind>& kinds() const { return kinds_; }
+    // The page of a kind once its tab was shown, else nullptr.
+    SchedulePage* page(schedule::PageKind kind) const;
+    QPushButton* ok_button() const { return ok_; }
+    QPushButton* cancel_button() const { return cancel_; }
+    QPushButton* edit_button() const { return edit_; }
+    QMenu* edit_menu() const { return edit_menu_; }
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void show_tab(int index);
+    void refresh_pages(const SchedulePage* except);
+
+    store::CVrDoc& doc_;
+    CommandSet* commands_;
+    schedule::SheetModel model_;
+    std::vector<schedule::PageKind> kinds_;
+    QMap<int, SchedulePage*> pages_;  // by tab
+    QTabWidget* tabs_;
+    QPushButton* edit_;
+    QMenu* edit_menu_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
+
+}  // namespace vorla::gui

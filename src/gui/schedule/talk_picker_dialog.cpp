@@ -1,0 +1,154 @@
+#include "gui/schedule/talk_picker_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/text/string_table.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/schedule/schedule_widgets.h"
+
+namespace vorla::gui {
+
+TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params, QWidget* parent)
+    : QDialog(parent), model_(doc, std::move(params)) {
+    setObjectName(QStringLiteral("TalkPickerDialog"));
+    setWindowTitle(qs(model_.title()));
+
+    topics_ = new QComboBox(this);
+    for (const std::string& line : model_.topic_lines()) topics_->addItem(qs(line));
+    recency_ = new QComboBox(this);
+    for (const std::string& line : schedule::TalkPickerModel::recency_lines()) recency_->addItem(qs(line));
+    only_needed_ = new QCheckBox(QStringLiteral("Только список нужных"), this);
+    only_needed_->setVisible(model_.only_needed_visible());
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("talks"));
+    // Short entries in columns: a list in single mode, a grid of ticks in multiple mode.
+    list_->setFlow(model_.single() ? QListView::TopToBottom : QListView::LeftToRight);
+    list_->setWrapping(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setUniformItemSizes(true);
+    list_->setGridSize(QSize(model_.single() ? 56 : 44, 22));
+    list_->setSelectionMode(model_.single() ? QAbstractItemView::SingleSelection : QAbstractItemView::MultiSelection);
+    list_->setMouseTracking(true);
+    list_->viewport()->installEventFilter(this);
+    list_->setMinimumSize(model_.single() ? QSize(600, 300) : QSize(640, 380));
+
+    for (QLabel*& line : details_) {
+        line = new QLabel(this);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    QFont bold = details_[0]->font();
+    bold.setBold(true);
+    details_[0]->setFont(bold);
+
+    history_ = side_button(QString(), this);
+    // The talk-history view does not exist yet.
+    history_->hide();
+
+    auto* buttons = new QDialogButtonBox(this);
+    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    ok_->setDefault(true);
+
+    auto* filters = new QFormLayout;
+    filters->addRow(QStringLiteral("Категория"), topics_);
+    filters->addRow(QStringLiteral("Когда звучала"), recency_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(only_needed_);
+    layout->addWidget(list_, 1);
+    for (QLabel* line : details_) layout->addWidget(line);
+    layout->addWidget(history_, 0, Qt::AlignLeft);
+    layout->addWidget(buttons);
+
+    connect(topics_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        model_.set_topic_line(line);
+        fill();
+    });
+    connect(recency_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        model_.set_recency_line(line);
+        fill();
+    });
+    connect(only_needed_, &QCheckBox::clicked, this, [this] {
+        model_.toggle_only_needed();
+        fill();
+    });
+    connect(list_, &QListWidget::itemSelectionChanged, this, &TalkPickerDialog::on_selection_changed);
+    connect(list_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
+        show_details(model_.details(item->data(Qt::UserRole).toInt()));
+    });
+    if (model_.single()) connect(list_, &QListWidget::itemDoubleClicked, this, &TalkPickerDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TalkPickerDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    fill();
+    list_->setFocus();
+}
+
+std::optional<int> TalkPickerDialog::pick(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+                                          QWidget* parent) {
+    TalkPickerDialog dialog(doc, std::move(params), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.model().accept_single();
+}
+
+void TalkPickerDialog::fill() {
+    filling_ = true;
+    only_needed_->setChecked(model_.only_needed());
+    list_->clear();
+    const auto& entries = model_.entries();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        auto* item = new QListWidgetItem(qs(entries[k].text), list_);
+        item->setData(Qt::UserRole, entries[k].talk_no);
+        if (!model_.single()) item->setSelected(model_.ticked(k));
+    }
+    if (model_.single()) {
+        if (const auto entry = model_.selected_entry()) {
+            QListWidgetItem* item = list_->item(static_cast<int>(*entry));
+            list_->setCurrentItem(item);
+            list_->scrollToItem(item);
+        }
+    }
+    filling_ = false;
+    on_selection_changed();
+}
+
+void TalkPickerDialog::on_selection_changed() {
+    if (filling_) return;
+    if (model_.single()) {
+        const QList<QListWidgetItem*> selected = list_->selectedItems();
+        if (!selected.isEmpty()) model_.select(static_cast<std::size_t>(list_->row(selected.first())));
+    } else {
+        for (int k = 0; k < list_->count(); ++k) model_.set_ticked(static_cast<std::size_t>(k), list_->item(k)->isSelected());
+    }
+    history_->setText(qs(model_.history_caption()));
+    ok_->setEnabled(model_.ok_enabled());
+    show_details(model_.chosen_details());
+}
+
+void TalkPickerDialog::show_details(const schedule::TalkDetails& d) {
+    details_[0]->setText(qs(d.title));
+    details_[1]->setText(qs(d.last_heard));
+    details_[2]->setText(qs(d.speaker));
+    details_[3]->setText(qs(d.priority));
+}
+
+bool TalkPickerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::Leave) show_details(model_.chosen_details());
+    return QDialog::eventFilter(watched, event);
+}
+
+void TalkPickerDialog::accept() {
+    if (!model_.ok_enabled()) return;
+    QDialog::accept();
+}
+
+}  // namespace vorla::gui

@@ -1,0 +1,95 @@
+#include "gui/schedule/week_congregation_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/text/string_table.h"
+#include "gui/app/qt_prompter.h"
+#include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/speaker_picker_dialog.h"
+
+namespace vorla::gui {
+
+WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc, schedule::WeekCongregationParams params,
+                                               QWidget* parent)
+    : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
+    setObjectName(QStringLiteral("WeekCongregationDialog"));
+    setWindowTitle(qs(model_.title()));
+
+    circuits_ = new QComboBox(this);
+    for (const std::string& line : model_.circuit_lines()) circuits_->addItem(qs(line));
+    list_ = make_column_list(schedule::WeekCongregationModel::column_captions(), this);
+    list_->setMinimumSize(640, 320);
+    speaker_ = side_button(QString(), this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Район"), this));
+    top->addWidget(circuits_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(list_, 1);
+    layout->addWidget(speaker_, 0, Qt::AlignLeft);
+    layout->addWidget(buttons);
+
+    connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
+        model_.set_circuit_line(line);
+        fill();
+    });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        if (filling_) return;
+        if (const auto line = selected_line(list_)) model_.select_line(*line);
+        update_buttons();
+    });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &WeekCongregationDialog::accept);
+    connect(speaker_, &QPushButton::clicked, this, [this] {
+        const auto pos = SpeakerPickerDialog::pick(doc_, model_.speaker_picker(), this);
+        if (!pos) return;
+        model_.apply_speaker(*pos);
+        QDialog::accept();
+    });
+    connect(buttons, &QDialogButtonBox::accepted, this, &WeekCongregationDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    fill();
+    list_->setFocus();
+}
+
+std::optional<std::size_t> WeekCongregationDialog::choose(store::CVrDoc& doc,
+                                                          schedule::WeekCongregationParams params, QWidget* parent) {
+    WeekCongregationDialog dialog(doc, std::move(params), parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.model().accept();
+}
+
+void WeekCongregationDialog::fill() {
+    filling_ = true;
+    fill_column_list(list_, schedule::texts_of(model_.lines()));
+    fit_columns(list_, {220, 200});
+    filling_ = false;
+    update_buttons();
+}
+
+void WeekCongregationDialog::update_buttons() {
+    speaker_->setText(qs(model_.speaker_button_caption()));
+    speaker_->setVisible(model_.speaker_button_visible());
+}
+
+void WeekCongregationDialog::accept() {
+    if (model_.accept()) {
+        QDialog::accept();
+    } else {
+        QDialog::reject();
+    }
+}
+
+}  // namespace vorla::gui
