@@ -17,15 +17,15 @@ using namespace vorla::testing;
 // Receives the links the dialog opens instead of a mail program.
 class MailCatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     QUrl last;
-public slots:
+  public slots:
     void open(const QUrl& url) { last = url; }
 };
 
 class ContactsDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void fields_show_the_numbers_and_addresses();
     void the_focused_field_is_copied_or_written_to();
 };
@@ -38,14 +38,19 @@ store::CVrDoc& open_contacts(GuiDocument& g) {
     auto speakers = read_bytes(g.dir / "speakers.dat");
     const auto put = [&](std::size_t slot, std::string_view phone, std::uint8_t xtend) {
         const FixtureBytes f = FixtureBytes(256).text(120, phone);
-        std::copy(f.bytes().begin() + 120, f.bytes().begin() + 136, speakers.begin() + static_cast<long>(slot * 256 + 120));
+        std::copy(f.bytes().begin() + 120, f.bytes().begin() + 136,
+                  speakers.begin() + static_cast<long>(slot * 256 + 120));
         speakers[slot * 256 + 206] = xtend;
     };
     put(1, "12345", 1);
     put(3, "8-916-000-00-00", 0);
     write_bytes(g.dir / "speakers.dat", speakers);
-    write_bytes(g.dir / "xtend.dat",
-                FixtureBytes(128).u16(0, 1).text(2, "8-900-111").text(18, "555-55-55").text(34, "ivan@mail.ru").bytes());
+    write_bytes(g.dir / "xtend.dat", FixtureBytes(128)
+                                         .u16(0, 1)
+                                         .text(2, "8-900-111")
+                                         .text(18, "555-55-55")
+                                         .text(34, "ivan@mail.ru")
+                                         .bytes());
     return g.open();
 }
 
@@ -59,13 +64,15 @@ void ContactsDialogTest::fields_show_the_numbers_and_addresses() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Лесное"));
     QCOMPARE(dialog.speaker_group()->title(), QStringLiteral(" Докладчик - Иван Петров "));
-    QCOMPARE(dialog.coordinator_group()->title(), QStringLiteral(" Ответственный за речи - Павел Орлов "));
+    QCOMPARE(dialog.coordinator_group()->title(),
+             QStringLiteral(" Ответственный за речи - Павел Орлов "));
     QCOMPARE(dialog.field(0, 0)->text(), QStringLiteral("8-900-111"));
     QCOMPARE(dialog.field(0, 1)->text(), QStringLiteral("555-55-55"));
     QCOMPARE(dialog.field(0, 2)->text(), QString());
     QCOMPARE(dialog.field(0, 3)->text(), QStringLiteral("ivan@mail.ru"));
     QCOMPARE(dialog.field(1, 0)->text(), QStringLiteral("8-916-000-00-00"));
-    for (int f = 0; f < 4; ++f) QVERIFY(dialog.field(0, f)->isReadOnly());
+    for (int f = 0; f < 4; ++f)
+        QVERIFY(dialog.field(0, f)->isReadOnly());
     QCOMPARE(dialog.field(0, 3)->maxLength(), 48);
     // The first number has the focus.
     QTRY_COMPARE(dialog.action_button()->text(), QStringLiteral("Копировать"));

@@ -48,15 +48,16 @@ inline void double_click_cell(QTreeWidget* list, int row, int column) {
     QWidget* viewport = list->viewport();
     const QPoint at = list->visualRect(list->model()->index(row, column)).center();
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &twice);
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
 inline void click_line(QListWidget* list, int row) {
     list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
 }
 
 // The row of the first line whose cell in `column` equals `text`, -1 when none.

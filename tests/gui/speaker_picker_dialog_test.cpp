@@ -17,7 +17,7 @@ using namespace vorla::testing;
 
 class SpeakerPickerDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void filters_narrow_the_speakers();
     void an_unavailable_speaker_is_refused_and_shown();
     void a_talk_picked_here_completes_the_choice();
@@ -30,7 +30,8 @@ store::CVrDoc& open_speakers(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "history.dat", concat({planned_week(1386, 1, 12, 2)}));
     write_bytes(g.dir / "blackout.dat", concat({unavailable_bytes(3, 1409)}));
-    write_bytes(g.dir / "xtend.dat", FixtureBytes(128).u16(0, 3).text(82, "! только по субботам").bytes());
+    write_bytes(g.dir / "xtend.dat",
+                FixtureBytes(128).u16(0, 3).text(82, "! только по субботам").bytes());
     auto speakers = read_bytes(g.dir / "speakers.dat");
     speakers[3 * 256 + 206] = 1;
     write_bytes(g.dir / "speakers.dat", speakers);
@@ -97,7 +98,8 @@ void SpeakerPickerDialogTest::an_unavailable_speaker_is_refused_and_shown() {
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.note()->text(), QStringLiteral(" - только по субботам -"));
     QVERIFY(dialog.availability_button()->isVisible());
-    QCOMPARE(dialog.availability_button()->text(), QStringLiteral("Показать доступные - Павел Орлов"));
+    QCOMPARE(dialog.availability_button()->text(),
+             QStringLiteral("Показать доступные - Павел Орлов"));
 
     bool read_only = false;
     when_dialog<gui::AvailabilityDialog>([&](gui::AvailabilityDialog* a) {

@@ -15,7 +15,7 @@ using namespace vorla::testing;
 
 class TabPageTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void markers_legend_and_conflict_follow_the_week();
     void mark_cells_toggle_in_any_row();
     void the_congregation_comes_from_the_chooser();
@@ -50,14 +50,17 @@ void TabPageTest::markers_legend_and_conflict_follow_the_week() {
 
     click_cell(list, 2, 0);
     QVERIFY(page.availability_button()->isVisible());
-    QCOMPARE(page.availability_button()->text(), QStringLiteral("Показать доступные - Павел Орлов"));
+    QCOMPARE(page.availability_button()->text(),
+             QStringLiteral("Показать доступные - Павел Орлов"));
     QVERIFY(!page.legend()->isVisible());
     QVERIFY(page.conflict_label()->isVisible());
-    QCOMPARE(page.conflict_label()->text(), QStringLiteral("# Конфликт планирования - Дек 27 - Председатель - Докладчик"));
+    QCOMPARE(page.conflict_label()->text(),
+             QStringLiteral("# Конфликт планирования - Дек 27 - Председатель - Докладчик"));
     shot(&page, QStringLiteral("tab_page_conflict"));
     bool read_only = false;
     when_dialog<gui::AvailabilityDialog>([&](gui::AvailabilityDialog* a) {
-        read_only = !a->ok_button()->isVisible() && a->windowTitle() == QStringLiteral("Павел Орлов");
+        read_only =
+            !a->ok_button()->isVisible() && a->windowTitle() == QStringLiteral("Павел Орлов");
         a->reject();
     });
     QTest::mouseClick(page.availability_button(), Qt::LeftButton);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "core/app/commands.h"
+#include "core/schedule/schedule_fixture.h"
 #include "core/schedule/sheet_model.h"
 #include "core/schedule/week_list.h"
 #include "gui/app/main_frame.h"
@@ -16,7 +17,6 @@
 #include "gui/schedule/tab_page.h"
 #include "gui/schedule/tab_schedule.h"
 #include "gui/schedule/talk_picker_dialog.h"
-#include "core/schedule/schedule_fixture.h"
 #include "schedule_dialogs.h"
 #include "support/gui_fixture.h"
 
@@ -26,7 +26,7 @@ using schedule::PageKind;
 
 class TabScheduleTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void a_week_is_planned_from_the_work_panel_to_history();
     void cancel_restores_the_saved_weeks();
     void only_ok_and_cancel_close_the_sheet();
@@ -39,8 +39,8 @@ namespace {
 // convention; talk 34 is on the talks-we-need list.
 store::CVrDoc& open_planning(GuiDocument& g) {
     write_planning_folder(g.dir.path());
-    write_bytes(g.dir / "history.dat",
-                concat({planned_week(1406, 1, 12, 2).u16(8, 1400), week_bytes(1407).u16(20, 0x03)}));
+    write_bytes(g.dir / "history.dat", concat({planned_week(1406, 1, 12, 2).u16(8, 1400),
+                                               week_bytes(1407).u16(20, 0x03)}));
     write_bytes(g.dir / "special.dat", concat({event_bytes(1406, 0x02, "Конгресс")}));
     write_bytes(g.dir / "wishlist.dat", FixtureBytes(96).u8(4, 0x02).bytes());
     return g.open();
@@ -63,7 +63,8 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
         ran = true;
         QCOMPARE(sheet->windowTitle(), QStringLiteral("Панель планирования"));
         QCOMPARE(doc.current_week(), calendar::WeekNumber(1406));
-        QCOMPARE(sheet->tabs()->tabText(sheet->tabs()->currentIndex()), QStringLiteral("Местные речи"));
+        QCOMPARE(sheet->tabs()->tabText(sheet->tabs()->currentIndex()),
+                 QStringLiteral("Местные речи"));
         gui::CTabPage* page = local_page(sheet);
         QVERIFY(page);
         QTreeWidget* list = page->list();
@@ -118,7 +119,8 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
         click_cell(list, 0, 0);
         QTest::mouseClick(page->third_button(), Qt::LeftButton);
         QVERIFY(page->exchange_prompt()->isVisible());
-        QCOMPARE(page->exchange_prompt()->text(), QStringLiteral("Выбор докладчика для обмена с Иван Петров или -> "));
+        QCOMPARE(page->exchange_prompt()->text(),
+                 QStringLiteral("Выбор докладчика для обмена с Иван Петров или -> "));
         QVERIFY(!page->talk_button()->isVisible());
         click_cell(list, 3, 0);
         QVERIFY(!page->exchange_prompt()->isVisible());
@@ -132,7 +134,8 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
     QVERIFY(ran);
     QCOMPARE(read_bytes(g.dir / "history.dat"),
              concat({week_bytes(1406).u16(20, 1), week_bytes(1407).u16(20, 0x03),
-                     planned_week(1408, 3, 56, 3).u16(8, 1406).u16(10, 1406), planned_week(1409, 1, 12, 2)}));
+                     planned_week(1408, 3, 56, 3).u16(8, 1406).u16(10, 1406),
+                     planned_week(1409, 1, 12, 2)}));
     QCOMPARE(read_bytes(g.dir / "special.dat"), concat({event_bytes(1406, 0x02, "Конгресс")}));
 }
 

@@ -15,7 +15,7 @@ using namespace vorla::testing;
 
 class TalkPickerDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void filters_refill_and_the_pointer_shows_details();
     void nothing_to_choose_disables_ok();
     void the_grid_ticks_the_needed_talks();
@@ -32,7 +32,8 @@ store::CVrDoc& open_heard(GuiDocument& g) {
 
 QStringList entries(QListWidget* list) {
     QStringList out;
-    for (int k = 0; k < list->count(); ++k) out << list->item(k)->text();
+    for (int k = 0; k < list->count(); ++k)
+        out << list->item(k)->text();
     return out;
 }
 
@@ -60,7 +61,8 @@ void TalkPickerDialogTest::filters_refill_and_the_pointer_shows_details() {
     shot(&dialog, QStringLiteral("talk_picker_single"));
 
     // The pointer over another talk shows its details; leaving the list shows the chosen one.
-    QTest::mouseMove(dialog.list()->viewport(), dialog.list()->visualItemRect(dialog.list()->item(1)).center());
+    QTest::mouseMove(dialog.list()->viewport(),
+                     dialog.list()->visualItemRect(dialog.list()->item(1)).center());
     QTRY_COMPARE(dialog.title_line()->text(), QStringLiteral("Речь 34 ( 34 ) "));
     QCOMPARE(dialog.last_heard_line()->text(), QString());
     QEvent leave(QEvent::Leave);
@@ -114,7 +116,8 @@ void TalkPickerDialogTest::the_grid_ticks_the_needed_talks() {
     shot(&dialog, QStringLiteral("talk_picker_grid"));
 
     // Talks of topic "Христианские нормы / Качества" only: 150 is hidden and stays wanted.
-    dialog.topics()->setCurrentIndex(dialog.topics()->findText(QStringLiteral("Христианские нормы / Качества")));
+    dialog.topics()->setCurrentIndex(
+        dialog.topics()->findText(QStringLiteral("Христианские нормы / Качества")));
     QCOMPARE(entries(dialog.list()), (QStringList{QStringLiteral("  12"), QStringLiteral("  34")}));
     click_line(dialog.list(), 0);  // untick 12
     click_line(dialog.list(), 1);  // tick 34

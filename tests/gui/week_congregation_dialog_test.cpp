@@ -13,7 +13,7 @@ using namespace vorla::testing;
 
 class WeekCongregationDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void lists_congregations_by_circuit();
     void the_speaker_is_chosen_on_the_way();
 };

@@ -13,6 +13,8 @@ CircuitFilter::CircuitFilter(const store::CVrDoc& doc) {
     }
 }
 
-void CircuitFilter::set_line(int line) { line_ = line >= 0 && line < static_cast<int>(lines_.size()) ? line : 0; }
+void CircuitFilter::set_line(int line) {
+    line_ = line >= 0 && line < static_cast<int>(lines_.size()) ? line : 0;
+}
 
 }  // namespace vorla::schedule

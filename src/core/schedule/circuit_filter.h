@@ -10,7 +10,7 @@
 namespace vorla::schedule {
 
 class CircuitFilter {
-public:
+  public:
     explicit CircuitFilter(const store::CVrDoc& doc);
 
     const std::vector<std::string>& lines() const { return lines_; }
@@ -20,9 +20,11 @@ public:
     // The chosen circuit, 0 for all.
     std::uint16_t circuit() const { return ids_[static_cast<std::size_t>(line_)]; }
     // Whether a congregation passes: any with "Все районы", else those of the circuit.
-    bool passes(const store::CongregationEntry& cong) const { return circuit() == 0 || cong.circuit_id == circuit(); }
+    bool passes(const store::CongregationEntry& cong) const {
+        return circuit() == 0 || cong.circuit_id == circuit();
+    }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::vector<std::uint16_t> ids_;
     int line_ = 0;

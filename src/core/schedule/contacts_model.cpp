@@ -6,7 +6,8 @@
 
 namespace vorla::schedule {
 
-ContactsModel::ContactsModel(const store::CVrDoc& doc, std::uint16_t brother_id, std::uint16_t cong_id)
+ContactsModel::ContactsModel(const store::CVrDoc& doc, std::uint16_t brother_id,
+                             std::uint16_t cong_id)
     : doc_(doc) {
     if (const auto pos = doc_.brothers().find(brother_id)) {
         if (cong_id == 0) cong_id = doc_.brothers().at(*pos).cong_id;
@@ -19,7 +20,9 @@ ContactsModel::ContactsModel(const store::CVrDoc& doc, std::uint16_t brother_id,
     }
 }
 
-std::string ContactsModel::hint() { return "Используйте 'Tab' (мышь) для выбора номера или копирования адреса."; }
+std::string ContactsModel::hint() {
+    return "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.";
+}
 
 ContactGroup ContactsModel::group_of(std::uint16_t brother_id, int role_text) const {
     ContactGroup g;
@@ -30,7 +33,8 @@ ContactGroup ContactsModel::group_of(std::uint16_t brother_id, int role_text) co
     if (!record) return g;
     const store::BrotherExtraRecord extra = doc_.brothers().read_extra(doc_.folder(), *record);
     // The first number counts once trimmed; the others as stored.
-    if (text::length(text::trim(record->phone)) >= 6) g.phones.emplace_back(text::trim(record->phone));
+    if (text::length(text::trim(record->phone)) >= 6)
+        g.phones.emplace_back(text::trim(record->phone));
     for (const std::string* p : {&extra.phone2, &extra.phone3}) {
         if (text::length(*p) > 5) g.phones.emplace_back(text::trim(*p));
     }

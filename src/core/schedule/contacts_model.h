@@ -11,14 +11,14 @@
 namespace vorla::schedule {
 
 struct ContactGroup {
-    std::string caption;              // " Докладчик - Иван Петров "; empty without a person
+    std::string caption;  // " Докладчик - Иван Петров "; empty without a person
     std::vector<std::string> phones;  // the numbers worth showing, moved up to the first fields
     std::string email;
     friend bool operator==(const ContactGroup&, const ContactGroup&) = default;
 };
 
 class ContactsModel {
-public:
+  public:
     static constexpr int kPhoneFields = 3;
 
     // cong_id 0: the brother's own congregation.
@@ -46,7 +46,7 @@ public:
     bool mail_visible() const { return !mail_url_.empty(); }
     const std::string& mail_url() const { return mail_url_; }
 
-private:
+  private:
     ContactGroup group_of(std::uint16_t brother_id, int role_text) const;
 
     const store::CVrDoc& doc_;

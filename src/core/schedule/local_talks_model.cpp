@@ -14,7 +14,9 @@ constexpr int kWeekCaptionStyle = 24;
 constexpr int kTitleStyle = 2;
 constexpr int kFirstMarkColumn = 4;
 
-bool planned(const store::WeekRecord& w) { return w.talk_no != 0 && w.speaker_id != 0; }
+bool planned(const store::WeekRecord& w) {
+    return w.talk_no != 0 && w.speaker_id != 0;
+}
 
 std::string mark_cell(std::uint16_t stamp, bool last) {
     if (last) return stamp ? " X\t]" : "\t]";
@@ -27,7 +29,8 @@ LocalTalksModel::LocalTalksModel(store::CVrDoc& doc) : WeekListModel(doc) {
     for (int r = 0; r < kRows; ++r) {
         const store::WeekRecord& w = doc.weeks().at(week_of(r));
         const auto kind = w.event_kind();
-        if (!planned(w) && kind != store::EventKind::convention && kind != store::EventKind::overseer_visit) {
+        if (!planned(w) && kind != store::EventKind::convention &&
+            kind != store::EventKind::overseer_visit) {
             set_row(r);
             break;
         }
@@ -36,8 +39,8 @@ LocalTalksModel::LocalTalksModel(store::CVrDoc& doc) : WeekListModel(doc) {
 }
 
 const std::vector<std::string>& LocalTalksModel::column_captions() {
-    static const std::vector<std::string> captions{"Неделя",      "Речь",         "Докладчик", "Собрание",
-                                                   "Затребовано", "Подтверждено", "Напомнено"};
+    static const std::vector<std::string> captions{
+        "Неделя", "Речь", "Докладчик", "Собрание", "Затребовано", "Подтверждено", "Напомнено"};
     return captions;
 }
 
@@ -59,10 +62,14 @@ std::vector<std::string> LocalTalksModel::cells(std::string_view row) {
 
 std::optional<Mark> LocalTalksModel::mark_of_column(int column) {
     switch (column) {
-        case kFirstMarkColumn: return Mark::requested;
-        case kFirstMarkColumn + 1: return Mark::confirmed;
-        case kFirstMarkColumn + 2: return Mark::reminded;
-        default: return std::nullopt;
+        case kFirstMarkColumn:
+            return Mark::requested;
+        case kFirstMarkColumn + 1:
+            return Mark::confirmed;
+        case kFirstMarkColumn + 2:
+            return Mark::reminded;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -95,7 +102,8 @@ void LocalTalksModel::select(int row) {
     std::swap(wa.speaker_cong_id, wb.speaker_cong_id);
     std::swap(wa.speaker_id, wb.speaker_id);
     std::swap(wa.talk_no, wb.talk_no);
-    for (store::WeekRecord* w : {&wa, &wb}) w->requested = w->confirmed = w->reminded = 0;
+    for (store::WeekRecord* w : {&wa, &wb})
+        w->requested = w->confirmed = w->reminded = 0;
     store(a);
     store(b);
     exchange_.reset();
@@ -112,23 +120,31 @@ std::string LocalTalksModel::talk_caption() const {
     return doc().talks().title(n) + " ( " + doc().talks().number_text(n) + " ) ";
 }
 
-bool LocalTalksModel::pickers_visible() const { return !has_event(selected_record()) && !exchange_pending(); }
+bool LocalTalksModel::pickers_visible() const {
+    return !has_event(selected_record()) && !exchange_pending();
+}
 
 bool LocalTalksModel::third_is_exchange() const {
     const store::WeekRecord& w = selected_record();
     return w.talk_no != 0 && w.speaker_id != 0 && w.speaker_cong_id != 0;
 }
 
-std::string LocalTalksModel::third_caption() const { return text::text(third_is_exchange() ? 1002 : 1011); }
+std::string LocalTalksModel::third_caption() const {
+    return text::text(third_is_exchange() ? 1002 : 1011);
+}
 
 bool LocalTalksModel::fourth_visible() const {
     const store::WeekRecord& w = selected_record();
     return w.talk_no != 0 || w.speaker_id != 0 || w.speaker_cong_id != 0;
 }
 
-std::string LocalTalksModel::fourth_caption() const { return text::text(exchange_pending() ? 1003 : 1012); }
+std::string LocalTalksModel::fourth_caption() const {
+    return text::text(exchange_pending() ? 1003 : 1012);
+}
 
-bool LocalTalksModel::contacts_visible() const { return speaker() != 0 || congregation() != 0; }
+bool LocalTalksModel::contacts_visible() const {
+    return speaker() != 0 || congregation() != 0;
+}
 
 bool LocalTalksModel::availability_visible() const {
     return speaker() != 0 && !doc().brother_available(speaker(), selected_week().number());
@@ -138,7 +154,9 @@ std::string LocalTalksModel::availability_caption() const {
     return text::format(1080, doc().brothers().name_of(speaker()));
 }
 
-bool LocalTalksModel::legend_visible() const { return !availability_visible() && marks().unavailable; }
+bool LocalTalksModel::legend_visible() const {
+    return !availability_visible() && marks().unavailable;
+}
 
 bool LocalTalksModel::speaker_history_visible() const {
     return served_before(doc().weeks(), speaker(), selected_week());
@@ -148,7 +166,9 @@ std::string LocalTalksModel::speaker_history_caption() const {
     return text::format(1078, doc().brothers().name_of(speaker()));
 }
 
-bool LocalTalksModel::talk_history_visible() const { return talk() != 0; }
+bool LocalTalksModel::talk_history_visible() const {
+    return talk() != 0;
+}
 
 std::string LocalTalksModel::talk_history_caption() const {
     return text::format(1077, doc().talks().number_text(talk()));
@@ -190,7 +210,9 @@ void LocalTalksModel::toggle_mark(int row, Mark mark) {
                 week.confirmed = stamp;
             }
             break;
-        case Mark::reminded: week.reminded = week.reminded != 0 ? 0 : stamp; break;
+        case Mark::reminded:
+            week.reminded = week.reminded != 0 ? 0 : stamp;
+            break;
     }
     changed(w);
 }

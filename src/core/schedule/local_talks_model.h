@@ -18,7 +18,7 @@ namespace vorla::schedule {
 enum class Mark { requested, confirmed, reminded };
 
 class LocalTalksModel final : public WeekListModel {
-public:
+  public:
     // The first row without talk or speaker (conventions and overseer visits skipped) is
     // selected; row 0 when every week is planned.
     explicit LocalTalksModel(store::CVrDoc& doc);
@@ -84,10 +84,10 @@ public:
     WeekCongregationParams congregation_chooser() const;
     void apply_congregation(std::size_t cong_pos);
 
-protected:
+  protected:
     std::string row_text(calendar::WeekIndex w, ListMarks& marks) const override;
 
-private:
+  private:
     void changed(calendar::WeekIndex w);
 
     std::optional<calendar::WeekIndex> exchange_;

@@ -30,7 +30,7 @@ struct EditChoice {
 };
 
 class SheetModel {
-public:
+  public:
     // Opening the sheet makes the current week the start week S.
     explicit SheetModel(store::CVrDoc& doc);
 
@@ -51,7 +51,7 @@ public:
     // Cancel: both files are read again, dropping every change since they were saved.
     void cancel();
 
-private:
+  private:
     store::CVrDoc& doc_;
 };
 

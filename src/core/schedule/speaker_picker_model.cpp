@@ -21,14 +21,17 @@ SpeakerPickerModel::SpeakerPickerModel(store::CVrDoc& doc, SpeakerPickerParams p
     fill_congregations();
     fill();
     for (std::size_t k = 0; k < lines_.size(); ++k) {
-        if (params_.current != 0 && doc_.brothers().at(lines_[k].position).brother_id == params_.current) {
+        if (params_.current != 0 &&
+            doc_.brothers().at(lines_[k].position).brother_id == params_.current) {
             select_line(k);
             break;
         }
     }
 }
 
-std::vector<std::string> SpeakerPickerModel::column_captions() { return {"Докладчик", "Собрание", "Последний визит"}; }
+std::vector<std::string> SpeakerPickerModel::column_captions() {
+    return {"Докладчик", "Собрание", "Последний визит"};
+}
 
 void SpeakerPickerModel::fill_congregations() {
     cong_lines_.clear();
@@ -69,8 +72,9 @@ void SpeakerPickerModel::fill() {
     lines_.clear();
     const UnavailableInWeek away(doc_, params_.week.number());
     const std::uint16_t wanted_cong =
-        params_.fixed_congregation != 0 ? params_.fixed_congregation
-                                        : (cong_ids_.empty() ? 0 : cong_ids_[static_cast<std::size_t>(cong_line_)]);
+        params_.fixed_congregation != 0
+            ? params_.fixed_congregation
+            : (cong_ids_.empty() ? 0 : cong_ids_[static_cast<std::size_t>(cong_line_)]);
     const std::uint16_t circuit = filters_visible() ? circuits_.circuit() : 0;
     const store::BrotherIndex& brothers = doc_.brothers();
     for (std::size_t pos = 0; pos < brothers.size(); ++pos) {
@@ -78,7 +82,8 @@ void SpeakerPickerModel::fill() {
         if (b.discontinued() || b.cong_id == 0) continue;
         if (wanted_cong != 0 && b.cong_id != wanted_cong) continue;
         const auto cong = doc_.congregations().find(b.cong_id);
-        if (circuit != 0 && (!cong || doc_.congregations().at(*cong).circuit_id != circuit)) continue;
+        if (circuit != 0 && (!cong || doc_.congregations().at(*cong).circuit_id != circuit))
+            continue;
         if (params_.talk != 0 ? !b.talks.has(params_.talk) : b.talks.empty()) continue;
 
         std::string line = away.unavailable(b.brother_id) ? "* " : "";
@@ -127,16 +132,21 @@ std::uint16_t SpeakerPickerModel::chosen_congregation() const {
     return pos ? doc_.brothers().at(*pos).cong_id : 0;
 }
 
-bool SpeakerPickerModel::talk_button_visible() const { return selected_ && params_.talk == 0; }
+bool SpeakerPickerModel::talk_button_visible() const {
+    return selected_ && params_.talk == 0;
+}
 
 std::string SpeakerPickerModel::talk_button_caption() const {
     const auto pos = chosen();
     if (!pos) return {};
     const store::BrotherEntry& b = doc_.brothers().at(*pos);
-    return text::text(1016) + " - " + b.first_last() + " ( " + std::to_string(b.talks.count()) + " )";
+    return text::text(1016) + " - " + b.first_last() + " ( " + std::to_string(b.talks.count()) +
+           " )";
 }
 
-bool SpeakerPickerModel::history_visible() const { return visits_.of(chosen_id()).has_value(); }
+bool SpeakerPickerModel::history_visible() const {
+    return visits_.of(chosen_id()).has_value();
+}
 
 std::string SpeakerPickerModel::history_caption() const {
     return text::format(1078, doc_.brothers().name_of(chosen_id()));
@@ -146,7 +156,9 @@ bool SpeakerPickerModel::chosen_available() const {
     return doc_.brother_available(chosen_id(), params_.week.number());
 }
 
-bool SpeakerPickerModel::availability_visible() const { return selected_ && !chosen_available(); }
+bool SpeakerPickerModel::availability_visible() const {
+    return selected_ && !chosen_available();
+}
 
 std::string SpeakerPickerModel::availability_caption() const {
     return text::format(1080, doc_.brothers().name_of(chosen_id()));
@@ -163,7 +175,8 @@ bool SpeakerPickerModel::refuse_unavailable() {
 std::optional<TalkPickerParams> SpeakerPickerModel::talk_picker() {
     if (!selected_ || refuse_unavailable()) return std::nullopt;
     TalkPickerParams p;
-    p.title = doc_.date_label(params_.week.number(), kCaptionStyle) + " - " + doc_.brothers().name_of(chosen_id());
+    p.title = doc_.date_label(params_.week.number(), kCaptionStyle) + " - " +
+              doc_.brothers().name_of(chosen_id());
     p.single = true;
     p.chosen = doc_.weeks().at(params_.week).talk_no;
     p.speaker = chosen_id();
@@ -188,7 +201,8 @@ namespace vorla::schedule {
 std::vector<std::string> texts_of(const std::vector<PickerLine>& lines) {
     std::vector<std::string> texts;
     texts.reserve(lines.size());
-    for (const PickerLine& l : lines) texts.push_back(l.text);
+    for (const PickerLine& l : lines)
+        texts.push_back(l.text);
     return texts;
 }
 

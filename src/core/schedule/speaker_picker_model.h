@@ -33,7 +33,7 @@ struct PickerLine {
 std::vector<std::string> texts_of(const std::vector<PickerLine>& lines);
 
 class SpeakerPickerModel {
-public:
+  public:
     SpeakerPickerModel(store::CVrDoc& doc, SpeakerPickerParams params);
 
     const std::string& title() const { return params_.title; }
@@ -80,7 +80,7 @@ public:
     enum class Close { cancel, ok, stay };
     Close accept();
 
-private:
+  private:
     void fill_congregations();
     void fill();
     void clear_selection();

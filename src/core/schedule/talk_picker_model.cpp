@@ -45,12 +45,14 @@ TalkPickerModel::TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams para
     heard_lately_ = talks_given(doc_.weeks(), WeekIndex(s + 78), WeekIndex(s - 25));
 
     if (params_.speaker != 0) {
-        if (const auto pos = doc_.brothers().find(params_.speaker)) speaker_talks_ = doc_.brothers().at(*pos).talks;
+        if (const auto pos = doc_.brothers().find(params_.speaker))
+            speaker_talks_ = doc_.brothers().at(*pos).talks;
     }
     if (params_.congregation != 0) {
         for (const store::BrotherEntry& b : doc_.brothers().entries()) {
             if (b.cong_id != params_.congregation) continue;
-            for (std::size_t k = 0; k < text::TalkSet::kBytes; ++k) congregation_talks_.bytes()[k] |= b.talks.bytes()[k];
+            for (std::size_t k = 0; k < text::TalkSet::kBytes; ++k)
+                congregation_talks_.bytes()[k] |= b.talks.bytes()[k];
         }
     }
 
@@ -63,7 +65,8 @@ TalkPickerModel::TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams para
 
     if (!params_.wish_mode && params_.only_needed) {
         bool any = false;
-        for (int n : params_.needed.talks()) any = any || not_heard_lately(n);
+        for (int n : params_.needed.talks())
+            any = any || not_heard_lately(n);
         if (!any) params_.only_needed = false;
     }
     fill();
@@ -71,11 +74,14 @@ TalkPickerModel::TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams para
 
 std::vector<std::string> TalkPickerModel::recency_lines() {
     std::vector<std::string> lines;
-    for (const Recency& r : kRecency) lines.push_back(text::text(r.text));
+    for (const Recency& r : kRecency)
+        lines.push_back(text::text(r.text));
     return lines;
 }
 
-bool TalkPickerModel::not_heard_lately(int talk_no) const { return !heard_lately_.has(talk_no); }
+bool TalkPickerModel::not_heard_lately(int talk_no) const {
+    return !heard_lately_.has(talk_no);
+}
 
 void TalkPickerModel::toggle_only_needed() {
     params_.only_needed = !params_.only_needed;
@@ -107,7 +113,8 @@ void TalkPickerModel::fill() {
         if (params_.congregation != 0 && !congregation_talks_.has(n)) continue;
         const store::TalkRecord* talk = doc_.talks().find(n);
         if (!talk) continue;
-        if (topic != 0 && std::find(talk->topic_ids.begin(), talk->topic_ids.end(), topic) == talk->topic_ids.end()) {
+        if (topic != 0 && std::find(talk->topic_ids.begin(), talk->topic_ids.end(), topic) ==
+                              talk->topic_ids.end()) {
             continue;
         }
         if (recent.has(n)) continue;
@@ -136,7 +143,9 @@ void TalkPickerModel::set_ticked(std::size_t entry, bool on) {
     if (entry < entries_.size()) params_.needed.set(entries_[entry].talk_no, on);
 }
 
-calendar::WeekIndex TalkPickerModel::last_considered() const { return WeekIndex(doc_.current_week().value + 52); }
+calendar::WeekIndex TalkPickerModel::last_considered() const {
+    return WeekIndex(doc_.current_week().value + 52);
+}
 
 TalkDetails TalkPickerModel::details(int talk_no) const {
     TalkDetails d;

@@ -22,7 +22,7 @@ struct TalkPickerParams {
     std::uint16_t congregation = 0;  // only talks some brother of it gives
     bool only_needed = false;        // "Только список нужных"
     text::TalkSet needed;            // the wanted talks; edited in multiple mode
-    bool wish_mode = false;          // the talks-we-need list: no "Только список нужных"
+    bool wish_mode = false;  // the talks-we-need list: no "Только список нужных"
 };
 
 struct TalkEntry {
@@ -35,12 +35,12 @@ struct TalkDetails {
     std::string title;       // title ( number )
     std::string last_heard;  // "Последний:  " and the date
     std::string speaker;     // that week's speaker - his congregation
-    std::string priority;    // with only-needed on: "Высокий", "Средний" or "Низкий"
+    std::string priority;  // with only-needed on: "Высокий", "Средний" or "Низкий"
     friend bool operator==(const TalkDetails&, const TalkDetails&) = default;
 };
 
 class TalkPickerModel {
-public:
+  public:
     static constexpr int kOfferedTalks = 200;  // talks above are never offered
 
     TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams params);
@@ -90,7 +90,7 @@ public:
     std::optional<int> accept_single() const;
     const text::TalkSet& accept_multiple() const { return params_.needed; }
 
-private:
+  private:
     void fill();
     bool not_heard_lately(int talk_no) const;
     calendar::WeekIndex last_considered() const;

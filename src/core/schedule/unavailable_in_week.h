@@ -10,11 +10,11 @@
 namespace vorla::schedule {
 
 class UnavailableInWeek {
-public:
+  public:
     UnavailableInWeek(const store::CVrDoc& doc, calendar::WeekNumber n);
     bool unavailable(std::uint16_t brother_id) const { return marked_[brother_id]; }
 
-private:
+  private:
     std::vector<bool> marked_ = std::vector<bool>(65536, false);
 };
 

@@ -12,9 +12,11 @@ WeekCongregationModel::WeekCongregationModel(store::CVrDoc& doc, WeekCongregatio
       circuits_(doc),
       speakers_(65536, 0),
       // Searched from S + 25 down to the table's second week.
-      visits_(congregation_visits(doc.weeks(), WeekIndex(doc.current_week().value + 25), doc.weeks().first() + 1)) {
+      visits_(congregation_visits(doc.weeks(), WeekIndex(doc.current_week().value + 25),
+                                  doc.weeks().first() + 1)) {
     for (const store::BrotherEntry& b : doc_.brothers().entries()) {
-        if (params_.talk != 0 ? b.talks.has(params_.talk) : !b.talks.empty()) ++speakers_[b.cong_id];
+        if (params_.talk != 0 ? b.talks.has(params_.talk) : !b.talks.empty())
+            ++speakers_[b.cong_id];
     }
     fill();
 }
@@ -63,7 +65,8 @@ SpeakerPickerParams WeekCongregationModel::speaker_picker() const {
     p.talk = params_.talk;
     p.week = params_.week;
     p.current = doc_.weeks().at(params_.week).speaker_id;
-    if (selected_) p.fixed_congregation = doc_.congregations().at(lines_[*selected_].position).cong_id;
+    if (selected_)
+        p.fixed_congregation = doc_.congregations().at(lines_[*selected_].position).cong_id;
     return p;
 }
 

@@ -22,7 +22,7 @@ struct WeekCongregationParams {
 };
 
 class WeekCongregationModel {
-public:
+  public:
     WeekCongregationModel(store::CVrDoc& doc, WeekCongregationParams params);
 
     const std::string& title() const { return params_.title; }
@@ -49,7 +49,7 @@ public:
     // chooser as cancelled.
     std::optional<std::size_t> accept() const;
 
-private:
+  private:
     void fill();
 
     store::CVrDoc& doc_;

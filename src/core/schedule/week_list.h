@@ -37,14 +37,16 @@ std::string person_marker(const store::CVrDoc& doc, std::uint16_t brother_id, ca
                           int own_type, ListMarks& marks);
 
 // The local-talks page's conflict line: "# Конфликт планирования - <date> - <other> - Докладчик".
-std::string speaker_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i, int other_type);
+std::string speaker_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i,
+                                    int other_type);
 // The other pages' conflict lines: "# Конфликт планирования  <date>\n<name>\n<other> - <own>".
-std::string role_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i, std::string_view name,
-                                 std::string_view other_role, std::string_view own_role);
+std::string role_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i,
+                                 std::string_view name, std::string_view other_role,
+                                 std::string_view own_role);
 
 // A page's 26-row list with its selection and marker flags. A page fills in its row text.
 class WeekListModel {
-public:
+  public:
     explicit WeekListModel(store::CVrDoc& doc);
     virtual ~WeekListModel() = default;
     WeekListModel(const WeekListModel&) = delete;
@@ -72,14 +74,14 @@ public:
     // Stores the selected week (the sheet's OK).
     void store_selected();
 
-protected:
+  protected:
     virtual std::string row_text(calendar::WeekIndex w, ListMarks& marks) const = 0;
     void set_row(int row);
     // Marks the week changed: bit 0 follows its content.
     void store(calendar::WeekIndex w) { doc_.weeks().store(w); }
     store::WeekRecord& record(calendar::WeekIndex w) { return doc_.weeks().at(w); }
 
-private:
+  private:
     store::CVrDoc& doc_;
     calendar::WeekIndex first_;
     int row_ = 0;

@@ -6,12 +6,15 @@ namespace vorla::schedule {
 
 using calendar::WeekIndex;
 
-std::optional<WeekIndex> last_week_of_talk(const store::WeekTable& weeks, int talk_no, WeekIndex from) {
+std::optional<WeekIndex> last_week_of_talk(const store::WeekTable& weeks, int talk_no,
+                                           WeekIndex from) {
     if (talk_no == 0) return std::nullopt;
-    return latest_week(weeks, from, weeks.first(), [&](const store::WeekRecord& w) { return w.talk_no == talk_no; });
+    return latest_week(weeks, from, weeks.first(),
+                       [&](const store::WeekRecord& w) { return w.talk_no == talk_no; });
 }
 
-std::optional<WeekIndex> last_visit(const store::WeekTable& weeks, std::uint16_t brother_id, WeekIndex from) {
+std::optional<WeekIndex> last_visit(const store::WeekTable& weeks, std::uint16_t brother_id,
+                                    WeekIndex from) {
     if (brother_id == 0) return std::nullopt;
     return latest_week(weeks, from, weeks.first(),
                        [&](const store::WeekRecord& w) { return w.speaker_id == brother_id; });
@@ -19,11 +22,13 @@ std::optional<WeekIndex> last_visit(const store::WeekTable& weeks, std::uint16_t
 
 bool served_before(const store::WeekTable& weeks, std::uint16_t brother_id, WeekIndex i) {
     if (brother_id == 0) return false;
-    return latest_week(weeks, i - 1, weeks.first(), [&](const store::WeekRecord& w) {
-               return w.speaker_id == brother_id ||
-                      std::find(w.out_speaker_id.begin(), w.out_speaker_id.end(), brother_id) !=
-                          w.out_speaker_id.end();
-           }).has_value();
+    return latest_week(weeks, i - 1, weeks.first(),
+                       [&](const store::WeekRecord& w) {
+                           return w.speaker_id == brother_id ||
+                                  std::find(w.out_speaker_id.begin(), w.out_speaker_id.end(),
+                                            brother_id) != w.out_speaker_id.end();
+                       })
+        .has_value();
 }
 
 std::optional<WeekIndex> LatestById::of(std::uint16_t id) const {
@@ -40,7 +45,8 @@ namespace {
 template <class Visit>
 void each_week_down(const store::WeekTable& weeks, WeekIndex from, WeekIndex down_to, Visit visit) {
     const WeekIndex top = std::min(from, weeks.last());
-    for (WeekIndex i = top; i >= std::max(down_to, weeks.first()); --i) visit(i, weeks.at(i));
+    for (WeekIndex i = top; i >= std::max(down_to, weeks.first()); --i)
+        visit(i, weeks.at(i));
 }
 }  // namespace
 

@@ -14,7 +14,8 @@ namespace vorla::schedule {
 // The latest week from `from` down to `down_to` (both included, clipped to the window)
 // whose record passes `match`.
 template <class Match>
-std::optional<calendar::WeekIndex> latest_week(const store::WeekTable& weeks, calendar::WeekIndex from,
+std::optional<calendar::WeekIndex> latest_week(const store::WeekTable& weeks,
+                                               calendar::WeekIndex from,
                                                calendar::WeekIndex down_to, Match match) {
     const calendar::WeekIndex top = std::min(from, weeks.last());
     const calendar::WeekIndex bottom = std::max(down_to, weeks.first());
@@ -28,19 +29,19 @@ std::optional<calendar::WeekIndex> latest_week(const store::WeekTable& weeks, ca
 std::optional<calendar::WeekIndex> last_week_of_talk(const store::WeekTable& weeks, int talk_no,
                                                      calendar::WeekIndex from);
 // The latest week up to `from` in which the brother spoke in our hall.
-std::optional<calendar::WeekIndex> last_visit(const store::WeekTable& weeks, std::uint16_t brother_id,
-                                              calendar::WeekIndex from);
+std::optional<calendar::WeekIndex> last_visit(const store::WeekTable& weeks,
+                                              std::uint16_t brother_id, calendar::WeekIndex from);
 // Whether the brother spoke in our hall or went out in some week of the window before i.
 bool served_before(const store::WeekTable& weeks, std::uint16_t brother_id, calendar::WeekIndex i);
 
 // For many brothers or congregations at once: the latest week per id (by brother or
 // congregation id), one pass over the table.
 class LatestById {
-public:
+  public:
     std::optional<calendar::WeekIndex> of(std::uint16_t id) const;
     void note(std::uint16_t id, calendar::WeekIndex i);
 
-private:
+  private:
     std::vector<std::int32_t> weeks_ = std::vector<std::int32_t>(65536, -1);
 };
 

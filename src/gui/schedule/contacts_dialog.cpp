@@ -40,8 +40,8 @@ QLineEdit* read_only_field(const std::string& text, int max_chars, QWidget* pare
 
 }  // namespace
 
-ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_id, std::uint16_t cong_id,
-                               QWidget* parent)
+ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_id,
+                               std::uint16_t cong_id, QWidget* parent)
     : QDialog(parent), model_(doc, brother_id, cong_id) {
     setObjectName(QStringLiteral("ContactsDialog"));
     setWindowTitle(qs(model_.title()));
@@ -67,10 +67,10 @@ ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_i
     layout->addLayout(actions);
     layout->addWidget(buttons);
 
-    connect(action_, &QPushButton::clicked, this, [this] {
-        QGuiApplication::clipboard()->setText(qs(model_.take_copy()));
-    });
-    connect(mail_, &QPushButton::clicked, this, [this] { QDesktopServices::openUrl(QUrl(qs(model_.mail_url()))); });
+    connect(action_, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(qs(model_.take_copy())); });
+    connect(mail_, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl(qs(model_.mail_url()))); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     update_buttons();
 }
@@ -81,8 +81,8 @@ ContactsDialog::Group ContactsDialog::make_group(const schedule::ContactGroup& c
     auto* form = new QFormLayout(g.box);
     for (int k = 0; k < schedule::ContactsModel::kPhoneFields; ++k) {
         const auto at = static_cast<std::size_t>(k);
-        g.phones[k] = read_only_field(at < contacts.phones.size() ? contacts.phones[at] : std::string(),
-                                      kPhoneWidth, g.box);
+        g.phones[k] = read_only_field(
+            at < contacts.phones.size() ? contacts.phones[at] : std::string(), kPhoneWidth, g.box);
         g.phones[k]->installEventFilter(this);
         form->addRow(QStringLiteral("Телефон %1").arg(k + 1), g.phones[k]);
     }

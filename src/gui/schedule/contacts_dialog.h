@@ -13,7 +13,7 @@ namespace vorla::gui {
 
 class ContactsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // cong_id 0: the brother's own congregation.
     ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_id, std::uint16_t cong_id,
                    QWidget* parent = nullptr);
@@ -28,10 +28,10 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     struct Group {
         QGroupBox* box = nullptr;
         QLineEdit* phones[schedule::ContactsModel::kPhoneFields] = {};

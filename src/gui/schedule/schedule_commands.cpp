@@ -17,8 +17,9 @@ void open_schedule_sheet(CMainFrame& frame, schedule::PageKind page) {
 void install_schedule_commands(CMainFrame& frame) {
     // The summary, chairmen, hospitality, readers and outgoing pages come later; their
     // commands have no handler yet and stay disabled.
-    frame.commands().set_handler(app::cmd::kLocalTalks,
-                                 [&frame] { open_schedule_sheet(frame, schedule::PageKind::local_talks); });
+    frame.commands().set_handler(app::cmd::kLocalTalks, [&frame] {
+        open_schedule_sheet(frame, schedule::PageKind::local_talks);
+    });
 }
 
 }  // namespace vorla::gui

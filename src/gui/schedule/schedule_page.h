@@ -7,7 +7,7 @@ namespace vorla::gui {
 
 class SchedulePage : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
 
     // A sibling changed the weeks: the first week again from S, and a rebuild that asks
@@ -21,7 +21,7 @@ public:
     // included): the sheet then refreshes the other pages.
     virtual bool take_sibling_request() = 0;
 
-signals:
+  signals:
     // The page's conflict markers changed: the other pages should rebuild.
     void siblings_refresh_requested();
 };

@@ -18,7 +18,8 @@ QTreeWidget* make_column_list(const std::vector<std::string>& captions, QWidget*
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setColumnCount(static_cast<int>(captions.size()));
     QStringList labels;
-    for (const std::string& c : captions) labels << qs(c);
+    for (const std::string& c : captions)
+        labels << qs(c);
     list->setHeaderLabels(labels);
     list->header()->setSectionsMovable(false);
     list->header()->setStretchLastSection(true);
@@ -27,7 +28,8 @@ QTreeWidget* make_column_list(const std::vector<std::string>& captions, QWidget*
 
 void set_row_cells(QTreeWidgetItem* item, const std::vector<std::string>& cells) {
     for (int c = 0; c < item->columnCount() || c < static_cast<int>(cells.size()); ++c) {
-        item->setText(c, c < static_cast<int>(cells.size()) ? qs(cells[static_cast<std::size_t>(c)]) : QString());
+        item->setText(c, c < static_cast<int>(cells.size()) ? qs(cells[static_cast<std::size_t>(c)])
+                                                            : QString());
     }
 }
 
@@ -60,14 +62,17 @@ void fit_columns(QTreeWidget* list, const std::vector<int>& least) {
     int total = 0;
     for (int c = 0; c < list->columnCount(); ++c) {
         list->resizeColumnToContents(c);
-        const int at_least = c < static_cast<int>(least.size()) ? least[static_cast<std::size_t>(c)] : 0;
-        const int width = std::max({list->columnWidth(c), list->header()->sectionSizeHint(c), at_least}) + 12;
+        const int at_least =
+            c < static_cast<int>(least.size()) ? least[static_cast<std::size_t>(c)] : 0;
+        const int width =
+            std::max({list->columnWidth(c), list->header()->sectionSizeHint(c), at_least}) + 12;
         // The last column stretches over what is left.
         if (c + 1 < list->columnCount()) list->setColumnWidth(c, width);
         total += width;
     }
-    list->setMinimumWidth(std::max(list->minimumWidth(),
-                                   total + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width()));
+    list->setMinimumWidth(
+        std::max(list->minimumWidth(),
+                 total + 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width()));
 }
 
 }  // namespace vorla::gui

@@ -12,19 +12,21 @@
 #include "core/text/string_table.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/editors/availability_dialog.h"
-#include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/contacts_dialog.h"
+#include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
 
-SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params, QWidget* parent)
+SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+                                         QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
     setObjectName(QStringLiteral("SpeakerPickerDialog"));
     setWindowTitle(qs(model_.title()));
 
     circuits_ = new QComboBox(this);
-    for (const std::string& line : model_.circuit_lines()) circuits_->addItem(qs(line));
+    for (const std::string& line : model_.circuit_lines())
+        circuits_->addItem(qs(line));
     congregations_ = new QComboBox(this);
     list_ = make_column_list(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
@@ -84,7 +86,8 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPi
     connect(availability_, &QPushButton::clicked, this, [this] {
         const auto pos = model_.chosen();
         if (!pos) return;
-        AvailabilityDialog dialog(doc_, model_.chosen_id(), doc_.brothers().at(*pos).discontinued(), true, this);
+        AvailabilityDialog dialog(doc_, model_.chosen_id(), doc_.brothers().at(*pos).discontinued(),
+                                  true, this);
         dialog.exec();
     });
     connect(contacts_, &QPushButton::clicked, this, [this] {
@@ -99,7 +102,8 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPi
     list_->setFocus();
 }
 
-std::optional<std::size_t> SpeakerPickerDialog::pick(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+std::optional<std::size_t> SpeakerPickerDialog::pick(store::CVrDoc& doc,
+                                                     schedule::SpeakerPickerParams params,
                                                      QWidget* parent) {
     SpeakerPickerDialog dialog(doc, std::move(params), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -109,7 +113,8 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::CVrDoc& doc, schedul
 void SpeakerPickerDialog::fill_congregations() {
     filling_ = true;
     congregations_->clear();
-    for (const std::string& line : model_.congregation_lines()) congregations_->addItem(qs(line));
+    for (const std::string& line : model_.congregation_lines())
+        congregations_->addItem(qs(line));
     congregations_->setCurrentIndex(model_.congregation_line());
     filling_ = false;
 }
@@ -148,9 +153,14 @@ void SpeakerPickerDialog::choose_talk() {
 
 void SpeakerPickerDialog::accept() {
     switch (model_.accept()) {
-        case schedule::SpeakerPickerModel::Close::ok: QDialog::accept(); break;
-        case schedule::SpeakerPickerModel::Close::cancel: QDialog::reject(); break;
-        case schedule::SpeakerPickerModel::Close::stay: break;
+        case schedule::SpeakerPickerModel::Close::ok:
+            QDialog::accept();
+            break;
+        case schedule::SpeakerPickerModel::Close::cancel:
+            QDialog::reject();
+            break;
+        case schedule::SpeakerPickerModel::Close::stay:
+            break;
     }
 }
 

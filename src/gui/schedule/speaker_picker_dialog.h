@@ -15,8 +15,9 @@ namespace vorla::gui {
 
 class SpeakerPickerDialog : public QDialog {
     Q_OBJECT
-public:
-    SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params, QWidget* parent = nullptr);
+  public:
+    SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+                        QWidget* parent = nullptr);
 
     // The picked brother's index position, nothing on Cancel.
     static std::optional<std::size_t> pick(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
@@ -34,7 +35,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void fill_congregations();
     void fill();
     void update_buttons();

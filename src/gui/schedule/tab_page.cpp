@@ -8,15 +8,16 @@
 #include "core/text/string_table.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/editors/availability_dialog.h"
-#include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/contacts_dialog.h"
+#include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 #include "gui/schedule/talk_picker_dialog.h"
 #include "gui/schedule/week_congregation_dialog.h"
 
 namespace vorla::gui {
 
-CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent) : SchedulePage(parent), doc_(doc), model_(doc) {
+CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
+    : SchedulePage(parent), doc_(doc), model_(doc) {
     setObjectName(QStringLiteral("CTabPage"));
     setWindowTitle(QStringLiteral("Местные речи"));
 
@@ -32,11 +33,13 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent) : SchedulePage(parent), 
     for (int r = 0; r < schedule::kRows; ++r) {
         auto* item = new QTreeWidgetItem(list_);
         for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
-            if (schedule::LocalTalksModel::mark_of_column(c)) item->setTextAlignment(c, Qt::AlignCenter);
+            if (schedule::LocalTalksModel::mark_of_column(c))
+                item->setTextAlignment(c, Qt::AlignCenter);
         }
     }
     for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
-        if (schedule::LocalTalksModel::mark_of_column(c)) list_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+        if (schedule::LocalTalksModel::mark_of_column(c))
+            list_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
     }
 
     pick_talk_ = side_button(QStringLiteral("Выбор речи"), this);
@@ -70,7 +73,8 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent) : SchedulePage(parent), 
         side_width = std::max(side_width, third_->sizeHint().width());
     }
     auto* side = new QVBoxLayout;
-    for (QPushButton* b : {pick_talk_, pick_speaker_, third_, fourth_, contacts_, speaker_history_, talk_history_}) {
+    for (QPushButton* b :
+         {pick_talk_, pick_speaker_, third_, fourth_, contacts_, speaker_history_, talk_history_}) {
         b->setMinimumWidth(side_width);
         side->addWidget(b);
     }
@@ -104,8 +108,8 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent) : SchedulePage(parent), 
     fill();
     // Room for names and for all 26 weeks without scrolling.
     fit_columns(list_, {0, 0, 170, 170});
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows + list_->header()->sizeHint().height() +
-                            2 * list_->frameWidth() + 4);
+    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
+                            list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     list_->setFocus();
 }
 
@@ -211,7 +215,8 @@ void CTabPage::show_contacts() {
 
 void CTabPage::show_availability() {
     const auto pos = doc_.brothers().find(model_.speaker());
-    AvailabilityDialog dialog(doc_, model_.speaker(), pos && doc_.brothers().at(*pos).discontinued(), true, this);
+    AvailabilityDialog dialog(doc_, model_.speaker(),
+                              pos && doc_.brothers().at(*pos).discontinued(), true, this);
     dialog.exec();
     list_->setFocus();
 }

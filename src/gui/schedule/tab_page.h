@@ -12,7 +12,7 @@ namespace vorla::gui {
 
 class CTabPage : public SchedulePage {
     Q_OBJECT
-public:
+  public:
     explicit CTabPage(store::CVrDoc& doc, QWidget* parent = nullptr);
 
     void refresh_page() override;
@@ -36,7 +36,7 @@ public:
     QLabel* conflict_label() const { return conflict_; }
     QLabel* exchange_prompt() const { return exchange_; }
 
-private:
+  private:
     void fill();
     void update_controls();
     // After the model changed the weeks: the list again, and the siblings when it asks.

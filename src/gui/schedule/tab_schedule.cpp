@@ -22,12 +22,16 @@ using schedule::PageKind;
 PageFactory schedule_page_factory(PageKind kind) {
     switch (kind) {
         case PageKind::local_talks:
-            return [](store::CVrDoc& doc, QWidget* parent) -> SchedulePage* { return new CTabPage(doc, parent); };
-        default: return nullptr;
+            return [](store::CVrDoc& doc, QWidget* parent) -> SchedulePage* {
+                return new CTabPage(doc, parent);
+            };
+        default:
+            return nullptr;
     }
 }
 
-CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind active, QWidget* parent)
+CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind active,
+                           QWidget* parent)
     : QDialog(parent), doc_(doc), commands_(commands), model_(doc) {
     setObjectName(QStringLiteral("CTabSchedule"));
     setWindowTitle(qs(schedule::SheetModel::title()));
@@ -59,16 +63,17 @@ CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind ac
         const auto choices = schedule::SheetModel::edit_choices();
         const QList<QAction*> items = edit_menu_->actions();
         for (qsizetype k = 0; k < items.size(); ++k) {
-            items[k]->setEnabled(commands_ && commands_->enabled(choices[static_cast<std::size_t>(k)].command));
+            items[k]->setEnabled(commands_ &&
+                                 commands_->enabled(choices[static_cast<std::size_t>(k)].command));
         }
     });
-    connect(edit_, &QPushButton::clicked, this, [this] {
-        edit_menu_->popup(edit_->mapToGlobal(QPoint(0, edit_->height())));
-    });
+    connect(edit_, &QPushButton::clicked, this,
+            [this] { edit_menu_->popup(edit_->mapToGlobal(QPoint(0, edit_->height()))); });
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    cancel_ = buttons->addButton(qs(schedule::SheetModel::cancel_caption()), QDialogButtonBox::RejectRole);
+    cancel_ = buttons->addButton(qs(schedule::SheetModel::cancel_caption()),
+                                 QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(edit_);
@@ -99,10 +104,12 @@ SchedulePage* CTabSchedule::page(PageKind kind) const {
 
 void CTabSchedule::show_tab(int index) {
     if (index < 0 || pages_.contains(index)) return;
-    SchedulePage* page = schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
+    SchedulePage* page =
+        schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
     tabs_->widget(index)->layout()->addWidget(page);
     pages_.insert(index, page);
-    connect(page, &SchedulePage::siblings_refresh_requested, this, [this, page] { refresh_pages(page); });
+    connect(page, &SchedulePage::siblings_refresh_requested, this,
+            [this, page] { refresh_pages(page); });
     if (page->take_sibling_request()) refresh_pages(page);
 }
 
@@ -113,7 +120,8 @@ void CTabSchedule::refresh_pages(const SchedulePage* except) {
 }
 
 void CTabSchedule::accept() {
-    for (SchedulePage* page : pages_) page->store_selected();
+    for (SchedulePage* page : pages_)
+        page->store_selected();
     model_.accept();
     QDialog::accept();
 }

@@ -24,9 +24,10 @@ PageFactory schedule_page_factory(schedule::PageKind kind);
 
 class CTabSchedule : public QDialog {
     Q_OBJECT
-public:
+  public:
     // commands: the frame's commands that "Редактировать" runs (nullptr: none).
-    CTabSchedule(store::CVrDoc& doc, CommandSet* commands, schedule::PageKind active, QWidget* parent = nullptr);
+    CTabSchedule(store::CVrDoc& doc, CommandSet* commands, schedule::PageKind active,
+                 QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     // The tab's kinds, in tab order.
@@ -41,11 +42,11 @@ public:
     void accept() override;
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void show_tab(int index);
     void refresh_pages(const SchedulePage* except);
 

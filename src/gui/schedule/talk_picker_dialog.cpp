@@ -16,15 +16,18 @@
 
 namespace vorla::gui {
 
-TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params, QWidget* parent)
+TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+                                   QWidget* parent)
     : QDialog(parent), model_(doc, std::move(params)) {
     setObjectName(QStringLiteral("TalkPickerDialog"));
     setWindowTitle(qs(model_.title()));
 
     topics_ = new QComboBox(this);
-    for (const std::string& line : model_.topic_lines()) topics_->addItem(qs(line));
+    for (const std::string& line : model_.topic_lines())
+        topics_->addItem(qs(line));
     recency_ = new QComboBox(this);
-    for (const std::string& line : schedule::TalkPickerModel::recency_lines()) recency_->addItem(qs(line));
+    for (const std::string& line : schedule::TalkPickerModel::recency_lines())
+        recency_->addItem(qs(line));
     only_needed_ = new QCheckBox(QStringLiteral("Только список нужных"), this);
     only_needed_->setVisible(model_.only_needed_visible());
 
@@ -36,7 +39,8 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
     list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
     list_->setGridSize(QSize(model_.single() ? 56 : 44, 22));
-    list_->setSelectionMode(model_.single() ? QAbstractItemView::SingleSelection : QAbstractItemView::MultiSelection);
+    list_->setSelectionMode(model_.single() ? QAbstractItemView::SingleSelection
+                                            : QAbstractItemView::MultiSelection);
     list_->setMouseTracking(true);
     list_->viewport()->installEventFilter(this);
     list_->setMinimumSize(model_.single() ? QSize(600, 300) : QSize(640, 380));
@@ -65,7 +69,8 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
     layout->addLayout(filters);
     layout->addWidget(only_needed_);
     layout->addWidget(list_, 1);
-    for (QLabel* line : details_) layout->addWidget(line);
+    for (QLabel* line : details_)
+        layout->addWidget(line);
     layout->addWidget(history_, 0, Qt::AlignLeft);
     layout->addWidget(buttons);
 
@@ -81,11 +86,13 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
         model_.toggle_only_needed();
         fill();
     });
-    connect(list_, &QListWidget::itemSelectionChanged, this, &TalkPickerDialog::on_selection_changed);
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            &TalkPickerDialog::on_selection_changed);
     connect(list_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
         show_details(model_.details(item->data(Qt::UserRole).toInt()));
     });
-    if (model_.single()) connect(list_, &QListWidget::itemDoubleClicked, this, &TalkPickerDialog::accept);
+    if (model_.single())
+        connect(list_, &QListWidget::itemDoubleClicked, this, &TalkPickerDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &TalkPickerDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -93,8 +100,8 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
     list_->setFocus();
 }
 
-std::optional<int> TalkPickerDialog::pick(const store::CVrDoc& doc, schedule::TalkPickerParams params,
-                                          QWidget* parent) {
+std::optional<int> TalkPickerDialog::pick(const store::CVrDoc& doc,
+                                          schedule::TalkPickerParams params, QWidget* parent) {
     TalkPickerDialog dialog(doc, std::move(params), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.model().accept_single();
@@ -125,9 +132,11 @@ void TalkPickerDialog::on_selection_changed() {
     if (filling_) return;
     if (model_.single()) {
         const QList<QListWidgetItem*> selected = list_->selectedItems();
-        if (!selected.isEmpty()) model_.select(static_cast<std::size_t>(list_->row(selected.first())));
+        if (!selected.isEmpty())
+            model_.select(static_cast<std::size_t>(list_->row(selected.first())));
     } else {
-        for (int k = 0; k < list_->count(); ++k) model_.set_ticked(static_cast<std::size_t>(k), list_->item(k)->isSelected());
+        for (int k = 0; k < list_->count(); ++k)
+            model_.set_ticked(static_cast<std::size_t>(k), list_->item(k)->isSelected());
     }
     history_->setText(qs(model_.history_caption()));
     ok_->setEnabled(model_.ok_enabled());
@@ -142,7 +151,8 @@ void TalkPickerDialog::show_details(const schedule::TalkDetails& d) {
 }
 
 bool TalkPickerDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list_->viewport() && event->type() == QEvent::Leave) show_details(model_.chosen_details());
+    if (watched == list_->viewport() && event->type() == QEvent::Leave)
+        show_details(model_.chosen_details());
     return QDialog::eventFilter(watched, event);
 }
 

@@ -17,11 +17,13 @@ namespace vorla::gui {
 
 class TalkPickerDialog : public QDialog {
     Q_OBJECT
-public:
-    TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params, QWidget* parent = nullptr);
+  public:
+    TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+                     QWidget* parent = nullptr);
 
     // Single mode: the picked talk, nothing on Cancel.
-    static std::optional<int> pick(const store::CVrDoc& doc, schedule::TalkPickerParams params, QWidget* parent);
+    static std::optional<int> pick(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+                                   QWidget* parent);
 
     schedule::TalkPickerModel& model() { return model_; }
     QListWidget* list() const { return list_; }
@@ -37,10 +39,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void fill();
     void show_details(const schedule::TalkDetails& d);
     void on_selection_changed();

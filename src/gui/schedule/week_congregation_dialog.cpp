@@ -15,14 +15,16 @@
 
 namespace vorla::gui {
 
-WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc, schedule::WeekCongregationParams params,
+WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc,
+                                               schedule::WeekCongregationParams params,
                                                QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
     setObjectName(QStringLiteral("WeekCongregationDialog"));
     setWindowTitle(qs(model_.title()));
 
     circuits_ = new QComboBox(this);
-    for (const std::string& line : model_.circuit_lines()) circuits_->addItem(qs(line));
+    for (const std::string& line : model_.circuit_lines())
+        circuits_->addItem(qs(line));
     list_ = make_column_list(schedule::WeekCongregationModel::column_captions(), this);
     list_->setMinimumSize(640, 320);
     speaker_ = side_button(QString(), this);
@@ -65,7 +67,8 @@ WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc, schedule::Wee
 }
 
 std::optional<std::size_t> WeekCongregationDialog::choose(store::CVrDoc& doc,
-                                                          schedule::WeekCongregationParams params, QWidget* parent) {
+                                                          schedule::WeekCongregationParams params,
+                                                          QWidget* parent) {
     WeekCongregationDialog dialog(doc, std::move(params), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.model().accept();

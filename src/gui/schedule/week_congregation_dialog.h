@@ -14,12 +14,14 @@ namespace vorla::gui {
 
 class WeekCongregationDialog : public QDialog {
     Q_OBJECT
-public:
-    WeekCongregationDialog(store::CVrDoc& doc, schedule::WeekCongregationParams params, QWidget* parent = nullptr);
+  public:
+    WeekCongregationDialog(store::CVrDoc& doc, schedule::WeekCongregationParams params,
+                           QWidget* parent = nullptr);
 
     // The chosen congregation's index position, nothing when cancelled. The week's speaker
     // may have been set on the way.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc, schedule::WeekCongregationParams params,
+    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+                                             schedule::WeekCongregationParams params,
                                              QWidget* parent);
 
     schedule::WeekCongregationModel& model() { return model_; }
@@ -29,7 +31,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void fill();
     void update_buttons();
 

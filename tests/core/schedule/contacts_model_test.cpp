@@ -26,9 +26,12 @@ struct ContactsTest : ScheduleTest {
         speakers[256 + 206] = 1;
         speakers[3 * 256 + 206] = 2;
         write_bytes(dir / "speakers.dat", speakers);
-        write_bytes(dir / "xtend.dat",
-                    concat({FixtureBytes(128).u16(0, 1).text(2, "8-900-111").text(18, "  55555").text(34, " ivan@mail.ru"),
-                            FixtureBytes(128).u16(0, 3).text(34, "a@b.ru")}));
+        write_bytes(dir / "xtend.dat", concat({FixtureBytes(128)
+                                                   .u16(0, 1)
+                                                   .text(2, "8-900-111")
+                                                   .text(18, "  55555")
+                                                   .text(34, " ivan@mail.ru"),
+                                               FixtureBytes(128).u16(0, 3).text(34, "a@b.ru")}));
         open();
     }
 };
@@ -38,10 +41,13 @@ struct ContactsTest : ScheduleTest {
 TEST_F(ContactsTest, SpeakerAndCoordinatorGroupsShowTheNumbersWorthShowing) {
     ContactsModel m(*doc, 1, 0);
     EXPECT_EQ(m.title(), "Лесное");
-    EXPECT_EQ(ContactsModel::hint(), "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.");
+    EXPECT_EQ(ContactsModel::hint(),
+              "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.");
     // The five-character phone is left out; the others move up.
-    EXPECT_EQ(m.speaker(), (ContactGroup{" Докладчик - Иван Петров ", {"8-900-111", "55555"}, "ivan@mail.ru"}));
-    EXPECT_EQ(m.coordinator(), (ContactGroup{" Ответственный за речи - Павел Орлов ", {"8-916-000-00-00"}, ""}));
+    EXPECT_EQ(m.speaker(),
+              (ContactGroup{" Докладчик - Иван Петров ", {"8-900-111", "55555"}, "ivan@mail.ru"}));
+    EXPECT_EQ(m.coordinator(),
+              (ContactGroup{" Ответственный за речи - Павел Орлов ", {"8-916-000-00-00"}, ""}));
 
     // A congregation without a talk coordinator; a congregation alone.
     const ContactsModel orlov(*doc, 3, 0);

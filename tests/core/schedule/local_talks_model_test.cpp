@@ -41,7 +41,8 @@ TEST_F(LocalTalksTest, RowsShowPlanMarksEventsAndMarkers) {
     EXPECT_TRUE(page.marks().conflict);
 
     EXPECT_EQ(LocalTalksModel::cells(page.rows()[0]),
-              (std::vector<std::string>{"Дек 13, 2026", "12", "Иван Петров", "Лесное", "[ X ]", "[ X ]", "[ ]"}));
+              (std::vector<std::string>{"Дек 13, 2026", "12", "Иван Петров", "Лесное", "[ X ]",
+                                        "[ X ]", "[ ]"}));
     EXPECT_EQ(LocalTalksModel::cells(page.rows()[1]),
               (std::vector<std::string>{"Дек 20, 2026", "", "Конгресс", "", "", "", ""}));
     EXPECT_EQ(LocalTalksModel::mark_of_column(4), Mark::requested);
@@ -55,7 +56,8 @@ TEST_F(LocalTalksTest, OpensOnTheFirstWeekStillToPlan) {
     EXPECT_EQ(LocalTalksModel(*doc).selected_row(), 3);
 
     // Conventions and overseer visits are skipped, another kind of event is not.
-    write_bytes(dir / "history.dat", concat({week_bytes(1406).u16(20, 0x05), week_bytes(1407).u16(20, 0x09)}));
+    write_bytes(dir / "history.dat",
+                concat({week_bytes(1406).u16(20, 0x05), week_bytes(1407).u16(20, 0x09)}));
     open();
     EXPECT_EQ(LocalTalksModel(*doc).selected_row(), 1);
 
@@ -117,7 +119,8 @@ TEST_F(LocalTalksTest, ControlsFollowTheSelectedWeek) {
 }
 
 TEST_F(LocalTalksTest, TalkAboveTwoHundredFiftyFiveHasNoTitleAbove) {
-    write_bytes(dir / "history.dat", concat({planned_week(1406, 1, 256, 2), planned_week(1407, 1, 255, 2)}));
+    write_bytes(dir / "history.dat",
+                concat({planned_week(1406, 1, 256, 2), planned_week(1407, 1, 255, 2)}));
     open();
     LocalTalksModel page(*doc);
     page.select(0);
@@ -160,8 +163,9 @@ TEST_F(LocalTalksTest, MarksToggleWithTheStampAndKeepTheWeekInUse) {
     schedule::SheetModel(*doc).accept();
     EXPECT_EQ(read_bytes(dir / "history.dat"),
               concat({planned_week(1406, 1, 12, 2).u16(8, 1400).u16(10, 1400),
-                      week_bytes(1407).u16(8, 1406).u16(20, 0x03), planned_week(1408, 3, 56, 3).u16(14, 3),
-                      week_bytes(1409).u16(20, 1), planned_week(1410, 1, 12, 2).u16(16, 1)}));
+                      week_bytes(1407).u16(8, 1406).u16(20, 0x03),
+                      planned_week(1408, 3, 56, 3).u16(14, 3), week_bytes(1409).u16(20, 1),
+                      planned_week(1410, 1, 12, 2).u16(16, 1)}));
 }
 
 TEST_F(LocalTalksTest, ExchangeMovesAPlanToAnEmptyWeekAndClearsTheMarks) {
@@ -231,7 +235,8 @@ TEST_F(LocalTalksTest, ClearingEmptiesPlanAndMarksOnly) {
     page.toggle_mark(2, Mark::reminded);
     page.press_fourth();
     const store::WeekRecord& w = week(1408);
-    EXPECT_EQ(w.speaker_id + w.talk_no + w.speaker_cong_id + w.requested + w.confirmed + w.reminded, 0);
+    EXPECT_EQ(w.speaker_id + w.talk_no + w.speaker_cong_id + w.requested + w.confirmed + w.reminded,
+              0);
     EXPECT_EQ(w.chairman_id, 3);
     EXPECT_EQ(w.week_flags, 1);
     EXPECT_EQ(page.rows()[2], "Дек 27, 2026\t  \t\t\t[\t]\t[\t]\t[\t]");

@@ -41,7 +41,8 @@ inline FixtureBytes planned_week(std::uint16_t number, std::uint16_t speaker, st
 }
 
 // A special.dat record: week index, flags, title.
-inline FixtureBytes event_bytes(std::uint16_t week_index, std::uint16_t flags, std::string_view title) {
+inline FixtureBytes event_bytes(std::uint16_t week_index, std::uint16_t flags,
+                                std::string_view title) {
     return FixtureBytes(144).u16(0, week_index).u16(2, flags).text(4, title);
 }
 
@@ -50,7 +51,8 @@ inline std::vector<std::uint8_t> talk_file() {
     for (int n = 1; n <= 256; ++n) {
         FixtureBytes t(154);
         if (n != 99) t.text(0, "Речь " + std::to_string(n));
-        t.text(93, n <= 230 ? std::to_string(n) : "S-" + std::to_string(n - 200)).u16(100, static_cast<std::uint16_t>(n));
+        t.text(93, n <= 230 ? std::to_string(n) : "S-" + std::to_string(n - 200))
+            .u16(100, static_cast<std::uint16_t>(n));
         if (n == 12 || n == 34) t.u16(102, 2);
         if (n == 56) t.u16(102, 6);
         out.insert(out.end(), t.bytes().begin(), t.bytes().end());
@@ -59,11 +61,13 @@ inline std::vector<std::uint8_t> talk_file() {
 }
 
 inline void write_planning_folder(const std::filesystem::path& dir) {
-    write_bytes(dir / "circuit.dat", concat({named_bytes("Северный", 30001), named_bytes("Южный", 30002)}));
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше").u16(178, 30001),
-                                             congregation_bytes(2, "Лесное").u16(178, 30001).u16(186, 3),
-                                             congregation_bytes(3, "Речное").u16(178, 30002),
-                                             congregation_bytes(4, "Пустое").u16(178, 30002)}));
+    write_bytes(dir / "circuit.dat",
+                concat({named_bytes("Северный", 30001), named_bytes("Южный", 30002)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Наше").u16(178, 30001),
+                           congregation_bytes(2, "Лесное").u16(178, 30001).u16(186, 3),
+                           congregation_bytes(3, "Речное").u16(178, 30002),
+                           congregation_bytes(4, "Пустое").u16(178, 30002)}));
     write_bytes(dir / "speakers.dat",
                 slot_file({with_talks(brother_bytes(1, "Иван", "Петров", 2), {12, 34}).u8(200, 1),
                            with_talks(brother_bytes(2, "Олег", "Сидоров", 2), {12}).u8(200, 0x20),
@@ -86,7 +90,9 @@ struct ScheduleTest : ::testing::Test {
             store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, {}}, prompter);
         return *doc;
     }
-    store::WeekRecord& week(int number) { return doc->weeks().at(calendar::WeekNumber(number).index()); }
+    store::WeekRecord& week(int number) {
+        return doc->weeks().at(calendar::WeekNumber(number).index());
+    }
     std::size_t brother_pos(std::uint16_t id) const { return doc->brothers().find(id).value(); }
     std::size_t cong_pos(std::uint16_t id) const { return doc->congregations().find(id).value(); }
 };

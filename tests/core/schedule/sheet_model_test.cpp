@@ -9,9 +9,9 @@ using schedule::PageKind;
 
 TEST(SheetPages, SwitchedOffPagesMoveTheLaterOnesUp) {
     settings::Settings s;
-    EXPECT_EQ(schedule::sheet_pages(s), (std::vector<PageKind>{PageKind::summary, PageKind::local_talks,
-                                                               PageKind::chairmen, PageKind::outgoing,
-                                                               PageKind::events}));
+    EXPECT_EQ(schedule::sheet_pages(s),
+              (std::vector<PageKind>{PageKind::summary, PageKind::local_talks, PageKind::chairmen,
+                                     PageKind::outgoing, PageKind::events}));
     EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 3);
     EXPECT_FALSE(schedule::page_position(PageKind::readers, s));
     EXPECT_EQ(schedule::page_of_command(app::cmd::kOutgoing), PageKind::outgoing);
@@ -52,7 +52,8 @@ TEST_F(SheetTest, OpensOnTodayAndNamesItsButtons) {
 
     sheet.refuse_close();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Пожалуйста. выберите OK или Отмена чтобы закрыть панель.");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Пожалуйста. выберите OK или Отмена чтобы закрыть панель.");
 }
 
 TEST_F(SheetTest, OkWritesWeeksAndEventsCancelRestoresThem) {

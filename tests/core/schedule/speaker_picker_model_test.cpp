@@ -16,16 +16,20 @@ struct SpeakerPickerTest : ScheduleTest {
         ScheduleTest::SetUp();
         write_bytes(dir / "history.dat", concat({planned_week(1386, 1, 12, 2)}));
         write_bytes(dir / "blackout.dat", concat({unavailable_bytes(3, 1409)}));
-        write_bytes(dir / "xtend.dat", FixtureBytes(128).u16(0, 1).text(82, "!! звонить вечером").bytes());
+        write_bytes(dir / "xtend.dat",
+                    FixtureBytes(128).u16(0, 1).text(82, "!! звонить вечером").bytes());
         auto speakers = read_bytes(dir / "speakers.dat");
         speakers[256 + 206] = 1;  // Петров's extra record
         write_bytes(dir / "speakers.dat", speakers);
         open();
     }
-    static SpeakerPickerParams for_week_1409(int talk, std::uint16_t current = 0, std::uint16_t fixed = 0) {
+    static SpeakerPickerParams for_week_1409(int talk, std::uint16_t current = 0,
+                                             std::uint16_t fixed = 0) {
         return {"Января 03, 2027", talk, calendar::WeekIndex(1408), current, fixed};
     }
-    static std::vector<std::string> texts(const SpeakerPickerModel& m) { return schedule::texts_of(m.lines()); }
+    static std::vector<std::string> texts(const SpeakerPickerModel& m) {
+        return schedule::texts_of(m.lines());
+    }
     std::optional<std::size_t> line_of(const SpeakerPickerModel& m, std::uint16_t id) const {
         for (std::size_t k = 0; k < m.lines().size(); ++k) {
             if (m.lines()[k].position == brother_pos(id)) return k;
@@ -41,8 +45,9 @@ TEST_F(SpeakerPickerTest, ListsAvailableSpeakersOfOtherCongregationsWithTheirLas
     EXPECT_EQ(SpeakerPickerModel::column_captions(),
               (std::vector<std::string>{"Докладчик", "Собрание", "Последний визит"}));
     // Not listed: Белов (no congregation), Сидоров (discontinued), Архипов (no talk 12).
-    EXPECT_EQ(texts(m), (std::vector<std::string>{"* Павел Орлов\tРечное\t",
-                                                  "Иван Петров ( СП ) \tЛесное\tИюл 26, 2026 ( 12 ) "}));
+    EXPECT_EQ(texts(m),
+              (std::vector<std::string>{"* Павел Орлов\tРечное\t",
+                                        "Иван Петров ( СП ) \tЛесное\tИюл 26, 2026 ( 12 ) "}));
     EXPECT_EQ(m.lines()[1].position, brother_pos(1));
     EXPECT_FALSE(m.selected_line());
     EXPECT_FALSE(m.contacts_visible());
@@ -57,11 +62,13 @@ TEST_F(SpeakerPickerTest, CircuitAndCongregationNarrowTheList) {
     SpeakerPickerModel m(*doc, for_week_1409(12, 1));
     ASSERT_TRUE(m.filters_visible());
     EXPECT_EQ(m.circuit_lines(), (std::vector<std::string>{"Все районы", "Северный", "Южный"}));
-    EXPECT_EQ(m.congregation_lines(), (std::vector<std::string>{"Все собрания", "Лесное", "Наше", "Пустое", "Речное"}));
+    EXPECT_EQ(m.congregation_lines(),
+              (std::vector<std::string>{"Все собрания", "Лесное", "Наше", "Пустое", "Речное"}));
     ASSERT_TRUE(m.selected_line());
 
     m.set_circuit_line(2);
-    EXPECT_EQ(m.congregation_lines(), (std::vector<std::string>{"2 Собрания в районе Южный", "Пустое", "Речное"}));
+    EXPECT_EQ(m.congregation_lines(),
+              (std::vector<std::string>{"2 Собрания в районе Южный", "Пустое", "Речное"}));
     EXPECT_EQ(texts(m), (std::vector<std::string>{"* Павел Орлов\tРечное\t"}));
     EXPECT_FALSE(m.selected_line());  // the buttons go with the selection
     EXPECT_FALSE(m.contacts_visible());
@@ -133,6 +140,8 @@ TEST_F(SpeakerPickerTest, WithoutATalkHisTalkIsPickedHereAndSetInTheWeek) {
 }
 
 TEST_F(SpeakerPickerTest, TitleOfAPickerForAWeek) {
-    EXPECT_EQ(schedule::speaker_picker_title(*doc, calendar::WeekIndex(1408), 0), "Января 03, 2027");
-    EXPECT_EQ(schedule::speaker_picker_title(*doc, calendar::WeekIndex(1408), 231), "Января 03, 2027 - Речь S-31");
+    EXPECT_EQ(schedule::speaker_picker_title(*doc, calendar::WeekIndex(1408), 0),
+              "Января 03, 2027");
+    EXPECT_EQ(schedule::speaker_picker_title(*doc, calendar::WeekIndex(1408), 231),
+              "Января 03, 2027 - Речь S-31");
 }

@@ -15,13 +15,15 @@ struct TalkPickerTest : ScheduleTest {
     // Talk 12 was heard 20 weeks ago (Петров), talk 34 is planned for next month, talk 56
     // was heard 106 weeks ago.
     void write_weeks() {
-        write_bytes(dir / "history.dat", concat({planned_week(1300, 3, 56, 3), planned_week(1386, 1, 12, 2),
-                                                 planned_week(1410, 0, 34, 0)}));
+        write_bytes(dir / "history.dat",
+                    concat({planned_week(1300, 3, 56, 3), planned_week(1386, 1, 12, 2),
+                            planned_week(1410, 0, 34, 0)}));
     }
 
     static std::vector<int> talks(const TalkPickerModel& m) {
         std::vector<int> out;
-        for (const auto& e : m.entries()) out.push_back(e.talk_no);
+        for (const auto& e : m.entries())
+            out.push_back(e.talk_no);
         return out;
     }
     static TalkPickerParams single(int chosen = 0) {
@@ -83,9 +85,10 @@ TEST_F(TalkPickerTest, RecencyHidesTalksHeardOrPlannedInTheLookedBackWeeks) {
     open();
     TalkPickerModel m(*doc, single());
     EXPECT_EQ(TalkPickerModel::recency_lines(),
-              (std::vector<std::string>{"Все речи", "Не на текущем расписании", "Нет в прошлые 6 Месяцев",
-                                        "Нет в прошлые 12 Месяцев", "Нет в прошлые 18 Месяцев",
-                                        "Нет в прошлые 2 Года", "Нет в прошлые 3 Года", "Нет в прошлые 4 Года"}));
+              (std::vector<std::string>{"Все речи", "Не на текущем расписании",
+                                        "Нет в прошлые 6 Месяцев", "Нет в прошлые 12 Месяцев",
+                                        "Нет в прошлые 18 Месяцев", "Нет в прошлые 2 Года",
+                                        "Нет в прошлые 3 Года", "Нет в прошлые 4 Года"}));
     const auto offered = [&](int talk) { return m.entry_of(talk).has_value(); };
     m.set_recency_line(1);  // not on the current schedule
     EXPECT_TRUE(offered(12));
@@ -125,12 +128,14 @@ TEST_F(TalkPickerTest, OnlyNeededSwitchesItselfOffWhenEveryNeededTalkWasHeardLat
 
 TEST_F(TalkPickerTest, DetailsTellWhenAndByWhomATalkWasLastHeard) {
     write_weeks();
-    write_bytes(dir / "wishlist.dat", FixtureBytes(96).u8(1, 0x08).u8(33, 0x08).u8(4, 0x02).bytes());
+    write_bytes(dir / "wishlist.dat",
+                FixtureBytes(96).u8(1, 0x08).u8(33, 0x08).u8(4, 0x02).bytes());
     open();
     TalkPickerParams p = single(12);
     TalkPickerModel m(*doc, p);
-    EXPECT_EQ(m.chosen_details(), (schedule::TalkDetails{"Речь 12 ( 12 ) ", "Последний:  Июл 26, 2026",
-                                                        "Иван Петров - Лесное", ""}));
+    EXPECT_EQ(m.chosen_details(),
+              (schedule::TalkDetails{"Речь 12 ( 12 ) ", "Последний:  Июл 26, 2026",
+                                     "Иван Петров - Лесное", ""}));
     // A planned week counts too; without a speaker the speaker line stays empty.
     EXPECT_EQ(m.details(34).last_heard, "Последний:  Янв 10, 2027");
     EXPECT_EQ(m.details(34).speaker, "");

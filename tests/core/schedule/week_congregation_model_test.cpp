@@ -12,7 +12,9 @@ struct WeekCongregationTest : ScheduleTest {
     static schedule::WeekCongregationParams for_week_1409(int talk) {
         return {"Января 03, 2027 - Речь 12", talk, calendar::WeekIndex(1408)};
     }
-    static std::vector<std::string> texts(const WeekCongregationModel& m) { return schedule::texts_of(m.lines()); }
+    static std::vector<std::string> texts(const WeekCongregationModel& m) {
+        return schedule::texts_of(m.lines());
+    }
 };
 
 }  // namespace
@@ -20,16 +22,19 @@ struct WeekCongregationTest : ScheduleTest {
 TEST_F(WeekCongregationTest, ListsCongregationsWithSpeakersOfTheTalkAndTheirLastVisit) {
     // Лесное sent Петров with talk 12; Речное sent Орлов in March without a talk (the latest
     // visit wins); a week that names only Лесное is no visit.
-    write_bytes(dir / "history.dat", concat({planned_week(1300, 3, 56, 3), planned_week(1386, 1, 12, 2),
-                                             planned_week(1420, 3, 0, 3), planned_week(1425, 0, 0, 2)}));
+    write_bytes(dir / "history.dat",
+                concat({planned_week(1300, 3, 56, 3), planned_week(1386, 1, 12, 2),
+                        planned_week(1420, 3, 0, 3), planned_week(1425, 0, 0, 2)}));
     open();
     WeekCongregationModel m(*doc, for_week_1409(12));
     EXPECT_EQ(WeekCongregationModel::column_captions(),
-              (std::vector<std::string>{"Собрание ( Докладчики )", "Последний визит ( Речь )", "Неделя"}));
+              (std::vector<std::string>{"Собрание ( Докладчики )", "Последний визит ( Речь )",
+                                        "Неделя"}));
     EXPECT_EQ(m.circuit_lines().front(), "Все районы");
     // Лесное counts the discontinued Сидоров too; Наше and Пустое give no talk 12.
-    EXPECT_EQ(texts(m), (std::vector<std::string>{"Лесное ( 2 ) \tИван Петров ( 12 ) \tИюл 26, 2026",
-                                                  "Речное ( 1 ) \tПавел Орлов\tМар 21, 2027"}));
+    EXPECT_EQ(texts(m),
+              (std::vector<std::string>{"Лесное ( 2 ) \tИван Петров ( 12 ) \tИюл 26, 2026",
+                                        "Речное ( 1 ) \tПавел Орлов\tМар 21, 2027"}));
     EXPECT_EQ(m.lines()[1].position, cong_pos(3));
 
     EXPECT_EQ(texts(WeekCongregationModel(*doc, for_week_1409(34))).size(), 1u);

@@ -11,7 +11,8 @@ struct WeekListTest : ScheduleTest {};
 
 TEST_F(WeekListTest, MarkersPutUnavailabilityBeforeConflict) {
     // Week 1406: Петров chairs and reads; Орлов reads and is away.
-    write_bytes(dir / "history.dat", concat({week_bytes(1406).u16(14, 1).u16(16, 3).u16(28, 1).u16(20, 1)}));
+    write_bytes(dir / "history.dat",
+                concat({week_bytes(1406).u16(14, 1).u16(16, 3).u16(28, 1).u16(20, 1)}));
     write_bytes(dir / "blackout.dat", concat({unavailable_bytes(3, 1406)}));
     open();
     const WeekIndex i(1405);
@@ -51,7 +52,8 @@ TEST_F(WeekListTest, EventTextsRoleNamesAndConflictLines) {
 
     EXPECT_EQ(schedule::speaker_conflict_detail(*doc, WeekIndex(1405), store::kChairman),
               "# Конфликт планирования - Дек 13 - Председатель - Докладчик");
-    EXPECT_EQ(schedule::role_conflict_detail(*doc, WeekIndex(1405), "Иван Петров", "Чтец", "Председатель"),
+    EXPECT_EQ(schedule::role_conflict_detail(*doc, WeekIndex(1405), "Иван Петров", "Чтец",
+                                             "Председатель"),
               "# Конфликт планирования  Дек 13\nИван Петров\nЧтец - Председатель");
 }
 
