@@ -9,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -143,6 +144,14 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QVERIFY(ink);
     save_shot(&frame, QStringLiteral("schedule_report"));
     save_shot(page, QStringLiteral("schedule_report_pages"));
+
+    // The lists' forms have no "Экспорт".
+    gui::WeekRangeDialog shorter(frame.doc(), reports::WeekRangeForm::short_list);
+    shorter.show();
+    QVERIFY(!shorter.export_button()->isVisible());
+    QCOMPARE(shorter.start_list()->count(), 39);
+    QCOMPARE(shorter.count_list()->count(), 18);
+    QCOMPARE(shorter.windowTitle(), QStringLiteral("18 Стартовая неделя Декабря 13, 2026"));
 }
 
 void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
@@ -370,12 +379,17 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
 
     // "Сохранить в PDF...": the file named in the file dialog, ".pdf" added.
     const QString base = QString::fromStdString((g.dir / "план").string());
+    QString opened_in;
     when_modal([&](QWidget* w) {
+        // The dialog opens in the data folder; the name is typed as a user would.
         auto* dialog = qobject_cast<QFileDialog*>(w);
-        dialog->selectFile(base);
-        QMetaObject::invokeMethod(dialog, "accept");
+        opened_in = dialog->directory().absolutePath();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("план"));
+        QTest::keyClick(name, Qt::Key_Return);
     });
     frame.commands().action(app::cmd::kSavePdf)->trigger();
+    QCOMPARE(opened_in, QString::fromStdString(g.dir.path().string()));
     QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
 }
 

@@ -39,9 +39,14 @@ WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeFor
 
     auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
     buttons->addButton(QDialogButtonBox::Ok);
-    export_ = buttons->addButton(QStringLiteral("&Экспорт"), QDialogButtonBox::ActionRole);
+    // The button box shows whatever it holds, so a form without export leaves it out.
+    export_ = new QPushButton(QStringLiteral("&Экспорт"), this);
     export_->setObjectName(QStringLiteral("ExportButton"));
-    export_->setVisible(model_.export_visible());
+    if (model_.export_visible()) {
+        buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    } else {
+        export_->hide();
+    }
     buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { done(kShow); });
     connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(kCancel); });

@@ -395,6 +395,25 @@ TEST_F(ScheduleTest, EachBackgroundStyleDrawsItsBandAndTurnsTextWhiteOnDarkOnes)
     EXPECT_EQ(item(p, "Дек 13, 2026").colour, kBlack);
 }
 
+TEST_F(ScheduleTest, TheTitleAndTheMarginsComeFromTheSettings) {
+    write_reference_data();
+    ordinary_week(kThisWeek);
+    auto doc = open();
+    change_settings(*doc, [](settings::Settings& s) {
+        s.schedule_title = "График";
+        s.left_margin = 50;
+        s.top_margin = 10;
+        s.background_style = kBandGrey;
+    });
+    const Page p = paper(*doc, 1).pages.at(0);
+    // Top margin 200 + 60; left margin 300; the band runs past the 8-inch page on the right.
+    EXPECT_EQ(item(p, "График"), (TextItem{2400, 260, "График", F::title, 0, C}));
+    EXPECT_EQ(p.bands.at(0).rect, (Rect{294, 85, 4920, 266}));
+    EXPECT_EQ(item(p, "Дек 13, 2026"), (TextItem{300, 510, "Дек 13, 2026", F::date, 0, L}));
+    EXPECT_EQ(item(p, "Докладчик").x, 360);
+    EXPECT_EQ(item(p, "Речь 12").x, 4800);
+}
+
 TEST_F(ScheduleTest, FontColoursAreTheRolesOwnOffTheBand) {
     write_reference_data();
     ordinary_week(kThisWeek);
