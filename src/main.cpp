@@ -123,6 +123,11 @@ int run_report(int argc, char** argv, const store::CVrDoc& doc, const reports::S
                const ReportOutput& output) {
     // Files need no display: without a platform chosen, draw offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes about the session (runtime folder, painter) are no news to the user here;
+    // what went wrong is said below.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+    });
     QGuiApplication app(argc, argv);
     settings::ReportFonts fonts(doc.language());
     fonts.load(doc.read_settings_file());
