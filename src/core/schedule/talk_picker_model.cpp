@@ -26,16 +26,6 @@ constexpr std::array<Recency, 8> kRecency{{{1067, -1},
                                            {1270, 156},
                                            {1271, 208}}};
 
-// The talks given in our hall in the weeks from `from` down to `down_to`.
-text::TalkSet talks_given(const store::WeekTable& weeks, WeekIndex from, WeekIndex down_to) {
-    text::TalkSet given;
-    latest_week(weeks, from, down_to, [&](const store::WeekRecord& w) {
-        given.set(w.talk_no);
-        return false;
-    });
-    return given;
-}
-
 }  // namespace
 
 TalkPickerModel::TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams params)

@@ -6,18 +6,21 @@ namespace vorla::schedule {
 
 using calendar::WeekIndex;
 
+namespace {
+// Every week from `from` down to `down_to`, latest first.
+template <class Visit>
+void each_week_down(const store::WeekTable& weeks, WeekIndex from, WeekIndex down_to, Visit visit) {
+    const WeekIndex top = std::min(from, weeks.last());
+    for (WeekIndex i = top; i >= std::max(down_to, weeks.first()); --i)
+        visit(i, weeks.at(i));
+}
+}  // namespace
+
 std::optional<WeekIndex> last_week_of_talk(const store::WeekTable& weeks, int talk_no,
                                            WeekIndex from) {
     if (talk_no == 0) return std::nullopt;
     return latest_week(weeks, from, weeks.first(),
                        [&](const store::WeekRecord& w) { return w.talk_no == talk_no; });
-}
-
-std::optional<WeekIndex> last_visit(const store::WeekTable& weeks, std::uint16_t brother_id,
-                                    WeekIndex from) {
-    if (brother_id == 0) return std::nullopt;
-    return latest_week(weeks, from, weeks.first(),
-                       [&](const store::WeekRecord& w) { return w.speaker_id == brother_id; });
 }
 
 bool served_before(const store::WeekTable& weeks, std::uint16_t brother_id, WeekIndex i) {
@@ -40,15 +43,12 @@ void LatestById::note(std::uint16_t id, WeekIndex i) {
     if (id != 0 && weeks_[id] < 0) weeks_[id] = i.value;
 }
 
-namespace {
-// Every week from `from` down to `down_to`, latest first.
-template <class Visit>
-void each_week_down(const store::WeekTable& weeks, WeekIndex from, WeekIndex down_to, Visit visit) {
-    const WeekIndex top = std::min(from, weeks.last());
-    for (WeekIndex i = top; i >= std::max(down_to, weeks.first()); --i)
-        visit(i, weeks.at(i));
+text::TalkSet talks_given(const store::WeekTable& weeks, WeekIndex from, WeekIndex down_to) {
+    text::TalkSet given;
+    each_week_down(weeks, from, down_to,
+                   [&](WeekIndex, const store::WeekRecord& w) { given.set(w.talk_no); });
+    return given;
 }
-}  // namespace
 
 LatestById speaker_visits(const store::WeekTable& weeks, WeekIndex from) {
     LatestById latest;

@@ -8,6 +8,7 @@
 
 #include "core/calendar/week.h"
 #include "core/store/week_table.h"
+#include "core/text/talk_set.h"
 
 namespace vorla::schedule {
 
@@ -28,9 +29,9 @@ std::optional<calendar::WeekIndex> latest_week(const store::WeekTable& weeks,
 // The latest week up to `from` in which talk n was given in our hall.
 std::optional<calendar::WeekIndex> last_week_of_talk(const store::WeekTable& weeks, int talk_no,
                                                      calendar::WeekIndex from);
-// The latest week up to `from` in which the brother spoke in our hall.
-std::optional<calendar::WeekIndex> last_visit(const store::WeekTable& weeks,
-                                              std::uint16_t brother_id, calendar::WeekIndex from);
+// The talks given in our hall in the weeks from `from` down to `down_to`.
+text::TalkSet talks_given(const store::WeekTable& weeks, calendar::WeekIndex from,
+                          calendar::WeekIndex down_to);
 // Whether the brother spoke in our hall or went out in some week of the window before i.
 bool served_before(const store::WeekTable& weeks, std::uint16_t brother_id, calendar::WeekIndex i);
 
