@@ -16,8 +16,8 @@
 
 namespace vorla::gui {
 
-FontChooser::FontChooser(const QString& caption, const settings::FontSpec& spec, QWidget* parent)
-    : QDialog(parent), spec_(spec), colour_(to_qcolor(spec.colour)) {
+FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font, QWidget* parent)
+    : QDialog(parent), font_(font), colour_(to_qcolor(font.colour)) {
     setObjectName(QStringLiteral("FontChooser"));
     setWindowTitle(caption);
     fonts_ = new QFontDialog(this);
@@ -25,7 +25,7 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& spec,
     fonts_->setWindowFlags(Qt::Widget);
     // The dialog lists installed families: show the one the face resolves to here
     // (Arial is Liberation Sans), so that its style list finds the weight and slant.
-    QFont initial = to_chooser_font(spec);
+    QFont initial = to_chooser_font(font);
     initial.setFamily(QFontInfo(initial).family());
     fonts_->setCurrentFont(initial);
     shown_ = fonts_->currentFont();
@@ -67,14 +67,14 @@ void FontChooser::set_colour(const QColor& colour) {
 
 settings::FontSpec FontChooser::chosen() const {
     const QFont now = fonts_->currentFont();
-    settings::FontSpec s = now == shown_ ? spec_ : from_chooser_font(now, spec_);
+    settings::FontSpec s = now == shown_ ? font_ : from_chooser_font(now, font_);
     s.colour = to_rgb(colour_);
     return s;
 }
 
-std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& spec,
+std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& font,
                                               QWidget* parent) {
-    FontChooser chooser(caption, spec, parent);
+    FontChooser chooser(caption, font, parent);
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return chooser.chosen();
 }

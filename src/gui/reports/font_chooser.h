@@ -15,7 +15,7 @@ namespace vorla::gui {
 class FontChooser : public QDialog {
     Q_OBJECT
 public:
-    FontChooser(const QString& caption, const settings::FontSpec& spec, QWidget* parent = nullptr);
+    FontChooser(const QString& caption, const settings::FontSpec& font, QWidget* parent = nullptr);
 
     // The role's font with the chosen colour; its description as before when the font itself
     // was left alone (the dialog may show a substitute family for a face that is not here).
@@ -26,7 +26,7 @@ public:
     void set_colour(const QColor& colour);
 
 private:
-    settings::FontSpec spec_;
+    settings::FontSpec font_;
     QFont shown_;
     QColor colour_;
     QFontDialog* fonts_;
@@ -34,7 +34,7 @@ private:
 };
 
 // Opens the chooser; the chosen font on OK, nothing on Cancel.
-std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& spec,
+std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& font,
                                               QWidget* parent);
 
 }  // namespace vorla::gui

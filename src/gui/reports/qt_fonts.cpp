@@ -13,14 +13,14 @@ namespace {
 
 constexpr double kStoredDpi = 96.0;
 
-QFont base_font(const settings::FontSpec& spec) {
-    QFont f(qs(spec.face));
-    f.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight > 0 ? spec.weight : 400, 1, 1000)));
-    f.setItalic(spec.italic);
-    f.setUnderline(spec.underline);
-    f.setStrikeOut(spec.strike_out);
+QFont base_font(const settings::FontSpec& font) {
+    QFont f(qs(font.face));
+    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight > 0 ? font.weight : 400, 1, 1000)));
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strike_out);
     // Fixed-pitch families among the Windows ones ask for a monospace substitute.
-    if ((spec.pitch_and_family & 0x03) == 1) f.setStyleHint(QFont::TypeWriter);
+    if ((font.pitch_and_family & 0x03) == 1) f.setStyleHint(QFont::TypeWriter);
     return f;
 }
 
@@ -35,15 +35,15 @@ std::uint32_t to_rgb(const QColor& c) {
            static_cast<std::uint32_t>(c.blue()) << 16;
 }
 
-QFont to_qfont(const settings::FontSpec& spec) {
-    QFont f = base_font(spec);
-    f.setPixelSize(std::max(1, std::abs(spec.height)));
+QFont to_qfont(const settings::FontSpec& font) {
+    QFont f = base_font(font);
+    f.setPixelSize(std::max(1, std::abs(font.height)));
     return f;
 }
 
-QFont to_chooser_font(const settings::FontSpec& spec) {
-    QFont f = base_font(spec);
-    f.setPointSizeF(std::max(1, std::abs(spec.height)) * 72.0 / kStoredDpi);
+QFont to_chooser_font(const settings::FontSpec& font) {
+    QFont f = base_font(font);
+    f.setPointSizeF(std::max(1, std::abs(font.height)) * 72.0 / kStoredDpi);
     return f;
 }
 

@@ -14,11 +14,11 @@ QColor to_qcolor(std::uint32_t rgb);
 std::uint32_t to_rgb(const QColor& colour);
 
 // The font for drawing: pixel size |height|, weight, italic, underline, strike-out.
-QFont to_qfont(const settings::FontSpec& spec);
+QFont to_qfont(const settings::FontSpec& font);
 
 // Fonts as the font chooser shows them, in points of the 96-dpi screen the stored heights
-// are measured in, and back: the chosen family, size, weight and slant over the old spec.
-QFont to_chooser_font(const settings::FontSpec& spec);
+// are measured in, and back: the chosen family, size, weight and slant over the old font.
+QFont to_chooser_font(const settings::FontSpec& font);
 settings::FontSpec from_chooser_font(const QFont& font, const settings::FontSpec& old);
 
 }  // namespace vorla::gui
