@@ -1,32 +1,18 @@
 // Arbitrary bytes as blackout.dat: load the unavailable weeks, mark and unmark some, save;
 // what was saved must load back as the current pairs of the table, each once.
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "core/io/prompter.h"
 #include "support/scratch_folder.h"
 #include "core/store/unavailable_weeks.h"
-
-namespace {
-
-namespace fs = std::filesystem;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
     using vorla::calendar::WeekNumber;
-    static vorla::fuzz::Scratch scratch;
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kUnavailable), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kUnavailable, data, size);
 
     const WeekNumber today(1400);
     UnavailableWeeks table;

@@ -6,17 +6,13 @@
 #include <set>
 #include <string>
 
-#include "core/io/prompter.h"
 #include "core/store/congregation_index.h"
 #include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
-    static vorla::fuzz::Scratch scratch;
     static const vorla::text::NameCollator order("rus");
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kCongregations), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kCongregations, data, size);
 
     CongregationIndex index;
     index.load(folder, order);

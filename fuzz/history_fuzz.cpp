@@ -1,30 +1,16 @@
 // Arbitrary bytes as history.dat: load the week window, store a few weeks, save; every week
 // with bit 0 must load back the same and every other week empty.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "core/io/prompter.h"
 #include "support/scratch_folder.h"
 #include "core/store/week_table.h"
-
-namespace {
-
-namespace fs = std::filesystem;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
     using vorla::calendar::WeekIndex;
-    static vorla::fuzz::Scratch scratch;
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kHistory), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kHistory, data, size);
 
     constexpr int kBase = 884;  // the window of 2026: weeks 885-1884
     WeekTable weeks(kBase);

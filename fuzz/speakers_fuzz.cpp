@@ -5,21 +5,17 @@
 #include <map>
 #include <set>
 
-#include "core/io/prompter.h"
 #include "core/store/brother_index.h"
 #include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
-    static vorla::fuzz::Scratch scratch;
     static const vorla::text::NameCollator order("rus");
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
     // The first two bytes say where speakers.dat ends and xtend.dat begins.
     const std::size_t split = size < 2 ? 0 : std::min<std::size_t>(size - 2, data[0] | data[1] << 8);
     const std::uint8_t* body = size < 2 ? data : data + 2;
     const std::size_t body_size = size < 2 ? 0 : size - 2;
-    vorla::fuzz::put(folder.file(files::kSpeakers), body, split);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kSpeakers, body, split);
     vorla::fuzz::put(folder.file(files::kExtras), body + split, body_size - split);
 
     BrotherIndex index;

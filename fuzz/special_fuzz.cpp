@@ -1,30 +1,16 @@
 // Arbitrary bytes as special.dat: load the events, store and delete one, save; what was saved
 // must load back the same.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "core/io/prompter.h"
 #include "support/scratch_folder.h"
 #include "core/store/special_events.h"
-
-namespace {
-
-namespace fs = std::filesystem;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
     using vorla::calendar::WeekIndex;
-    static vorla::fuzz::Scratch scratch;
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kSpecial), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kSpecial, data, size);
 
     WeekTable weeks(884);
     SpecialEvents events;

@@ -1,30 +1,16 @@
 // Arbitrary bytes as topic.dat: load the topics, add, rename and remove, save; what was saved
 // must load back the same.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "core/io/prompter.h"
 #include "support/scratch_folder.h"
 #include "core/store/topic_table.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
-    static vorla::fuzz::Scratch scratch;
     static const vorla::text::NameCollator order("rus");
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kTopics), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kTopics, data, size);
 
     TopicTable topics;
     topics.load(folder, order);

@@ -1,29 +1,15 @@
 // Arbitrary bytes as wishlist.dat: load the list, take talks off it, save; what was saved must
 // load back the same.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "core/io/prompter.h"
 #include "support/scratch_folder.h"
 #include "core/store/wish_list.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;
-    static vorla::fuzz::Scratch scratch;
-    vorla::io::SilentPrompter prompter;
-    const DataFolder folder(scratch.dir, prompter);
-    vorla::fuzz::put(folder.file(files::kWishList), data, size);
+    const DataFolder& folder = vorla::fuzz::input_as(files::kWishList, data, size);
 
     WishList list;
     list.load(folder);

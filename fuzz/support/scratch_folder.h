@@ -1,6 +1,6 @@
 #pragma once
 // What every file reader's fuzz target needs: one scratch data folder per fuzzing process
-// (removed at exit), and a way to put the input bytes there as a data file.
+// (removed at exit) with the input bytes there as a data file.
 #include <stdlib.h>
 
 #include <cstddef>
@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "core/io/prompter.h"
+#include "core/store/data_folder.h"
 
 namespace vorla::fuzz {
 
@@ -33,6 +36,16 @@ inline void put(const fs::path& file, const std::uint8_t* data, std::size_t size
     if (size == 0) return;
     std::ofstream(file, std::ios::binary)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// The scratch data folder of this process with the input bytes as the data file named by
+// string-table text `file_text`.
+inline const store::DataFolder& input_as(int file_text, const std::uint8_t* data, std::size_t size) {
+    static Scratch scratch;
+    static io::SilentPrompter prompter;
+    static const store::DataFolder folder(scratch.dir, prompter);
+    put(folder.file(file_text), data, size);
+    return folder;
 }
 
 }  // namespace vorla::fuzz

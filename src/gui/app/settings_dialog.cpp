@@ -15,6 +15,7 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
+#include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {
 
@@ -36,11 +37,6 @@ protected:
     }
 };
 
-QColor to_qcolor(std::uint32_t rgb) { return QColor(int(rgb & 0xFF), int(rgb >> 8 & 0xFF), int(rgb >> 16 & 0xFF)); }
-std::uint32_t to_rgb(const QColor& c) {
-    return static_cast<std::uint32_t>(c.red()) | static_cast<std::uint32_t>(c.green()) << 8 |
-           static_cast<std::uint32_t>(c.blue()) << 16;
-}
 
 }  // namespace
 
