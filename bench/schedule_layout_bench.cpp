@@ -27,10 +27,14 @@ void layout(benchmark::State& state, const reports::Device& device) {
     state.counters["pages"] = static_cast<double>(pages);
 }
 
-void BM_LayoutFullScheduleScreen(benchmark::State& state) { layout(state, reports::Device::screen()); }
+void BM_LayoutFullScheduleScreen(benchmark::State& state) {
+    layout(state, reports::Device::screen());
+}
 BENCHMARK(BM_LayoutFullScheduleScreen)->Unit(benchmark::kMillisecond);
 
-void BM_LayoutFullSchedule600Dpi(benchmark::State& state) { layout(state, reports::Device::printer(600, 600)); }
+void BM_LayoutFullSchedule600Dpi(benchmark::State& state) {
+    layout(state, reports::Device::printer(600, 600));
+}
 BENCHMARK(BM_LayoutFullSchedule600Dpi)->Unit(benchmark::kMillisecond);
 
 }  // namespace

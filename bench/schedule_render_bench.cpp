@@ -33,11 +33,14 @@ void BM_RenderFullScheduleToPdf(benchmark::State& state) {
     bench::fill_schedule(doc, first, 52);
     const settings::ReportFonts fonts(doc.language());
     const reports::ReportRequest request{reports::ReportKind::schedule, first, 52};
-    const gui::ReportSource source = [&](const reports::Device& d) { return reports::layout_report(doc, fonts, request, d); };
+    const gui::ReportSource source = [&](const reports::Device& d) {
+        return reports::layout_report(doc, fonts, request, d);
+    };
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
     for (auto _ : state) {
-        if (!gui::write_pdf(file, source, static_cast<int>(state.range(0)))) state.SkipWithError("PDF not written");
+        if (!gui::write_pdf(file, source, static_cast<int>(state.range(0))))
+            state.SkipWithError("PDF not written");
     }
 }
 BENCHMARK(BM_RenderFullScheduleToPdf)->Arg(600)->Arg(1200)->Unit(benchmark::kMillisecond);

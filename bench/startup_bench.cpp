@@ -17,14 +17,18 @@ namespace {
 
 void BM_StartToFirstPaint(benchmark::State& state) {
     const auto folder = vorla::bench::large_folder({2026, 12, 7});
-    std::vector<std::string> args = {VORLA_BINARY, "--data-dir", folder.string(), "--today", "2026-12-07"};
+    std::vector<std::string> args = {VORLA_BINARY, "--data-dir", folder.string(), "--today",
+                                     "2026-12-07"};
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     std::vector<std::string> env_strings = {"QT_QPA_PLATFORM=offscreen", "VORLA_STARTUP_PROBE=1"};
-    for (char** e = environ; *e; ++e) env_strings.emplace_back(*e);
+    for (char** e = environ; *e; ++e)
+        env_strings.emplace_back(*e);
     std::vector<char*> envp;
-    for (auto& e : env_strings) envp.push_back(e.data());
+    for (auto& e : env_strings)
+        envp.push_back(e.data());
     envp.push_back(nullptr);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

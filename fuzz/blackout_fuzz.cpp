@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/scratch_folder.h"
 #include "core/store/unavailable_weeks.h"
+#include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;

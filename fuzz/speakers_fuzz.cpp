@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vorla::store;
     static const vorla::text::NameCollator order("rus");
     // The first two bytes say where speakers.dat ends and xtend.dat begins.
-    const std::size_t split = size < 2 ? 0 : std::min<std::size_t>(size - 2, data[0] | data[1] << 8);
+    const std::size_t split =
+        size < 2 ? 0 : std::min<std::size_t>(size - 2, data[0] | data[1] << 8);
     const std::uint8_t* body = size < 2 ? data : data + 2;
     const std::size_t body_size = size < 2 ? 0 : size - 2;
     const DataFolder& folder = vorla::fuzz::input_as(files::kSpeakers, body, split);
@@ -24,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < index.size(); ++i) {
         if (!ids.insert(index.at(i).brother_id).second) __builtin_trap();
         const auto r = index.read(folder, i);
-        if (!r || r->brother_id != index.at(i).brother_id || index.at(i).slot != r->brother_id) __builtin_trap();
+        if (!r || r->brother_id != index.at(i).brother_id || index.at(i).slot != r->brother_id)
+            __builtin_trap();
         BrotherExtraRecord x = index.read_extra(folder, *r);
         if (i % 2) x.note = "fuzz";
         if (!index.update(folder, *r, x)) __builtin_trap();
@@ -45,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     again.load(folder, order);
     if (again.size() != index.size()) __builtin_trap();
     std::map<std::uint16_t, std::uint16_t> extras;
-    for (const auto& e : index.entries()) extras[e.brother_id] = e.xtend_no;
+    for (const auto& e : index.entries())
+        extras[e.brother_id] = e.xtend_no;
     for (const auto& e : again.entries()) {
         const auto it = extras.find(e.brother_id);
         if (it == extras.end() || it->second != e.xtend_no) __builtin_trap();

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "support/scratch_folder.h"
 #include "core/store/topic_table.h"
+#include "support/scratch_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vorla::store;

@@ -26,13 +26,23 @@ using namespace vorla;
 
 const std::vector<app::SubcommandSpec>& subcommands() {
     static const std::vector<app::SubcommandSpec> list = {
-        {"info", {}, 0, "", "print the data folder, today's week, every setting in force and the table sizes"},
+        {"info",
+         {},
+         0,
+         "",
+         "print the data folder, today's week, every setting in force and the table sizes"},
         {"dump", {}, 0, "", "write the whole data as JSON on standard output"},
-        {"export-text", {"--start", "--weeks"}, 0, "--start YYYY-MM-DD --weeks N",
+        {"export-text",
+         {"--start", "--weeks"},
+         0,
+         "--start YYYY-MM-DD --weeks N",
          "write ptsched.txt in the data folder for N weeks (1-52) from the week of the date"},
-        {"report", {"--start", "--weeks", "--pdf", "--png", "--dpi"}, 1,
+        {"report",
+         {"--start", "--weeks", "--pdf", "--png", "--dpi"},
+         1,
          "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N]",
-         "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi unless told"},
+         "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
+         "unless told"},
     };
     return list;
 }
@@ -40,7 +50,7 @@ const std::vector<app::SubcommandSpec>& subcommands() {
 // Messages of the data layer go to standard error; questions are answered No, so that
 // nothing is changed without a person saying so.
 class StderrPrompter final : public io::Prompter {
-public:
+  public:
     void inform(std::string_view text, io::Icon, std::string_view) override {
         std::cerr << "vorla: " << text << "\n";
     }
@@ -93,8 +103,9 @@ struct ReportOutput {
 ReportOutput parse_report_output(const app::CommandLine& cl) {
     ReportOutput out;
     if (cl.positional.empty() || cl.positional[0] != "schedule") {
-        out.error = cl.positional.empty() ? "which report? (known: schedule)"
-                                          : "unknown report: " + cl.positional[0] + " (known: schedule)";
+        out.error = cl.positional.empty()
+                        ? "which report? (known: schedule)"
+                        : "unknown report: " + cl.positional[0] + " (known: schedule)";
         return out;
     }
     const auto get = [&](const char* key) {
@@ -145,8 +156,10 @@ int run_report(int argc, char** argv, const store::CVrDoc& doc, const reports::S
         return 0;
     }
     QStringList written;
-    const bool ok = gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, &written);
-    for (const QString& file : written) std::cout << file.toStdString() << "\n";
+    const bool ok =
+        gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, &written);
+    for (const QString& file : written)
+        std::cout << file.toStdString() << "\n";
     if (!ok) {
         std::cerr << "vorla: cannot write the pages at " << output.png << "\n";
         return 1;

@@ -18,9 +18,13 @@ void fill_schedule(store::CVrDoc& doc, calendar::WeekIndex first, int weeks) {
         doc.talks().set(t, talk);
     }
     const std::uint16_t host = doc.hosts().add("Кузнецовы", doc.collator()).id;
-    const auto id = [&](int k) { return doc.brothers().at(static_cast<std::size_t>(k) % doc.brothers().size()).brother_id; };
+    const auto id = [&](int k) {
+        return doc.brothers().at(static_cast<std::size_t>(k) % doc.brothers().size()).brother_id;
+    };
     const auto cong = [&](int k) {
-        return doc.congregations().at(static_cast<std::size_t>(k) % doc.congregations().size()).cong_id;
+        return doc.congregations()
+            .at(static_cast<std::size_t>(k) % doc.congregations().size())
+            .cong_id;
     };
     for (int k = 0; k < weeks; ++k) {
         store::WeekRecord w = doc.weeks().at(first + k);
@@ -34,7 +38,8 @@ void fill_schedule(store::CVrDoc& doc, calendar::WeekIndex first, int weeks) {
         for (std::size_t slot = 0; slot < store::WeekRecord::kOutPlaces; ++slot) {
             w.out_speaker_id[slot] = id(k * 11 + 3 + static_cast<int>(slot));
             w.out_cong_id[slot] = cong(k * 3 + 1 + static_cast<int>(slot));
-            w.out_talk_no[slot] = static_cast<std::uint16_t>(1 + (k + static_cast<int>(slot)) % 200);
+            w.out_talk_no[slot] =
+                static_cast<std::uint16_t>(1 + (k + static_cast<int>(slot)) % 200);
         }
         doc.weeks().store(first + k, w);
     }

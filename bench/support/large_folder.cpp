@@ -22,10 +22,11 @@ namespace {
 using namespace store;
 namespace fs = std::filesystem;
 
-const char* kLast[] = {"Иванов", "Петров", "Сидоров", "Кузнецов", "Смирнов", "Попов", "Волков",
-                       "Зайцев", "Соколов", "Лебедев", "Морозов", "Новиков", "Федоров", "Орлов"};
-const char* kFirst[] = {"Александр", "Борис", "Виктор", "Григорий", "Дмитрий", "Евгений", "Игорь",
-                        "Константин", "Леонид", "Михаил", "Николай", "Олег", "Павел", "Сергей"};
+const char* kLast[] = {"Иванов", "Петров",  "Сидоров", "Кузнецов", "Смирнов", "Попов",   "Волков",
+                       "Зайцев", "Соколов", "Лебедев", "Морозов",  "Новиков", "Федоров", "Орлов"};
+const char* kFirst[] = {"Александр", "Борис", "Виктор",     "Григорий", "Дмитрий",
+                        "Евгений",   "Игорь", "Константин", "Леонид",   "Михаил",
+                        "Николай",   "Олег",  "Павел",      "Сергей"};
 
 template <std::size_t N>
 void append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& bytes) {
@@ -34,14 +35,17 @@ void append(std::vector<std::uint8_t>& out, const std::array<std::uint8_t, N>& b
 
 }  // namespace
 
-void write_large_folder(const fs::path& folder, const calendar::Date& today, const LargeFolderSize& size) {
+void write_large_folder(const fs::path& folder, const calendar::Date& today,
+                        const LargeFolderSize& size) {
     fs::create_directories(folder);
     std::mt19937 rng(20261207);
     const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
     std::vector<std::uint8_t> circuits;
     for (int i = 0; i < size.circuits; ++i) {
-        append(circuits, NamedRecord{"Район " + std::to_string(i + 1), static_cast<std::uint16_t>(30001 + i)}.encode());
+        append(circuits,
+               NamedRecord{"Район " + std::to_string(i + 1), static_cast<std::uint16_t>(30001 + i)}
+                   .encode());
     }
     io::replace_file(folder / "circuit.dat", circuits);
 
@@ -71,7 +75,8 @@ void write_large_folder(const fs::path& folder, const calendar::Date& today, con
         b.cong_id = static_cast<std::uint16_t>(1 + pick(size.congregations));
         b.brother_id = static_cast<std::uint16_t>(i);
         b.set_office(pick(3) == 0 ? Office::elder : Office::ministerial_servant);
-        for (int t = 0; t < 12; ++t) b.talks.set(1 + pick(200));
+        for (int t = 0; t < 12; ++t)
+            b.talks.set(1 + pick(200));
         if (i % 2 == 0) {
             BrotherExtraRecord x{static_cast<std::uint16_t>(i), "8-901-" + std::to_string(i), "",
                                  "brother" + std::to_string(i) + "@example.org", "по выходным"};
@@ -117,9 +122,9 @@ void write_large_folder(const fs::path& folder, const calendar::Date& today, con
     for (int i = 0; i < size.events; ++i) {
         SpecialEventRecord e;
         e.event_week = calendar::WeekIndex(base + 1 + i * 2);
-        e.event_flags = static_cast<std::uint16_t>(i % 3 == 0 ? week_bit::kConvention
-                                                  : i % 3 == 1 ? week_bit::kOverseerVisit
-                                                               : week_bit::kOtherEvent);
+        e.event_flags = static_cast<std::uint16_t>(i % 3 == 0   ? week_bit::kConvention
+                                                   : i % 3 == 1 ? week_bit::kOverseerVisit
+                                                                : week_bit::kOtherEvent);
         e.event_title = "Событие " + std::to_string(i + 1);
         append(special, e.encode());
     }

@@ -40,7 +40,8 @@ inline void put(const fs::path& file, const std::uint8_t* data, std::size_t size
 
 // The scratch data folder of this process with the input bytes as the data file named by
 // string-table text `file_text`.
-inline const store::DataFolder& input_as(int file_text, const std::uint8_t* data, std::size_t size) {
+inline const store::DataFolder& input_as(int file_text, const std::uint8_t* data,
+                                         std::size_t size) {
     static Scratch scratch;
     static io::SilentPrompter prompter;
     static const store::DataFolder folder(scratch.dir, prompter);

@@ -14,7 +14,7 @@ using calendar::WeekNumber;
 
 class AvailabilityDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void clicking_weeks_counts_them_and_ok_stores_the_marks();
     void read_only_hides_ok_and_closes_without_change();
 };
@@ -27,7 +27,9 @@ store::CVrDoc& open_with_marks(GuiDocument& g) {
     return g.open();
 }
 
-QRect row_rect(QListWidget* list, int row) { return list->visualItemRect(list->item(row)); }
+QRect row_rect(QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row));
+}
 
 }  // namespace
 
@@ -46,10 +48,12 @@ void AvailabilityDialogTest::clicking_weeks_counts_them_and_ok_stores_the_marks(
     save_shot(&dialog, QStringLiteral("availability_dialog"));
 
     dialog.list()->scrollToTop();
-    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {}, row_rect(dialog.list(), 2).center());
+    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                      row_rect(dialog.list(), 2).center());
     QCOMPARE(dialog.count()->text(), QStringLiteral("2"));
     dialog.list()->scrollToItem(dialog.list()->item(14));
-    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {}, row_rect(dialog.list(), 14).center());
+    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                      row_rect(dialog.list(), 14).center());
     QCOMPARE(dialog.count()->text(), QStringLiteral("1"));
     dialog.discontinued_box()->setChecked(true);
     QTest::mouseClick(dialog.ok_button(), Qt::LeftButton);

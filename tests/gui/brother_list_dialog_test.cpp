@@ -19,7 +19,7 @@ using namespace vorla::testing;
 
 class BrotherListDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void list_shows_marks_status_lines_and_captions();
     void typed_letters_select_the_first_matching_line();
     void role_chooser_returns_the_picked_brother();
@@ -34,16 +34,19 @@ namespace {
 
 // Congregations 1 "Северное", 2 "Южное"; Петров (1), Сидоров (2), Андреев (none, discontinued).
 store::CVrDoc& open_brothers(GuiDocument& g) {
-    write_bytes(g.dir / "cong.dat", slot_file({congregation_bytes(1, "Северное"), congregation_bytes(2, "Южное")}));
-    write_bytes(g.dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 2),
-                           brother_bytes(3, "Павел", "Андреев").u8(200, 0x20)}));
+    write_bytes(g.dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Северное"), congregation_bytes(2, "Южное")}));
+    write_bytes(
+        g.dir / "speakers.dat",
+        slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 2),
+                   brother_bytes(3, "Павел", "Андреев").u8(200, 0x20)}));
     return g.open();
 }
 
 QStringList lines_of(gui::LineList* list) {
     QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) out.append(list->line_text(i));
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        out.append(list->line_text(i));
     return out;
 }
 
@@ -89,7 +92,8 @@ void BrotherListDialogTest::typed_letters_select_the_first_matching_line() {
 void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
     GuiDocument g;
     store::CVrDoc& doc = open_brothers(g);
-    gui::BrotherListDialog dialog(doc, editors::BrotherListParams{.cong_filter = 1, .role = 3, .current_brother = 1});
+    gui::BrotherListDialog dialog(
+        doc, editors::BrotherListParams{.cong_filter = 1, .role = 3, .current_brother = 1});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Выбрать Секретарь"));
@@ -162,7 +166,8 @@ void BrotherListDialogTest::enter_steps_through_the_fields_and_saves_from_ok() {
     QTest::keyClick(editor.ok_button(), Qt::Key_Return);
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     const auto bytes = read_bytes(g.dir / "speakers.dat");
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 256 + 120, 9), QByteArray("222-33-44"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 256 + 120, 9),
+             QByteArray("222-33-44"));
 }
 
 void BrotherListDialogTest::long_names_and_office_boxes_follow_the_rules() {

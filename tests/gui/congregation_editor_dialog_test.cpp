@@ -19,7 +19,7 @@ using editors::CongregationOffice;
 
 class CongregationEditorDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void empty_list_focuses_add_and_edit_opens_a_new_congregation();
     void new_congregation_applied_goes_on_as_an_edited_one();
     void day_buttons_cycle_and_sunday_is_stored_as_zero();
@@ -32,10 +32,12 @@ private slots:
 namespace {
 
 store::CVrDoc& open_congregations(GuiDocument& g) {
-    write_bytes(g.dir / "cong.dat", slot_file({congregation_bytes(1, "Восточное"), congregation_bytes(2, "Западное")}));
-    write_bytes(g.dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 1)}));
-    write_bytes(g.dir / "circuit.dat", concat({named_bytes("Район 1", 30001), named_bytes("Район 2", 30002)}));
+    write_bytes(g.dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Восточное"), congregation_bytes(2, "Западное")}));
+    write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
+                                                   brother_bytes(2, "Олег", "Сидоров", 1)}));
+    write_bytes(g.dir / "circuit.dat",
+                concat({named_bytes("Район 1", 30001), named_bytes("Район 2", 30002)}));
     return g.open();
 }
 
@@ -101,7 +103,8 @@ void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited
     QVERIFY(editor.circuit_button()->isVisible());
     QVERIFY(editor.map_button()->isVisible());
     QVERIFY(!editor.officer_button(CongregationOffice::cobe)->isVisible());
-    QCOMPARE(editor.time_even()->text(), QStringLiteral("10:00 утр"));  // one time serves both years
+    QCOMPARE(editor.time_even()->text(),
+             QStringLiteral("10:00 утр"));  // one time serves both years
     save_shot(&editor, QStringLiteral("congregation_editor"));
 
     // Its brothers: pull in Петров from "Восточное" after the move question.
@@ -116,7 +119,8 @@ void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited
                 auto* question = qobject_cast<QMessageBox*>(box);
                 QVERIFY(question);
                 QCOMPARE(question->text(),
-                         QStringLiteral("Иван Петров назначен в Восточное собрание.\n\nВы хотите переместить его?"));
+                         QStringLiteral("Иван Петров назначен в Восточное собрание.\n\nВы хотите "
+                                        "переместить его?"));
                 question->button(QMessageBox::Yes)->click();
             });
             QTest::mouseClick(speakers->ok_button(), Qt::LeftButton);
@@ -139,7 +143,8 @@ void CongregationEditorDialogTest::day_buttons_cycle_and_sunday_is_stored_as_zer
     QCOMPARE(editor.day_even()->text(), QStringLiteral("Воскресенье"));  // stored 0
     QTest::mouseClick(editor.day_even(), Qt::LeftButton);
     QCOMPARE(editor.day_even()->text(), QStringLiteral("Понедельник"));
-    for (int i = 0; i < 6; ++i) QTest::mouseClick(editor.day_odd(), Qt::LeftButton);
+    for (int i = 0; i < 6; ++i)
+        QTest::mouseClick(editor.day_odd(), Qt::LeftButton);
     QCOMPARE(editor.day_odd()->text(), QStringLiteral("Суббота"));
     QTest::mouseClick(editor.day_odd(), Qt::LeftButton);
     QCOMPARE(editor.day_odd()->text(), QStringLiteral("Воскресенье"));
@@ -202,7 +207,8 @@ void CongregationEditorDialogTest::map_dialog_shows_the_picture_and_its_rules() 
     QCOMPARE(dialog.picture().size(), QSize(192, 96));
     QVERIFY(!dialog.rules_button()->isVisible());
     const QImage shot = dialog.frame()->grab().toImage();
-    QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2).green() > 80, true);  // stretched over the frame
+    QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2).green() > 80,
+             true);  // stretched over the frame
     save_shot(&dialog, QStringLiteral("map_dialog"));
 
     // A file chosen elsewhere keeps only its name, and is looked for in the data folder.

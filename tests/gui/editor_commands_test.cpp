@@ -21,7 +21,7 @@ using namespace vorla::testing;
 
 class EditorCommandsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void editing_commands_open_their_dialogs();
     void brothers_command_rebuilds_our_brothers_after_a_change();
     void availability_command_marks_weeks_and_writes_them_at_the_end();
@@ -30,9 +30,10 @@ private slots:
 namespace {
 
 store::CVrDoc& open_data(GuiDocument& g) {
-    write_bytes(g.dir / "cong.dat", slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Соседнее")}));
-    write_bytes(g.dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 2)}));
+    write_bytes(g.dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Соседнее")}));
+    write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
+                                                   brother_bytes(2, "Олег", "Сидоров", 2)}));
     write_text(g.dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
     return g.open();
 }
@@ -88,7 +89,8 @@ void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change()
             });
             QTest::mouseClick(editor->congregation_button(), Qt::LeftButton);
             QTest::mouseClick(editor->ok_button(), Qt::LeftButton);
-            QTimer::singleShot(0, list, [list] { QTest::mouseClick(list->close_button(), Qt::LeftButton); });
+            QTimer::singleShot(0, list,
+                               [list] { QTest::mouseClick(list->close_button(), Qt::LeftButton); });
         });
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });

@@ -59,7 +59,7 @@ void collect_model(const std::vector<app::MenuItem>& items, std::vector<int>& ou
 
 class MainFrameTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void menus_hold_every_item_with_its_id_and_keys();
     void tool_bar_follows_the_menu_commands_in_order();
     void panel_and_menu_follow_the_document();
@@ -77,7 +77,8 @@ void MainFrameTest::menus_hold_every_item_with_its_id_and_keys() {
     std::vector<int> expected;
     collect_model(app::main_menu(), expected);
     QCOMPARE(static_cast<std::size_t>(actions.size()), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) QCOMPARE(actions[int(i)]->data().toInt(), expected[i]);
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        QCOMPARE(actions[int(i)]->data().toInt(), expected[i]);
 
     const QList<QAction*> top = frame.menuBar()->actions();
     QCOMPARE(top.size(), 7);
@@ -88,11 +89,14 @@ void MainFrameTest::menus_hold_every_item_with_its_id_and_keys() {
     QAction* print = frame.commands().action(app::cmd::kPrint);
     QCOMPARE(print->text(), QStringLiteral("&Печать...\tCtrl+P"));
     QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QCOMPARE(frame.commands().action(app::cmd::kHelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(frame.commands().action(app::cmd::kContextHelp)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QCOMPARE(frame.commands().action(app::cmd::kHelpContents)->shortcut(),
+             QKeySequence(Qt::Key_F1));
+    QCOMPARE(frame.commands().action(app::cmd::kContextHelp)->shortcut(),
+             QKeySequence(Qt::SHIFT | Qt::Key_F1));
     QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->statusTip(),
              QStringLiteral("Расписание речей для нашего собрания"));
-    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->toolTip(), QStringLiteral("Местные речи"));
+    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->toolTip(),
+             QStringLiteral("Местные речи"));
     save_shot(&frame, QStringLiteral("main_frame"));
 }
 
@@ -102,9 +106,11 @@ void MainFrameTest::tool_bar_follows_the_menu_commands_in_order() {
     auto* bar = frame.findChild<QToolBar*>(QStringLiteral("ToolBar"));
     QVERIFY(bar);
     QList<int> ids;
-    for (QAction* a : bar->actions()) ids.append(a->isSeparator() ? 0 : a->data().toInt());
+    for (QAction* a : bar->actions())
+        ids.append(a->isSeparator() ? 0 : a->data().toInt());
     QList<int> expected;
-    for (int id : app::toolbar_commands()) expected.append(id);
+    for (int id : app::toolbar_commands())
+        expected.append(id);
     QCOMPARE(ids, expected);
     for (QAction* a : bar->actions()) {
         if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
@@ -150,7 +156,8 @@ void MainFrameTest::status_bar_shows_prompts_and_the_date() {
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     frame.commands().action(app::cmd::kSettings)->showStatusText(&frame);
-    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Изменить настройки планирования и печати"));
+    QCOMPARE(frame.statusBar()->currentMessage(),
+             QStringLiteral("Изменить настройки планирования и печати"));
 }
 
 void MainFrameTest::report_mode_closes_back_to_the_panel() {
@@ -174,11 +181,13 @@ void MainFrameTest::settings_dialog_rules() {
     store::CVrDoc& doc = g.open();
     gui::SettingsDialog dialog(doc);
     dialog.show();
-    const QStringList styles = {QStringLiteral("чистом"), QStringLiteral("сером"), QStringLiteral("черном"),
-                                QStringLiteral("белом"), QStringLiteral("цветном")};
+    const QStringList styles = {QStringLiteral("чистом"), QStringLiteral("сером"),
+                                QStringLiteral("черном"), QStringLiteral("белом"),
+                                QStringLiteral("цветном")};
     for (int press = 0; press <= 5; ++press) {
         const QString style = styles[press % 5];
-        QCOMPARE(dialog.background()->text(), QStringLiteral("Печать заголовков и дат на %1 фоне").arg(style));
+        QCOMPARE(dialog.background()->text(),
+                 QStringLiteral("Печать заголовков и дат на %1 фоне").arg(style));
         QCOMPARE(dialog.colour()->isVisible(), press % 5 == 4);
         if (press % 5 == 4) save_shot(&dialog, QStringLiteral("settings_dialog_coloured"));
         QTest::mouseClick(dialog.background(), Qt::LeftButton);
@@ -189,7 +198,7 @@ void MainFrameTest::settings_dialog_rules() {
     dialog.readers()->setChecked(false);
     QVERIFY(!dialog.show_readers()->isVisible());
     QVERIFY(dialog.show_readers()->isChecked());  // the value stays as it was
-    QVERIFY(!dialog.auto_cap()->isVisible());       // no automatic capitals in Russian
+    QVERIFY(!dialog.auto_cap()->isVisible());     // no automatic capitals in Russian
 
     // Margins: two digits, arrows wrap around, typed numbers are taken.
     QSpinBox* top = dialog.top_margin();

@@ -1,18 +1,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
-#include <QFileDialog>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewWidget>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -43,16 +43,24 @@ constexpr std::uint16_t kThisWeek = 1406;  // Monday 7 December 2026
 
 // Congregations, brothers and 30 weeks, each with a speaker, chairman and two outgoing speakers.
 void write_folder(const TempDir& dir) {
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Центральное"),
-                                             congregation_bytes(2, "Северное").text(188, "10:00")}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 2), brother_bytes(2, "Олег", "Сидоров", 1),
-                           brother_bytes(3, "Пётр", "Иванов", 1)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Центральное"),
+                           congregation_bytes(2, "Северное").text(188, "10:00")}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 2),
+                                                 brother_bytes(2, "Олег", "Сидоров", 1),
+                                                 brother_bytes(3, "Пётр", "Иванов", 1)}));
     std::vector<std::uint8_t> history;
     for (int k = 0; k < 30; ++k) {
         const FixtureBytes w = week_bytes(static_cast<std::uint16_t>(kThisWeek + k))
-                                   .u16(2, 1).u16(4, 12).u16(6, 2).u16(14, 3).u16(20, 1)
-                                   .u16(28, 2).u16(40, 2).u16(30, 3).u16(42, 2);
+                                   .u16(2, 1)
+                                   .u16(4, 12)
+                                   .u16(6, 2)
+                                   .u16(14, 3)
+                                   .u16(20, 1)
+                                   .u16(28, 2)
+                                   .u16(40, 2)
+                                   .u16(30, 3)
+                                   .u16(42, 2);
         history.insert(history.end(), w.bytes().begin(), w.bytes().end());
     }
     write_bytes(dir / "history.dat", history);
@@ -63,11 +71,14 @@ int pdf_pages(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return -1;
     const QByteArray bytes = f.readAll();
-    return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page ") +
-                            bytes.count("/Type /Page/") + bytes.count("/Type /Page>"));
+    return static_cast<int>(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
+                            bytes.count("/Type /Page ") + bytes.count("/Type /Page/") +
+                            bytes.count("/Type /Page>"));
 }
 
-reports::ReportRequest schedule(int weeks) { return {reports::ReportKind::schedule, calendar::WeekIndex(kThisWeek - 1), weeks}; }
+reports::ReportRequest schedule(int weeks) {
+    return {reports::ReportKind::schedule, calendar::WeekIndex(kThisWeek - 1), weeks};
+}
 
 // Runs `act` on the next pop-up menu once it is shown.
 void when_popup(std::function<void(QMenu*)> act) {
@@ -87,7 +98,7 @@ void when_popup(std::function<void(QMenu*)> act) {
 
 class ScheduleReportTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void plan_opens_the_week_range_and_ok_shows_the_schedule();
     void export_writes_the_file_and_cancel_does_nothing();
     void keys_scroll_by_lines_and_pages_and_esc_returns();
@@ -139,7 +150,8 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::white));
     bool ink = false;
     for (int x = 250; x < 520 && !ink; ++x) {
-        for (int y = 55; y < 80 && !ink; ++y) ink = shot.pixelColor(x, y).lightness() < 100;
+        for (int y = 55; y < 80 && !ink; ++y)
+            ink = shot.pixelColor(x, y).lightness() < 100;
     }
     QVERIFY(ink);
     save_shot(&frame, QStringLiteral("schedule_report"));
@@ -176,7 +188,8 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
     });
     frame.commands().action(app::cmd::kSchedule)->trigger();
     QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));  // no report after Экспорт
-    QCOMPARE(message, QStringLiteral("Расписание экспортировалось в\n\n%1/ptsched.txt.").arg(QString::fromStdString(g.dir.path().string())));
+    QCOMPARE(message, QStringLiteral("Расписание экспортировалось в\n\n%1/ptsched.txt.")
+                          .arg(QString::fromStdString(g.dir.path().string())));
     const std::string text = text::cp1251_to_utf8(read_text(g.dir / "ptsched.txt"));
     QCOMPARE(std::count(text.begin(), text.end(), '\n'), 5);  // header, empty line, three weeks
     QVERIFY(text.find("Дек 13, 2026\t\tИван Петров\t") != std::string::npos);
@@ -221,7 +234,8 @@ void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items()
     gui::show_report(frame, schedule(2));
     QStringList texts;
     when_popup([&](QMenu* menu) {
-        for (QAction* a : menu->actions()) texts << a->text();
+        for (QAction* a : menu->actions())
+            texts << a->text();
         // The last item runs "По умолчанию".
         menu->actions().last()->trigger();
         menu->close();
@@ -230,10 +244,11 @@ void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items()
     changed.height = -30;
     frame.fonts().set(settings::FontRole::text, changed);
     QTest::mouseRelease(frame.view()->report(), Qt::RightButton, {}, QPoint(100, 100));
-    QCOMPARE(texts, (QStringList{QStringLiteral("Настройки"), QStringLiteral("Шрифт заголовка"),
-                                 QStringLiteral("Дата Шрифт"), QStringLiteral("Речь Шрифт"),
-                                 QStringLiteral("Названия Шрифт"), QStringLiteral("Докладчик Шрифт"),
-                                 QStringLiteral("Текст Шрифт"), QStringLiteral("Шрифты по умолчанию")}));
+    QCOMPARE(texts,
+             (QStringList{QStringLiteral("Настройки"), QStringLiteral("Шрифт заголовка"),
+                          QStringLiteral("Дата Шрифт"), QStringLiteral("Речь Шрифт"),
+                          QStringLiteral("Названия Шрифт"), QStringLiteral("Докладчик Шрифт"),
+                          QStringLiteral("Текст Шрифт"), QStringLiteral("Шрифты по умолчанию")}));
     QCOMPARE(frame.fonts().get(settings::FontRole::text).height, -16);
     QVERIFY(frame.fonts().forced());
 }
@@ -282,7 +297,8 @@ void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_change
     // Cancel keeps everything.
     when_modal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
     frame.commands().action(app::cmd::kFontDate)->trigger();
-    QCOMPARE(frame.fonts().get(settings::FontRole::date), settings::default_font(settings::FontRole::date, "rus"));
+    QCOMPARE(frame.fonts().get(settings::FontRole::date),
+             settings::default_font(settings::FontRole::date, "rus"));
 }
 
 void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
@@ -313,13 +329,16 @@ void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
     doc.set_settings(s);
     settings::ReportFonts fonts("rus");
     const auto request = schedule(9);
-    const gui::ReportSource source = [&](const reports::Device& d) { return reports::layout_report(doc, fonts, request, d); };
+    const gui::ReportSource source = [&](const reports::Device& d) {
+        return reports::layout_report(doc, fonts, request, d);
+    };
     const QString pdf = QString::fromStdString((g.dir / "schedule.pdf").string());
     QVERIFY(gui::write_pdf(pdf, source, 600, QStringLiteral("План")));
     QCOMPARE(pdf_pages(pdf), 2);
 
     QStringList written;
-    QVERIFY(gui::write_png_pages(QString::fromStdString((g.dir / "page").string()), source, 100, &written));
+    QVERIFY(gui::write_png_pages(QString::fromStdString((g.dir / "page").string()), source, 100,
+                                 &written));
     QCOMPARE(written.size(), 2);
     QImage first(written[0]);
     QCOMPARE(first.size(), QSize(850, 1100));

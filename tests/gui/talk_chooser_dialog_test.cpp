@@ -17,7 +17,7 @@ using namespace vorla::testing;
 
 class TalkChooserDialogTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void titles_mode_imports_titles_and_writes_them_on_closing();
     void empty_places_open_in_the_talk_editor_with_its_topics();
     void topic_list_adds_renames_and_deletes();
@@ -37,7 +37,9 @@ void set_title(store::CVrDoc& doc, int n, const std::string& title) {
 void TalkChooserDialogTest::titles_mode_imports_titles_and_writes_them_on_closing() {
     GuiDocument g;
     store::CVrDoc& doc = g.open();
-    write_text(g.dir / "titles.txt", "1\tНасколько хорошо вы знаете Бога?\n2\tВы переживёте последние дни?\nбез номера\n");
+    write_text(
+        g.dir / "titles.txt",
+        "1\tНасколько хорошо вы знаете Бога?\n2\tВы переживёте последние дни?\nбез номера\n");
     gui::TalkChooserDialog dialog(doc, editors::TalkChooserModel::titles(doc));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -57,7 +59,8 @@ void TalkChooserDialogTest::titles_mode_imports_titles_and_writes_them_on_closin
         box->accept();
     });
     dialog.import_file(QString::fromStdString((g.dir / "titles.txt").string()));
-    QVERIFY(report.startsWith(QStringLiteral("Принято названий речей: 2.\nНе приняты строки (1): 3.")));
+    QVERIFY(
+        report.startsWith(QStringLiteral("Принято названий речей: 2.\nНе приняты строки (1): 3.")));
     QCOMPARE(dialog.list()->topLevelItemCount(), 3);
     QCOMPARE(dialog.list()->line_text(0), QStringLiteral("1\tНасколько хорошо вы знаете Бога?"));
     save_shot(&dialog, QStringLiteral("talk_chooser_titles"));
@@ -66,7 +69,8 @@ void TalkChooserDialogTest::titles_mode_imports_titles_and_writes_them_on_closin
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     const auto bytes = read_bytes(g.dir / "talk.dat");
     QCOMPARE(bytes.size(), std::size_t(256 * 154));
-    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 154, 2), QByteArray("\xC2\xFB"));  // "Вы"
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 154, 2),
+             QByteArray("\xC2\xFB"));  // "Вы"
 }
 
 void TalkChooserDialogTest::empty_places_open_in_the_talk_editor_with_its_topics() {
@@ -96,8 +100,9 @@ void TalkChooserDialogTest::empty_places_open_in_the_talk_editor_with_its_topics
         QVERIFY(editor->edit_topics_button()->isVisible());
         QCOMPARE(editor->topic_button()->text(), QStringLiteral("Просмотр списка для речи 1"));
         QCOMPARE(editor->all_topics()->count(), 10);
-        QTest::mouseClick(editor->all_topics()->viewport(), Qt::LeftButton, {},
-                          editor->all_topics()->visualItemRect(editor->all_topics()->item(0)).center());
+        QTest::mouseClick(
+            editor->all_topics()->viewport(), Qt::LeftButton, {},
+            editor->all_topics()->visualItemRect(editor->all_topics()->item(0)).center());
         save_shot(editor, QStringLiteral("talk_editor_topics"));
         QTest::mouseClick(editor->topic_button(), Qt::LeftButton);
         QCOMPARE(editor->talk_topics()->count(), 2);
@@ -155,7 +160,8 @@ void TalkChooserDialogTest::speaker_mode_edits_his_list_in_the_grid() {
     QTest::mouseClick(dialog.third_button(), Qt::LeftButton);
     QVERIFY(dialog.grid()->isVisible());
     QCOMPARE(dialog.third_button()->text(), QStringLiteral("Просмотр списка"));
-    QTest::mouseMove(dialog.grid()->viewport(), dialog.grid()->visualItemRect(dialog.grid()->item(1)).center());
+    QTest::mouseMove(dialog.grid()->viewport(),
+                     dialog.grid()->visualItemRect(dialog.grid()->item(1)).center());
     QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {},
                       dialog.grid()->visualItemRect(dialog.grid()->item(1)).center());
     QCOMPARE(dialog.added()->text(), QStringLiteral("Добавленный 1"));

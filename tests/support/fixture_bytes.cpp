@@ -24,7 +24,8 @@ FixtureBytes& FixtureBytes::u16(std::size_t offset, std::uint16_t v) {
 
 FixtureBytes& FixtureBytes::raw(std::size_t offset, std::string_view b) {
     grow(offset + b.size());
-    for (std::size_t i = 0; i < b.size(); ++i) bytes_[offset + i] = static_cast<std::uint8_t>(b[i]);
+    for (std::size_t i = 0; i < b.size(); ++i)
+        bytes_[offset + i] = static_cast<std::uint8_t>(b[i]);
     return *this;
 }
 
@@ -34,7 +35,8 @@ FixtureBytes& FixtureBytes::text(std::size_t offset, std::string_view utf8) {
 
 FixtureBytes& FixtureBytes::fill(std::size_t offset, std::size_t count, std::uint8_t v) {
     grow(offset + count);
-    for (std::size_t i = 0; i < count; ++i) bytes_[offset + i] = v;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes_[offset + i] = v;
     return *this;
 }
 
@@ -43,11 +45,14 @@ FixtureBytes& FixtureBytes::append(const FixtureBytes& other) {
     return *this;
 }
 
-void FixtureBytes::write_to(const std::filesystem::path& file) const { write_bytes(file, bytes_); }
+void FixtureBytes::write_to(const std::filesystem::path& file) const {
+    write_bytes(file, bytes_);
+}
 
 std::vector<std::uint8_t> concat(std::initializer_list<FixtureBytes> records) {
     std::vector<std::uint8_t> out;
-    for (const auto& r : records) out.insert(out.end(), r.bytes().begin(), r.bytes().end());
+    for (const auto& r : records)
+        out.insert(out.end(), r.bytes().begin(), r.bytes().end());
     return out;
 }
 

@@ -10,7 +10,7 @@
 namespace vorla::testing {
 
 class FixtureBytes {
-public:
+  public:
     explicit FixtureBytes(std::size_t size = 0) : bytes_(size, 0) {}
 
     FixtureBytes& u8(std::size_t offset, std::uint8_t v);
@@ -27,7 +27,7 @@ public:
     std::size_t size() const { return bytes_.size(); }
     void write_to(const std::filesystem::path& file) const;
 
-private:
+  private:
     void grow(std::size_t end);
     std::vector<std::uint8_t> bytes_;
 };

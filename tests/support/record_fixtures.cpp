@@ -35,7 +35,8 @@ FixtureBytes named_bytes(std::string_view name, std::uint16_t id) {
 
 std::vector<std::uint8_t> slot_file(std::initializer_list<FixtureBytes> records) {
     std::vector<std::uint8_t> out(256, 0);
-    for (const auto& r : records) out.insert(out.end(), r.bytes().begin(), r.bytes().end());
+    for (const auto& r : records)
+        out.insert(out.end(), r.bytes().begin(), r.bytes().end());
     return out;
 }
 

@@ -9,7 +9,7 @@
 namespace vorla::testing {
 
 class RecordingPrompter final : public io::Prompter {
-public:
+  public:
     struct Message {
         std::string text;
         bool question = false;

@@ -22,7 +22,8 @@ TempDir::~TempDir() {
 
 void write_bytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 void write_text(const std::filesystem::path& file, std::string_view text) {

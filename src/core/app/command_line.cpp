@@ -7,7 +7,9 @@ namespace vorla::app {
 
 namespace {
 
-bool takes_value(const std::string& opt) { return opt == "--data-dir" || opt == "--today"; }
+bool takes_value(const std::string& opt) {
+    return opt == "--data-dir" || opt == "--today";
+}
 
 }  // namespace
 
@@ -54,7 +56,8 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args,
                     return out;
                 }
             }
-        } else if (sub && std::find(sub->options.begin(), sub->options.end(), arg) != sub->options.end()) {
+        } else if (sub &&
+                   std::find(sub->options.begin(), sub->options.end(), arg) != sub->options.end()) {
             const auto v = value();
             if (!v) {
                 out.error = "option " + arg + " needs a value";
@@ -105,7 +108,8 @@ TodayChoice resolve_today(const CommandLine& line, const Environment& env) {
         t.fixed = line.today;
     } else if (auto v = env("VORLA_TODAY")) {
         t.fixed = calendar::parse_iso_date(*v);
-        if (!t.fixed) t.error = "bad date in VORLA_TODAY: " + *v + " (expected YYYY-MM-DD, 2000-2099)";
+        if (!t.fixed)
+            t.error = "bad date in VORLA_TODAY: " + *v + " (expected YYYY-MM-DD, 2000-2099)";
     }
     return t;
 }

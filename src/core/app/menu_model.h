@@ -7,8 +7,8 @@
 namespace vorla::app {
 
 struct MenuItem {
-    std::string text;     // with "&" before the mnemonic; "\t" and the shortcut text
-    int command = 0;      // 0 for a sub-menu or a separator
+    std::string text;  // with "&" before the mnemonic; "\t" and the shortcut text
+    int command = 0;   // 0 for a sub-menu or a separator
     std::vector<MenuItem> children;
     bool separator() const { return text.empty() && command == 0; }
 };
@@ -23,15 +23,15 @@ std::string command_prompt(int command);
 std::string command_tip(int command);
 
 struct PanelChoice {
-    int text = 0;     // string-table text of the pop-up item
+    int text = 0;  // string-table text of the pop-up item
     int command = 0;
 };
 
 struct PanelButton {
     int id = 0;
     std::string caption;
-    int command = 0;                  // 0 when the button opens a pop-up
-    std::vector<PanelChoice> popup;   // the pop-up's items
+    int command = 0;                 // 0 when the button opens a pop-up
+    std::vector<PanelChoice> popup;  // the pop-up's items
 };
 
 struct PanelGroup {

@@ -16,15 +16,18 @@ void SettingsDialogModel::press_background() {
 }
 
 void SettingsDialogModel::choose_colour(std::uint32_t rgb) {
-    values_.background_colour = values_.background_style == 4 ? rgb & 0xFFFFFF
-                                                              : settings::Settings::kDefaultBackgroundColour;
+    values_.background_colour = values_.background_style == 4
+                                    ? rgb & 0xFFFFFF
+                                    : settings::Settings::kDefaultBackgroundColour;
 }
 
 bool SettingsDialogModel::auto_cap_visible() const {
     return doc_.language() == "eng" || doc_.language() == "polish";
 }
 
-void SettingsDialogModel::accept() { doc_.set_settings(values_); }
+void SettingsDialogModel::accept() {
+    doc_.set_settings(values_);
+}
 
 bool SettingsDialogModel::close() {
     const bool changed = !(doc_.settings() == opening_);

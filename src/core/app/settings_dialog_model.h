@@ -9,7 +9,7 @@
 namespace vorla::app {
 
 class SettingsDialogModel {
-public:
+  public:
     explicit SettingsDialogModel(store::CVrDoc& doc);
 
     // The values the controls edit.
@@ -35,7 +35,7 @@ public:
     void accept();
     bool close();
 
-private:
+  private:
     store::CVrDoc& doc_;
     settings::Settings opening_;
     settings::Settings values_;

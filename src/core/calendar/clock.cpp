@@ -7,7 +7,9 @@ namespace vorla::calendar {
 
 namespace {
 
-bool leap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int days_in(int y, int m) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -44,7 +46,9 @@ std::string to_iso(const Date& d) {
     return buf;
 }
 
-Date6 to_date6(const Date& d) { return Date6{d.year % 100, d.month, d.day}; }
+Date6 to_date6(const Date& d) {
+    return Date6{d.year % 100, d.month, d.day};
+}
 
 Date SystemClock::today() const {
     const std::time_t now = std::time(nullptr);

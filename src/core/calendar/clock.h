@@ -23,24 +23,24 @@ Date6 to_date6(const Date& d);
 bool is_valid(const Date& d);
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual Date today() const = 0;
 };
 
 // The local date of the machine.
 class SystemClock final : public Clock {
-public:
+  public:
     Date today() const override;
 };
 
 // A date fixed at construction.
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(Date d) : date_(d) {}
     Date today() const override { return date_; }
 
-private:
+  private:
     Date date_;
 };
 

@@ -38,9 +38,12 @@ int month_length(int mm, int yy) {
         case 4:
         case 6:
         case 9:
-        case 11: return 30;
-        case 2: return yy % 4 == 0 ? 29 : 28;
-        default: return 31;
+        case 11:
+            return 30;
+        case 2:
+            return yy % 4 == 0 ? 29 : 28;
+        default:
+            return 31;
     }
 }
 
@@ -80,15 +83,18 @@ Date6 week_date(WeekNumber n) {
         return t;
     }();
     if (n.value < 0) return kEpoch;
-    if (static_cast<std::size_t>(n.value) < table.size()) return table[static_cast<std::size_t>(n.value)];
+    if (static_cast<std::size_t>(n.value) < table.size())
+        return table[static_cast<std::size_t>(n.value)];
     Date6 d = table.back();
-    for (std::size_t i = table.size() - 1; i < static_cast<std::size_t>(n.value); ++i) d = step_week(d);
+    for (std::size_t i = table.size() - 1; i < static_cast<std::size_t>(n.value); ++i)
+        d = step_week(d);
     return d;
 }
 
 WeekNumber week_of_date(const Date6& d) {
     int n = 0;
-    while (n < kMaxWeekSteps && !(d < week_date(WeekNumber(n + 1)))) ++n;
+    while (n < kMaxWeekSteps && !(d < week_date(WeekNumber(n + 1))))
+        ++n;
     return WeekNumber(n);
 }
 

@@ -22,7 +22,9 @@ std::string two_digits(int v) {
     return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 }
 
-void remove_all(std::string& s, char c) { s.erase(std::remove(s.begin(), s.end(), c), s.end()); }
+void remove_all(std::string& s, char c) {
+    s.erase(std::remove(s.begin(), s.end(), c), s.end());
+}
 
 }  // namespace
 
@@ -68,9 +70,11 @@ std::string date_label(WeekNumber n, int style, const CalendarContext& ctx,
                        std::optional<LabelDay> day) {
     Date6 d = week_date(n);
     if (!(style & kStayOnMonday)) {
-        const int days = day ? day->value - 1
-                             : meeting_offset(ctx, own_day_parity(n.index(), ctx.service_year)).value;
-        for (int k = 0; k < days; ++k) d = add_day(d);
+        const int days =
+            day ? day->value - 1
+                : meeting_offset(ctx, own_day_parity(n.index(), ctx.service_year)).value;
+        for (int k = 0; k < days; ++k)
+            d = add_day(d);
     }
     return label_for_date(d, style, ctx);
 }

@@ -10,9 +10,9 @@ namespace vorla::calendar {
 
 // Style bits of a label.
 enum LabelStyle : int {
-    kWithYear = 2,        // append the year
-    kShortMonth = 8,      // "Дек" instead of "Декабря"
-    kStayOnMonday = 32,   // do not move from Monday to the meeting day
+    kWithYear = 2,       // append the year
+    kShortMonth = 8,     // "Дек" instead of "Декабря"
+    kStayOnMonday = 32,  // do not move from Monday to the meeting day
 };
 
 // The label of week number n: its Monday moved to the meeting day (our own, or the explicit

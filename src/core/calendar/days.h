@@ -30,16 +30,24 @@ struct LabelDay {
 };
 
 // A stored day as days after Monday: Sunday (0) is 6, any other day d is d - 1.
-constexpr DayOffset to_offset(StoredDay d) { return DayOffset(d.value ? d.value - 1 : 6); }
+constexpr DayOffset to_offset(StoredDay d) {
+    return DayOffset(d.value ? d.value - 1 : 6);
+}
 // The stored form of a day shown at a display index: 6 (Sunday) and above store 0.
 constexpr StoredDay to_stored(DayOffset d) {
     return StoredDay(static_cast<std::uint8_t>(d.value >= 6 || d.value < 0 ? 0 : d.value + 1));
 }
-constexpr LabelDay to_label_day(DayOffset d) { return LabelDay(d.value + 1); }
+constexpr LabelDay to_label_day(DayOffset d) {
+    return LabelDay(d.value + 1);
+}
 // The next day of the editor's day buttons: Monday -> ... -> Sunday -> Monday.
-constexpr DayOffset next_day(DayOffset d) { return DayOffset(d.value >= 6 || d.value < 0 ? 0 : d.value + 1); }
+constexpr DayOffset next_day(DayOffset d) {
+    return DayOffset(d.value >= 6 || d.value < 0 ? 0 : d.value + 1);
+}
 
 // Text number of the weekday name ("Понедельник" ... "Воскресенье").
-constexpr int weekday_text(DayOffset d) { return 1252 + (d.value >= 0 && d.value <= 6 ? d.value : 6); }
+constexpr int weekday_text(DayOffset d) {
+    return 1252 + (d.value >= 0 && d.value <= 6 ? d.value : 6);
+}
 
 }  // namespace vorla::calendar

@@ -4,11 +4,17 @@ namespace vorla::calendar {
 
 namespace {
 
-Parity flip(Parity p) { return p == Parity::odd ? Parity::even : Parity::odd; }
+Parity flip(Parity p) {
+    return p == Parity::odd ? Parity::even : Parity::odd;
+}
 
-Parity year_parity(const Date6& d) { return d.yy % 2 ? Parity::odd : Parity::even; }
+Parity year_parity(const Date6& d) {
+    return d.yy % 2 ? Parity::odd : Parity::even;
+}
 
-bool late_december(const Date6& d) { return d.mm == 12 && d.dd > 25; }
+bool late_december(const Date6& d) {
+    return d.mm == 12 && d.dd > 25;
+}
 
 }  // namespace
 

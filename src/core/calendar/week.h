@@ -40,6 +40,8 @@ struct WeekIndex {
     friend constexpr auto operator<=>(WeekIndex, WeekIndex) = default;
 };
 
-constexpr WeekIndex WeekNumber::index() const { return WeekIndex(value - 1); }
+constexpr WeekIndex WeekNumber::index() const {
+    return WeekIndex(value - 1);
+}
 
 }  // namespace vorla::calendar

@@ -4,7 +4,9 @@
 
 namespace vorla::calendar {
 
-WeekNumber today_week_number(const Date& today) { return week_of_date(to_date6(today)); }
+WeekNumber today_week_number(const Date& today) {
+    return week_of_date(to_date6(today));
+}
 
 int week_window_base(int year) {
     if (year <= 2009) return 0;

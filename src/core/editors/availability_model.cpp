@@ -8,8 +8,8 @@ namespace {
 constexpr int kLabelStyle = 26;
 }
 
-AvailabilityModel::AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
-                                     bool read_only)
+AvailabilityModel::AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id,
+                                     bool discontinued, bool read_only)
     : doc_(doc),
       brother_id_(brother_id),
       discontinued_(discontinued),
@@ -17,7 +17,8 @@ AvailabilityModel::AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_i
       first_(doc.today_week()),
       start_(kWeeks, false) {
     lines_.reserve(kWeeks);
-    for (int i = 0; i < kWeeks; ++i) lines_.push_back(doc.date_label(first_ + i, kLabelStyle));
+    for (int i = 0; i < kWeeks; ++i)
+        lines_.push_back(doc.date_label(first_ + i, kLabelStyle));
     if (brother_id_ != 0) {
         title_ = doc.brothers().name_of(brother_id_);
         for (const calendar::WeekNumber n : doc.unavailable().weeks_of(brother_id_)) {
@@ -34,7 +35,9 @@ AvailabilityModel::AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_i
     now_ = start_;
 }
 
-std::string AvailabilityModel::cancel_caption() const { return read_only_ ? text::text(1131) : "Отмена"; }
+std::string AvailabilityModel::cancel_caption() const {
+    return read_only_ ? text::text(1131) : "Отмена";
+}
 
 bool AvailabilityModel::selected(int line) const {
     return line >= 0 && line < kWeeks && now_[static_cast<std::size_t>(line)];
@@ -46,7 +49,8 @@ void AvailabilityModel::set_selected(int line, bool on) {
 
 int AvailabilityModel::selected_count() const {
     int n = 0;
-    for (const bool s : now_) n += s ? 1 : 0;
+    for (const bool s : now_)
+        n += s ? 1 : 0;
     return n;
 }
 

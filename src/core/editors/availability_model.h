@@ -12,11 +12,12 @@
 namespace vorla::editors {
 
 class AvailabilityModel {
-public:
+  public:
     static constexpr int kWeeks = 52;
 
     // brother_id 0: no brother, nothing selected and nothing stored.
-    AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued, bool read_only);
+    AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
+                      bool read_only);
 
     // His first-name-first name; empty without a brother.
     const std::string& title() const { return title_; }
@@ -48,7 +49,7 @@ public:
     // 52 lines are left as they are. Does nothing read-only or without a brother.
     void accept();
 
-private:
+  private:
     store::CVrDoc& doc_;
     std::uint16_t brother_id_;
     bool discontinued_;

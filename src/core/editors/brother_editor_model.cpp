@@ -17,12 +17,15 @@ bool keeps_case(const std::string& language) {
     return !language.empty() && (language[0] == 'G' || language[0] == 'U' || language[0] == 'f');
 }
 
-std::string initial_of(const std::string& first_name) { return text::left(first_name, 1) + "."; }
+std::string initial_of(const std::string& first_name) {
+    return text::left(first_name, 1) + ".";
+}
 
 }  // namespace
 
 BrotherEditorModel::BrotherEditorModel(store::CVrDoc& doc, BrotherListModel* list,
-                                       std::optional<std::size_t> position, std::uint16_t preset_cong)
+                                       std::optional<std::size_t> position,
+                                       std::uint16_t preset_cong)
     : doc_(doc), list_(list), is_new_(!position), preset_cong_(preset_cong) {
     load(position);
 }
@@ -33,7 +36,8 @@ void BrotherEditorModel::load(std::optional<std::size_t> position) {
     if (position) {
         if (auto r = doc_.brothers().read(doc_.folder(), *position)) record_ = std::move(*r);
         if (record_.xtend_no != 0) {
-            const auto owned = doc_.brothers().extras().read_owned(doc_.folder(), record_.xtend_no, record_.brother_id);
+            const auto owned = doc_.brothers().extras().read_owned(doc_.folder(), record_.xtend_no,
+                                                                   record_.brother_id);
             if (owned) {
                 extra_ = *owned;
             } else {
@@ -128,7 +132,9 @@ std::optional<std::size_t> BrotherEditorModel::congregation_position() const {
     return doc_.congregations().find(cong_to_store_);
 }
 
-void BrotherEditorModel::set_congregation(std::uint16_t cong_id) { cong_to_store_ = cong_id; }
+void BrotherEditorModel::set_congregation(std::uint16_t cong_id) {
+    cong_to_store_ = cong_id;
+}
 
 bool BrotherEditorModel::validate() {
     if (first_word_empty(fields_.last_name)) return false;
@@ -172,7 +178,8 @@ void BrotherEditorModel::save() {
 
 void BrotherEditorModel::save_new() {
     store::BrotherIndex& brothers = doc_.brothers();
-    const store::DuplicateCheck dup = brothers.check_duplicate(record_.first_name + " " + record_.last_name, std::nullopt);
+    const store::DuplicateCheck dup =
+        brothers.check_duplicate(record_.first_name + " " + record_.last_name, std::nullopt);
     bool written = false;
     if (!dup.found()) {
         if (const auto id = brothers.add(doc_.folder(), record_, extra_)) {
@@ -196,7 +203,8 @@ void BrotherEditorModel::save_new() {
         list_->select(0);
     }
     if (!written) return;
-    if (const auto pos = brothers.find(record_.brother_id)) record_.xtend_no = brothers.at(*pos).xtend_no;
+    if (const auto pos = brothers.find(record_.brother_id))
+        record_.xtend_no = brothers.at(*pos).xtend_no;
     if (cong_changed_) doc_.update_speaker_congregation(record_.brother_id, record_.cong_id);
     saved_ = true;
     doc_.set_modified();
@@ -205,7 +213,8 @@ void BrotherEditorModel::save_new() {
 void BrotherEditorModel::save_existing() {
     store::BrotherIndex& brothers = doc_.brothers();
     brothers.update(doc_.folder(), record_, extra_);
-    if (const auto pos = brothers.find(record_.brother_id)) record_.xtend_no = brothers.at(*pos).xtend_no;
+    if (const auto pos = brothers.find(record_.brother_id))
+        record_.xtend_no = brothers.at(*pos).xtend_no;
     if (name_changed_) {
         brothers.sort(doc_.collator());
         if (list_) list_->fill();

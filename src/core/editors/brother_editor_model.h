@@ -34,7 +34,7 @@ struct CapitalisedText {
 };
 
 class BrotherEditorModel {
-public:
+  public:
     // How many characters each edit takes: what its field can hold.
     static constexpr int kNameMax = 18;
     static constexpr int kAddressMax = 39;
@@ -46,8 +46,8 @@ public:
 
     // position: the brother's index position; nothing for a new brother. preset_cong (not 0)
     // is stored as his congregation and hides the congregation button.
-    BrotherEditorModel(store::CVrDoc& doc, BrotherListModel* list, std::optional<std::size_t> position,
-                       std::uint16_t preset_cong);
+    BrotherEditorModel(store::CVrDoc& doc, BrotherListModel* list,
+                       std::optional<std::size_t> position, std::uint16_t preset_cong);
 
     std::string title() const { return "Редактирование информации о братьях"; }
     bool is_new() const { return is_new_; }
@@ -94,7 +94,7 @@ public:
     // Whether anything was saved while the editor was open.
     bool saved() const { return saved_; }
 
-private:
+  private:
     void load(std::optional<std::size_t> position);
     bool validate();
     void copy();

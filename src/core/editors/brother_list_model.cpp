@@ -20,7 +20,8 @@ bool goes_out(const store::CVrDoc& doc, std::uint16_t brother_id, calendar::Week
 
 }  // namespace
 
-std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc, std::uint16_t brother_id,
+std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc,
+                                                         std::uint16_t brother_id,
                                                          calendar::WeekIndex week) {
     if (brother_id == 0) return std::nullopt;
     for (int d = 0; d <= 7; ++d) {
@@ -30,14 +31,16 @@ std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& do
     return std::nullopt;
 }
 
-BrotherListModel::BrotherListModel(store::CVrDoc& doc, BrotherListParams params) : doc_(doc), params_(params) {
+BrotherListModel::BrotherListModel(store::CVrDoc& doc, BrotherListParams params)
+    : doc_(doc), params_(params) {
     if (params_.role < kEditing || params_.role > kReaderRole) params_.role = kEditing;
     fill();
 }
 
 std::uint16_t BrotherListModel::filter() const {
     // Chairmen and readers come from our own congregation.
-    if (params_.cong_filter == 0 && (params_.role == kChairmanRole || params_.role == kReaderRole)) {
+    if (params_.cong_filter == 0 &&
+        (params_.role == kChairmanRole || params_.role == kReaderRole)) {
         return doc_.our_congregation();
     }
     return params_.cong_filter;
@@ -50,7 +53,8 @@ std::string BrotherListModel::title() const {
 }
 
 std::string BrotherListModel::ok_caption() const {
-    return role_mode() || speaker_chooser() || params_.availability ? "&" + text::text(1259) : "&Редактировать...";
+    return role_mode() || speaker_chooser() || params_.availability ? "&" + text::text(1259)
+                                                                    : "&Редактировать...";
 }
 
 std::string BrotherListModel::close_caption() const {
@@ -61,7 +65,9 @@ std::string BrotherListModel::add_caption() const {
     return role_mode() || speaker_chooser() ? "&" + text::text(1047) : "&Добавить брата";
 }
 
-bool BrotherListModel::add_visible() const { return !role_mode() && !params_.hide_add && !params_.availability; }
+bool BrotherListModel::add_visible() const {
+    return !role_mode() && !params_.hide_add && !params_.availability;
+}
 
 std::string BrotherListModel::line_text(std::size_t pos, int& no_cong, int& discontinued) {
     const store::BrotherEntry& e = doc_.brothers().at(pos);
@@ -82,7 +88,8 @@ std::string BrotherListModel::line_text(std::size_t pos, int& no_cong, int& disc
     }
     if (params_.role == kOutgoingSpeakerRole && params_.week != 0) {
         if (e.ministerial_servant()) text += " (" + text::text(1272) + ")";
-        if (const auto out = nearest_outgoing_week(doc_, e.brother_id, calendar::WeekIndex(params_.week))) {
+        if (const auto out =
+                nearest_outgoing_week(doc_, e.brother_id, calendar::WeekIndex(params_.week))) {
             text += "\t # " + doc_.date_label(out->number(), kOutgoingDateStyle);
         }
     }
@@ -101,20 +108,26 @@ void BrotherListModel::fill() {
         const store::BrotherEntry& e = brothers.at(pos);
         if (only != 0 && e.cong_id != only) continue;
         if (params_.excluded_cong != 0 && e.cong_id == params_.excluded_cong) continue;
-        if (params_.role == kOutgoingSpeakerRole && (!doc_.is_local_outgoing_speaker(pos) || e.talks.empty())) continue;
+        if (params_.role == kOutgoingSpeakerRole &&
+            (!doc_.is_local_outgoing_speaker(pos) || e.talks.empty()))
+            continue;
         lines_.push_back(ListLine{line_text(pos, no_cong, discontinued), pos});
-        if (role_mode() && params_.current_brother != 0 && e.brother_id == params_.current_brother) {
+        if (role_mode() && params_.current_brother != 0 &&
+            e.brother_id == params_.current_brother) {
             selection_ = static_cast<int>(lines_.size()) - 1;
         }
     }
     if (selection_ >= static_cast<int>(lines_.size())) selection_ = 0;
 
     if (params_.week != 0) {
-        status1_ = text::format(1097, doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
+        status1_ = text::format(
+            1097, doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
     } else {
         status1_ = text::text(1194) + " ( " + std::to_string(no_cong) + " )";
     }
-    status2_ = discontinued > 0 ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )" : "";
+    status2_ = discontinued > 0
+                   ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )"
+                   : "";
 }
 
 std::optional<std::size_t> BrotherListModel::selection() const {
@@ -134,7 +147,8 @@ std::optional<std::size_t> BrotherListModel::selected_position() const {
 
 std::optional<std::size_t> BrotherListModel::step(int delta) {
     if (lines_.empty()) return std::nullopt;
-    selection_ = static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
+    selection_ =
+        static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
     return selected_position();
 }
 

@@ -36,7 +36,7 @@ struct BrotherListParams {
 };
 
 class BrotherListModel {
-public:
+  public:
     // What the dialog does after OK or the add button.
     struct Action {
         enum Kind {
@@ -97,7 +97,7 @@ public:
     // The result in role modes and the speaker chooser.
     std::optional<std::size_t> chosen() const { return chosen_; }
 
-private:
+  private:
     std::uint16_t filter() const;
     std::string line_text(std::size_t pos, int& no_cong, int& discontinued);
 
@@ -114,7 +114,8 @@ private:
 
 // The week nearest to `week` (index) within seven weeks either side in which the brother goes
 // out as a speaker; the earlier one on a tie.
-std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc, std::uint16_t brother_id,
+std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc,
+                                                         std::uint16_t brother_id,
                                                          calendar::WeekIndex week);
 
 }  // namespace vorla::editors

@@ -13,7 +13,8 @@ constexpr int kOfficeWord[] = {0, 1022, 1023, 1024};
 }  // namespace
 
 CongregationEditorModel::CongregationEditorModel(store::CVrDoc& doc, CongregationListModel* list,
-                                                 std::optional<std::size_t> position, std::uint16_t fixed_cong)
+                                                 std::optional<std::size_t> position,
+                                                 std::uint16_t fixed_cong)
     : doc_(doc), list_(list), fixed_cong_(fixed_cong), adding_(!position && fixed_cong == 0) {
     if (fixed_cong_ != 0) position = doc_.congregations().find(fixed_cong_);
     load(position);
@@ -25,16 +26,23 @@ void CongregationEditorModel::load(std::optional<std::size_t> position) {
     if (!adding_ && position_) {
         if (auto r = doc_.congregations().read(doc_.folder(), *position_)) record_ = std::move(*r);
     }
-    fields_ = CongregationFields{record_.name,     record_.hall_address1, record_.hall_address2,
-                                 record_.phone1,   record_.phone2,        record_.time_even,
-                                 record_.time_odd, calendar::to_offset(record_.day_even),
+    fields_ = CongregationFields{record_.name,
+                                 record_.hall_address1,
+                                 record_.hall_address2,
+                                 record_.phone1,
+                                 record_.phone2,
+                                 record_.time_even,
+                                 record_.time_odd,
+                                 calendar::to_offset(record_.day_even),
                                  calendar::to_offset(record_.day_odd)};
     // One time given for both years shows in both.
     if (fields_.time_even.empty()) fields_.time_even = fields_.time_odd;
     if (fields_.time_odd.empty()) fields_.time_odd = fields_.time_even;
 }
 
-std::string CongregationEditorModel::day_name(calendar::DayOffset d) { return text::text(calendar::weekday_text(d)); }
+std::string CongregationEditorModel::day_name(calendar::DayOffset d) {
+    return text::text(calendar::weekday_text(d));
+}
 
 bool CongregationEditorModel::apply_visible() const {
     return adding_ && text::length(fields_.name) >= kApplyMinName;
@@ -43,7 +51,8 @@ bool CongregationEditorModel::apply_visible() const {
 int CongregationEditorModel::brother_count() const {
     if (record_.cong_id == 0) return 0;
     int n = 0;
-    for (const store::BrotherEntry& e : doc_.brothers().entries()) n += e.cong_id == record_.cong_id ? 1 : 0;
+    for (const store::BrotherEntry& e : doc_.brothers().entries())
+        n += e.cong_id == record_.cong_id ? 1 : 0;
     return n;
 }
 
@@ -53,9 +62,12 @@ std::string CongregationEditorModel::brothers_caption() const {
 
 std::uint16_t CongregationEditorModel::officer(CongregationOffice o) const {
     switch (o) {
-        case CongregationOffice::cobe: return record_.cobe_id;
-        case CongregationOffice::talk_coordinator: return record_.talk_coord_id;
-        case CongregationOffice::secretary: return record_.secretary_id;
+        case CongregationOffice::cobe:
+            return record_.cobe_id;
+        case CongregationOffice::talk_coordinator:
+            return record_.talk_coord_id;
+        case CongregationOffice::secretary:
+            return record_.secretary_id;
     }
     return 0;
 }
@@ -69,7 +81,8 @@ std::string CongregationEditorModel::officer_caption(CongregationOffice o) const
 
 std::string CongregationEditorModel::circuit_caption() const {
     std::string caption = text::text(1025);
-    if (doc_.circuits().find_by_id(record_.circuit_id) != 0) caption += " - " + doc_.circuits().name_of(record_.circuit_id);
+    if (doc_.circuits().find_by_id(record_.circuit_id) != 0)
+        caption += " - " + doc_.circuits().name_of(record_.circuit_id);
     return caption;
 }
 
@@ -183,9 +196,11 @@ std::optional<BrotherListParams> CongregationEditorModel::brothers_list() {
 void CongregationEditorModel::brothers_closed() {
     // An officer deleted in the list must not come back with the next save.
     for (const CongregationOffice o :
-         {CongregationOffice::cobe, CongregationOffice::talk_coordinator, CongregationOffice::secretary}) {
+         {CongregationOffice::cobe, CongregationOffice::talk_coordinator,
+          CongregationOffice::secretary}) {
         const auto pos = doc_.brothers().find(officer(o));
-        if (officer(o) != 0 && (!pos || doc_.brothers().at(*pos).cong_id != record_.cong_id)) set_officer(o, 0);
+        if (officer(o) != 0 && (!pos || doc_.brothers().at(*pos).cong_id != record_.cong_id))
+            set_officer(o, 0);
     }
     saved_ = true;
     doc_.rebuild_our_congregation();
@@ -201,9 +216,15 @@ BrotherListParams CongregationEditorModel::officer_chooser(CongregationOffice o)
 
 void CongregationEditorModel::set_officer(CongregationOffice o, std::uint16_t brother_id) {
     switch (o) {
-        case CongregationOffice::cobe: record_.cobe_id = brother_id; break;
-        case CongregationOffice::talk_coordinator: record_.talk_coord_id = brother_id; break;
-        case CongregationOffice::secretary: record_.secretary_id = brother_id; break;
+        case CongregationOffice::cobe:
+            record_.cobe_id = brother_id;
+            break;
+        case CongregationOffice::talk_coordinator:
+            record_.talk_coord_id = brother_id;
+            break;
+        case CongregationOffice::secretary:
+            record_.secretary_id = brother_id;
+            break;
     }
 }
 
@@ -212,6 +233,8 @@ int CongregationEditorModel::circuit_preselect() const {
     return pos == 0 ? -1 : static_cast<int>(pos);
 }
 
-void CongregationEditorModel::set_map_file(const std::string& name) { record_.map_file = text::left(name, kMapFileMax); }
+void CongregationEditorModel::set_map_file(const std::string& name) {
+    record_.map_file = text::left(name, kMapFileMax);
+}
 
 }  // namespace vorla::editors

@@ -26,10 +26,14 @@ struct CongregationFields {
 };
 
 // The three offices, in the order of their buttons.
-enum class CongregationOffice { cobe = kCobeRole, talk_coordinator = kTalkCoordinatorRole, secretary = kSecretaryRole };
+enum class CongregationOffice {
+    cobe = kCobeRole,
+    talk_coordinator = kTalkCoordinatorRole,
+    secretary = kSecretaryRole
+};
 
 class CongregationEditorModel {
-public:
+  public:
     static constexpr int kNameMax = 48;
     static constexpr int kAddressMax = 40;
     static constexpr int kPhoneMax = 14;
@@ -40,8 +44,8 @@ public:
 
     // position nothing: a new congregation. fixed_cong: the editor serves this one
     // congregation only (our congregation), without stepping or deleting.
-    CongregationEditorModel(store::CVrDoc& doc, CongregationListModel* list, std::optional<std::size_t> position,
-                            std::uint16_t fixed_cong = 0);
+    CongregationEditorModel(store::CVrDoc& doc, CongregationListModel* list,
+                            std::optional<std::size_t> position, std::uint16_t fixed_cong = 0);
 
     bool adding() const { return adding_; }
     CongregationFields& fields() { return fields_; }
@@ -89,7 +93,7 @@ public:
     const store::CongregationRecord& record() const { return record_; }
     bool saved() const { return saved_; }
 
-private:
+  private:
     void load(std::optional<std::size_t> position);
     bool validate();
     void copy();

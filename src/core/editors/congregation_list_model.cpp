@@ -2,7 +2,8 @@
 
 namespace vorla::editors {
 
-CongregationListModel::CongregationListModel(store::CVrDoc& doc, bool choose, std::optional<std::size_t> preselect)
+CongregationListModel::CongregationListModel(store::CVrDoc& doc, bool choose,
+                                             std::optional<std::size_t> preselect)
     : doc_(doc), choose_(choose), selection_(preselect ? static_cast<int>(*preselect) : 0) {
     fill();
 }
@@ -11,7 +12,8 @@ void CongregationListModel::fill() {
     const store::CongregationIndex& congregations = doc_.congregations();
     if (selection_ > static_cast<int>(congregations.size()) - 2) selection_ = 0;
     lines_.clear();
-    for (std::size_t pos = 0; pos < congregations.size(); ++pos) lines_.push_back({congregations.at(pos).name, pos});
+    for (std::size_t pos = 0; pos < congregations.size(); ++pos)
+        lines_.push_back({congregations.at(pos).name, pos});
 }
 
 std::optional<std::size_t> CongregationListModel::selection() const {
@@ -39,7 +41,8 @@ std::optional<std::size_t> CongregationListModel::selected_position() const {
 
 std::optional<std::size_t> CongregationListModel::step(int delta) {
     if (lines_.empty()) return std::nullopt;
-    selection_ = static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
+    selection_ =
+        static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
     return selected_position();
 }
 

@@ -11,7 +11,7 @@
 namespace vorla::editors {
 
 class CongregationListModel {
-public:
+  public:
     struct Action {
         enum Kind { none, choose, edit };
         Kind kind = none;
@@ -19,7 +19,8 @@ public:
     };
 
     // choose: the list is a chooser; preselect: the index position to select first.
-    CongregationListModel(store::CVrDoc& doc, bool choose, std::optional<std::size_t> preselect = std::nullopt);
+    CongregationListModel(store::CVrDoc& doc, bool choose,
+                          std::optional<std::size_t> preselect = std::nullopt);
 
     store::CVrDoc& doc() { return doc_; }
     bool choosing() const { return choose_; }
@@ -49,7 +50,7 @@ public:
     // The chooser's result: an index position.
     std::optional<std::size_t> chosen() const { return chosen_; }
 
-private:
+  private:
     store::CVrDoc& doc_;
     bool choose_;
     std::vector<ListLine> lines_;

@@ -7,7 +7,7 @@
 namespace vorla::editors {
 
 class EntryEditing {
-public:
+  public:
     bool editing() const { return editing_; }
     bool adding() const { return adding_; }
     // The edit is shown only while editing; the add button only while browsing.
@@ -39,7 +39,7 @@ public:
     }
     void forget_selection() { selection_.reset(); }
 
-private:
+  private:
     std::optional<std::size_t> selection_;
     bool adding_ = false;
     bool editing_ = false;

@@ -5,7 +5,8 @@ namespace vorla::editors {
 std::vector<std::string> texts_of(const std::vector<ListLine>& lines) {
     std::vector<std::string> out;
     out.reserve(lines.size());
-    for (const ListLine& l : lines) out.push_back(l.text);
+    for (const ListLine& l : lines)
+        out.push_back(l.text);
     return out;
 }
 

@@ -21,9 +21,13 @@ int mul_div(long long a, long long b, long long c) {
 
 }  // namespace
 
-std::string picture_open_failure(int error_number) { return std::strerror(error_number); }
+std::string picture_open_failure(int error_number) {
+    return std::strerror(error_number);
+}
 
-int himetric_to_pixels(int himetric) { return mul_div(himetric, kScreenDpi, kHimetricPerInch); }
+int himetric_to_pixels(int himetric) {
+    return mul_div(himetric, kScreenDpi, kHimetricPerInch);
+}
 
 int himetric_of(int pixels, int dots_per_metre) {
     if (dots_per_metre <= 0) return mul_div(pixels, kHimetricPerInch, kScreenDpi);
@@ -37,7 +41,8 @@ bool is_bare_file_name(std::string_view name) {
     return name.find("..") == std::string_view::npos;
 }
 
-std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder, std::string_view name) {
+std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder,
+                                              std::string_view name) {
     name = text::trim(name);
     if (!is_bare_file_name(name)) return std::nullopt;
     return data_folder / std::filesystem::path(std::u8string(name.begin(), name.end()));
@@ -46,11 +51,17 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_
 MapDialogModel::MapDialogModel(std::filesystem::path data_folder, std::string_view name)
     : folder_(std::move(data_folder)), name_(text::trim(name)) {}
 
-std::string MapDialogModel::rules_text() const { return text::text(1158); }
+std::string MapDialogModel::rules_text() const {
+    return text::text(1158);
+}
 
-std::string MapDialogModel::choose_title() const { return text::text(1155); }
+std::string MapDialogModel::choose_title() const {
+    return text::text(1155);
+}
 
-std::string MapDialogModel::choose_filter() const { return text::text(1156) + " (*.jpg *.JPG)"; }
+std::string MapDialogModel::choose_filter() const {
+    return text::text(1156) + " (*.jpg *.JPG)";
+}
 
 void MapDialogModel::choose(const std::filesystem::path& file) {
     const std::u8string name = file.filename().u8string();

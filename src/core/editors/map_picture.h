@@ -25,10 +25,11 @@ int himetric_of(int pixels, int dots_per_metre);
 bool is_bare_file_name(std::string_view name);
 // Where a map of that name is loaded from: only the data folder; nothing for an empty or
 // unsafe name.
-std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder, std::string_view name);
+std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder,
+                                              std::string_view name);
 
 class MapDialogModel {
-public:
+  public:
     static constexpr std::size_t kNameMax = 27;
 
     MapDialogModel(std::filesystem::path data_folder, std::string_view name);
@@ -52,7 +53,7 @@ public:
     // OK: the name, or empty when no picture is shown.
     std::string result(bool loaded) const { return loaded ? name_ : std::string(); }
 
-private:
+  private:
     std::filesystem::path folder_;
     std::string name_;
 };

@@ -5,7 +5,9 @@
 namespace vorla::editors {
 
 // A name counts as given when the part up to its first blank is not empty.
-inline bool first_word_empty(std::string_view name) { return name.empty() || name.front() == ' '; }
+inline bool first_word_empty(std::string_view name) {
+    return name.empty() || name.front() == ' ';
+}
 
 // A congregation's name also names its package file in the data folder, so it holds no
 // folder separator.
@@ -14,6 +16,7 @@ inline bool congregation_name_allowed(std::string_view name) {
 }
 
 // What the user is told when a name holds a folder separator.
-inline constexpr std::string_view kNameSeparatorMessage = "Название собрания не может содержать знаки «/» и «\\».";
+inline constexpr std::string_view kNameSeparatorMessage =
+    "Название собрания не может содержать знаки «/» и «\\».";
 
 }  // namespace vorla::editors

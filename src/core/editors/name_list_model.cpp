@@ -27,12 +27,15 @@ std::string NameListModel::add_caption() const {
     return which_ == NamedList::circuits ? "Добавить район" : text::text(1193);
 }
 
-std::string NameListModel::cancel_caption() const { return choose_ ? text::text(1260) : "Закрыть"; }
+std::string NameListModel::cancel_caption() const {
+    return choose_ ? text::text(1260) : "Закрыть";
+}
 
 void NameListModel::fill() {
     lines_.clear();
     const store::NamedTable& t = table();
-    for (std::size_t i = 0; i < t.size(); ++i) lines_.push_back({t.at(i).name, i});
+    for (std::size_t i = 0; i < t.size(); ++i)
+        lines_.push_back({t.at(i).name, i});
     if (state_.selection() && *state_.selection() >= lines_.size()) state_.forget_selection();
 }
 
@@ -45,7 +48,9 @@ void NameListModel::select(std::size_t line) {
     }
 }
 
-void NameListModel::add() { state_.add(); }
+void NameListModel::add() {
+    state_.add();
+}
 
 void NameListModel::store_name(const std::string& name) {
     const text::NameCollator& order = doc_.collator();
@@ -64,7 +69,8 @@ void NameListModel::store_name(const std::string& name) {
     } else if (selected) {
         change = table().rename(*selected, name, order);
     }
-    if (!change.duplicate_notice.empty()) doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
+    if (!change.duplicate_notice.empty())
+        doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
     if (change.done) doc_.set_modified();
     state_.finish();
     table().sort(order);

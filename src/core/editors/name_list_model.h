@@ -15,7 +15,7 @@ namespace vorla::editors {
 enum class NamedList { circuits, hosts };
 
 class NameListModel {
-public:
+  public:
     static constexpr int kNameMax = 28;
 
     // preselect (choosers only): the 1-based position to select, -1 for none.
@@ -47,7 +47,7 @@ public:
     std::uint16_t chosen_id() const { return chosen_id_; }
     std::optional<std::size_t> chosen_position() const { return state_.selection(); }
 
-private:
+  private:
     store::NamedTable& table();
     void fill();
     void store_name(const std::string& name);

@@ -17,15 +17,18 @@ bool save_table(store::CVrDoc& doc, const Table& table, int file_text) {
 }  // namespace
 
 bool save_circuits(store::CVrDoc& doc) {
-    return save_table<store::NamedTable, store::NamedRecord>(doc, doc.circuits(), store::files::kCircuits);
+    return save_table<store::NamedTable, store::NamedRecord>(doc, doc.circuits(),
+                                                             store::files::kCircuits);
 }
 
 bool save_hosts(store::CVrDoc& doc) {
-    return save_table<store::NamedTable, store::NamedRecord>(doc, doc.hosts(), store::files::kHosts);
+    return save_table<store::NamedTable, store::NamedRecord>(doc, doc.hosts(),
+                                                             store::files::kHosts);
 }
 
 bool save_topics(store::CVrDoc& doc) {
-    return save_table<store::TopicTable, store::TopicRecord>(doc, doc.topics(), store::files::kTopics);
+    return save_table<store::TopicTable, store::TopicRecord>(doc, doc.topics(),
+                                                             store::files::kTopics);
 }
 
 }  // namespace vorla::editors

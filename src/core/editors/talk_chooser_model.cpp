@@ -22,7 +22,8 @@ TalkChooserModel TalkChooserModel::any_talk(store::CVrDoc& doc, int talk_no) {
     return TalkChooserModel(doc, TalkChooserMode::any_talk, {}, talk_no);
 }
 
-TalkChooserModel TalkChooserModel::speaker(store::CVrDoc& doc, const store::BrotherRecord& record, int talk_no) {
+TalkChooserModel TalkChooserModel::speaker(store::CVrDoc& doc, const store::BrotherRecord& record,
+                                           int talk_no) {
     return TalkChooserModel(doc, TalkChooserMode::speaker, record, talk_no);
 }
 
@@ -30,7 +31,8 @@ TalkChooserModel TalkChooserModel::brother(store::CVrDoc& doc, const store::Brot
     return TalkChooserModel(doc, TalkChooserMode::brother, record, 0);
 }
 
-TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, store::BrotherRecord record, int talk_no)
+TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode,
+                                   store::BrotherRecord record, int talk_no)
     : doc_(doc),
       mode_(mode),
       record_(std::move(record)),
@@ -39,7 +41,8 @@ TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, sto
       grid_view_(mode == TalkChooserMode::brother),
       third_visible_(mode != TalkChooserMode::any_talk),
       current_line_(1) {
-    if (talk_no >= 1 && talk_no <= store::TalkCatalogue::kTalks) chosen_ = static_cast<std::size_t>(talk_no - 1);
+    if (talk_no >= 1 && talk_no <= store::TalkCatalogue::kTalks)
+        chosen_ = static_cast<std::size_t>(talk_no - 1);
     if (mode_ == TalkChooserMode::any_talk) {
         // The line of the present talk, else the first.
         const auto wanted = chosen_;
@@ -53,17 +56,22 @@ TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, sto
 
 std::string TalkChooserModel::title() const {
     switch (mode_) {
-        case TalkChooserMode::titles: return text::text(1027);
-        case TalkChooserMode::any_talk: return text::text(1040);
+        case TalkChooserMode::titles:
+            return text::text(1027);
+        case TalkChooserMode::any_talk:
+            return text::text(1040);
         case TalkChooserMode::speaker:
             if (!grid_view_) return text::text(1040);
             break;
-        case TalkChooserMode::brother: break;
+        case TalkChooserMode::brother:
+            break;
     }
     return name_ + " - " + std::to_string(record_.talks.count()) + " " + text::text(1000);
 }
 
-std::string TalkChooserModel::ok_caption() const { return mode_ == TalkChooserMode::titles ? text::text(1004) : "OK"; }
+std::string TalkChooserModel::ok_caption() const {
+    return mode_ == TalkChooserMode::titles ? text::text(1004) : "OK";
+}
 
 std::string TalkChooserModel::cancel_caption() const {
     return mode_ == TalkChooserMode::titles ? "Закрыть" : text::text(1260);
@@ -75,12 +83,17 @@ std::string TalkChooserModel::third_caption() const {
     return text::text(mode_ == TalkChooserMode::speaker ? 1096 : 1048);
 }
 
-std::string TalkChooserModel::added_text() const { return text::text(1005) + " " + std::to_string(added_); }
+std::string TalkChooserModel::added_text() const {
+    return text::text(1005) + " " + std::to_string(added_);
+}
 
-std::string TalkChooserModel::removed_text() const { return text::text(1010) + " " + std::to_string(removed_); }
+std::string TalkChooserModel::removed_text() const {
+    return text::text(1010) + " " + std::to_string(removed_);
+}
 
 std::string TalkChooserModel::hover_text(std::optional<std::size_t> talk_index) const {
-    if (!talk_index || *talk_index + 1 >= static_cast<std::size_t>(store::TalkCatalogue::kTalks)) return {};
+    if (!talk_index || *talk_index + 1 >= static_cast<std::size_t>(store::TalkCatalogue::kTalks))
+        return {};
     const store::TalkRecord& t = doc_.talks().entries()[*talk_index];
     return t.title + " ( " + t.number_text + " )";
 }
@@ -91,7 +104,8 @@ void TalkChooserModel::fill() {
     if (!lists_titles()) {
         for (std::size_t i = 0; i < talks.size(); ++i) {
             if (text::trim_left(talks[i].title).empty()) continue;
-            grid_.push_back({"  " + talks[i].number_text, i, record_.talks.has(static_cast<int>(i) + 1)});
+            grid_.push_back(
+                {"  " + talks[i].number_text, i, record_.talks.has(static_cast<int>(i) + 1)});
         }
     }
     lines_.clear();
@@ -113,11 +127,13 @@ void TalkChooserModel::fill() {
     }
     top_line_.reset();
     if (lists_titles()) {
-        const std::size_t line = first_empty ? *first_empty : static_cast<std::size_t>(std::max(current_line_ - 1, 0));
+        const std::size_t line =
+            first_empty ? *first_empty : static_cast<std::size_t>(std::max(current_line_ - 1, 0));
         selection_.reset();
         if (line < lines_.size()) select_line(line);
         if (first_empty) {
-            top_line_ = std::min(*first_empty >= kTenthLine ? *first_empty - kTenthLine : 0, kLastTopLine);
+            top_line_ =
+                std::min(*first_empty >= kTenthLine ? *first_empty - kTenthLine : 0, kLastTopLine);
             third_visible_ = false;
         }
         show_empty_ = false;
@@ -138,7 +154,8 @@ void TalkChooserModel::count_changes() {
 
 void TalkChooserModel::talks_from_grid() {
     // Talks the grid does not show keep their bits.
-    for (const GridCell& c : grid_) record_.talks.set(static_cast<int>(c.position) + 1, c.selected);
+    for (const GridCell& c : grid_)
+        record_.talks.set(static_cast<int>(c.position) + 1, c.selected);
 }
 
 void TalkChooserModel::select_line(std::size_t line) {

@@ -24,13 +24,14 @@ struct GridCell {
 };
 
 class TalkChooserModel {
-public:
+  public:
     enum class Action { stay, close_ok, close_cancel, open_editor };
 
     static TalkChooserModel titles(store::CVrDoc& doc);
     // talk_no: the present talk, 0 for none.
     static TalkChooserModel any_talk(store::CVrDoc& doc, int talk_no);
-    static TalkChooserModel speaker(store::CVrDoc& doc, const store::BrotherRecord& record, int talk_no);
+    static TalkChooserModel speaker(store::CVrDoc& doc, const store::BrotherRecord& record,
+                                    int talk_no);
     static TalkChooserModel brother(store::CVrDoc& doc, const store::BrotherRecord& record);
 
     TalkChooserMode mode() const { return mode_; }
@@ -74,9 +75,12 @@ public:
     // Fills the list and grid again (after the talk editor).
     void fill();
 
-private:
-    TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, store::BrotherRecord record, int talk_no);
-    bool lists_titles() const { return mode_ == TalkChooserMode::titles || mode_ == TalkChooserMode::any_talk; }
+  private:
+    TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, store::BrotherRecord record,
+                     int talk_no);
+    bool lists_titles() const {
+        return mode_ == TalkChooserMode::titles || mode_ == TalkChooserMode::any_talk;
+    }
     void talks_from_grid();
     void count_changes();
 

@@ -12,7 +12,8 @@ namespace {
 constexpr int kHistoryStyle = 26;
 }
 
-TalkEditorModel::TalkEditorModel(store::CVrDoc& doc, TalkChooserModel* chooser, std::size_t talk_index)
+TalkEditorModel::TalkEditorModel(store::CVrDoc& doc, TalkChooserModel* chooser,
+                                 std::size_t talk_index)
     : doc_(doc), chooser_(chooser) {
     load(talk_index);
 }
@@ -28,13 +29,15 @@ void TalkEditorModel::load(std::size_t talk_index) {
 }
 
 std::string TalkEditorModel::topic_button_caption() const {
-    return text::text(topic_selection_ ? 1020 : 1026) + " " + text::text(1028) + " " + entry_.number_text;
+    return text::text(topic_selection_ ? 1020 : 1026) + " " + text::text(1028) + " " +
+           entry_.number_text;
 }
 
 void TalkEditorModel::fill() {
     const store::TopicTable& topics = doc_.topics();
     const auto carries = [this](std::uint16_t id) {
-        return id != 0 && std::find(entry_.topic_ids.begin(), entry_.topic_ids.end(), id) != entry_.topic_ids.end();
+        return id != 0 && std::find(entry_.topic_ids.begin(), entry_.topic_ids.end(), id) !=
+                              entry_.topic_ids.end();
     };
     all_topics_.clear();
     talk_topics_.clear();
@@ -55,7 +58,8 @@ void TalkEditorModel::fill() {
     const store::WeekTable& weeks = doc_.weeks();
     for (calendar::WeekIndex w = doc_.current_week().index(); w >= weeks.first(); --w) {
         if (!weeks.in_window(w) || weeks.at(w).talk_no != entry_.talk_no) continue;
-        history_.push_back({doc_.date_label(w.number(), kHistoryStyle), static_cast<std::size_t>(w.value)});
+        history_.push_back(
+            {doc_.date_label(w.number(), kHistoryStyle), static_cast<std::size_t>(w.value)});
     }
     if (!history_.empty()) select_history(0);
 }

@@ -21,7 +21,7 @@ struct TopicLine {
 };
 
 class TalkEditorModel {
-public:
+  public:
     static constexpr int kNumberMax = 5;
     static constexpr int kTitleMax = 91;
 
@@ -59,7 +59,7 @@ public:
 
     const store::TalkRecord& entry() const { return entry_; }
 
-private:
+  private:
     void load(std::size_t talk_index);
     void collect_topics();
 

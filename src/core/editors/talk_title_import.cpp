@@ -26,10 +26,12 @@ std::optional<std::pair<int, std::string>> parse_line(std::string_view line) {
         if (number <= store::TalkCatalogue::kTalks) number = number * 10 + (line[digits] - '0');
         ++digits;
     }
-    if (digits == 0 || digits == line.size() || (line[digits] != '\t' && line[digits] != ' ')) return std::nullopt;
+    if (digits == 0 || digits == line.size() || (line[digits] != '\t' && line[digits] != ' '))
+        return std::nullopt;
     if (number < 1 || number > store::TalkCatalogue::kTalks) return std::nullopt;
     std::string_view title = line.substr(digits);
-    while (!title.empty() && (title.front() == '\t' || title.front() == ' ')) title.remove_prefix(1);
+    while (!title.empty() && (title.front() == '\t' || title.front() == ' '))
+        title.remove_prefix(1);
     title = text::trim(title);
     if (title.empty() || !text::cp1251_can_hold(title)) return std::nullopt;
     return std::make_pair(number, text::left(title, TalkEditorModel::kTitleMax));
@@ -75,8 +77,8 @@ std::string title_import_report(std::size_t taken, const std::vector<int>& refus
 std::string import_talk_titles(store::CVrDoc& doc, const std::filesystem::path& file) {
     const auto bytes = io::read_file(file);
     if (!bytes) return "Не удалось прочитать файл: " + file.filename().string();
-    const TitleImport parsed =
-        parse_talk_titles(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const TitleImport parsed = parse_talk_titles(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     store::TalkCatalogue& talks = doc.talks();
     for (const auto& [number, title] : parsed.titles) {
         store::TalkRecord entry = *talks.find(number);

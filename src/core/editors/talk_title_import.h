@@ -12,8 +12,9 @@
 namespace vorla::editors {
 
 struct TitleImport {
-    std::vector<std::pair<int, std::string>> titles;  // talk number 1-256, title (at most 91 characters)
-    std::vector<int> refused_lines;                    // 1-based line numbers
+    std::vector<std::pair<int, std::string>>
+        titles;                      // talk number 1-256, title (at most 91 characters)
+    std::vector<int> refused_lines;  // 1-based line numbers
 };
 
 // Blank lines are skipped; a line without a number 1-256, a separator and a title, or with

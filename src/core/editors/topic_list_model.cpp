@@ -6,12 +6,15 @@
 
 namespace vorla::editors {
 
-TopicListModel::TopicListModel(store::CVrDoc& doc) : doc_(doc) { fill(); }
+TopicListModel::TopicListModel(store::CVrDoc& doc) : doc_(doc) {
+    fill();
+}
 
 void TopicListModel::fill() {
     lines_.clear();
     const store::TopicTable& topics = doc_.topics();
-    for (std::size_t i = 0; i < topics.size(); ++i) lines_.push_back({topics.at(i).topic_name, i});
+    for (std::size_t i = 0; i < topics.size(); ++i)
+        lines_.push_back({topics.at(i).topic_name, i});
     state_.forget_selection();
 }
 
@@ -19,7 +22,9 @@ void TopicListModel::select(std::size_t line) {
     if (line < lines_.size()) state_.edit(line, lines_[line].text);
 }
 
-void TopicListModel::add() { state_.add(); }
+void TopicListModel::add() {
+    state_.add();
+}
 
 void TopicListModel::ok(const std::string& typed) {
     if (!state_.editing()) return;
@@ -35,7 +40,8 @@ void TopicListModel::ok(const std::string& typed) {
     } else if (selected) {
         change = topics.rename(*selected, name, doc_.collator());
     }
-    if (!change.duplicate_notice.empty()) doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
+    if (!change.duplicate_notice.empty())
+        doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
     if (change.done) doc_.set_modified();
     state_.finish();
     topics.sort(doc_.collator());

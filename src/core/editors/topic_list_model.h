@@ -12,7 +12,7 @@
 namespace vorla::editors {
 
 class TopicListModel {
-public:
+  public:
     static constexpr int kNameMax = 45;
 
     explicit TopicListModel(store::CVrDoc& doc);
@@ -33,7 +33,7 @@ public:
     // The ids of the topics deleted here (an open talk editor drops them from its copy).
     const std::vector<std::uint16_t>& deleted_ids() const { return deleted_; }
 
-private:
+  private:
     void fill();
 
     store::CVrDoc& doc_;

@@ -8,7 +8,8 @@ namespace vorla::editors {
 
 namespace {
 
-std::optional<std::size_t> first_starting_with(const std::vector<std::string>& lines, std::string_view prefix) {
+std::optional<std::size_t> first_starting_with(const std::vector<std::string>& lines,
+                                               std::string_view prefix) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (text::starts_with_ignoring_case(lines[i], prefix)) return i;
     }
@@ -22,7 +23,8 @@ bool TypeAhead::is_letter(std::string_view utf8_char) {
     return chars.size() == 1 && u_isalpha(static_cast<UChar32>(chars[0]));
 }
 
-std::optional<std::size_t> TypeAhead::type(std::string_view letter, const std::vector<std::string>& lines) {
+std::optional<std::size_t> TypeAhead::type(std::string_view letter,
+                                           const std::vector<std::string>& lines) {
     if (text::length(buffer_) + text::length(letter) > kMaxChars) buffer_.clear();
     buffer_ += letter;
     if (const auto found = first_starting_with(lines, buffer_)) return found;

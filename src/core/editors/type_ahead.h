@@ -9,7 +9,7 @@
 namespace vorla::editors {
 
 class TypeAhead {
-public:
+  public:
     static constexpr std::size_t kMaxChars = 40;
 
     // Whether a typed character takes part in the search (letters only; other keys work as
@@ -23,7 +23,7 @@ public:
     void reset() { buffer_.clear(); }
     const std::string& buffer() const { return buffer_; }
 
-private:
+  private:
     std::string buffer_;
 };
 

@@ -6,7 +6,9 @@
 
 namespace vorla::io {
 
-std::uint8_t ByteReader::u8(std::size_t offset) const { return fits(offset, 1) ? bytes_[offset] : 0; }
+std::uint8_t ByteReader::u8(std::size_t offset) const {
+    return fits(offset, 1) ? bytes_[offset] : 0;
+}
 
 std::uint16_t ByteReader::u16(std::size_t offset) const {
     if (!fits(offset, 2)) return 0;
@@ -43,7 +45,8 @@ void ByteWriter::u16(std::size_t offset, std::uint16_t value) {
 
 void ByteWriter::u32(std::size_t offset, std::uint32_t value) {
     if (!fits(offset, 4)) return;
-    for (int i = 0; i < 4; ++i) bytes_[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        bytes_[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 void ByteWriter::text(std::size_t offset, std::size_t width, std::string_view utf8) {

@@ -9,7 +9,7 @@
 namespace vorla::io {
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     std::uint8_t u8(std::size_t offset) const;
@@ -20,7 +20,7 @@ public:
     std::span<const std::uint8_t> bytes(std::size_t offset, std::size_t width) const;
     std::size_t size() const { return bytes_.size(); }
 
-private:
+  private:
     bool fits(std::size_t offset, std::size_t width) const {
         return offset <= bytes_.size() && width <= bytes_.size() - offset;
     }
@@ -28,7 +28,7 @@ private:
 };
 
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::span<std::uint8_t> bytes) : bytes_(bytes) {}
 
     void u8(std::size_t offset, std::uint8_t value);
@@ -39,7 +39,7 @@ public:
     void text(std::size_t offset, std::size_t width, std::string_view utf8);
     void bytes(std::size_t offset, std::span<const std::uint8_t> value);
 
-private:
+  private:
     bool fits(std::size_t offset, std::size_t width) const {
         return offset <= bytes_.size() && width <= bytes_.size() - offset;
     }

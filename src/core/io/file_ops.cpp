@@ -14,7 +14,7 @@ namespace {
 
 // Closes a descriptor on every path out of a function.
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd() {
         if (fd_ >= 0) ::close(fd_);
@@ -28,7 +28,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -81,8 +81,8 @@ std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint
     std::vector<std::uint8_t> data(size);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pread(fd.get(), data.data() + done, size - done,
-                                  static_cast<off_t>(offset + done));
+        const ssize_t n =
+            ::pread(fd.get(), data.data() + done, size - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -135,9 +135,9 @@ bool replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
 }
 
 bool replace_file(const fs::path& path, std::string_view content) {
-    return replace_file(path, std::span<const std::uint8_t>(
-                                  reinterpret_cast<const std::uint8_t*>(content.data()),
-                                  content.size()));
+    return replace_file(
+        path, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                            content.size()));
 }
 
 bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -9,7 +9,7 @@ namespace vorla::io {
 enum class Icon { information, warning, error, question };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // A message with an OK button.
     virtual void inform(std::string_view text, Icon icon = Icon::information,
@@ -21,12 +21,12 @@ public:
 // Answers every question with a fixed answer and forgets the messages: for command-line
 // work, where nobody is there to answer.
 class SilentPrompter final : public Prompter {
-public:
+  public:
     explicit SilentPrompter(bool answer = false) : answer_(answer) {}
     void inform(std::string_view, Icon, std::string_view) override {}
     bool ask_yes_no(std::string_view, bool) override { return answer_; }
 
-private:
+  private:
     bool answer_;
 };
 

@@ -12,7 +12,9 @@ bool is_dark(std::uint32_t rgb) {
 namespace {
 
 // The colour of a coloured band; 0 (none chosen) draws no band.
-std::uint32_t band_colour(const settings::Settings& s) { return s.background_colour & 0xFFFFFF; }
+std::uint32_t band_colour(const settings::Settings& s) {
+    return s.background_colour & 0xFFFFFF;
+}
 
 }  // namespace
 
@@ -41,7 +43,8 @@ std::uint32_t colour_on_band(const settings::Settings& settings, std::uint32_t t
         case kBandBlack:
             return kWhite;
         case kBandColoured:
-            return band_colour(settings) != 0 && is_dark(band_colour(settings)) ? kWhite : text_colour;
+            return band_colour(settings) != 0 && is_dark(band_colour(settings)) ? kWhite
+                                                                                : text_colour;
         default:
             return text_colour;
     }

@@ -13,7 +13,9 @@ struct Device {
     // Paper, preview and PDF: the print date may be drawn and pages hold a little less.
     bool printing = false;
 
-    static Device screen(int dpi_x = 96, int dpi_y = 96) { return {dpi_x, dpi_y, dpi_x, dpi_y, false}; }
+    static Device screen(int dpi_x = 96, int dpi_y = 96) {
+        return {dpi_x, dpi_y, dpi_x, dpi_y, false};
+    }
     static Device printer(int dpi_x, int dpi_y, int screen_x = 96, int screen_y = 96) {
         return {dpi_x, dpi_y, screen_x, screen_y, true};
     }

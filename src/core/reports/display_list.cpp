@@ -4,6 +4,8 @@
 
 namespace vorla::reports {
 
-int DisplayList::height(FontId id) const { return std::abs(font(id).height); }
+int DisplayList::height(FontId id) const {
+    return std::abs(font(id).height);
+}
 
 }  // namespace vorla::reports

@@ -27,7 +27,9 @@ enum class FontId : std::uint8_t {
 };
 inline constexpr std::size_t kFontIds = 9;
 
-constexpr FontId font_id(settings::FontRole role) { return static_cast<FontId>(role); }
+constexpr FontId font_id(settings::FontRole role) {
+    return static_cast<FontId>(role);
+}
 
 // Colours are Windows RGB values as the settings file keeps them: red in the low byte.
 inline constexpr std::uint32_t kBlack = 0x000000;
@@ -87,7 +89,7 @@ struct Page {
 struct DisplayList {
     int res_x = 96;
     int res_y = 96;
-    int page_width = 0;   // device pixels
+    int page_width = 0;  // device pixels
     int page_height = 0;
     // Heights already scaled for the device.
     std::array<settings::FontSpec, kFontIds> fonts{};

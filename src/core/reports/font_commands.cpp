@@ -12,9 +12,12 @@ std::optional<settings::FontRole> font_role_of_command(int command) {
     return std::nullopt;
 }
 
-std::string font_chooser_caption(int command) { return app::command_prompt(command); }
+std::string font_chooser_caption(int command) {
+    return app::command_prompt(command);
+}
 
-bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role, const settings::FontSpec& chosen) {
+bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
+                       const settings::FontSpec& chosen) {
     settings::FontSpec kept = fonts.get(role);
     const bool font_changed = !kept.same_font(chosen);
     if (font_changed) kept = chosen;
@@ -26,10 +29,10 @@ bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role, co
 const std::vector<PopupItem>& schedule_popup_items() {
     using namespace app::cmd;
     static const std::vector<PopupItem> items = {
-        {"Настройки", kSettings},           {"Шрифт заголовка", kFontTitle},
-        {"Дата Шрифт", kFontDate},          {"Речь Шрифт", kFontTalk},
-        {"Названия Шрифт", kFontCaptions},  {"Докладчик Шрифт", kFontSpeakers},
-        {"Текст Шрифт", kFontText},         {"Шрифты по умолчанию", kFontDefaults},
+        {"Настройки", kSettings},          {"Шрифт заголовка", kFontTitle},
+        {"Дата Шрифт", kFontDate},         {"Речь Шрифт", kFontTalk},
+        {"Названия Шрифт", kFontCaptions}, {"Докладчик Шрифт", kFontSpeakers},
+        {"Текст Шрифт", kFontText},        {"Шрифты по умолчанию", kFontDefaults},
     };
     return items;
 }

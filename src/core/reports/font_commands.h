@@ -17,7 +17,8 @@ std::string font_chooser_caption(int command);
 
 // OK of the font chooser: the colour is always kept; the font only when its description
 // differs. True when the report must be drawn again (the font changed).
-bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role, const settings::FontSpec& chosen);
+bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
+                       const settings::FontSpec& chosen);
 
 // The right-button pop-up of the schedule, in order.
 struct PopupItem {

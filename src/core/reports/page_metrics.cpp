@@ -8,7 +8,9 @@ int top_margin(int res_y, int top_setting) {
     return res_y / 3 + extra;
 }
 
-int left_margin(int res_x, int left_setting) { return res_x * left_setting / 100; }
+int left_margin(int res_x, int left_setting) {
+    return res_x * left_setting / 100;
+}
 
 PageMetrics page_metrics(const Device& device, const settings::Settings& settings) {
     PageMetrics m;

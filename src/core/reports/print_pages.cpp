@@ -4,7 +4,8 @@
 
 namespace vorla::reports {
 
-std::vector<int> print_page_sequence(int from, int to, int page_count, int copies, bool driver_copies) {
+std::vector<int> print_page_sequence(int from, int to, int page_count, int copies,
+                                     bool driver_copies) {
     // 0 for either end of the range means "all", as the print dialogs say.
     from = from <= 0 ? 1 : from;
     to = to <= 0 ? page_count : std::min(to, page_count);
@@ -12,7 +13,8 @@ std::vector<int> print_page_sequence(int from, int to, int page_count, int copie
     std::vector<int> pages;
     if (from > to) return pages;
     for (int round = 0; round < rounds; ++round) {
-        for (int p = from; p <= to; ++p) pages.push_back(p);
+        for (int p = from; p <= to; ++p)
+            pages.push_back(p);
     }
     return pages;
 }

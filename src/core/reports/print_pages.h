@@ -8,6 +8,7 @@ namespace vorla::reports {
 
 // Pages from..to of a report of page_count pages (the range is kept within it), once when the
 // driver makes the copies, else `copies` times in a row.
-std::vector<int> print_page_sequence(int from, int to, int page_count, int copies, bool driver_copies);
+std::vector<int> print_page_sequence(int from, int to, int page_count, int copies,
+                                     bool driver_copies);
 
 }  // namespace vorla::reports

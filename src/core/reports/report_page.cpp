@@ -43,16 +43,19 @@ DisplayList new_display_list(const Device& device, const settings::ReportFonts& 
     list.page_width = kPageWidthTenths * device.res_x / 10;
     list.page_height = kPageHeightTenths * device.res_y / 10;
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
-        list.fonts[static_cast<std::size_t>(font_id(info.role))] = font_for_device(fonts.get(info.role), device);
+        list.fonts[static_cast<std::size_t>(font_id(info.role))] =
+            font_for_device(fonts.get(info.role), device);
     }
-    list.fonts[static_cast<std::size_t>(FontId::fixed)] = font_for_device(settings::fixed_font(language), device);
-    list.fonts[static_cast<std::size_t>(FontId::print_date)] = font_for_device(print_date_font(language), device);
+    list.fonts[static_cast<std::size_t>(FontId::fixed)] =
+        font_for_device(settings::fixed_font(language), device);
+    list.fonts[static_cast<std::size_t>(FontId::print_date)] =
+        font_for_device(print_date_font(language), device);
     return list;
 }
 
 std::string printed_on_text(const calendar::Date& date, std::string_view language) {
-    return "Напечатано " + two_digits(date.day) + " " + month_abbreviation(date.month, language) + " " +
-           std::to_string(date.year);
+    return "Напечатано " + two_digits(date.day) + " " + month_abbreviation(date.month, language) +
+           " " + std::to_string(date.year);
 }
 
 std::optional<calendar::Date> print_date_for(const Device& device, const settings::Settings& s,
@@ -65,8 +68,8 @@ void add_page_heading(Page& page, const DisplayList& list, const PageMetrics& m,
                       const settings::Settings& settings, std::string_view title,
                       const std::optional<calendar::Date>& printed_on, std::string_view language) {
     if (printed_on) {
-        page.texts.push_back({m.res_x * 31 / 4, 0, printed_on_text(*printed_on, language), FontId::print_date,
-                              kBlack, HAlign::right, VAlign::top});
+        page.texts.push_back({m.res_x * 31 / 4, 0, printed_on_text(*printed_on, language),
+                              FontId::print_date, kBlack, HAlign::right, VAlign::top});
     }
     const int r = m.res_y;
     const int y = m.top_margin;
@@ -74,7 +77,8 @@ void add_page_heading(Page& page, const DisplayList& list, const PageMetrics& m,
     const Rect band{span.left, y - (r / 90 + list.height(FontId::title)), span.right, y + r / 90};
     add_band(page, band, settings);
     page.texts.push_back({m.centre_x, y, std::string(title), FontId::title,
-                          colour_on_band(settings, list.font(FontId::title).colour), HAlign::centre});
+                          colour_on_band(settings, list.font(FontId::title).colour),
+                          HAlign::centre});
 }
 
 }  // namespace vorla::reports

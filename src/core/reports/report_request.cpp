@@ -14,6 +14,8 @@ DisplayList layout_report(const store::CVrDoc& doc, const settings::ReportFonts&
     return layout_schedule(doc, fonts, {request.first, request.weeks}, device);
 }
 
-int screen_page_tenths(ReportKind) { return kPageHeightTenths; }
+int screen_page_tenths(ReportKind) {
+    return kPageHeightTenths;
+}
 
 }  // namespace vorla::reports

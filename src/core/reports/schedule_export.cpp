@@ -35,8 +35,9 @@ std::string week_line(const store::CVrDoc& doc, calendar::WeekIndex i) {
     std::string line;
     field(line, doc.date_label(i.number(), kScheduleLabelStyle));
     field(line, incoming_talk_text(doc, i));
-    field(line, w.event_kind() == store::EventKind::overseer_visit ? overseer_visit_name(doc, i)
-                                                                   : brothers.name_of(w.speaker_id));
+    field(line, w.event_kind() == store::EventKind::overseer_visit
+                    ? overseer_visit_name(doc, i)
+                    : brothers.name_of(w.speaker_id));
     field(line, phone_of(doc, w.speaker_id));
     field(line, congs.name_of(w.speaker_cong_id));
     field(line, brothers.name_of(w.chairman_id));

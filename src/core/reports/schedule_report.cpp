@@ -25,12 +25,12 @@ int outgoing_count(const WeekRecord& w) {
 
 // x positions of the week blocks.
 struct Columns {
-    int caption;        // captions
-    int value;          // speaker and chairman
-    int out_name;       // the talk title and outgoing speakers
-    int cong_caption;   // "Собрание" and "в", right-aligned
-    int cong;           // congregation names
-    int talk_no;        // "Речь %1", right-aligned
+    int caption;       // captions
+    int value;         // speaker and chairman
+    int out_name;      // the talk title and outgoing speakers
+    int cong_caption;  // "Собрание" and "в", right-aligned
+    int cong;          // congregation names
+    int talk_no;       // "Речь %1", right-aligned
     int reader;
     int host;
     int column_caption_offset;  // reader and host captions end this far left of their column
@@ -60,23 +60,30 @@ std::string destination_text(const store::CVrDoc& doc, std::uint16_t cong_id, We
     const bool service_year = doc.settings().service_year;
     const std::string name = congs.name_of(cong_id);
     const std::string time = congs.meeting_time(cong_id, week, service_year);
-    const bool with_day = doc.settings().skip_talk_numbers || doc.language() == "eng" || doc.language() == "rus";
+    const bool with_day =
+        doc.settings().skip_talk_numbers || doc.language() == "eng" || doc.language() == "rus";
     if (!with_day) return time.empty() ? name : name + " ( " + time + " )";
-    const calendar::StoredDay day = congs.meeting_day(cong_id, week, service_year).value_or(calendar::StoredDay{});
-    const std::string day_text = text::left(text::text(calendar::weekday_text(calendar::to_offset(day))), 3);
+    const calendar::StoredDay day =
+        congs.meeting_day(cong_id, week, service_year).value_or(calendar::StoredDay{});
+    const std::string day_text =
+        text::left(text::text(calendar::weekday_text(calendar::to_offset(day))), 3);
     return name + " ( " + (time.empty() ? day_text : time + " - " + day_text) + " )";
 }
 
 class ScheduleLayout {
-public:
+  public:
     ScheduleLayout(const store::CVrDoc& doc, DisplayList& list, const PageMetrics& m)
-        : doc_(doc), s_(doc.settings()), list_(list), m_(m), c_(columns(m, s_)),
+        : doc_(doc),
+          s_(doc.settings()),
+          list_(list),
+          m_(m),
+          c_(columns(m, s_)),
           line_(schedule_line_height(list)) {}
 
     // Lays out one week with its block line at y; returns the next block's line.
     int week(Page& page, WeekIndex i, int y) const;
 
-private:
+  private:
     void text(Page& page, int x, int y, std::string s, FontId font, HAlign h = HAlign::left) const {
         if (s.empty()) return;
         page.texts.push_back({x, y, std::move(s), font, list_.font(font).colour, h});
@@ -110,25 +117,30 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     add_band(page, band, s_);
     const std::uint32_t date_colour = colour_on_band(s_, list_.font(FontId::date).colour);
     const std::uint32_t talk_colour = colour_on_band(s_, list_.font(FontId::talk_title).colour);
-    page.texts.push_back({x0, date_y, doc_.date_label(i.number(), kScheduleLabelStyle), FontId::date, date_colour});
+    page.texts.push_back(
+        {x0, date_y, doc_.date_label(i.number(), kScheduleLabelStyle), FontId::date, date_colour});
     if (std::string talk = incoming_talk_text(doc_, i); !talk.empty()) {
-        page.texts.push_back({c_.out_name, date_y, std::move(talk), FontId::talk_title, talk_colour});
+        page.texts.push_back(
+            {c_.out_name, date_y, std::move(talk), FontId::talk_title, talk_colour});
     }
 
     // Captions.
     const store::SpecialEventRecord* event = event_of(doc_, i);
     const bool named_event = kind == EventKind::other && event && !event->event_title.empty();
-    if ((!convention && kind != EventKind::other) || named_event) text(page, c_.caption, y, text::text(1036), FontId::captions);
+    if ((!convention && kind != EventKind::other) || named_event)
+        text(page, c_.caption, y, text::text(1036), FontId::captions);
     if (ordinary) text(page, c_.cong_caption, y, text::text(1057), FontId::captions, HAlign::right);
     if (w.chairman_id && (ordinary || w.keeps_chairman())) {
         text(page, c_.caption, y + L, text::text(1038), FontId::captions);
     }
     const bool readers_shown = s_.readers_scheduled && s_.show_readers;
     if (readers_shown && (ordinary || w.keeps_reader())) {
-        text(page, c_.reader - c_.column_caption_offset, y + L, text::text(1039), FontId::captions, HAlign::right);
+        text(page, c_.reader - c_.column_caption_offset, y + L, text::text(1039), FontId::captions,
+             HAlign::right);
     }
     if (s_.hospitality_scheduled && (ordinary || w.keeps_hospitality())) {
-        text(page, c_.host - c_.column_caption_offset, y + L, text::text(1192), FontId::captions, HAlign::right);
+        text(page, c_.host - c_.column_caption_offset, y + L, text::text(1192), FontId::captions,
+             HAlign::right);
     }
 
     // Values.
@@ -142,13 +154,15 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     }
     text(page, c_.value, y, std::move(speaker), FontId::speakers);
     text(page, c_.cong, y, doc_.congregations().name_of(w.speaker_cong_id), FontId::text);
-    if (w.talk_no && !s_.skip_talk_numbers) text(page, c_.talk_no, y, talk_number(w.talk_no), FontId::text, HAlign::right);
+    if (w.talk_no && !s_.skip_talk_numbers)
+        text(page, c_.talk_no, y, talk_number(w.talk_no), FontId::text, HAlign::right);
     text(page, c_.value, y + L, doc_.brothers().name_of(w.chairman_id), FontId::text);
     if (readers_shown && kind != EventKind::overseer_visit) {
         text(page, c_.reader, y + L, doc_.brothers().name_of(w.reader_id), FontId::text);
     }
     if (s_.hospitality_scheduled) {
-        text(page, c_.host, y + L, store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true), FontId::text);
+        text(page, c_.host, y + L,
+             store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true), FontId::text);
     }
 
     // Our outgoing speakers on consecutive lines: an empty slot between filled ones leaves no
@@ -160,10 +174,12 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
             const int line_y = y + (printed + (convention ? 0 : 2)) * L;
             text(page, c_.caption, line_y, text::text(1037), FontId::captions);
             text(page, c_.cong_caption, line_y, text::text(1170), FontId::captions, HAlign::right);
-            text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]), FontId::text);
+            text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]),
+                 FontId::text);
             text(page, c_.cong, line_y, destination_text(doc_, w.out_cong_id[k], i), FontId::text);
             if (w.out_talk_no[k] && !s_.skip_talk_numbers) {
-                text(page, c_.talk_no, line_y, talk_number(w.out_talk_no[k]), FontId::text, HAlign::right);
+                text(page, c_.talk_no, line_y, talk_number(w.out_talk_no[k]), FontId::text,
+                     HAlign::right);
             }
             ++printed;
         }
@@ -177,8 +193,8 @@ int schedule_line_height(const DisplayList& list) {
     return std::max({list.height(FontId::speakers), list.height(FontId::text), list.res_y / 6});
 }
 
-std::vector<int> paginate_schedule(const store::CVrDoc& doc, const ScheduleRange& range, int line_height,
-                                   int top_margin, const Device& device) {
+std::vector<int> paginate_schedule(const store::CVrDoc& doc, const ScheduleRange& range,
+                                   int line_height, int top_margin, const Device& device) {
     const int r = device.res_y;
     const int limit = 10 * r - r / 4 - (device.printing ? r / 4 : 0);
     const bool count_outgoing = !doc.settings().skip_outgoing;
@@ -219,7 +235,8 @@ DisplayList layout_schedule(const store::CVrDoc& doc, const settings::ReportFont
         Page& page = list.pages.emplace_back();
         add_page_heading(page, list, m, s, s.schedule_title, printed_on, doc.language());
         int y = m.top_margin + 4 * line;
-        for (int k = 0; k < count; ++k, ++week) y = layout.week(page, range.first + week, y);
+        for (int k = 0; k < count; ++k, ++week)
+            y = layout.week(page, range.first + week, y);
     }
     return list;
 }

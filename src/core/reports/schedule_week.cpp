@@ -16,7 +16,8 @@ std::string incoming_talk_text(const store::CVrDoc& doc, calendar::WeekIndex wee
     if (!w.is_special()) return doc.talks().title(w.talk_no);
     const store::SpecialEventRecord* event = event_of(doc, week);
     std::string text = event ? event->event_talk_title : std::string();
-    if (event && (text.empty() || w.event_kind() == store::EventKind::convention)) text = event->event_title;
+    if (event && (text.empty() || w.event_kind() == store::EventKind::convention))
+        text = event->event_title;
     if (text.empty()) text = store::default_event_title(w.week_flags);
     return text;
 }

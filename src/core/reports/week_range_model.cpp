@@ -17,7 +17,8 @@ int preselected_schedule_weeks(const store::CVrDoc& doc, WeekIndex current) {
     return 2;
 }
 
-WeekRangeModel::WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form) : doc_(doc), form_(form) {
+WeekRangeModel::WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form)
+    : doc_(doc), form_(form) {
     const WeekIndex current = doc.current_week().index();
     int lines = 26;
     switch (form) {
@@ -55,7 +56,8 @@ WeekRangeModel::WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form) : d
 
 std::vector<std::string> WeekRangeModel::count_lines() const {
     std::vector<std::string> out;
-    for (int n = 1; n <= max_count_; ++n) out.push_back(std::to_string(n));
+    for (int n = 1; n <= max_count_; ++n)
+        out.push_back(std::to_string(n));
     return out;
 }
 
@@ -68,7 +70,8 @@ void WeekRangeModel::select_count_row(int row) {
 }
 
 std::string WeekRangeModel::caption() const {
-    return std::to_string(count_) + " " + text::format(1133, doc_.date_label(first_week().number(), calendar::kWithYear));
+    return std::to_string(count_) + " " +
+           text::format(1133, doc_.date_label(first_week().number(), calendar::kWithYear));
 }
 
 }  // namespace vorla::reports

@@ -11,13 +11,13 @@
 namespace vorla::reports {
 
 enum class WeekRangeForm {
-    schedule,  // 26 start weeks from four before the current one, 1..52 weeks, "Экспорт"
+    schedule,    // 26 start weeks from four before the current one, 1..52 weeks, "Экспорт"
     short_list,  // 39 start weeks from four before the current one, 1..18 weeks
     long_list,   // every week from index 0 to 26 after the current one, 1..144 weeks
 };
 
 class WeekRangeModel {
-public:
+  public:
     WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form);
 
     WeekRangeForm form() const { return form_; }
@@ -38,7 +38,7 @@ public:
     // The number of weeks, a space and "Стартовая неделя %1" with the first week's label.
     std::string caption() const;
 
-private:
+  private:
     const store::CVrDoc& doc_;
     WeekRangeForm form_;
     calendar::WeekIndex first_listed_;

@@ -40,8 +40,8 @@ IniFile IniFile::parse(std::string_view bytes) {
         }
         const std::size_t eq = t.find('=');
         if (!t.empty() && t.front() != ';' && eq != std::string_view::npos && eq > 0) {
-            ini.sections_.back().lines.push_back(
-                Line{std::string(trim_ws(t.substr(0, eq))), std::string(trim_ws(t.substr(eq + 1)))});
+            ini.sections_.back().lines.push_back(Line{std::string(trim_ws(t.substr(0, eq))),
+                                                      std::string(trim_ws(t.substr(eq + 1)))});
         } else {
             // Comments, blank and malformed lines are kept but never read as settings.
             ini.sections_.back().lines.push_back(Line{{}, std::string(line)});

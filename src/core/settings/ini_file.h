@@ -11,7 +11,7 @@
 namespace vorla::settings {
 
 class IniFile {
-public:
+  public:
     static IniFile parse(std::string_view bytes);
     // A missing or unreadable file gives an empty one.
     static IniFile load(const std::filesystem::path& path);
@@ -29,7 +29,7 @@ public:
     std::string serialize() const;
     bool save(const std::filesystem::path& path) const;
 
-private:
+  private:
     struct Line {
         std::string key;    // empty for a line that is not key=value
         std::string value;  // the value, or the whole line when key is empty

@@ -17,13 +17,20 @@ struct RoleDefault {
 
 RoleDefault role_default(FontRole r) {
     switch (r) {
-        case FontRole::title: return {-27, 700, false, 22, 1109};
-        case FontRole::date: return {-19, 700, false, 12, 1110};
-        case FontRole::talk_title: return {-16, 700, true, 12, 1109};
-        case FontRole::captions: return {-13, 400, true, 22, 1109};
-        case FontRole::speakers: return {-16, 700, false, 18, 1110};
-        case FontRole::text: return {-16, 400, false, 18, 1110};
-        case FontRole::small_text: return {-13, 400, false, 34, 1109};
+        case FontRole::title:
+            return {-27, 700, false, 22, 1109};
+        case FontRole::date:
+            return {-19, 700, false, 12, 1110};
+        case FontRole::talk_title:
+            return {-16, 700, true, 12, 1109};
+        case FontRole::captions:
+            return {-13, 400, true, 22, 1109};
+        case FontRole::speakers:
+            return {-16, 700, false, 18, 1110};
+        case FontRole::text:
+            return {-16, 400, false, 18, 1110};
+        case FontRole::small_text:
+            return {-13, 400, false, 34, 1109};
     }
     return {-16, 400, false, 18, 1110};
 }
@@ -39,7 +46,9 @@ FontSpec make_default(const RoleDefault& d, std::string_view language) {
     return f;
 }
 
-std::string section_of(FontRole r) { return text::text(font_roles()[static_cast<std::size_t>(r)].section_text); }
+std::string section_of(FontRole r) {
+    return text::text(font_roles()[static_cast<std::size_t>(r)].section_text);
+}
 
 }  // namespace
 
@@ -84,7 +93,8 @@ ReportFonts::ReportFonts(std::string language) : language_(std::move(language)) 
 }
 
 void ReportFonts::reset_to_defaults() {
-    for (const FontRoleInfo& info : font_roles()) set(info.role, default_font(info.role, language_));
+    for (const FontRoleInfo& info : font_roles())
+        set(info.role, default_font(info.role, language_));
     forced_ = true;
 }
 

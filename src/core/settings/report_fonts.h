@@ -29,8 +29,8 @@ struct FontSpec {
     int clip_precision = 0;
     int quality = 0;
     int pitch_and_family = 0;
-    std::string face;            // at most 31 characters
-    std::uint32_t colour = 0;    // RGB, 0 = black
+    std::string face;          // at most 31 characters
+    std::uint32_t colour = 0;  // RGB, 0 = black
 
     // Whether the description (everything but the colour) is the same.
     bool same_font(const FontSpec& o) const;
@@ -51,7 +51,7 @@ FontSpec default_font(FontRole role, std::string_view language);
 FontSpec fixed_font(std::string_view language);
 
 class ReportFonts {
-public:
+  public:
     explicit ReportFonts(std::string language = "rus");
 
     // Reads every role; a role without a stored height takes its defaults and forces a full
@@ -67,7 +67,7 @@ public:
     void set(FontRole r, const FontSpec& f) { fonts_[static_cast<std::size_t>(r)] = f; }
     bool forced() const { return forced_; }
 
-private:
+  private:
     // The role's values as the file holds them; nothing when no height is stored.
     std::optional<FontSpec> read_role(const IniFile& ini, FontRole r) const;
 

@@ -7,9 +7,15 @@ namespace vorla::settings {
 using text::text;
 
 namespace keys {
-std::string section_options() { return text(1057); }
-std::string section_schedule() { return text(1120); }
-std::string section_dialling() { return text::format(1241, "OK"); }
+std::string section_options() {
+    return text(1057);
+}
+std::string section_schedule() {
+    return text(1120);
+}
+std::string section_dialling() {
+    return text::format(1241, "OK");
+}
 }  // namespace keys
 
 namespace {
@@ -20,7 +26,9 @@ constexpr const char* kMeetingTime = "Meeting Time Change";
 constexpr const char* kServiceYear = "Service Year";
 constexpr const char* kAutoCap = "AutoCap";
 
-int clamp(long v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : static_cast<int>(v); }
+int clamp(long v, int lo, int hi) {
+    return v < lo ? lo : v > hi ? hi : static_cast<int>(v);
+}
 
 // Every setting's place in the file, so that reading, writing and describing agree.
 struct Key {
@@ -28,7 +36,9 @@ struct Key {
     std::string key;
 };
 
-Key key_background_colour() { return {keys::section_schedule(), text(1132) + "*"}; }
+Key key_background_colour() {
+    return {keys::section_schedule(), text(1132) + "*"};
+}
 
 }  // namespace
 
@@ -63,7 +73,8 @@ Settings read_settings(const IniFile& ini) {
 }
 
 void write_settings(IniFile& ini, const Settings& s) {
-    for (const SettingLine& l : describe_settings(s)) ini.set(l.section, l.key, l.value);
+    for (const SettingLine& l : describe_settings(s))
+        ini.set(l.section, l.key, l.value);
 }
 
 std::vector<SettingLine> describe_settings(const Settings& s) {

@@ -22,9 +22,9 @@ struct Settings {
     bool skip_outgoing = false;          // "Пропуст. уход."
     int background_style = 0;            // "Фон": 0..4, texts 1126..1130
     std::uint32_t background_colour = kDefaultBackgroundColour;  // "Фон*", RGB integer
-    bool print_date = false;             // "Дата"
-    int top_margin = 50;                 // "Верхнее поле", hundredths of an inch
-    bool auto_cap = true;                // [AutoCap] "Разрешенное"
+    bool print_date = false;                                     // "Дата"
+    int top_margin = 50;   // "Верхнее поле", hundredths of an inch
+    bool auto_cap = true;  // [AutoCap] "Разрешенное"
 
     static constexpr std::uint32_t kDefaultBackgroundColour = 0xC0C0C0;
 
@@ -55,9 +55,9 @@ void write_backup_settings(IniFile& ini, const BackupSettings& b);
 
 // The section and key names, from the string table.
 namespace keys {
-std::string section_options();      // text 1057 "Собрание"
-std::string section_schedule();     // text 1120 "Формат расписания"
-std::string section_dialling();     // text 1241 with "OK" for %1
+std::string section_options();   // text 1057 "Собрание"
+std::string section_schedule();  // text 1120 "Формат расписания"
+std::string section_dialling();  // text 1241 with "OK" for %1
 }  // namespace keys
 
 }  // namespace vorla::settings

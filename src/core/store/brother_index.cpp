@@ -44,9 +44,11 @@ std::string BrotherIndex::name_of(std::uint16_t brother_id) const {
     return pos ? at(*pos).first_last() : std::string();
 }
 
-BrotherExtraRecord BrotherIndex::read_extra(const DataFolder& folder, const BrotherRecord& record) const {
+BrotherExtraRecord BrotherIndex::read_extra(const DataFolder& folder,
+                                            const BrotherRecord& record) const {
     if (record.xtend_no == 0) return {};
-    return extras_.read_owned(folder, record.xtend_no, record.brother_id).value_or(BrotherExtraRecord{});
+    return extras_.read_owned(folder, record.xtend_no, record.brother_id)
+        .value_or(BrotherExtraRecord{});
 }
 
 bool BrotherIndex::write(const DataFolder& folder, const BrotherRecord& record) {
@@ -72,7 +74,8 @@ std::optional<std::uint16_t> BrotherIndex::add(const DataFolder& folder, Brother
     return id;
 }
 
-bool BrotherIndex::update(const DataFolder& folder, BrotherRecord record, BrotherExtraRecord extra) {
+bool BrotherIndex::update(const DataFolder& folder, BrotherRecord record,
+                          BrotherExtraRecord extra) {
     if (record.brother_id == 0) {
         folder.prompter().inform(internal_error_message(), io::Icon::error);
         return false;
@@ -82,7 +85,8 @@ bool BrotherIndex::update(const DataFolder& folder, BrotherRecord record, Brothe
     if (record.xtend_no != 0 && has_texts) {
         // A record that now belongs to someone else is not overwritten: he gets a new one.
         const auto there = extras_.read(folder, record.xtend_no);
-        const bool ours = there && (there->brother_id == record.brother_id || there->brother_id == 0);
+        const bool ours =
+            there && (there->brother_id == record.brother_id || there->brother_id == 0);
         if (!ours || !extras_.write(folder, record.xtend_no, extra)) record.xtend_no = 0;
     } else if (record.xtend_no != 0) {
         extras_.clear(folder, record.xtend_no, record.brother_id);

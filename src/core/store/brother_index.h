@@ -46,7 +46,7 @@ using BrotherSlots = SlotIndex<BrotherRecord, BrotherEntry, &BrotherRecord::brot
 
 // Besides the slot index: display names and the extra records in xtend.dat.
 class BrotherIndex : public BrotherSlots {
-public:
+  public:
     BrotherIndex() : BrotherSlots(files::kSpeakers) {}
 
     // Loads speakers.dat (creating it with its header when missing), sorts the index, and
@@ -77,7 +77,7 @@ public:
     // cleared when it has no texts left; then the record by slot and his entry.
     bool update(const DataFolder& folder, BrotherRecord record, BrotherExtraRecord extra);
 
-private:
+  private:
     ExtraFile extras_;
 };
 

@@ -49,7 +49,8 @@ bool BrotherExtraRecord::has_texts() const {
 
 BrotherExtraRecord BrotherExtraRecord::decode(std::span<const std::uint8_t, kSize> bytes) {
     const io::ByteReader r(bytes);
-    return BrotherExtraRecord{r.u16(0), r.text(2, 16), r.text(18, 16), r.text(34, 48), r.text(82, 46)};
+    return BrotherExtraRecord{r.u16(0), r.text(2, 16), r.text(18, 16), r.text(34, 48),
+                              r.text(82, 46)};
 }
 
 std::array<std::uint8_t, BrotherExtraRecord::kSize> BrotherExtraRecord::encode() const {

@@ -26,17 +26,17 @@ struct BrotherRecord {
     static constexpr std::uint8_t kRoleChairman = 0x04;  // roles bit 2
     static constexpr std::uint8_t kRoleReader = 0x10;    // roles bit 4
 
-    std::string first_name;      // 0, 20
-    std::string last_name;       // 20, 20
-    std::string address1;        // 40, 40
-    std::string address2;        // 80, 40
-    std::string phone;           // 120, 16
-    text::TalkSet talks;         // 136, 32
-    std::uint8_t flags = 0;      // 200
-    std::uint8_t roles = 0;      // 201
-    std::uint16_t cong_id = 0;   // 202
+    std::string first_name;        // 0, 20
+    std::string last_name;         // 20, 20
+    std::string address1;          // 40, 40
+    std::string address2;          // 80, 40
+    std::string phone;             // 120, 16
+    text::TalkSet talks;           // 136, 32
+    std::uint8_t flags = 0;        // 200
+    std::uint8_t roles = 0;        // 201
+    std::uint16_t cong_id = 0;     // 202
     std::uint16_t brother_id = 0;  // 204: own slot; 0 = free
-    std::uint16_t xtend_no = 0;  // 206: his record in xtend.dat, 0 = none
+    std::uint16_t xtend_no = 0;    // 206: his record in xtend.dat, 0 = none
     std::array<std::uint8_t, kSize> raw{};
 
     Office office() const { return static_cast<Office>(flags & kOfficeMask); }

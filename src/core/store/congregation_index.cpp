@@ -6,9 +6,9 @@
 namespace vorla::store {
 
 CongregationEntry CongregationEntry::of(const CongregationRecord& r, std::uint16_t slot) {
-    return CongregationEntry{r.name,      r.cong_id,  r.circuit_id, r.cobe_id,  r.talk_coord_id,
-                             r.secretary_id, slot,    r.time_odd,   r.time_even, r.day_odd,
-                             r.day_even};
+    return CongregationEntry{r.name,          r.cong_id,      r.circuit_id, r.cobe_id,
+                             r.talk_coord_id, r.secretary_id, slot,         r.time_odd,
+                             r.time_even,     r.day_odd,      r.day_even};
 }
 
 std::string CongregationIndex::name_of(std::uint16_t cong_id) const {
@@ -26,7 +26,7 @@ std::string CongregationIndex::meeting_time(std::uint16_t cong_id, calendar::Wee
     if (!pos) return {};
     const CongregationEntry& e = at(*pos);
     return calendar::congregation_parity(week, service_year) == calendar::Parity::odd ? e.time_odd
-                                                                                     : e.time_even;
+                                                                                      : e.time_even;
 }
 
 std::optional<calendar::StoredDay> CongregationIndex::meeting_day(std::uint16_t cong_id,
@@ -36,7 +36,7 @@ std::optional<calendar::StoredDay> CongregationIndex::meeting_day(std::uint16_t 
     if (!pos) return std::nullopt;
     const CongregationEntry& e = at(*pos);
     return calendar::congregation_parity(week, service_year) == calendar::Parity::odd ? e.day_odd
-                                                                                     : e.day_even;
+                                                                                      : e.day_even;
 }
 
 }  // namespace vorla::store

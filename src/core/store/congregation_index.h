@@ -32,15 +32,18 @@ struct CongregationEntry {
     const std::string& duplicate_name() const { return name; }
 };
 
-using CongregationSlots = SlotIndex<CongregationRecord, CongregationEntry, &CongregationRecord::cong_id>;
+using CongregationSlots =
+    SlotIndex<CongregationRecord, CongregationEntry, &CongregationRecord::cong_id>;
 
 // Besides the slot index: lookups by id and the meeting arrangement of a week.
 class CongregationIndex : public CongregationSlots {
-public:
+  public:
     CongregationIndex() : CongregationSlots(files::kCongregations) {}
 
     // Loads cong.dat (creating it with its header when missing) and sorts the index.
-    void load(const DataFolder& folder, const text::NameCollator& order) { load_slots(folder, order); }
+    void load(const DataFolder& folder, const text::NameCollator& order) {
+        load_slots(folder, order);
+    }
 
     // The name, or empty when there is no such congregation.
     std::string name_of(std::uint16_t cong_id) const;
@@ -48,7 +51,9 @@ public:
     std::string titled_name_of(std::uint16_t cong_id) const;
 
     // Writes the record to its slot and rebuilds its index entry. The index is not re-sorted.
-    bool write(const DataFolder& folder, const CongregationRecord& record) { return write_record(folder, record); }
+    bool write(const DataFolder& folder, const CongregationRecord& record) {
+        return write_record(folder, record);
+    }
     // Adds a congregation in the lowest free slot (its id); the entry is appended, the caller
     // sorts. Returns the new id, nothing when the file could not be read or written.
     std::optional<std::uint16_t> add(const DataFolder& folder, CongregationRecord record) {
@@ -56,7 +61,8 @@ public:
     }
 
     // The meeting time and day of a congregation for a week, by the week's parity.
-    std::string meeting_time(std::uint16_t cong_id, calendar::WeekIndex week, bool service_year) const;
+    std::string meeting_time(std::uint16_t cong_id, calendar::WeekIndex week,
+                             bool service_year) const;
     std::optional<calendar::StoredDay> meeting_day(std::uint16_t cong_id, calendar::WeekIndex week,
                                                    bool service_year) const;
 };

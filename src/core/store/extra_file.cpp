@@ -21,7 +21,8 @@ void ExtraFile::load(const DataFolder& folder) {
         count_ = 1;
         return;
     }
-    count_ = static_cast<std::uint16_t>(std::min<std::uint64_t>(io::file_size_or_zero(path) / kSize, 65535));
+    count_ = static_cast<std::uint16_t>(
+        std::min<std::uint64_t>(io::file_size_or_zero(path) / kSize, 65535));
 }
 
 bool ExtraFile::convert_old_file(const DataFolder& folder) {
@@ -31,19 +32,23 @@ bool ExtraFile::convert_old_file(const DataFolder& folder) {
     if (old.empty()) return false;
     std::vector<BrotherExtraRecord> converted;
     converted.reserve(old.size());
-    for (const OldExtraRecord& r : old) converted.push_back(r.converted());
+    for (const OldExtraRecord& r : old)
+        converted.push_back(r.converted());
     // A failed conversion leaves things as they were; the loader then starts a new file.
     return io::replace_file(path, encode_table(converted));
 }
 
-std::optional<BrotherExtraRecord> ExtraFile::read(const DataFolder& folder, std::uint16_t number) const {
+std::optional<BrotherExtraRecord> ExtraFile::read(const DataFolder& folder,
+                                                  std::uint16_t number) const {
     if (number == 0) return std::nullopt;
-    const auto bytes = io::read_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize, kSize);
+    const auto bytes =
+        io::read_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize, kSize);
     if (!bytes) return std::nullopt;
     return BrotherExtraRecord::decode(std::span<const std::uint8_t, kSize>(bytes->data(), kSize));
 }
 
-std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder, std::uint16_t number,
+std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder,
+                                                        std::uint16_t number,
                                                         std::uint16_t brother_id) const {
     auto r = read(folder, number);
     if (!r || brother_id == 0 || r->brother_id != brother_id) return std::nullopt;
@@ -63,7 +68,8 @@ std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
     return count_;
 }
 
-bool ExtraFile::write(const DataFolder& folder, std::uint16_t number, const BrotherExtraRecord& record) {
+bool ExtraFile::write(const DataFolder& folder, std::uint16_t number,
+                      const BrotherExtraRecord& record) {
     if (number == 0 || record.brother_id == 0 || number > count_) return false;
     const fs::path path = folder.file(files::kExtras);
     if (io::write_at(path, std::uint64_t{number - 1u} * kSize, record.encode())) return true;

@@ -10,7 +10,7 @@
 namespace vorla::store {
 
 class ExtraFile {
-public:
+  public:
     // Counts the records; a missing file is created with one zero record.
     void load(const DataFolder& folder);
     // Converts extend.dat into xtend.dat when only the old file exists. Returns true when done.
@@ -31,7 +31,7 @@ public:
     // Zeroes record n when it belongs to the brother (the number becomes free).
     bool clear(const DataFolder& folder, std::uint16_t number, std::uint16_t brother_id);
 
-private:
+  private:
     std::uint16_t count_ = 0;
 };
 

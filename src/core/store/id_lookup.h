@@ -8,7 +8,7 @@
 namespace vorla::store {
 
 class IdLookup {
-public:
+  public:
     void invalidate() { valid_ = false; }
 
     template <class Entries, class IdOf>
@@ -28,7 +28,7 @@ public:
         return static_cast<std::size_t>(p);
     }
 
-private:
+  private:
     mutable std::vector<std::int32_t> positions_;
     mutable bool valid_ = false;
 };

@@ -10,7 +10,7 @@ namespace {
 
 // A small JSON writer: objects and arrays with indentation, UTF-8 strings escaped.
 class Json {
-public:
+  public:
     std::string out;
 
     void begin_object() { open('{'); }
@@ -55,7 +55,7 @@ public:
         after_key_ = false;
     }
 
-private:
+  private:
     void open(char c) {
         item();
         out += c;
@@ -86,11 +86,21 @@ private:
         for (const char ch : s) {
             const auto c = static_cast<unsigned char>(ch);
             switch (c) {
-                case '"': out += "\\\""; break;
-                case '\\': out += "\\\\"; break;
-                case '\n': out += "\\n"; break;
-                case '\r': out += "\\r"; break;
-                case '\t': out += "\\t"; break;
+                case '"':
+                    out += "\\\"";
+                    break;
+                case '\\':
+                    out += "\\\\";
+                    break;
+                case '\n':
+                    out += "\\n";
+                    break;
+                case '\r':
+                    out += "\\r";
+                    break;
+                case '\t':
+                    out += "\\t";
+                    break;
                 default:
                     if (c < 0x20) {
                         char buf[8];
@@ -108,7 +118,8 @@ private:
     bool after_key_ = false;
 };
 
-void named_table(Json& j, const char* key, const NamedTable& t, const char* name_key, const char* id_key) {
+void named_table(Json& j, const char* key, const NamedTable& t, const char* name_key,
+                 const char* id_key) {
     j.key(key);
     j.begin_array();
     for (const NamedRecord& r : t.entries()) {

@@ -74,7 +74,8 @@ NameChange NamedTable::add(std::string_view name, const text::NameCollator& orde
     return result;
 }
 
-NameChange NamedTable::rename(std::size_t pos, std::string_view name, const text::NameCollator& order) {
+NameChange NamedTable::rename(std::size_t pos, std::string_view name,
+                              const text::NameCollator& order) {
     NameChange result;
     if (pos >= entries_.size()) return result;
     if (const auto dup = duplicate_of(name, pos)) {

@@ -15,12 +15,12 @@ namespace vorla::store {
 // The outcome of an add or rename refused as a duplicate: the notice to show.
 struct NameChange {
     bool done = false;
-    std::uint16_t id = 0;        // the entry's id when done
+    std::uint16_t id = 0;          // the entry's id when done
     std::string duplicate_notice;  // the existing name, " ", text 1006 and "\n\n" when refused
 };
 
 class NamedTable {
-public:
+  public:
     static constexpr std::uint16_t kFirstId = 30001;
     static constexpr std::uint16_t kLastId = 30999;
 
@@ -55,8 +55,9 @@ public:
     // Rewrites the file whole; an empty table leaves the old file as it is.
     bool save(const DataFolder& folder) const;
 
-private:
-    std::optional<std::size_t> duplicate_of(std::string_view name, std::optional<std::size_t> except) const;
+  private:
+    std::optional<std::size_t> duplicate_of(std::string_view name,
+                                            std::optional<std::size_t> except) const;
     std::uint16_t free_id() const;
 
     int file_text_;

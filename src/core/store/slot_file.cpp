@@ -44,7 +44,8 @@ SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
 }
 
 std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uint16_t slot) const {
-    const auto bytes = io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
+    const auto bytes =
+        io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
     if (!bytes) return std::nullopt;
     Bytes record;
     std::copy_n(bytes->begin(), kRecordSize, record.begin());

@@ -13,13 +13,13 @@
 namespace vorla::store {
 
 class SlotFile {
-public:
+  public:
     static constexpr std::size_t kRecordSize = 256;
     using Bytes = std::array<std::uint8_t, kRecordSize>;
 
     struct Loaded {
         std::vector<std::pair<std::uint16_t, Bytes>> live;  // slot and record, file order
-        std::uint16_t high_water = 0;  // H: records in the file, the header included
+        std::uint16_t high_water = 0;        // H: records in the file, the header included
         std::vector<std::uint16_t> skipped;  // slots whose id disagrees with the slot
     };
 
@@ -44,7 +44,7 @@ public:
 
     std::uint16_t id_of(const Bytes& record) const;
 
-private:
+  private:
     int file_text_;
     std::size_t id_offset_;
 };

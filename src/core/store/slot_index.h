@@ -20,7 +20,7 @@ namespace vorla::store {
 
 template <class Record, class Entry, std::uint16_t Record::*IdField>
 class SlotIndex {
-public:
+  public:
     explicit SlotIndex(int file_text) : file_(file_text, Record::kIdOffset) {}
 
     std::size_t size() const { return entries_.size(); }
@@ -55,7 +55,8 @@ public:
     }
 
     // Another entry with the same name, ignoring letter case (every entry when adding).
-    DuplicateCheck check_duplicate(std::string_view name, std::optional<std::size_t> editing) const {
+    DuplicateCheck check_duplicate(std::string_view name,
+                                   std::optional<std::size_t> editing) const {
         DuplicateCheck d;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             if (editing && *editing == i) continue;
@@ -78,7 +79,7 @@ public:
     // Changes fields of an entry in memory only (cascades that write the record themselves).
     Entry& entry_for_update(std::size_t pos) { return entries_.at(pos); }
 
-protected:
+  protected:
     // Reads every live record of the file (creating it when missing) and sorts.
     void load_slots(const DataFolder& folder, const text::NameCollator& order) {
         entries_.clear();
@@ -86,7 +87,8 @@ protected:
         SlotFile::Loaded loaded = file_.load(folder);
         high_water_ = loaded.high_water;
         entries_.reserve(loaded.live.size());
-        for (const auto& [slot, bytes] : loaded.live) entries_.push_back(Entry::of(Record::decode(bytes), slot));
+        for (const auto& [slot, bytes] : loaded.live)
+            entries_.push_back(Entry::of(Record::decode(bytes), slot));
         if (entries_.size() > 1) sort(order);
     }
 
@@ -112,7 +114,7 @@ protected:
         return file_.write(folder, e.slot, record.encode());
     }
 
-private:
+  private:
     SlotFile file_;
     std::vector<Entry> entries_;
     std::uint16_t high_water_ = 0;

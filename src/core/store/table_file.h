@@ -20,8 +20,8 @@ std::vector<Record> read_table_file(const fs::path& path) {
     const std::size_t n = bytes->size() / Record::kSize;
     out.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
-        out.push_back(Record::decode(
-            std::span<const std::uint8_t, Record::kSize>(bytes->data() + i * Record::kSize, Record::kSize)));
+        out.push_back(Record::decode(std::span<const std::uint8_t, Record::kSize>(
+            bytes->data() + i * Record::kSize, Record::kSize)));
     }
     return out;
 }
@@ -39,7 +39,8 @@ std::vector<std::uint8_t> encode_table(const std::vector<Record>& records) {
 
 // Rewrites the whole file (through the atomic replace); a failure is reported with text 1231.
 template <class Record>
-bool write_table_file(const DataFolder& folder, const fs::path& path, const std::vector<Record>& records) {
+bool write_table_file(const DataFolder& folder, const fs::path& path,
+                      const std::vector<Record>& records) {
     if (io::replace_file(path, encode_table(records))) return true;
     folder.report_write_failure(path);
     return false;

@@ -13,10 +13,10 @@ void rename_creole_files(const DataFolder& folder, std::string_view language) {
         const char* creole;  // Latin-1 bytes: 0xE8 is "è"
     };
     static constexpr Pair kPairs[] = {
-        {files::kSpeakers, "Orat\xE8.dat"},  {files::kCongregations, "Kong.dat"},
+        {files::kSpeakers, "Orat\xE8.dat"},       {files::kCongregations, "Kong.dat"},
         {files::kCircuits, "Sikonskripsyon.dat"}, {files::kHosts, "Ospital.dat"},
-        {files::kTopics, "Sij\xE8.dat"},    {files::kHistory, "Istwa.dat"},
-        {files::kWishList, "Nou vle.dat"},  {files::kSpecial, "espesyal.dat"},
+        {files::kTopics, "Sij\xE8.dat"},          {files::kHistory, "Istwa.dat"},
+        {files::kWishList, "Nou vle.dat"},        {files::kSpecial, "espesyal.dat"},
     };
     for (const Pair& p : kPairs) {
         const fs::path current = folder.file(p.current);

@@ -43,9 +43,13 @@ std::string CVrDoc::date_label(WeekNumber n, int style) const {
 
 // --- settings ----------------------------------------------------------------------------
 
-std::filesystem::path CVrDoc::settings_path() const { return app::settings_path(folder_.folder()); }
+std::filesystem::path CVrDoc::settings_path() const {
+    return app::settings_path(folder_.folder());
+}
 
-settings::IniFile CVrDoc::read_settings_file() const { return settings::IniFile::load(settings_path()); }
+settings::IniFile CVrDoc::read_settings_file() const {
+    return settings::IniFile::load(settings_path());
+}
 
 bool CVrDoc::write_settings_file(const settings::IniFile& ini) const {
     if (ini.save(settings_path())) return true;
@@ -53,7 +57,9 @@ bool CVrDoc::write_settings_file(const settings::IniFile& ini) const {
     return false;
 }
 
-void CVrDoc::read_settings() { settings_ = settings::read_settings(read_settings_file()); }
+void CVrDoc::read_settings() {
+    settings_ = settings::read_settings(read_settings_file());
+}
 
 void CVrDoc::set_settings(const settings::Settings& s) {
     const std::uint16_t ours = settings_.our_congregation;
@@ -131,7 +137,8 @@ void CVrDoc::rebuild_our_congregation() {
     for (std::size_t i = 0; i < brothers_.size(); ++i) {
         if (brothers_.at(i).cong_id != ours) continue;
         const auto record = brothers_.read(folder_, i);
-        local_brothers_.push_back(LocalBrother{brothers_.at(i).brother_id, i, record ? record->roles : std::uint8_t{0}});
+        local_brothers_.push_back(
+            LocalBrother{brothers_.at(i).brother_id, i, record ? record->roles : std::uint8_t{0}});
     }
 }
 
@@ -235,7 +242,8 @@ bool CVrDoc::move_brother(std::size_t pos, std::uint16_t cong_id) {
     if (old == cong_id) return true;
     if (const auto old_pos = old ? congregations_.find(old) : std::nullopt) {
         const std::string question =
-            text::format(1009, record->first_name + " " + record->last_name, " " + congregations_.at(*old_pos).name);
+            text::format(1009, record->first_name + " " + record->last_name,
+                         " " + congregations_.at(*old_pos).name);
         if (!prompter().ask_yes_no(question, false)) return false;
         if (auto c = congregations_.read(folder_, *old_pos)) {
             if (c->cobe_id == id) c->cobe_id = 0;

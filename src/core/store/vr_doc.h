@@ -32,7 +32,7 @@ namespace vorla::store {
 // Assignment types of a brother in a week.
 enum AssignmentType : int {
     kNoAssignment = 0,
-    kSpeaker = 1,        // speaker in our hall
+    kSpeaker = 1,  // speaker in our hall
     kOutgoingSpeaker = 2,
     kChairman = 3,
     kReader = 4,
@@ -46,11 +46,11 @@ struct LocalBrother {
 };
 
 class CVrDoc {
-public:
+  public:
     struct Options {
         std::filesystem::path folder;  // the data folder (absolute)
         calendar::Date today;
-        std::string language;          // empty: text 1198 of the string table
+        std::string language;  // empty: text 1198 of the string table
     };
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
@@ -163,7 +163,7 @@ public:
     // The `roles` of a brother of our congregation (0 for anyone else).
     std::uint8_t roles_of(std::uint16_t brother_id) const;
 
-private:
+  private:
     void read_settings();
     void load_tables(bool with_old_extras);
 

@@ -17,7 +17,7 @@ U_NAMESPACE_END
 namespace vorla::text {
 
 class NameCollator {
-public:
+  public:
     // language_code is the program's language code ("rus" gives Russian collation).
     explicit NameCollator(std::string_view language_code = "rus");
     ~NameCollator();
@@ -35,16 +35,18 @@ public:
     void sort(std::vector<T>& items, NameOf name_of) const {
         std::vector<std::pair<std::string, std::size_t>> keys;
         keys.reserve(items.size());
-        for (std::size_t i = 0; i < items.size(); ++i) keys.emplace_back(sort_key(name_of(items[i])), i);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            keys.emplace_back(sort_key(name_of(items[i])), i);
         std::stable_sort(keys.begin(), keys.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<T> sorted;
         sorted.reserve(items.size());
-        for (const auto& k : keys) sorted.push_back(std::move(items[k.second]));
+        for (const auto& k : keys)
+            sorted.push_back(std::move(items[k.second]));
         items = std::move(sorted);
     }
 
-private:
+  private:
     std::unique_ptr<icu::Collator> collator_;
 };
 

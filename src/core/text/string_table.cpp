@@ -12,10 +12,12 @@ namespace {
 
 bool parse_line(std::string_view line, int& number, std::string& value) {
     std::size_t pos = 0;
-    while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9') ++pos;
+    while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9')
+        ++pos;
     if (pos == 0) return false;
     if (std::from_chars(line.data(), line.data() + pos, number).ec != std::errc{}) return false;
-    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+        ++pos;
     if (pos >= line.size() || line[pos] != '"') return false;
     ++pos;
     value.clear();
@@ -34,11 +36,20 @@ bool parse_line(std::string_view line, int& number, std::string& value) {
         }
         if (++pos >= line.size()) return false;
         switch (line[pos]) {
-            case 'n': value.push_back('\n'); break;
-            case 't': value.push_back('\t'); break;
-            case '"': value.push_back('"'); break;
-            case '\\': value.push_back('\\'); break;
-            default: return false;
+            case 'n':
+                value.push_back('\n');
+                break;
+            case 't':
+                value.push_back('\t');
+                break;
+            case '"':
+                value.push_back('"');
+                break;
+            case '\\':
+                value.push_back('\\');
+                break;
+            default:
+                return false;
         }
     }
     return false;
@@ -68,8 +79,8 @@ StringTable StringTable::parse(std::string_view source, std::string* errors) {
 }
 
 const StringTable& StringTable::builtin() {
-    static const StringTable table = parse(std::string_view(
-        reinterpret_cast<const char*>(vorla_strings_ru), vorla_strings_ru_size));
+    static const StringTable table = parse(
+        std::string_view(reinterpret_cast<const char*>(vorla_strings_ru), vorla_strings_ru_size));
     return table;
 }
 
@@ -79,16 +90,19 @@ const std::string& StringTable::get(int n) const {
     return it == texts_.end() ? empty : it->second;
 }
 
-const std::string& text(int n) { return StringTable::builtin().get(n); }
+const std::string& text(int n) {
+    return StringTable::builtin().get(n);
+}
 
-std::string text_with(int n, int m) { return format(n, text(m)); }
+std::string text_with(int n, int m) {
+    return format(n, text(m));
+}
 
 std::string format(int n, std::string_view arg1, std::string_view arg2) {
     return format_pattern(text(n), arg1, arg2);
 }
 
-std::string format_pattern(std::string_view pattern, std::string_view arg1,
-                           std::string_view arg2) {
+std::string format_pattern(std::string_view pattern, std::string_view arg1, std::string_view arg2) {
     std::string out;
     out.reserve(pattern.size() + arg1.size() + arg2.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {

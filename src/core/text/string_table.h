@@ -8,7 +8,7 @@
 namespace vorla::text {
 
 class StringTable {
-public:
+  public:
     // Parses the table's source form: lines `number "text"` with \n \t \" \\ escapes;
     // blank lines and lines starting with '#' are skipped. Bad lines are reported by number.
     static StringTable parse(std::string_view source, std::string* errors = nullptr);
@@ -20,7 +20,7 @@ public:
     bool contains(int n) const { return texts_.count(n) != 0; }
     const std::map<int, std::string>& all() const { return texts_; }
 
-private:
+  private:
     std::map<int, std::string> texts_;
 };
 

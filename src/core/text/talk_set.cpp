@@ -11,7 +11,8 @@ TalkSet::TalkSet(std::span<const std::uint8_t> bytes) {
 
 int TalkSet::count() const {
     int n = 0;
-    for (std::uint8_t b : bytes_) n += std::popcount(b);
+    for (std::uint8_t b : bytes_)
+        n += std::popcount(b);
     return n;
 }
 

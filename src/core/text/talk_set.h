@@ -17,23 +17,29 @@ inline void set_bit(std::span<std::uint8_t> bytes, int n, bool on = true) {
     bytes[n / 8] = on ? static_cast<std::uint8_t>(bytes[n / 8] | mask)
                       : static_cast<std::uint8_t>(bytes[n / 8] & ~mask);
 }
-inline void clear_bit(std::span<std::uint8_t> bytes, int n) { set_bit(bytes, n, false); }
+inline void clear_bit(std::span<std::uint8_t> bytes, int n) {
+    set_bit(bytes, n, false);
+}
 
-inline bool test_flag(std::uint16_t word, int n) { return n >= 0 && n < 16 && (word >> n & 1) != 0; }
+inline bool test_flag(std::uint16_t word, int n) {
+    return n >= 0 && n < 16 && (word >> n & 1) != 0;
+}
 inline std::uint16_t with_flag(std::uint16_t word, int n, bool on = true) {
     const auto mask = static_cast<std::uint16_t>(1u << n);
     return on ? static_cast<std::uint16_t>(word | mask) : static_cast<std::uint16_t>(word & ~mask);
 }
 
 class TalkSet {
-public:
+  public:
     static constexpr int kMaxTalk = 256;
     static constexpr std::size_t kBytes = 32;
 
     TalkSet() = default;
     explicit TalkSet(std::span<const std::uint8_t> bytes);
 
-    bool has(int talk_no) const { return talk_no >= 1 && talk_no <= kMaxTalk && test_bit(bytes_, talk_no - 1); }
+    bool has(int talk_no) const {
+        return talk_no >= 1 && talk_no <= kMaxTalk && test_bit(bytes_, talk_no - 1);
+    }
     void set(int talk_no, bool on = true) {
         if (talk_no >= 1 && talk_no <= kMaxTalk) set_bit(bytes_, talk_no - 1, on);
     }
@@ -48,7 +54,7 @@ public:
 
     friend bool operator==(const TalkSet&, const TalkSet&) = default;
 
-private:
+  private:
     std::array<std::uint8_t, kBytes> bytes_{};
 };
 

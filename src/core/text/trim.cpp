@@ -14,13 +14,21 @@ std::string_view trim_right(std::string_view s) {
     return pos == std::string_view::npos ? std::string_view{} : s.substr(0, pos + 1);
 }
 
-std::string_view trim(std::string_view s) { return trim_right(trim_left(s)); }
+std::string_view trim(std::string_view s) {
+    return trim_right(trim_left(s));
+}
 
-void trim_left_in_place(std::string& s) { s = std::string(trim_left(s)); }
+void trim_left_in_place(std::string& s) {
+    s = std::string(trim_left(s));
+}
 
-void trim_right_in_place(std::string& s) { s.resize(trim_right(s).size()); }
+void trim_right_in_place(std::string& s) {
+    s.resize(trim_right(s).size());
+}
 
-bool is_blank(std::string_view s) { return trim(s).empty(); }
+bool is_blank(std::string_view s) {
+    return trim(s).empty();
+}
 
 bool is_plausible_phone(std::string_view s) {
     return length(s) < 16 && length(trim(s)) > 6;

@@ -66,7 +66,8 @@ std::u32string to_u32(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
     std::size_t pos = 0;
-    while (pos < utf8.size()) out.push_back(next_char(utf8, pos));
+    while (pos < utf8.size())
+        out.push_back(next_char(utf8, pos));
     return out;
 }
 
@@ -91,7 +92,8 @@ void append_utf8(std::string& out, char32_t c) {
 std::string to_utf8(std::u32string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char32_t c : text) append_utf8(out, c);
+    for (char32_t c : text)
+        append_utf8(out, c);
     return out;
 }
 
@@ -115,19 +117,22 @@ std::size_t length(std::string_view utf8) {
 
 std::string left(std::string_view utf8, std::size_t n) {
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < n && pos < utf8.size(); ++i) next_char(utf8, pos);
+    for (std::size_t i = 0; i < n && pos < utf8.size(); ++i)
+        next_char(utf8, pos);
     return std::string(utf8.substr(0, pos));
 }
 
 std::string to_lower(std::string_view utf8) {
     std::u32string s = to_u32(utf8);
-    for (char32_t& c : s) c = static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
+    for (char32_t& c : s)
+        c = static_cast<char32_t>(u_tolower(static_cast<UChar32>(c)));
     return to_utf8(s);
 }
 
 std::string to_upper(std::string_view utf8) {
     std::u32string s = to_u32(utf8);
-    for (char32_t& c : s) c = static_cast<char32_t>(u_toupper(static_cast<UChar32>(c)));
+    for (char32_t& c : s)
+        c = static_cast<char32_t>(u_toupper(static_cast<UChar32>(c)));
     return to_utf8(s);
 }
 
@@ -145,7 +150,9 @@ std::u32string folded(std::string_view s) {
 }
 }  // namespace
 
-bool equal_ignoring_case(std::string_view a, std::string_view b) { return folded(a) == folded(b); }
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+    return folded(a) == folded(b);
+}
 
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
     const std::u32string t = folded(text);

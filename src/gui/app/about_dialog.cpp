@@ -15,9 +15,10 @@ AboutDialog::AboutDialog(const QString& data_folder, QWidget* parent) : QDialog(
     setWindowTitle(QStringLiteral("О Vorla"));
     auto* icon = new QLabel(this);
     icon->setPixmap(program_icon().pixmap(64, 64));
-    auto* name = new QLabel(QStringLiteral("<b>%1</b><br>Версия %2")
-                                .arg(program_title().toHtmlEscaped(), QStringLiteral(VORLA_VERSION)),
-                            this);
+    auto* name =
+        new QLabel(QStringLiteral("<b>%1</b><br>Версия %2")
+                       .arg(program_title().toHtmlEscaped(), QStringLiteral(VORLA_VERSION)),
+                   this);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
     top->addWidget(name, 1);

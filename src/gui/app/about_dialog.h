@@ -6,7 +6,7 @@ namespace vorla::gui {
 
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     AboutDialog(const QString& data_folder, QWidget* parent = nullptr);
 };
 

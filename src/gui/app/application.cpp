@@ -16,7 +16,7 @@ namespace {
 
 // For the start-up benchmark: ends the process as soon as the main window has painted.
 class FirstPaintProbe : public QObject {
-public:
+  public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) std::_Exit(0);
         return false;
@@ -25,7 +25,8 @@ public:
 
 }  // namespace
 
-int run_desktop(int& argc, char** argv, const std::filesystem::path& folder, const calendar::Date& today) {
+int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
+                const calendar::Date& today) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorla"));
     QApplication::setApplicationDisplayName(program_title());

@@ -8,6 +8,7 @@ namespace vorla::gui {
 
 // Runs the desktop program on a data folder (already the current directory) until the
 // main window closes; returns the exit code.
-int run_desktop(int& argc, char** argv, const std::filesystem::path& folder, const calendar::Date& today);
+int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
+                const calendar::Date& today);
 
 }  // namespace vorla::gui

@@ -35,7 +35,8 @@ bool CommandSet::enabled(int command) const {
 }
 
 void CommandSet::refresh() {
-    for (auto it = actions_.begin(); it != actions_.end(); ++it) it.value()->setEnabled(enabled(it.key()));
+    for (auto it = actions_.begin(); it != actions_.end(); ++it)
+        it.value()->setEnabled(enabled(it.key()));
     emit refreshed();
 }
 

@@ -11,7 +11,7 @@ namespace vorla::gui {
 
 class CommandSet : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit CommandSet(QObject* parent = nullptr) : QObject(parent) {}
 
     // The action of a command, created on first use with its prompt and tip.
@@ -28,12 +28,12 @@ public:
     // Recomputes every action's enabled state.
     void refresh();
 
-signals:
+  signals:
     void refreshed();
     // A command's handler has run: the data may have changed.
     void ran(int command);
 
-private:
+  private:
     QHash<int, QAction*> actions_;
     QHash<int, std::function<void()>> handlers_;
     std::function<bool(int)> rule_;

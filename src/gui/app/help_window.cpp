@@ -19,8 +19,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
     bar->setMovable(false);
     QAction* back = bar->addAction(QStringLiteral("Назад"), browser_, &QTextBrowser::backward);
     QAction* forward = bar->addAction(QStringLiteral("Вперед"), browser_, &QTextBrowser::forward);
-    bar->addAction(QStringLiteral("Содержание"), this, [this] { show_page(QStringLiteral("index.html")); });
-    bar->addAction(QStringLiteral("Указатель"), this, [this] { show_page(QStringLiteral("terms.html")); });
+    bar->addAction(QStringLiteral("Содержание"), this,
+                   [this] { show_page(QStringLiteral("index.html")); });
+    bar->addAction(QStringLiteral("Указатель"), this,
+                   [this] { show_page(QStringLiteral("terms.html")); });
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

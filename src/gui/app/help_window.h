@@ -8,13 +8,13 @@ namespace vorla::gui {
 
 class HelpWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
     // Shows a page of the help ("index.html", "terms.html", ...).
     void show_page(const QString& page);
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

@@ -40,8 +40,10 @@ CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent
     setWindowIcon(program_icon());
     prompter_.set_parent(this);
 
-    commands_.set_rule([this](int command) { return app::data_allows(doc_, command) && mode_allows(command); });
-    panel_ = new WorkPanel(commands_, [this](int button) { return app::panel_button_allowed(doc_, button); });
+    commands_.set_rule(
+        [this](int command) { return app::data_allows(doc_, command) && mode_allows(command); });
+    panel_ = new WorkPanel(commands_,
+                           [this](int button) { return app::panel_button_allowed(doc_, button); });
     view_ = new CVrView(panel_, this);
     setCentralWidget(view_);
     connect(view_, &CVrView::mode_changed, this, &CMainFrame::on_mode_changed);
@@ -89,7 +91,8 @@ void CMainFrame::build_menus() {
     commands_.action(kPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     commands_.action(kHelpContents)->setShortcut(QKeySequence(Qt::Key_F1));
     commands_.action(kContextHelp)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    for (int command : commands_.commands()) commands_.action(command)->setShortcutContext(Qt::ApplicationShortcut);
+    for (int command : commands_.commands())
+        commands_.action(command)->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void CMainFrame::build_tool_bar() {
@@ -105,7 +108,8 @@ void CMainFrame::build_tool_bar() {
         QAction* a = commands_.action(command);
         a->setIcon(command_icon(command));
         if (a->toolTip().isEmpty() || a->toolTip() == a->text()) {
-            a->setToolTip(QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
+            a->setToolTip(
+                QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0));
         }
         bar->addAction(a);
     }
@@ -141,9 +145,12 @@ bool CMainFrame::mode_allows(int command) const {
         case kPrint:
         case kPrintPreview:
         case kBackToPanel:
-        case kSavePdf: return report;
-        case kRestore: return !report;
-        default: return true;
+        case kSavePdf:
+            return report;
+        case kRestore:
+            return !report;
+        default:
+            return true;
     }
 }
 

@@ -19,7 +19,7 @@ class WorkPanel;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -40,10 +40,10 @@ public:
     // Opens a help page ("index.html" ...).
     void show_help(const QString& page);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build_menus();
     void build_tool_bar();
     void build_status_bar();

@@ -12,9 +12,13 @@ QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string us(const QString& s) { return s.toUtf8().toStdString(); }
+std::string us(const QString& s) {
+    return s.toUtf8().toStdString();
+}
 
-QString program_title() { return qs(text::text(2)).section(QLatin1Char('\n'), 0, 0); }
+QString program_title() {
+    return qs(text::text(2)).section(QLatin1Char('\n'), 0, 0);
+}
 
 QWidget* QtPrompter::active_parent() const {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
@@ -27,10 +31,18 @@ void QtPrompter::inform(std::string_view text, io::Icon icon, std::string_view c
     box.setWindowTitle(caption.empty() ? program_title() : qs(caption));
     box.setText(qs(text));
     switch (icon) {
-        case io::Icon::information: box.setIcon(QMessageBox::Information); break;
-        case io::Icon::warning: box.setIcon(QMessageBox::Warning); break;
-        case io::Icon::error: box.setIcon(QMessageBox::Critical); break;
-        case io::Icon::question: box.setIcon(QMessageBox::Question); break;
+        case io::Icon::information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case io::Icon::warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case io::Icon::error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case io::Icon::question:
+            box.setIcon(QMessageBox::Question);
+            break;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

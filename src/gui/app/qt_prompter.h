@@ -8,14 +8,14 @@
 namespace vorla::gui {
 
 class QtPrompter final : public io::Prompter {
-public:
+  public:
     explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
 
     void inform(std::string_view text, io::Icon icon, std::string_view caption) override;
     bool ask_yes_no(std::string_view text, bool default_yes) override;
 
-private:
+  private:
     QWidget* active_parent() const;
     QPointer<QWidget> parent_;
 };

@@ -23,7 +23,7 @@ namespace {
 
 // A margin in hundredths of an inch: two digits, 00-99, the arrows wrap around.
 class MarginSpin : public QSpinBox {
-public:
+  public:
     explicit MarginSpin(QWidget* parent) : QSpinBox(parent) {
         setRange(0, 99);
         setWrapping(true);
@@ -31,12 +31,11 @@ public:
         setMinimumWidth(64);
     }
 
-protected:
+  protected:
     QString textFromValue(int value) const override {
         return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
     }
 };
-
 
 }  // namespace
 
@@ -126,8 +125,8 @@ SettingsDialog::SettingsDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(pa
         update_controls();
     });
     connect(colour_, &QPushButton::clicked, this, [this] {
-        const QColor chosen = QColorDialog::getColor(to_qcolor(model_.values().background_colour), this,
-                                                     QStringLiteral("Цвет"));
+        const QColor chosen = QColorDialog::getColor(to_qcolor(model_.values().background_colour),
+                                                     this, QStringLiteral("Цвет"));
         if (chosen.isValid()) model_.choose_colour(to_rgb(chosen));
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

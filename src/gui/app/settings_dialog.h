@@ -14,7 +14,7 @@ namespace vorla::gui {
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     SettingsDialog(store::CVrDoc& doc, QWidget* parent = nullptr);
 
     // OK or Cancel, then the closing rules; true when the views need redrawing.
@@ -39,7 +39,7 @@ public:
     QSpinBox* left_margin() const { return left_margin_; }
     app::SettingsDialogModel& model() { return model_; }
 
-private:
+  private:
     void update_controls();
     void collect();
 

@@ -8,7 +8,8 @@ namespace vorla::gui {
 
 QValidator::State Cp1251Validator::validate(QString& input, int&) const {
     const QByteArray utf8 = input.toUtf8();
-    return text::cp1251_can_hold(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))
+    return text::cp1251_can_hold(
+               std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())))
                ? Acceptable
                : Invalid;
 }

@@ -8,7 +8,7 @@ class QLineEdit;
 namespace vorla::gui {
 
 class Cp1251Validator : public QValidator {
-public:
+  public:
     explicit Cp1251Validator(QObject* parent = nullptr) : QValidator(parent) {}
     State validate(QString& input, int& pos) const override;
 };

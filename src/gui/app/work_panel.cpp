@@ -40,10 +40,12 @@ WorkPanel::WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, 
                     QAction* a = menu->addAction(qs(text::text(choice.text)));
                     a->setData(choice.command);
                     const int command = choice.command;
-                    connect(a, &QAction::triggered, this, [this, command] { commands_.action(command)->trigger(); });
+                    connect(a, &QAction::triggered, this,
+                            [this, command] { commands_.action(command)->trigger(); });
                 }
                 connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                    for (QAction* a : menu->actions()) a->setEnabled(commands_.enabled(a->data().toInt()));
+                    for (QAction* a : menu->actions())
+                        a->setEnabled(commands_.enabled(a->data().toInt()));
                 });
                 button->setMenu(menu);
             }
@@ -64,7 +66,8 @@ void WorkPanel::refresh() {
             if (b.command != 0) {
                 on = commands_.enabled(b.command);
             } else {
-                for (const app::PanelChoice& c : b.popup) on = on || commands_.enabled(c.command);
+                for (const app::PanelChoice& c : b.popup)
+                    on = on || commands_.enabled(c.command);
             }
             if (extra_rule_ && !extra_rule_(b.id)) on = false;
             buttons_.value(b.id)->setEnabled(on);

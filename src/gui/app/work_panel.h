@@ -12,7 +12,7 @@ class CommandSet;
 
 class WorkPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     // extra_rule: rules of buttons beyond their command's (by button id).
     WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, QWidget* parent = nullptr);
 
@@ -20,7 +20,7 @@ public:
     // Recomputes every button's enabled state.
     void refresh();
 
-private:
+  private:
     CommandSet& commands_;
     std::function<bool(int)> extra_rule_;
     QHash<int, QPushButton*> buttons_;

@@ -13,9 +13,11 @@
 
 namespace vorla::gui {
 
-AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
-                                       bool read_only, QWidget* parent)
-    : QDialog(parent), model_(doc, brother_id, discontinued, read_only), opening_discontinued_(discontinued) {
+AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id,
+                                       bool discontinued, bool read_only, QWidget* parent)
+    : QDialog(parent),
+      model_(doc, brother_id, discontinued, read_only),
+      opening_discontinued_(discontinued) {
     setObjectName(QStringLiteral("AvailabilityDialog"));
     setWindowTitle(qs(model_.title()));
 
@@ -58,8 +60,10 @@ AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother
     layout->addWidget(discontinued_box_);
     layout->addWidget(buttons);
 
-    connect(list_, &QListWidget::itemSelectionChanged, this, &AvailabilityDialog::on_selection_changed);
-    connect(discontinued_box_, &QCheckBox::toggled, this, [this](bool on) { model_.set_discontinued(on); });
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            &AvailabilityDialog::on_selection_changed);
+    connect(discontinued_box_, &QCheckBox::toggled, this,
+            [this](bool on) { model_.set_discontinued(on); });
     connect(buttons, &QDialogButtonBox::accepted, this, &AvailabilityDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -71,7 +75,8 @@ AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother
 }
 
 void AvailabilityDialog::on_selection_changed() {
-    for (int i = 0; i < list_->count(); ++i) model_.set_selected(i, list_->item(i)->isSelected());
+    for (int i = 0; i < list_->count(); ++i)
+        model_.set_selected(i, list_->item(i)->isSelected());
     count_->setText(qs(model_.count_text()));
 }
 

@@ -14,10 +14,10 @@ namespace vorla::gui {
 
 class AvailabilityDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // brother_id 0 shows the weeks without a brother. OK stores the changed marks.
-    AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued, bool read_only,
-                       QWidget* parent = nullptr);
+    AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
+                       bool read_only, QWidget* parent = nullptr);
 
     // The discontinued box as it stood when the dialog closed with OK (else as given).
     bool discontinued() const { return model_.discontinued(); }
@@ -33,7 +33,7 @@ public:
     void accept() override;
     void reject() override;
 
-private:
+  private:
     void on_selection_changed();
 
     editors::AvailabilityModel model_;

@@ -13,9 +13,9 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
-#include "gui/editors/editor_widgets.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
+#include "gui/editors/editor_widgets.h"
 #include "gui/editors/talk_chooser_dialog.h"
 
 namespace vorla::gui {
@@ -33,8 +33,8 @@ QPushButton* plain_button(const QString& text, QWidget* parent) {
 }  // namespace
 
 BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list,
-                                         std::optional<std::size_t> position, std::uint16_t preset_cong,
-                                         QWidget* parent)
+                                         std::optional<std::size_t> position,
+                                         std::uint16_t preset_cong, QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, list, position, preset_cong) {
     setObjectName(QStringLiteral("BrotherEditorDialog"));
     setWindowTitle(qs(model_.title()));
@@ -87,7 +87,8 @@ BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherLis
     left->addWidget(talks_);
     left->addWidget(availability_);
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, prev_, next_, delete_}) right->addWidget(b);
+    for (QPushButton* b : {ok_, cancel_, prev_, next_, delete_})
+        right->addWidget(b);
     right->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
@@ -95,10 +96,12 @@ BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherLis
     setMinimumWidth(520);
 
     // The order Enter and Tab take through the dialog.
-    QWidget* order[] = {first_name_, last_name_, address1_, address2_, phone_, phone2_, phone3_, email_, note_,
-                        elder_,      servant_,   congregation_, talks_, availability_, ok_, cancel_, prev_,
-                        next_,       delete_};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* order[] = {first_name_, last_name_,    address1_, address2_,     phone_,
+                        phone2_,     phone3_,       email_,    note_,         elder_,
+                        servant_,    congregation_, talks_,    availability_, ok_,
+                        cancel_,     prev_,         next_,     delete_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     first_name_->installEventFilter(this);
     connect(first_name_, &QLineEdit::textEdited, this, [this] { on_name_edited(first_name_); });
@@ -187,14 +190,16 @@ void BrotherEditorDialog::on_name_edited(QLineEdit* edit) {
     }
     if (edit == last_name_) {
         model_.fields().first_name = us(first_name_->text());
-        if (const auto initial = model_.surname_changed(us(last_name_->text()))) first_name_->setText(qs(*initial));
+        if (const auto initial = model_.surname_changed(us(last_name_->text())))
+            first_name_->setText(qs(*initial));
     }
 }
 
 bool BrotherEditorDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == first_name_ && event->type() == QEvent::FocusOut) {
         model_.fields().last_name = us(last_name_->text());
-        if (const auto initial = model_.first_name_left(us(first_name_->text()))) first_name_->setText(qs(*initial));
+        if (const auto initial = model_.first_name_left(us(first_name_->text())))
+            first_name_->setText(qs(*initial));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -212,7 +217,8 @@ void BrotherEditorDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void BrotherEditorDialog::choose_congregation() {
-    if (const auto pos = CongregationListDialog::choose(doc_, model_.congregation_position(), this)) {
+    if (const auto pos =
+            CongregationListDialog::choose(doc_, model_.congregation_position(), this)) {
         model_.set_congregation(doc_.congregations().at(*pos).cong_id);
         update_captions();
     }

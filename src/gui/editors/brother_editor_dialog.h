@@ -13,11 +13,12 @@ namespace vorla::gui {
 
 class BrotherEditorDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Opened by the brother list: position nothing for a new brother; preset_cong not 0 hides
     // the congregation button and becomes his congregation.
-    BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list, std::optional<std::size_t> position,
-                        std::uint16_t preset_cong, QWidget* parent = nullptr);
+    BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list,
+                        std::optional<std::size_t> position, std::uint16_t preset_cong,
+                        QWidget* parent = nullptr);
 
     editors::BrotherEditorModel& model() { return model_; }
     QLineEdit* first_name() const { return first_name_; }
@@ -40,12 +41,12 @@ public:
     QPushButton* talks_button() const { return talks_; }
     QPushButton* availability_button() const { return availability_; }
 
-protected:
+  protected:
     // Enter saves only from the OK button; anywhere else it moves on to the next field.
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void load_controls();
     void update_captions();
     void collect();

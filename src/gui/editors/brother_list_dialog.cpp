@@ -13,7 +13,8 @@
 
 namespace vorla::gui {
 
-BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params, QWidget* parent)
+BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params,
+                                     QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, params) {
     setObjectName(QStringLiteral("BrotherListDialog"));
     setWindowTitle(qs(model_.title()));
@@ -42,7 +43,8 @@ BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherL
     layout->addWidget(status1_);
     layout->addWidget(status2_);
 
-    connect(list_, &LineList::line_selected, this, [this](int line) { model_.select(static_cast<std::size_t>(line)); });
+    connect(list_, &LineList::line_selected, this,
+            [this](int line) { model_.select(static_cast<std::size_t>(line)); });
     connect(list_, &LineList::line_activated, this, [this](int line) {
         model_.select(static_cast<std::size_t>(line));
         accept();
@@ -53,7 +55,8 @@ BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherL
     refresh();
 }
 
-std::optional<std::size_t> BrotherListDialog::choose(store::CVrDoc& doc, const editors::BrotherListParams& params,
+std::optional<std::size_t> BrotherListDialog::choose(store::CVrDoc& doc,
+                                                     const editors::BrotherListParams& params,
                                                      QWidget* parent) {
     BrotherListDialog dialog(doc, params, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -77,12 +80,16 @@ void BrotherListDialog::accept() {
 void BrotherListDialog::run(const editors::BrotherListModel::Action& action) {
     using Action = editors::BrotherListModel::Action;
     switch (action.kind) {
-        case Action::none: return;
-        case Action::choose: QDialog::accept(); return;
+        case Action::none:
+            return;
+        case Action::choose:
+            QDialog::accept();
+            return;
         case Action::edit: {
-            BrotherEditorDialog editor(doc_, &model_,
-                                       action.is_new ? std::nullopt : std::optional<std::size_t>(action.position),
-                                       action.preset_cong, this);
+            BrotherEditorDialog editor(
+                doc_, &model_,
+                action.is_new ? std::nullopt : std::optional<std::size_t>(action.position),
+                action.preset_cong, this);
             editor.exec();
             const bool close = model_.editor_closed(editor.model().saved());
             if (close) {
@@ -102,7 +109,8 @@ void BrotherListDialog::run(const editors::BrotherListModel::Action& action) {
         }
         case Action::availability: {
             const store::BrotherEntry brother = doc_.brothers().at(action.position);
-            AvailabilityDialog editor(doc_, brother.brother_id, brother.discontinued(), false, this);
+            AvailabilityDialog editor(doc_, brother.brother_id, brother.discontinued(), false,
+                                      this);
             if (editor.exec() == QDialog::Accepted) {
                 editors::store_discontinued(doc_, brother.brother_id, editor.discontinued());
             }

@@ -15,11 +15,13 @@ class LineList;
 
 class BrotherListDialog : public QDialog {
     Q_OBJECT
-public:
-    BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params, QWidget* parent = nullptr);
+  public:
+    BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params,
+                      QWidget* parent = nullptr);
 
     // Runs a chooser; the chosen brother's index position, nothing when cancelled.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc, const editors::BrotherListParams& params,
+    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+                                             const editors::BrotherListParams& params,
                                              QWidget* parent);
     // The chosen brother's index position after OK (role modes and the speaker chooser).
     std::optional<std::size_t> chosen() const { return model_.chosen(); }
@@ -34,10 +36,10 @@ public:
 
     void accept() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void refresh();
     void run(const editors::BrotherListModel::Action& action);
 

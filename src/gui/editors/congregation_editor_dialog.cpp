@@ -10,8 +10,8 @@
 
 #include "gui/app/qt_prompter.h"
 #include "gui/app/text_guard.h"
-#include "gui/editors/editor_widgets.h"
 #include "gui/editors/brother_list_dialog.h"
+#include "gui/editors/editor_widgets.h"
 #include "gui/editors/map_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 
@@ -22,14 +22,15 @@ using editors::CongregationOffice;
 
 namespace {
 
-constexpr CongregationOffice kOffices[] = {CongregationOffice::cobe, CongregationOffice::talk_coordinator,
-                                           CongregationOffice::secretary};
+constexpr CongregationOffice kOffices[] = {
+    CongregationOffice::cobe, CongregationOffice::talk_coordinator, CongregationOffice::secretary};
 
 }  // namespace
 
-CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc, editors::CongregationListModel* list,
-                                                   std::optional<std::size_t> position, std::uint16_t fixed_cong,
-                                                   QWidget* parent)
+CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc,
+                                                   editors::CongregationListModel* list,
+                                                   std::optional<std::size_t> position,
+                                                   std::uint16_t fixed_cong, QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, list, position, fixed_cong) {
     setObjectName(QStringLiteral("CongregationEditorDialog"));
     setWindowTitle(QString());  // the editor has no title text
@@ -52,7 +53,8 @@ CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc, editors::
     next_ = new QPushButton(QStringLiteral("След."), this);
     delete_ = new QPushButton(QStringLiteral("Удалить"), this);
     brothers_ = new QPushButton(this);
-    for (QPushButton*& b : officers_) b = new QPushButton(this);
+    for (QPushButton*& b : officers_)
+        b = new QPushButton(this);
     circuit_ = new QPushButton(this);
     map_ = new QPushButton(QStringLiteral("Карта"), this);
     for (QPushButton* b : findChildren<QPushButton*>()) {
@@ -87,22 +89,26 @@ CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc, editors::
     left->addWidget(phones);
     left->addWidget(meetings);
     left->addWidget(brothers_);
-    for (QPushButton* b : officers_) left->addWidget(b);
+    for (QPushButton* b : officers_)
+        left->addWidget(b);
     left->addWidget(circuit_);
     left->addWidget(map_);
     left->addStretch(1);
     auto* right = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, apply_, prev_, next_, delete_}) right->addWidget(b);
+    for (QPushButton* b : {ok_, cancel_, apply_, prev_, next_, delete_})
+        right->addWidget(b);
     right->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(right);
     setMinimumWidth(520);
 
-    QWidget* order[] = {name_,    address1_, address2_, phone1_,    phone2_,    day_even_, time_even_,
-                        day_odd_, time_odd_, brothers_, officers_[0], officers_[1], officers_[2], circuit_,
-                        map_,     ok_,       cancel_,   apply_,     prev_,      next_,     delete_};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* order[] = {name_,        address1_, address2_, phone1_,   phone2_,      day_even_,
+                        time_even_,   day_odd_,  time_odd_, brothers_, officers_[0], officers_[1],
+                        officers_[2], circuit_,  map_,      ok_,       cancel_,      apply_,
+                        prev_,        next_,     delete_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.fields().name = us(text);
@@ -139,7 +145,8 @@ CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc, editors::
     });
     connect(brothers_, &QPushButton::clicked, this, &CongregationEditorDialog::open_brothers);
     for (std::size_t i = 0; i < std::size(kOffices); ++i) {
-        connect(officers_[i], &QPushButton::clicked, this, [this, i] { choose_officer(kOffices[i]); });
+        connect(officers_[i], &QPushButton::clicked, this,
+                [this, i] { choose_officer(kOffices[i]); });
     }
     connect(circuit_, &QPushButton::clicked, this, &CongregationEditorDialog::choose_circuit);
     connect(map_, &QPushButton::clicked, this, &CongregationEditorDialog::edit_map);
@@ -181,7 +188,8 @@ void CongregationEditorDialog::update_buttons() {
     circuit_->setVisible(model_.circuit_visible());
     circuit_->setText(qs(model_.circuit_caption()));
     map_->setVisible(model_.map_visible());
-    for (QPushButton* b : {prev_, next_, delete_}) b->setVisible(model_.step_visible());
+    for (QPushButton* b : {prev_, next_, delete_})
+        b->setVisible(model_.step_visible());
 }
 
 void CongregationEditorDialog::collect() {
@@ -216,7 +224,8 @@ void CongregationEditorDialog::choose_officer(CongregationOffice o) {
 }
 
 void CongregationEditorDialog::choose_circuit() {
-    NameListDialog chooser(doc_, editors::NamedList::circuits, true, model_.circuit_preselect(), this);
+    NameListDialog chooser(doc_, editors::NamedList::circuits, true, model_.circuit_preselect(),
+                           this);
     if (chooser.exec() == QDialog::Accepted) {
         model_.set_circuit(chooser.model().chosen_id());
         update_buttons();
@@ -224,7 +233,8 @@ void CongregationEditorDialog::choose_circuit() {
 }
 
 void CongregationEditorDialog::edit_map() {
-    if (const auto name = MapDialog::edit(doc_, model_.map_file(), this)) model_.set_map_file(*name);
+    if (const auto name = MapDialog::edit(doc_, model_.map_file(), this))
+        model_.set_map_file(*name);
 }
 
 }  // namespace vorla::gui

@@ -13,7 +13,7 @@ namespace vorla::gui {
 
 class CongregationEditorDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // position nothing: a new congregation. fixed_cong: this congregation only (our own).
     CongregationEditorDialog(store::CVrDoc& doc, editors::CongregationListModel* list,
                              std::optional<std::size_t> position, std::uint16_t fixed_cong = 0,
@@ -40,7 +40,7 @@ public:
     QPushButton* circuit_button() const { return circuit_; }
     QPushButton* map_button() const { return map_; }
 
-private:
+  private:
     void load_controls();
     void update_buttons();
     void collect();

@@ -10,7 +10,8 @@
 
 namespace vorla::gui {
 
-CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose, std::optional<std::size_t> preselect,
+CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose,
+                                               std::optional<std::size_t> preselect,
                                                QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, choose, preselect) {
     setObjectName(QStringLiteral("CongregationListDialog"));
@@ -32,7 +33,8 @@ CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose, 
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
 
-    connect(list_, &LineList::line_selected, this, [this](int line) { model_.select(static_cast<std::size_t>(line)); });
+    connect(list_, &LineList::line_selected, this,
+            [this](int line) { model_.select(static_cast<std::size_t>(line)); });
     connect(list_, &LineList::line_activated, this, [this](int line) {
         model_.select(static_cast<std::size_t>(line));
         accept();
@@ -43,7 +45,8 @@ CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose, 
     refresh();
 }
 
-std::optional<std::size_t> CongregationListDialog::choose(store::CVrDoc& doc, std::optional<std::size_t> preselect,
+std::optional<std::size_t> CongregationListDialog::choose(store::CVrDoc& doc,
+                                                          std::optional<std::size_t> preselect,
                                                           QWidget* parent) {
     CongregationListDialog dialog(doc, true, preselect, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

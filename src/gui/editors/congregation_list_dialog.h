@@ -13,14 +13,15 @@ class LineList;
 
 class CongregationListDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // choose: a chooser; preselect: the index position selected first.
-    CongregationListDialog(store::CVrDoc& doc, bool choose, std::optional<std::size_t> preselect = std::nullopt,
+    CongregationListDialog(store::CVrDoc& doc, bool choose,
+                           std::optional<std::size_t> preselect = std::nullopt,
                            QWidget* parent = nullptr);
 
     // Runs the chooser; the chosen congregation's index position, nothing when cancelled.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc, std::optional<std::size_t> preselect,
-                                             QWidget* parent);
+    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+                                             std::optional<std::size_t> preselect, QWidget* parent);
     std::optional<std::size_t> chosen() const { return model_.chosen(); }
 
     editors::CongregationListModel& model() { return model_; }
@@ -31,7 +32,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void refresh();
     void run(const editors::CongregationListModel::Action& action);
 

@@ -17,7 +17,7 @@ inline QLineEdit* guarded_edit(QWidget* parent, int max_chars) {
 
 // The congregation name edit: also no folder separators, since the name names a file.
 class CongregationNameValidator : public Cp1251Validator {
-public:
+  public:
     using Cp1251Validator::Cp1251Validator;
     State validate(QString& input, int& pos) const override {
         if (input.contains(QLatin1Char('/')) || input.contains(QLatin1Char('\\'))) return Invalid;

@@ -62,7 +62,8 @@ QString LineList::line_text(int line) const {
     QTreeWidgetItem* item = topLevelItem(line);
     if (!item) return {};
     QStringList columns;
-    for (int c = 0; c < columnCount() && !item->text(c).isNull(); ++c) columns.append(item->text(c));
+    for (int c = 0; c < columnCount() && !item->text(c).isNull(); ++c)
+        columns.append(item->text(c));
     return columns.join(QLatin1Char('\t'));
 }
 

@@ -13,7 +13,7 @@ namespace vorla::gui {
 
 class LineList : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     explicit LineList(int columns = 1, QWidget* parent = nullptr);
 
     void set_lines(const std::vector<editors::ListLine>& lines);
@@ -24,17 +24,17 @@ public:
     QString line_text(int line) const;
     void enable_type_ahead(bool on) { type_ahead_on_ = on; }
 
-signals:
+  signals:
     // The user selected a line (clicks, arrows, type-ahead).
     void line_selected(int line);
     // A double-click on a line.
     void line_activated(int line);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     editors::TypeAhead type_ahead_;
     std::vector<std::string> texts_;
     bool type_ahead_on_ = false;

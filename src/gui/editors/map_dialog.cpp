@@ -15,13 +15,13 @@ namespace {
 
 // The owner-drawn frame the picture is stretched into.
 class MapFrame : public QFrame {
-public:
+  public:
     MapFrame(const CPicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
         setFrameStyle(QFrame::Box | QFrame::Sunken);
         setMinimumSize(360, 480);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         QFrame::paintEvent(event);
         if (!picture_.loaded()) return;
@@ -29,14 +29,17 @@ protected:
         picture_.draw(painter, contentsRect());
     }
 
-private:
+  private:
     const CPicture& picture_;
 };
 
 }  // namespace
 
 MapDialog::MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* parent)
-    : QDialog(parent), doc_(doc), model_(doc.folder().folder(), map_file), picture_(doc.prompter()) {
+    : QDialog(parent),
+      doc_(doc),
+      model_(doc.folder().folder(), map_file),
+      picture_(doc.prompter()) {
     setObjectName(QStringLiteral("MapDialog"));
     setWindowTitle(qs(model_.title()));
     frame_ = new MapFrame(picture_, this);
@@ -47,7 +50,8 @@ MapDialog::MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* p
     ok_->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel, choose_, rules_}) buttons->addWidget(b);
+    for (QPushButton* b : {ok_, cancel, choose_, rules_})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(frame_, 1);
@@ -66,7 +70,8 @@ MapDialog::MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* p
     load();
 }
 
-std::optional<std::string> MapDialog::edit(store::CVrDoc& doc, const std::string& map_file, QWidget* parent) {
+std::optional<std::string> MapDialog::edit(store::CVrDoc& doc, const std::string& map_file,
+                                           QWidget* parent) {
     MapDialog dialog(doc, map_file, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.result();
@@ -76,7 +81,8 @@ void MapDialog::load() {
     picture_.clear();
     if (model_.name_refused()) {
         // A name that would leave the data folder is never opened.
-        doc_.prompter().inform(model_.rules_text(), io::Icon::warning, editors::kPictureErrorCaption);
+        doc_.prompter().inform(model_.rules_text(), io::Icon::warning,
+                               editors::kPictureErrorCaption);
     } else if (const auto path = model_.picture_path()) {
         picture_.load(*path);
     }

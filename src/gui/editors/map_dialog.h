@@ -14,11 +14,12 @@ namespace vorla::gui {
 
 class MapDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* parent = nullptr);
 
     // Runs the dialog; the map name after OK (empty without a picture), nothing on Cancel.
-    static std::optional<std::string> edit(store::CVrDoc& doc, const std::string& map_file, QWidget* parent);
+    static std::optional<std::string> edit(store::CVrDoc& doc, const std::string& map_file,
+                                           QWidget* parent);
     std::string result() const { return model_.result(picture_.loaded()); }
 
     // The file the user picked in "Выбрать карту": only its name is kept.
@@ -31,7 +32,7 @@ public:
     QPushButton* rules_button() const { return rules_; }
     QPushButton* ok_button() const { return ok_; }
 
-private:
+  private:
     void load();
 
     store::CVrDoc& doc_;

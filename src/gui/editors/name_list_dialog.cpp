@@ -12,8 +12,8 @@
 
 namespace vorla::gui {
 
-NameListDialog::NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose, int preselect,
-                               QWidget* parent)
+NameListDialog::NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose,
+                               int preselect, QWidget* parent)
     : QDialog(parent), model_(doc, which, choose, preselect) {
     setObjectName(QStringLiteral("NameListDialog"));
     setWindowTitle(qs(model_.title()));
@@ -64,7 +64,9 @@ void NameListDialog::fill() {
     update_controls();
 }
 
-void NameListDialog::update_controls() { show_entry_state(model_, edit_, add_, ok_); }
+void NameListDialog::update_controls() {
+    show_entry_state(model_, edit_, add_, ok_);
+}
 
 void NameListDialog::accept() {
     if (!model_.ok_visible()) return;

@@ -14,10 +14,10 @@ class LineList;
 
 class NameListDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // choose: a chooser with the 1-based position preselect (-1 for none).
-    NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose = false, int preselect = -1,
-                   QWidget* parent = nullptr);
+    NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose = false,
+                   int preselect = -1, QWidget* parent = nullptr);
 
     editors::NameListModel& model() { return model_; }
     LineList* list() const { return list_; }
@@ -28,7 +28,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void fill();
     void update_controls();
 

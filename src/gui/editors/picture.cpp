@@ -58,8 +58,9 @@ bool CPicture::load(const std::filesystem::path& file) {
     }
     image_ = std::move(image);
     length_ = length;
-    size_ = QSize(editors::himetric_to_pixels(editors::himetric_of(image_.width(), image_.dotsPerMeterX())),
-                  editors::himetric_to_pixels(editors::himetric_of(image_.height(), image_.dotsPerMeterY())));
+    size_ = QSize(
+        editors::himetric_to_pixels(editors::himetric_of(image_.width(), image_.dotsPerMeterX())),
+        editors::himetric_to_pixels(editors::himetric_of(image_.height(), image_.dotsPerMeterY())));
     return true;
 }
 

@@ -14,7 +14,7 @@ class QPainter;
 namespace vorla::gui {
 
 class CPicture {
-public:
+  public:
     explicit CPicture(io::Prompter& prompter) : prompter_(&prompter) {}
 
     bool load(const std::filesystem::path& file);
@@ -27,7 +27,7 @@ public:
     QSize size() const { return size_; }
     std::size_t length() const { return length_; }
 
-private:
+  private:
     void fail(std::string_view text) const;
 
     io::Prompter* prompter_;

@@ -19,7 +19,8 @@ namespace vorla::gui {
 using Mode = editors::TalkChooserMode;
 using Action = editors::TalkChooserModel::Action;
 
-TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model, QWidget* parent)
+TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model,
+                                     QWidget* parent)
     : QDialog(parent), doc_(doc), model_(std::move(model)) {
     setObjectName(QStringLiteral("TalkChooserDialog"));
     list_ = new LineList(2, this);
@@ -43,11 +44,13 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
     third_ = new QPushButton(this);
     import_ = new QPushButton(QStringLiteral("Импорт названий…"), this);
     import_->setVisible(model_.mode() == Mode::titles);
-    for (QPushButton* b : {ok_, cancel_, third_, import_}) b->setAutoDefault(false);
+    for (QPushButton* b : {ok_, cancel_, third_, import_})
+        b->setAutoDefault(false);
     (model_.close_is_default() ? cancel_ : ok_)->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, third_, import_}) buttons->addWidget(b);
+    for (QPushButton* b : {ok_, cancel_, third_, import_})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(added_);
     buttons->addWidget(removed_);
@@ -81,8 +84,9 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
         if (model_.grid_view()) grid_->setFocus();
     });
     connect(import_, &QPushButton::clicked, this, [this] {
-        const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт названий речей"), QString(),
-                                                          QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
+        const QString file =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Импорт названий речей"), QString(),
+                                         QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
         if (!file.isEmpty()) import_file(file);
     });
     refresh();
@@ -97,8 +101,10 @@ void TalkChooserDialog::refresh() {
 
     list_->set_lines(model_.lines());
     list_->select_line(model_.selection());
-    if (const auto top = model_.top_line(); top && *top < static_cast<std::size_t>(list_->topLevelItemCount())) {
-        list_->scrollToItem(list_->topLevelItem(static_cast<int>(*top)), QAbstractItemView::PositionAtTop);
+    if (const auto top = model_.top_line();
+        top && *top < static_cast<std::size_t>(list_->topLevelItemCount())) {
+        list_->scrollToItem(list_->topLevelItem(static_cast<int>(*top)),
+                            QAbstractItemView::PositionAtTop);
     }
     grid_->clear();
     for (const editors::GridCell& c : model_.grid()) {
@@ -133,17 +139,25 @@ bool TalkChooserDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TalkChooserDialog::accept() {
-    if (const auto line = list_->current_line(); line && !model_.grid_view()) model_.select_line(*line);
+    if (const auto line = list_->current_line(); line && !model_.grid_view())
+        model_.select_line(*line);
     run(model_.ok());
 }
 
-void TalkChooserDialog::reject() { run(model_.cancel()); }
+void TalkChooserDialog::reject() {
+    run(model_.cancel());
+}
 
 void TalkChooserDialog::run(Action action) {
     switch (action) {
-        case Action::stay: break;
-        case Action::close_ok: QDialog::accept(); return;
-        case Action::close_cancel: QDialog::reject(); return;
+        case Action::stay:
+            break;
+        case Action::close_ok:
+            QDialog::accept();
+            return;
+        case Action::close_cancel:
+            QDialog::reject();
+            return;
         case Action::open_editor: {
             TalkEditorDialog editor(doc_, &model_, *model_.chosen_talk(), this);
             editor.exec();
@@ -155,7 +169,8 @@ void TalkChooserDialog::run(Action action) {
 }
 
 void TalkChooserDialog::import_file(const QString& path) {
-    const std::string report = editors::import_talk_titles(doc_, std::filesystem::path(path.toStdU16String()));
+    const std::string report =
+        editors::import_talk_titles(doc_, std::filesystem::path(path.toStdU16String()));
     doc_.prompter().inform(report, io::Icon::information, {});
     model_.fill();
     refresh();
@@ -166,13 +181,15 @@ void TalkChooserDialog::edit_titles(store::CVrDoc& doc, QWidget* parent) {
     dialog.exec();
 }
 
-std::optional<int> TalkChooserDialog::choose_any_talk(store::CVrDoc& doc, int talk_no, QWidget* parent) {
+std::optional<int> TalkChooserDialog::choose_any_talk(store::CVrDoc& doc, int talk_no,
+                                                      QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::any_talk(doc, talk_no), parent);
     if (dialog.exec() != QDialog::Accepted || !dialog.model().chosen_talk()) return std::nullopt;
     return doc.talks().entries()[*dialog.model().chosen_talk()].talk_no;
 }
 
-std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::CVrDoc& doc, store::BrotherRecord& record,
+std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::CVrDoc& doc,
+                                                                  store::BrotherRecord& record,
                                                                   int talk_no, QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::speaker(doc, record, talk_no), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -180,7 +197,8 @@ std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::CVrDoc&
     return dialog.model().chosen_talk();
 }
 
-bool TalkChooserDialog::choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record, QWidget* parent) {
+bool TalkChooserDialog::choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record,
+                                             QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::brother(doc, record), parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     record = dialog.model().record();

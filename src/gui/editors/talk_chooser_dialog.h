@@ -17,8 +17,9 @@ class LineList;
 
 class TalkChooserDialog : public QDialog {
     Q_OBJECT
-public:
-    TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model, QWidget* parent = nullptr);
+  public:
+    TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model,
+                      QWidget* parent = nullptr);
 
     // Command 32782: the titles; talk.dat is written when the chooser closes.
     static void edit_titles(store::CVrDoc& doc, QWidget* parent);
@@ -26,10 +27,12 @@ public:
     static std::optional<int> choose_any_talk(store::CVrDoc& doc, int talk_no, QWidget* parent);
     // One of the speaker's talks (his list may be edited here); the chosen talk index (0-255).
     // On OK the record takes his talks as edited.
-    static std::optional<std::size_t> choose_speaker_talk(store::CVrDoc& doc, store::BrotherRecord& record,
-                                                          int talk_no, QWidget* parent);
+    static std::optional<std::size_t> choose_speaker_talk(store::CVrDoc& doc,
+                                                          store::BrotherRecord& record, int talk_no,
+                                                          QWidget* parent);
     // The set of talks a brother gives; on OK the record takes it.
-    static bool choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record, QWidget* parent);
+    static bool choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record,
+                                     QWidget* parent);
 
     // "Импорт названий…" with the file the user picked.
     void import_file(const QString& path);
@@ -48,10 +51,10 @@ public:
     void accept() override;
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void refresh();
     void run(editors::TalkChooserModel::Action action);
     void on_grid_changed();

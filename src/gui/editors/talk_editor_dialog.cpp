@@ -16,8 +16,8 @@ namespace vorla::gui {
 
 using Model = editors::TalkEditorModel;
 
-TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel* chooser, std::size_t talk_index,
-                                   QWidget* parent)
+TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel* chooser,
+                                   std::size_t talk_index, QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, chooser, talk_index) {
     setObjectName(QStringLiteral("TalkEditorDialog"));
     number_ = new QLineEdit(this);
@@ -56,7 +56,8 @@ TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel
     left->addLayout(fields);
     left->addLayout(lists, 1);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel, prev_, next_}) buttons->addWidget(b);
+    for (QPushButton* b : {ok_, cancel, prev_, next_})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
@@ -77,7 +78,8 @@ TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel
     connect(all_topics_, &QListWidget::itemSelectionChanged, this, [this] {
         if (filling_) return;
         for (int i = 0; i < all_topics_->count(); ++i) {
-            model_.set_topic_selected(static_cast<std::size_t>(i), all_topics_->item(i)->isSelected());
+            model_.set_topic_selected(static_cast<std::size_t>(i),
+                                      all_topics_->item(i)->isSelected());
         }
     });
     connect(history_, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -123,10 +125,13 @@ void TalkEditorDialog::fill_lists() {
         item->setSelected(t.selected);
     }
     talk_topics_->clear();
-    for (const editors::ListLine& t : model_.talk_topics()) talk_topics_->addItem(qs(t.text));
+    for (const editors::ListLine& t : model_.talk_topics())
+        talk_topics_->addItem(qs(t.text));
     history_->clear();
-    for (const editors::ListLine& h : model_.history()) history_->addItem(qs(h.text));
-    if (const auto line = model_.history_selection()) history_->setCurrentRow(static_cast<int>(*line));
+    for (const editors::ListLine& h : model_.history())
+        history_->addItem(qs(h.text));
+    if (const auto line = model_.history_selection())
+        history_->setCurrentRow(static_cast<int>(*line));
     setWindowTitle(qs(model_.window_title()));
     filling_ = false;
 }

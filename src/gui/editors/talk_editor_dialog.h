@@ -14,7 +14,7 @@ namespace vorla::gui {
 
 class TalkEditorDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel* chooser, std::size_t talk_index,
                      QWidget* parent = nullptr);
 
@@ -30,7 +30,7 @@ public:
     QPushButton* prev_button() const { return prev_; }
     QPushButton* next_button() const { return next_; }
 
-private:
+  private:
     void load_controls();
     void fill_lists();
     void collect();

@@ -12,7 +12,8 @@
 
 namespace vorla::gui {
 
-TopicListDialog::TopicListDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(parent), model_(doc) {
+TopicListDialog::TopicListDialog(store::CVrDoc& doc, QWidget* parent)
+    : QDialog(parent), model_(doc) {
     setObjectName(QStringLiteral("TopicListDialog"));
     setWindowTitle(qs(model_.title()));
     list_ = new LineList(1, this);
@@ -25,7 +26,8 @@ TopicListDialog::TopicListDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok_, add_, close}) buttons->addWidget(b);
+    for (QPushButton* b : {ok_, add_, close})
+        buttons->addWidget(b);
     buttons->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addWidget(list_, 1);
@@ -54,7 +56,9 @@ void TopicListDialog::fill() {
     update_controls();
 }
 
-void TopicListDialog::update_controls() { show_entry_state(model_, edit_, add_, ok_); }
+void TopicListDialog::update_controls() {
+    show_entry_state(model_, edit_, add_, ok_);
+}
 
 void TopicListDialog::accept() {
     if (!model_.ok_visible()) return;

@@ -13,7 +13,7 @@ class LineList;
 
 class TopicListDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TopicListDialog(store::CVrDoc& doc, QWidget* parent = nullptr);
 
     editors::TopicListModel& model() { return model_; }
@@ -24,7 +24,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void fill();
     void update_controls();
 

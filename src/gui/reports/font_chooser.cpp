@@ -72,8 +72,8 @@ settings::FontSpec FontChooser::chosen() const {
     return s;
 }
 
-std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& font,
-                                              QWidget* parent) {
+std::optional<settings::FontSpec> choose_font(const QString& caption,
+                                              const settings::FontSpec& font, QWidget* parent) {
     FontChooser chooser(caption, font, parent);
     if (chooser.exec() != QDialog::Accepted) return std::nullopt;
     return chooser.chosen();

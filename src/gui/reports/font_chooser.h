@@ -14,7 +14,7 @@ namespace vorla::gui {
 
 class FontChooser : public QDialog {
     Q_OBJECT
-public:
+  public:
     FontChooser(const QString& caption, const settings::FontSpec& font, QWidget* parent = nullptr);
 
     // The role's font with the chosen colour; its description as before when the font itself
@@ -25,7 +25,7 @@ public:
     QPushButton* colour_button() const { return colour_button_; }
     void set_colour(const QColor& colour);
 
-private:
+  private:
     settings::FontSpec font_;
     QFont shown_;
     QColor colour_;
@@ -34,7 +34,7 @@ private:
 };
 
 // Opens the chooser; the chosen font on OK, nothing on Cancel.
-std::optional<settings::FontSpec> choose_font(const QString& caption, const settings::FontSpec& font,
-                                              QWidget* parent);
+std::optional<settings::FontSpec> choose_font(const QString& caption,
+                                              const settings::FontSpec& font, QWidget* parent);
 
 }  // namespace vorla::gui

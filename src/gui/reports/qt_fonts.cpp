@@ -15,7 +15,8 @@ constexpr double kStoredDpi = 96.0;
 
 QFont base_font(const settings::FontSpec& font) {
     QFont f(qs(font.face));
-    f.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight > 0 ? font.weight : 400, 1, 1000)));
+    f.setWeight(
+        static_cast<QFont::Weight>(std::clamp(font.weight > 0 ? font.weight : 400, 1, 1000)));
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strike_out);
@@ -27,7 +28,8 @@ QFont base_font(const settings::FontSpec& font) {
 }  // namespace
 
 QColor to_qcolor(std::uint32_t rgb) {
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF), static_cast<int>(rgb >> 16 & 0xFF));
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
+                  static_cast<int>(rgb >> 16 & 0xFF));
 }
 
 std::uint32_t to_rgb(const QColor& c) {
@@ -50,7 +52,8 @@ QFont to_chooser_font(const settings::FontSpec& font) {
 settings::FontSpec from_chooser_font(const QFont& font, const settings::FontSpec& old) {
     settings::FontSpec s = old;
     s.face = text::left(us(font.family()), 31);
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / kStoredDpi;
+    const double points =
+        font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / kStoredDpi;
     s.height = -std::max(1, static_cast<int>(std::lround(points * kStoredDpi / 72.0)));
     s.weight = font.weight();
     s.italic = font.italic();

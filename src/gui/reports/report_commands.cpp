@@ -38,16 +38,19 @@ void open_schedule(CMainFrame& frame) {
 }
 
 void choose_role_font(CMainFrame& frame, settings::FontRole role, int command) {
-    const auto chosen = choose_font(qs(reports::font_chooser_caption(command)), frame.fonts().get(role), &frame);
+    const auto chosen =
+        choose_font(qs(reports::font_chooser_caption(command)), frame.fonts().get(role), &frame);
     if (chosen && reports::apply_font_choice(frame.fonts(), role, *chosen)) frame.view()->redraw();
 }
 
 void save_pdf(CMainFrame& frame) {
     const QString folder = QString::fromStdString(frame.doc().folder().folder().string());
-    const QString path = QFileDialog::getSaveFileName(&frame, QStringLiteral("Сохранить в PDF"), folder,
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(&frame, QStringLiteral("Сохранить в PDF"),
+                                                      folder, QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
-    const QString file = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path : path + QStringLiteral(".pdf");
+    const QString file = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                             ? path
+                             : path + QStringLiteral(".pdf");
     if (!frame.view()->save_pdf(file)) {
         frame.doc().folder().report_write_failure(file.toStdString());
     }
@@ -74,7 +77,8 @@ void install_report_commands(CMainFrame& frame) {
     c.set_handler(kPrintSetup, [&frame] { frame.view()->print_setup(); });
     c.set_handler(kSavePdf, [&frame] { save_pdf(frame); });
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
-        c.set_handler(info.command, [&frame, info] { choose_role_font(frame, info.role, info.command); });
+        c.set_handler(info.command,
+                      [&frame, info] { choose_role_font(frame, info.role, info.command); });
     }
     c.set_handler(kFontDefaults, [&frame] {
         frame.fonts().reset_to_defaults();

@@ -28,7 +28,8 @@ void paint_text(QPainter& painter, const DisplayList& list, const reports::TextI
         x -= item.h == HAlign::right ? width : width / 2;
     }
     // The anchor is the bottom or the top of the line; Qt draws from the baseline.
-    const double baseline = item.v == VAlign::bottom ? item.y - metrics.descent() : item.y + metrics.ascent();
+    const double baseline =
+        item.v == VAlign::bottom ? item.y - metrics.descent() : item.y + metrics.ascent();
     painter.setPen(to_qcolor(item.colour));
     painter.drawText(QPointF(x, baseline), text);
 }
@@ -42,7 +43,8 @@ void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
     painter.setClipRect(QRect(0, 0, list.page_width, list.page_height));
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const reports::Band& band : page.bands) {
-        const QRect r(band.rect.left, band.rect.top, band.rect.right - band.rect.left, band.rect.bottom - band.rect.top);
+        const QRect r(band.rect.left, band.rect.top, band.rect.right - band.rect.left,
+                      band.rect.bottom - band.rect.top);
         painter.fillRect(r, to_qcolor(band.fill));
         painter.setPen(QPen(Qt::black, 0));
         painter.setBrush(Qt::NoBrush);
@@ -56,11 +58,13 @@ void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
         painter.drawLine(line.x1, line.y1, line.x2 + dx, line.y2 + dy);
     }
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    for (const reports::TextItem& item : page.texts) paint_text(painter, list, item);
+    for (const reports::TextItem& item : page.texts)
+        paint_text(painter, list, item);
     painter.restore();
 }
 
-bool paint_pages(QPagedPaintDevice& device, const ReportSource& source, const std::vector<int>& pages) {
+bool paint_pages(QPagedPaintDevice& device, const ReportSource& source,
+                 const std::vector<int>& pages) {
     const int dpi_x = device.logicalDpiX();
     const int dpi_y = device.logicalDpiY();
     QPainter painter;
@@ -81,17 +85,20 @@ bool write_pdf(const QString& path, const ReportSource& source, int dpi, const Q
     writer.setResolution(dpi);
     writer.setCreator(QStringLiteral("Vorla"));
     if (!title.isEmpty()) writer.setTitle(title);
-    const QPageLayout layout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                             QMarginsF(kPaperBorderInches, kPaperBorderInches, kPaperBorderInches, kPaperBorderInches),
-                             QPageLayout::Inch);
+    const QPageLayout layout(
+        QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+        QMarginsF(kPaperBorderInches, kPaperBorderInches, kPaperBorderInches, kPaperBorderInches),
+        QPageLayout::Inch);
     writer.setPageLayout(layout);
     const DisplayList list = source(reports::Device::printer(dpi, dpi));
     std::vector<int> pages;
-    for (std::size_t p = 1; p <= list.pages.size(); ++p) pages.push_back(static_cast<int>(p));
+    for (std::size_t p = 1; p <= list.pages.size(); ++p)
+        pages.push_back(static_cast<int>(p));
     return paint_pages(writer, source, pages);
 }
 
-bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi, QStringList* written) {
+bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi,
+                     QStringList* written) {
     const DisplayList list = source(reports::Device::printer(dpi, dpi));
     const int width = static_cast<int>(8.5 * dpi);
     const int height = 11 * dpi;

@@ -22,7 +22,8 @@ void paint_page(QPainter& painter, const reports::DisplayList& list, std::size_t
 
 // Paints the given pages (1-based) on a printer, PDF writer or preview, one sheet each.
 // False when the device could not be painted on.
-bool paint_pages(QPagedPaintDevice& device, const ReportSource& source, const std::vector<int>& pages);
+bool paint_pages(QPagedPaintDevice& device, const ReportSource& source,
+                 const std::vector<int>& pages);
 
 // Paper for files: US Letter with the quarter-inch border a printer keeps, the report's
 // page placed at that border.
@@ -31,6 +32,7 @@ inline constexpr double kPaperBorderInches = 0.25;
 // The whole report as a PDF file at the given resolution, as it prints.
 bool write_pdf(const QString& path, const ReportSource& source, int dpi, const QString& title = {});
 // One PNG per page, prefix-1.png, prefix-2.png ...; the files written are added to `written`.
-bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi, QStringList* written = nullptr);
+bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi,
+                     QStringList* written = nullptr);
 
 }  // namespace vorla::gui

@@ -18,7 +18,9 @@ reports::DisplayList ReportWidget::screen_list() const {
     return source_(reports::Device::screen(logicalDpiX(), logicalDpiY()));
 }
 
-void ReportWidget::relayout() { fit_size(static_cast<int>(screen_list().pages.size())); }
+void ReportWidget::relayout() {
+    fit_size(static_cast<int>(screen_list().pages.size()));
+}
 
 void ReportWidget::fit_size(int pages) {
     page_count_ = std::max(pages, 1);

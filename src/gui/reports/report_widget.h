@@ -10,7 +10,7 @@ namespace vorla::gui {
 
 class ReportWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     ReportWidget(reports::ReportKind kind, ReportSource source, QWidget* parent = nullptr);
 
     reports::ReportKind kind() const { return kind_; }
@@ -21,10 +21,10 @@ public:
     // Recomputes the pages and the size (8 inches by 11 per page).
     void relayout();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void fit_size(int pages);
 
     reports::ReportKind kind_;

@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <algorithm>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/reports/print_pages.h"
 #include "gui/reports/report_widget.h"
@@ -46,7 +46,9 @@ void CVrView::show_report(const reports::ReportRequest& request, ReportSource so
     show_report(new ReportWidget(request.kind, std::move(source)));
 }
 
-ReportWidget* CVrView::report_page() const { return qobject_cast<ReportWidget*>(scroll_->widget()); }
+ReportWidget* CVrView::report_page() const {
+    return qobject_cast<ReportWidget*>(scroll_->widget());
+}
 
 void CVrView::return_to_panel() {
     if (mode_ == kPanelMode) return;
@@ -72,8 +74,12 @@ bool CVrView::scroll_key(int key) {
     const int rx = logicalDpiX();
     const int ry = logicalDpiY();
     switch (key) {
-        case Qt::Key_PageUp: v->setValue(v->value() - 4 * ry); return true;
-        case Qt::Key_PageDown: v->setValue(v->value() + 4 * ry); return true;
+        case Qt::Key_PageUp:
+            v->setValue(v->value() - 4 * ry);
+            return true;
+        case Qt::Key_PageDown:
+            v->setValue(v->value() + 4 * ry);
+            return true;
         case Qt::Key_Home:
             v->setValue(v->minimum());
             h->setValue(h->minimum());
@@ -82,11 +88,20 @@ bool CVrView::scroll_key(int key) {
             v->setValue(v->maximum());
             h->setValue(h->maximum());
             return true;
-        case Qt::Key_Up: v->setValue(v->value() - ry / 6); return true;
-        case Qt::Key_Down: v->setValue(v->value() + ry / 6); return true;
-        case Qt::Key_Left: h->setValue(h->value() - rx / 10); return true;
-        case Qt::Key_Right: h->setValue(h->value() + rx / 10); return true;
-        default: return false;
+        case Qt::Key_Up:
+            v->setValue(v->value() - ry / 6);
+            return true;
+        case Qt::Key_Down:
+            v->setValue(v->value() + ry / 6);
+            return true;
+        case Qt::Key_Left:
+            h->setValue(h->value() - rx / 10);
+            return true;
+        case Qt::Key_Right:
+            h->setValue(h->value() + rx / 10);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -102,7 +117,8 @@ bool CVrView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == scroll_->widget()) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const ReportWidget* page = report_page();
-        if (mouse->button() == Qt::RightButton && popup_ && page && page->kind() == reports::ReportKind::schedule) {
+        if (mouse->button() == Qt::RightButton && popup_ && page &&
+            page->kind() == reports::ReportKind::schedule) {
             popup_(mouse->globalPosition().toPoint());
             return true;
         }
@@ -133,7 +149,8 @@ bool CVrView::print_range(QPrinter& device, int from, int to, int copies) {
     // A driver that makes copies is given the count; otherwise every copy is printed here.
     const bool driver_copies = device.supportsMultipleCopies();
     device.setCopyCount(driver_copies ? copies : 1);
-    const std::vector<int> sequence = reports::print_page_sequence(from, to, pages, copies, driver_copies);
+    const std::vector<int> sequence =
+        reports::print_page_sequence(from, to, pages, copies, driver_copies);
     printing_ = true;
     const bool ok = paint_pages(device, page->source(), sequence);
     printing_ = false;
@@ -169,7 +186,8 @@ void CVrView::print_preview() {
     QPrintPreviewDialog preview(&printer(), this);
     const ReportSource source = page->source();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [source](QPrinter* p) {
-        const int pages = static_cast<int>(source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
+        const int pages = static_cast<int>(
+            source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
         paint_pages(*p, source, reports::print_page_sequence(1, pages, pages, 1, true));
     });
     // Pages side by side, two at the most, as the report has them: the dialog's own "all

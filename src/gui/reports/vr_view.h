@@ -17,7 +17,7 @@ class ReportWidget;
 
 class CVrView : public QStackedWidget {
     Q_OBJECT
-public:
+  public:
     enum Mode { kPanelMode = 1, kReportMode = 2 };
 
     CVrView(QWidget* panel, QWidget* parent = nullptr);
@@ -41,7 +41,9 @@ public:
     void redraw();
 
     // The right-button pop-up of the schedule: called with the global point of the click.
-    void set_popup_handler(std::function<void(const QPoint&)> handler) { popup_ = std::move(handler); }
+    void set_popup_handler(std::function<void(const QPoint&)> handler) {
+        popup_ = std::move(handler);
+    }
 
     // The printer of Print, Print preview and Print setup (created on first use).
     QPrinter& printer();
@@ -55,14 +57,14 @@ public:
     // Saves the report as PDF, as it prints.
     bool save_pdf(const QString& path);
 
-signals:
+  signals:
     void mode_changed(int mode);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool scroll_key(int key);
 
     QWidget* panel_;

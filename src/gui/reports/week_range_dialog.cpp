@@ -14,7 +14,8 @@ namespace {
 
 QListWidget* make_list(const std::vector<std::string>& lines, int row, QWidget* parent) {
     auto* list = new QListWidget(parent);
-    for (const std::string& line : lines) list->addItem(qs(line));
+    for (const std::string& line : lines)
+        list->addItem(qs(line));
     list->setCurrentRow(row);
     list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
     return list;
@@ -22,12 +23,14 @@ QListWidget* make_list(const std::vector<std::string>& lines, int row, QWidget* 
 
 }  // namespace
 
-WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form, QWidget* parent)
+WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form,
+                                 QWidget* parent)
     : QDialog(parent), model_(doc, form) {
     setObjectName(QStringLiteral("WeekRangeDialog"));
     start_ = make_list(model_.start_lines(), model_.start_row(), this);
     start_->setObjectName(QStringLiteral("StartWeeks"));
-    start_->setMinimumWidth(start_->fontMetrics().horizontalAdvance(QStringLiteral("Сен 30, 2026")) + 48);
+    start_->setMinimumWidth(
+        start_->fontMetrics().horizontalAdvance(QStringLiteral("Сен 30, 2026")) + 48);
     count_ = make_list(model_.count_lines(), model_.count_row(), this);
     count_->setObjectName(QStringLiteral("WeekCounts"));
     count_->setMaximumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("144")) + 48);
@@ -72,8 +75,12 @@ WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeFor
     resize(sizeHint().width(), 320);
 }
 
-void WeekRangeDialog::sync_caption() { setWindowTitle(qs(model_.caption())); }
+void WeekRangeDialog::sync_caption() {
+    setWindowTitle(qs(model_.caption()));
+}
 
-WeekRangeDialog::Choice WeekRangeDialog::choose() { return static_cast<Choice>(exec()); }
+WeekRangeDialog::Choice WeekRangeDialog::choose() {
+    return static_cast<Choice>(exec());
+}
 
 }  // namespace vorla::gui

@@ -12,10 +12,11 @@ namespace vorla::gui {
 
 class WeekRangeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum Choice { kCancel = 0, kShow = 1, kExport = 2 };
 
-    WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form, QWidget* parent = nullptr);
+    WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form,
+                    QWidget* parent = nullptr);
 
     const reports::WeekRangeModel& model() const { return model_; }
     QListWidget* start_list() const { return start_; }
@@ -25,7 +26,7 @@ public:
     // Runs the dialog: Cancel, OK (show the report) or "Экспорт".
     Choice choose();
 
-private:
+  private:
     void sync_caption();
 
     reports::WeekRangeModel model_;

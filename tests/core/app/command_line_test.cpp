@@ -54,7 +54,8 @@ TEST(CommandLine, DataFolderFromOptionThenEnvironmentThenXdg) {
     EXPECT_EQ(resolve_data_dir(cl, env_of({{"HOME", "/home/u"}})), "/home/u/.local/share/vorla");
     EXPECT_EQ(resolve_data_dir(cl, env_of({{"HOME", "/home/u"}, {"XDG_DATA_HOME", "/x"}})),
               "/x/vorla");
-    EXPECT_EQ(resolve_data_dir(cl, env_of({{"XDG_DATA_HOME", "/x"}, {"VORLA_DATA_DIR", "/v"}})), "/v");
+    EXPECT_EQ(resolve_data_dir(cl, env_of({{"XDG_DATA_HOME", "/x"}, {"VORLA_DATA_DIR", "/v"}})),
+              "/v");
     cl.data_dir = "/opt";
     EXPECT_EQ(resolve_data_dir(cl, env_of({{"VORLA_DATA_DIR", "/v"}})), "/opt");
 }

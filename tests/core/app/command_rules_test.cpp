@@ -16,7 +16,8 @@ struct RulesTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
     std::unique_ptr<store::CVrDoc> open() {
-        return std::make_unique<store::CVrDoc>(store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
+        return std::make_unique<store::CVrDoc>(
+            store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
     }
 };
 
@@ -38,7 +39,9 @@ TEST_F(RulesTest, EmptyFolderAllowsOnlyTheUnconditionalCommands) {
 TEST_F(RulesTest, CountsSettingsAndOurCongregationOpenTheirCommands) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше")}));
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1)}));
-    write_text(dir / "vorla.ini", text::utf8_to_cp1251("[Congregation]\r\nNumber=1\r\n[Собрание]\r\nГостеприимство=1\r\n"));
+    write_text(
+        dir / "vorla.ini",
+        text::utf8_to_cp1251("[Congregation]\r\nNumber=1\r\n[Собрание]\r\nГостеприимство=1\r\n"));
     auto doc = open();
     EXPECT_FALSE(app::data_allows(*doc, app::cmd::kOurCongregation));  // exactly one congregation
     EXPECT_FALSE(app::data_allows(*doc, app::cmd::kExportPackage));    // one brother
@@ -48,9 +51,10 @@ TEST_F(RulesTest, CountsSettingsAndOurCongregationOpenTheirCommands) {
     EXPECT_TRUE(app::data_allows(*doc, app::cmd::kInvitationLetter));
     EXPECT_TRUE(app::panel_button_allowed(*doc, app::panel::kEditHistory));
 
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Другое")}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 2)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Другое")}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
+                                                 brother_bytes(2, "Олег", "Сидоров", 2)}));
     doc->reload_all();
     EXPECT_TRUE(app::data_allows(*doc, app::cmd::kOurCongregation));
     EXPECT_TRUE(app::data_allows(*doc, app::cmd::kExportPackage));

@@ -26,14 +26,16 @@ TEST_F(SettingsModelTest, BackgroundCyclesThroughFiveStylesAndColourOnlyWhenColo
     app::SettingsDialogModel m(doc);
     const char* names[] = {"чистом", "сером", "черном", "белом", "цветном"};
     for (int press = 0; press < 6; ++press) {
-        EXPECT_EQ(m.background_caption(), std::string("Печать заголовков и дат на ") + names[press % 5] + " фоне");
+        EXPECT_EQ(m.background_caption(),
+                  std::string("Печать заголовков и дат на ") + names[press % 5] + " фоне");
         EXPECT_EQ(m.colour_visible(), press % 5 == 4);
         m.press_background();
     }
     // A colour chosen while not coloured falls back to the grey default.
     m.choose_colour(0x123456);
     EXPECT_EQ(m.values().background_colour, 0xC0C0C0u);
-    while (m.values().background_style != 4) m.press_background();
+    while (m.values().background_style != 4)
+        m.press_background();
     m.choose_colour(0x123456);
     EXPECT_EQ(m.values().background_colour, 0x123456u);
 }
@@ -46,7 +48,8 @@ TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkMarksTheDocument) {
     }
     EXPECT_FALSE(doc.settings().readers_scheduled);
     EXPECT_FALSE(doc.modified());
-    EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=0"), std::string::npos);
+    EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=0"),
+              std::string::npos);
     {
         app::SettingsDialogModel m(doc);
         EXPECT_FALSE(m.show_readers_visible());
@@ -57,11 +60,13 @@ TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkMarksTheDocument) {
     }
     EXPECT_TRUE(doc.settings().readers_scheduled);
     EXPECT_TRUE(doc.modified());
-    EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=1"), std::string::npos);
+    EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=1"),
+              std::string::npos);
 }
 
 TEST_F(SettingsModelTest, OkKeepsOurCongregationAndOtherSections) {
-    write_text(dir / "vorla.ini", text::utf8_to_cp1251("[Congregation]\r\nNumber=3\r\n[Шрифт]\r\nHeight=-20\r\n"));
+    write_text(dir / "vorla.ini",
+               text::utf8_to_cp1251("[Congregation]\r\nNumber=3\r\n[Шрифт]\r\nHeight=-20\r\n"));
     store::CVrDoc again({dir.path(), {2026, 12, 7}, {}}, prompter);
     app::SettingsDialogModel m(again);
     m.values().our_congregation = 99;  // not the dialog's to change
@@ -88,7 +93,8 @@ TEST(MenuModel, PromptsAndTipsAreTheLinesOfTheCommandsText) {
     for (const auto& g : app::work_panel()) {
         for (const auto& b : g.buttons) {
             if (b.command) ids.push_back(b.command);
-            for (const auto& c : b.popup) ids.push_back(c.command);
+            for (const auto& c : b.popup)
+                ids.push_back(c.command);
         }
     }
     for (int id : ids) {

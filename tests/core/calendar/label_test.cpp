@@ -17,7 +17,9 @@ CalendarContext rus(int current_yy = 26) {
     return c;
 }
 
-WeekNumber week_of(int yy, int mm, int dd) { return week_of_date(Date6{yy, mm, dd}); }
+WeekNumber week_of(int yy, int mm, int dd) {
+    return week_of_date(Date6{yy, mm, dd});
+}
 
 }  // namespace
 

@@ -15,7 +15,8 @@ struct AvailabilityTest : EditorTest {
                                                      brother_bytes(2, "Олег", "Сидоров")}));
         // Brother 1: weeks W + 3 and W + 60; brother 2: W + 3.
         write_bytes(dir / "blackout.dat",
-                    concat({unavailable_bytes(1, 1409), unavailable_bytes(1, 1466), unavailable_bytes(2, 1409)}));
+                    concat({unavailable_bytes(1, 1409), unavailable_bytes(1, 1466),
+                            unavailable_bytes(2, 1409)}));
         open();
     }
 };

@@ -13,11 +13,12 @@ namespace {
 // Brothers 1 Иван Петров (cong 1, extra record 1), 2 Олег Сидоров (cong 2), 3 Павел Андреев.
 struct BrotherEditorTest : EditorTest {
     void SetUp() override {
-        write_bytes(dir / "cong.dat",
-                    slot_file({congregation_bytes(1, "Северное").u16(186, 1), congregation_bytes(2, "Южное")}));
+        write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Северное").u16(186, 1),
+                                                 congregation_bytes(2, "Южное")}));
         write_bytes(dir / "speakers.dat",
                     slot_file({brother_bytes(1, "Иван", "Петров", 1).u16(206, 1).u8(136, 0x05),
-                               brother_bytes(2, "Олег", "Сидоров", 2), brother_bytes(3, "Павел", "Андреев")}));
+                               brother_bytes(2, "Олег", "Сидоров", 2),
+                               brother_bytes(3, "Павел", "Андреев")}));
         FixtureBytes extra(128);
         extra.u16(0, 1).text(2, "111-22-33").text(34, "ivan@example.org");
         write_bytes(dir / "xtend.dat", extra.bytes());
@@ -56,18 +57,21 @@ TEST_F(BrotherEditorTest, OpensOnHisRecordsWithTheButtonTexts) {
 }
 
 TEST_F(BrotherEditorTest, NewBrotherTakesTheLowestFreeSlotWithHisExtraRecord) {
-    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1), FixtureBytes(256),
-                                                 brother_bytes(3, "Павел", "Андреев")}));
+    write_bytes(dir / "speakers.dat",
+                slot_file({brother_bytes(1, "Иван", "Петров", 1), FixtureBytes(256),
+                           brother_bytes(3, "Павел", "Андреев")}));
     open();
     BrotherListModel list(*doc, {});
     BrotherEditorModel m(*doc, &list, std::nullopt, 0);
-    m.fields() = {"Антон", "Белов", "ул. Мира, 1", "кв. 2", "123-45-67", "", "", "anton@example.org", "", false, true};
+    m.fields() = {"Антон", "Белов", "ул. Мира, 1",       "кв. 2", "123-45-67",
+                  "",      "",      "anton@example.org", "",      false,
+                  true};
     m.set_congregation(2);
     ASSERT_TRUE(m.ok());
     const auto r = slot("speakers.dat", 2);
     EXPECT_EQ(u16_at(r, 204), 2);
     EXPECT_EQ(u16_at(r, 202), 2);
-    EXPECT_EQ(r[200], 0x01);  // ministerial servant
+    EXPECT_EQ(r[200], 0x01);       // ministerial servant
     EXPECT_EQ(u16_at(r, 206), 2);  // extra record 1 is Петров's
     EXPECT_EQ(text_at(slot("xtend.dat", 1, 128), 34, 48), "anton@example.org");
     EXPECT_EQ(text_at(r, 40, 40), "ул. Мира, 1");
@@ -175,13 +179,15 @@ TEST_F(BrotherEditorTest, ChangingHisCongregationFollowsHimIntoHisWeeks) {
     EXPECT_EQ(u16_at(slot("speakers.dat", 2), 202), 1);
     const auto weeks = read_bytes(dir / "history.dat");
     ASSERT_EQ(weeks.size(), 128u);
-    EXPECT_EQ(u16_at(weeks, 6), 2);        // the window's first week is left alone
+    EXPECT_EQ(u16_at(weeks, 6), 2);  // the window's first week is left alone
     EXPECT_EQ(u16_at(weeks, 64 + 6), 1);
 }
 
 TEST_F(BrotherEditorTest, DeletingAskedFirstClearsEverythingThatNamesHim) {
-    write_bytes(dir / "history.dat", concat({week_bytes(1001).u16(2, 1).u16(4, 17).u16(6, 1).u16(14, 1).u16(20, 1)}));
-    write_bytes(dir / "blackout.dat", concat({unavailable_bytes(1, 1410), unavailable_bytes(2, 1410)}));
+    write_bytes(dir / "history.dat",
+                concat({week_bytes(1001).u16(2, 1).u16(4, 17).u16(6, 1).u16(14, 1).u16(20, 1)}));
+    write_bytes(dir / "blackout.dat",
+                concat({unavailable_bytes(1, 1410), unavailable_bytes(2, 1410)}));
     open();
     BrotherListModel list(*doc, {});
     BrotherEditorModel m = edit(list, 1);
@@ -222,11 +228,11 @@ TEST_F(BrotherEditorTest, LongFullNameTurnsTheFirstNameIntoAnInitial) {
     open();
     BrotherEditorModel m(*doc, nullptr, std::nullopt, 0);
     EXPECT_EQ(m.first_name_left("Александрандреевич"), std::nullopt);  // 18 characters
-    EXPECT_EQ(m.surname_changed("Константинопольск"), std::nullopt);    // 35 in all
-    EXPECT_EQ(m.surname_changed("Константинопольски"), "А.");           // 36
+    EXPECT_EQ(m.surname_changed("Константинопольск"), std::nullopt);   // 35 in all
+    EXPECT_EQ(m.surname_changed("Константинопольски"), "А.");          // 36
     EXPECT_EQ(m.fields().first_name, "А.");
     EXPECT_EQ(m.surname_changed("Константинопольский"), std::nullopt);  // the initial counts 2
-    EXPECT_EQ(m.first_name_left("Александрандреевич"), "А.");          // leaving "Имя" checks again
+    EXPECT_EQ(m.first_name_left("Александрандреевич"), "А.");  // leaving "Имя" checks again
 }
 
 TEST_F(BrotherEditorTest, AutomaticCapitalsOnlyWhereTheLanguageWantsThem) {
@@ -242,7 +248,9 @@ TEST_F(BrotherEditorTest, AutomaticCapitalsOnlyWhereTheLanguageWantsThem) {
     EXPECT_EQ(cap->caret, 1u);
     const auto cut = eng.auto_capitals("Montgomeryshire");
     ASSERT_TRUE(cut);
-    EXPECT_EQ(cut->text, "Montgomerysh" "ir");
+    EXPECT_EQ(cut->text,
+              "Montgomerysh"
+              "ir");
     EXPECT_EQ(cut->caret, 14u);
     EXPECT_EQ(eng.auto_capitals("Smith"), std::nullopt);
     EXPECT_EQ(eng.auto_capitals("ёжик"), std::nullopt);  // only a..z

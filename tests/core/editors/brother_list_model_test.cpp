@@ -15,23 +15,29 @@ namespace {
 //  4 Юрий Яковлев (1, servant, outgoing speaker with talks), 5 Борис Зуев (none).
 struct BrotherListTest : EditorTest {
     void SetUp() override {
-        write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Северное"), congregation_bytes(2, "Южное")}));
-        write_bytes(dir / "speakers.dat",
-                    slot_file({brother_bytes(1, "Иван", "Петров", 1).u8(201, 0x02),
-                               brother_bytes(2, "Олег", "Сидоров", 2).u8(136, 0x01),
-                               brother_bytes(3, "Павел", "Андреев").u8(200, 0x20),
-                               brother_bytes(4, "Юрий", "Яковлев", 1).u8(200, 0x01).u8(201, 0x02).u8(137, 0x04),
-                               brother_bytes(5, "Борис", "Зуев")}));
+        write_bytes(dir / "cong.dat",
+                    slot_file({congregation_bytes(1, "Северное"), congregation_bytes(2, "Южное")}));
+        write_bytes(
+            dir / "speakers.dat",
+            slot_file(
+                {brother_bytes(1, "Иван", "Петров", 1).u8(201, 0x02),
+                 brother_bytes(2, "Олег", "Сидоров", 2).u8(136, 0x01),
+                 brother_bytes(3, "Павел", "Андреев").u8(200, 0x20),
+                 brother_bytes(4, "Юрий", "Яковлев", 1).u8(200, 0x01).u8(201, 0x02).u8(137, 0x04),
+                 brother_bytes(5, "Борис", "Зуев")}));
         write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
     }
-    static std::vector<std::string> texts(const BrotherListModel& m) { return editors::texts_of(m.lines()); }
+    static std::vector<std::string> texts(const BrotherListModel& m) {
+        return editors::texts_of(m.lines());
+    }
 };
 
 TEST_F(BrotherListTest, EditingListShowsEveryoneLastNameFirstWithStackedMarks) {
     open();
     BrotherListModel m(*doc, {});
-    EXPECT_EQ(texts(m), (std::vector<std::string>{"(§) * Андреев, Павел", "* Зуев, Борис", "Петров, Иван",
-                                                   "Сидоров, Олег", "Яковлев, Юрий"}));
+    EXPECT_EQ(texts(m),
+              (std::vector<std::string>{"(§) * Андреев, Павел", "* Зуев, Борис", "Петров, Иван",
+                                        "Сидоров, Олег", "Яковлев, Юрий"}));
     EXPECT_EQ(m.lines()[0].position, position_of(3));
     EXPECT_EQ(m.status1(), "* Нет собрания ( 2 )");
     EXPECT_TRUE(m.status1_visible());
@@ -55,7 +61,8 @@ TEST_F(BrotherListTest, SpeakerChooserLeavesOutItsCongregationAndMarksTheUnavail
     write_bytes(dir / "blackout.dat", concat({unavailable_bytes(2, 1410)}));
     open();
     BrotherListModel m(*doc, BrotherListParams{.excluded_cong = 1, .week = 1409});
-    EXPECT_EQ(texts(m), (std::vector<std::string>{"(§) * Андреев, Павел", "* Зуев, Борис", "* Сидоров, Олег"}));
+    EXPECT_EQ(texts(m), (std::vector<std::string>{"(§) * Андреев, Павел", "* Зуев, Борис",
+                                                  "* Сидоров, Олег"}));
     EXPECT_EQ(m.title(), "Выбор докладчика");
     EXPECT_TRUE(m.stands_aside());
     EXPECT_EQ(m.ok_caption(), "&Выбрать");
@@ -70,8 +77,8 @@ TEST_F(BrotherListTest, SpeakerChooserLeavesOutItsCongregationAndMarksTheUnavail
 
 TEST_F(BrotherListTest, OutgoingSpeakerRoleListsOurSpeakersWithTheirNearestOutgoingWeek) {
     // Brother 4 goes out in week indexes 1412 and 1406; 1409 is the week asked for.
-    write_bytes(dir / "history.dat",
-                concat({week_bytes(1407).u16(20, 1).u16(28, 4), week_bytes(1413).u16(20, 1).u16(30, 4)}));
+    write_bytes(dir / "history.dat", concat({week_bytes(1407).u16(20, 1).u16(28, 4),
+                                             week_bytes(1413).u16(20, 1).u16(30, 4)}));
     open();
     BrotherListModel m(*doc, BrotherListParams{.role = 5, .week = 1409, .current_brother = 4});
     ASSERT_EQ(m.lines().size(), 1u);  // Петров has no talks
@@ -79,13 +86,15 @@ TEST_F(BrotherListTest, OutgoingSpeakerRoleListsOurSpeakersWithTheirNearestOutgo
               "Яковлев, Юрий (СП)\t # " + doc->date_label(calendar::WeekNumber(1407), 9));
     EXPECT_EQ(m.title(), "Выбрать Уходящий докладчик");
     EXPECT_FALSE(m.add_visible());
-    EXPECT_EQ(editors::nearest_outgoing_week(*doc, 4, calendar::WeekIndex(1410)), calendar::WeekIndex(1412));
+    EXPECT_EQ(editors::nearest_outgoing_week(*doc, 4, calendar::WeekIndex(1410)),
+              calendar::WeekIndex(1412));
     EXPECT_EQ(editors::nearest_outgoing_week(*doc, 4, calendar::WeekIndex(1420)), std::nullopt);
 }
 
 TEST_F(BrotherListTest, RoleModesPreselectTheCurrentBrotherAndChairmenComeFromOurCongregation) {
     open();
-    BrotherListModel officer(*doc, BrotherListParams{.cong_filter = 1, .role = 2, .current_brother = 4});
+    BrotherListModel officer(*doc,
+                             BrotherListParams{.cong_filter = 1, .role = 2, .current_brother = 4});
     EXPECT_EQ(officer.title(), "Выбрать Ответственный за речи");
     EXPECT_EQ(officer.selection(), 1u);
     EXPECT_EQ(officer.ok().kind, BrotherListModel::Action::choose);
@@ -143,7 +152,8 @@ TEST_F(BrotherListTest, AddInACongregationPullsInABrotherAfterAskingToMoveHim) {
     prompter.answers = {false};
     EXPECT_FALSE(m.pull_in(position_of(2)));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Олег Сидоров назначен в Южное собрание.\n\nВы хотите переместить его?");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Олег Сидоров назначен в Южное собрание.\n\nВы хотите переместить его?");
     EXPECT_EQ(doc->brothers().at(position_of(2)).cong_id, 2);
 
     EXPECT_TRUE(m.pull_in(position_of(5)));  // without a congregation: no question

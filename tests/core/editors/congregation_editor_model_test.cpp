@@ -4,10 +4,10 @@
 
 using namespace vorla;
 using namespace vorla::testing;
+using calendar::DayOffset;
 using editors::CongregationEditorModel;
 using editors::CongregationListModel;
 using editors::CongregationOffice;
-using calendar::DayOffset;
 
 namespace {
 
@@ -16,13 +16,19 @@ namespace {
 struct CongregationTest : EditorTest {
     void SetUp() override {
         write_bytes(dir / "cong.dat",
-                    slot_file({congregation_bytes(1, "Восточное").text(164, "10:00").u16(178, 30001).u8(226, 0).u8(227, 3),
+                    slot_file({congregation_bytes(1, "Восточное")
+                                   .text(164, "10:00")
+                                   .u16(178, 30001)
+                                   .u8(226, 0)
+                                   .u8(227, 3),
                                congregation_bytes(2, "Западное"), congregation_bytes(3, "Южное")}));
-        write_bytes(dir / "speakers.dat",
-                    slot_file({brother_bytes(1, "Иван", "Петров", 1), brother_bytes(2, "Олег", "Сидоров", 1)}));
+        write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
+                                                     brother_bytes(2, "Олег", "Сидоров", 1)}));
         write_bytes(dir / "circuit.dat", concat({named_bytes("Район 1", 30001)}));
     }
-    std::size_t cong_position(std::uint16_t id) const { return doc->congregations().find(id).value(); }
+    std::size_t cong_position(std::uint16_t id) const {
+        return doc->congregations().find(id).value();
+    }
 };
 
 TEST_F(CongregationTest, ListCaptionsAndTheEmptyListGoingStraightToAdding) {
@@ -31,7 +37,8 @@ TEST_F(CongregationTest, ListCaptionsAndTheEmptyListGoingStraightToAdding) {
     EXPECT_EQ(editing.title(), "Выбор собрания");
     EXPECT_EQ(editing.ok_caption(), "Редактировать");
     EXPECT_EQ(editing.add_caption(), "Добавить cобрание");
-    EXPECT_EQ(editors::texts_of(editing.lines()), (std::vector<std::string>{"Восточное", "Западное", "Южное"}));
+    EXPECT_EQ(editors::texts_of(editing.lines()),
+              (std::vector<std::string>{"Восточное", "Западное", "Южное"}));
     CongregationListModel chooser(*doc, true, 1);
     EXPECT_EQ(chooser.ok_caption(), "OK");
     EXPECT_EQ(chooser.selection(), 1u);
@@ -133,7 +140,8 @@ TEST_F(CongregationTest, AddingAnExistingNameAsksAndYesKeepsItsId) {
     m.ok();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_FALSE(prompter.messages[0].default_yes);
-    EXPECT_EQ(prompter.messages[0].text, "Западное дублирующее имя.\n\nПерезаписать новой информацией?");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Западное дублирующее имя.\n\nПерезаписать новой информацией?");
     EXPECT_EQ(doc->congregations().size(), 3u);
     EXPECT_EQ(text_at(slot("cong.dat", 2), 0, 50), "ЗАПАДНОЕ");
     EXPECT_EQ(u16_at(slot("cong.dat", 2), 174), 2);
@@ -156,7 +164,8 @@ TEST_F(CongregationTest, EditingToAnotherCongregationsNameOrAnEmptyNameSavesNoth
     // The name names the congregation's package file: no way out of the data folder.
     m.fields().name = "../Южное";
     m.ok();
-    EXPECT_EQ(prompter.messages.back().text, "Название собрания не может содержать знаки «/» и «\\».");
+    EXPECT_EQ(prompter.messages.back().text,
+              "Название собрания не может содержать знаки «/» и «\\».");
     EXPECT_EQ(text_at(slot("cong.dat", 3), 0, 50), "Южное");
 }
 
@@ -182,7 +191,8 @@ TEST_F(CongregationTest, OfficersAreChosenAmongItsBrothersAndSavedWithTheRecord)
     EXPECT_EQ(p.cong_filter, 1);
     EXPECT_EQ(p.role, 2);
     m.set_officer(CongregationOffice::talk_coordinator, 2);
-    EXPECT_EQ(m.officer_caption(CongregationOffice::talk_coordinator), "Ответственный за речи - Олег Сидоров");
+    EXPECT_EQ(m.officer_caption(CongregationOffice::talk_coordinator),
+              "Ответственный за речи - Олег Сидоров");
     EXPECT_EQ(m.officer_chooser(CongregationOffice::talk_coordinator).current_brother, 2);
     m.set_officer(CongregationOffice::secretary, 1);
     m.ok();
@@ -194,7 +204,8 @@ TEST_F(CongregationTest, OfficersAreChosenAmongItsBrothersAndSavedWithTheRecord)
 }
 
 TEST_F(CongregationTest, OfficerDeletedInItsBrotherListIsNotWrittenBack) {
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Восточное").u16(182, 2).u16(184, 1)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Восточное").u16(182, 2).u16(184, 1)}));
     open();
     CongregationListModel list(*doc, false);
     CongregationEditorModel m(*doc, &list, cong_position(1));

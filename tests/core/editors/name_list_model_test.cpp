@@ -55,7 +55,8 @@ TEST_F(NameListTest, RenamingKeepsTheIdAndDeletingClearsItFromCongregations) {
 }
 
 TEST_F(NameListTest, DuplicatesAreRefusedWithANoticeAndEditingEnds) {
-    write_bytes(dir / "hospital.dat", concat({named_bytes("~Иваненко", 30001), named_bytes("Петренко", 30002)}));
+    write_bytes(dir / "hospital.dat",
+                concat({named_bytes("~Иваненко", 30001), named_bytes("Петренко", 30002)}));
     open();
     NameListModel m(*doc, NamedList::hosts);
     EXPECT_EQ(m.title(), "Гостеприимство");
@@ -76,7 +77,8 @@ TEST_F(NameListTest, DuplicatesAreRefusedWithANoticeAndEditingEnds) {
 }
 
 TEST_F(NameListTest, ChooserReturnsTheSelectedIdOrZero) {
-    write_bytes(dir / "circuit.dat", concat({named_bytes("Альфа", 30005), named_bytes("Бета", 30002)}));
+    write_bytes(dir / "circuit.dat",
+                concat({named_bytes("Альфа", 30005), named_bytes("Бета", 30002)}));
     open();
     NameListModel m(*doc, NamedList::circuits, true, 2);
     EXPECT_EQ(m.cancel_caption(), "Отмена");

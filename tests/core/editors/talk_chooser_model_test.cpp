@@ -17,8 +17,10 @@ namespace {
 struct TalkChooserTest : EditorTest {
     void SetUp() override {
         open();
-        for (const auto& [n, title] : std::vector<std::pair<int, std::string>>{
-                 {3, "Мир, который придёт"}, {12, "Бог ненавидит обман"}, {15, "Делать добро всем людям"}}) {
+        for (const auto& [n, title] :
+             std::vector<std::pair<int, std::string>>{{3, "Мир, который придёт"},
+                                                      {12, "Бог ненавидит обман"},
+                                                      {15, "Делать добро всем людям"}}) {
             store::TalkRecord t = *doc->talks().find(n);
             t.title = title;
             doc->talks().set(n, t);
@@ -29,7 +31,8 @@ struct TalkChooserTest : EditorTest {
         r.first_name = "Иван";
         r.last_name = "Петров";
         r.brother_id = 1;
-        for (int n : talks) r.talks.set(n);
+        for (int n : talks)
+            r.talks.set(n);
         return r;
     }
 };
@@ -168,7 +171,8 @@ TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
     EXPECT_EQ(m.topic_button_caption(), "Просмотр списка для речи 1");
     EXPECT_TRUE(m.edit_topics_visible());
     ASSERT_EQ(m.all_topics().size(), 10u);
-    for (std::size_t i = 0; i < m.all_topics().size(); ++i) m.set_topic_selected(i, i % 2 == 0);
+    for (std::size_t i = 0; i < m.all_topics().size(); ++i)
+        m.set_topic_selected(i, i % 2 == 0);
     m.store();
     const store::TalkRecord* t = doc->talks().find(1);
     EXPECT_EQ(t->title, "Насколько хорошо вы знаете Бога?");
@@ -177,11 +181,13 @@ TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
     EXPECT_EQ(t->topic_ids[0], doc->topics().at(0).topic_id);
     EXPECT_EQ(t->topic_ids[5], 0);
 
-    for (int k = 11; k <= 30; ++k) doc->topics().add("Тема " + std::to_string(k), doc->collator());
+    for (int k = 11; k <= 30; ++k)
+        doc->topics().add("Тема " + std::to_string(k), doc->collator());
     TalkEditorModel many(*doc, &chooser, 1);
     many.toggle_topics();
     ASSERT_EQ(many.all_topics().size(), 30u);
-    for (std::size_t i = 0; i < 30; ++i) many.set_topic_selected(i, true);
+    for (std::size_t i = 0; i < 30; ++i)
+        many.set_topic_selected(i, true);
     many.toggle_topics();
     EXPECT_EQ(many.talk_topics().size(), 26u);
     EXPECT_EQ(many.talk_topics()[25].position, 25u);  // the first 26 in topic order
@@ -207,9 +213,10 @@ TEST_F(TalkChooserTest, TopicDeletedWhileTheEditorIsOpenDoesNotComeBackWithItsId
 TEST_F(TalkChooserTest, TalkEditorShowsItsWeeksAndStepsThroughTheChooser) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Озёрное")}));
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1)}));
-    write_bytes(dir / "history.dat", concat({week_bytes(1300).u16(2, 1).u16(4, 12).u16(6, 1).u16(20, 1),
-                                             week_bytes(1400).u16(4, 12).u16(20, 1),
-                                             week_bytes(1410).u16(4, 12).u16(20, 1)}));
+    write_bytes(
+        dir / "history.dat",
+        concat({week_bytes(1300).u16(2, 1).u16(4, 12).u16(6, 1).u16(20, 1),
+                week_bytes(1400).u16(4, 12).u16(20, 1), week_bytes(1410).u16(4, 12).u16(20, 1)}));
     SetUp();
     TalkChooserModel chooser = TalkChooserModel::titles(*doc);
     chooser.select_line(1);
@@ -219,7 +226,8 @@ TEST_F(TalkChooserTest, TalkEditorShowsItsWeeksAndStepsThroughTheChooser) {
     EXPECT_EQ(m.history()[0].text, doc->date_label(calendar::WeekNumber(1400), 26));
     EXPECT_EQ(m.window_title(), m.history()[0].text);
     m.select_history(1);
-    EXPECT_EQ(m.window_title(), doc->date_label(calendar::WeekNumber(1300), 26) + " - Иван Петров - Озёрное");
+    EXPECT_EQ(m.window_title(),
+              doc->date_label(calendar::WeekNumber(1300), 26) + " - Иван Петров - Озёрное");
     m.title() = "Бог не терпит обмана";
     ASSERT_TRUE(m.step(+1));
     EXPECT_EQ(m.entry().talk_no, 15);
@@ -243,7 +251,8 @@ TEST(TalkTitleImport, ParsesTabsAndBlanksInEitherEncodingAndRefusesBadLines) {
         "12\n"
         "7中\tкитайский\n"
         "8\tНазвание 中\n"
-        "3 " + std::string(120, 'a') + "\n";
+        "3 " +
+        std::string(120, 'a') + "\n";
     const editors::TitleImport r = editors::parse_talk_titles(utf8);
     ASSERT_EQ(r.titles.size(), 3u);
     EXPECT_EQ(r.titles[0], std::make_pair(1, std::string("Насколько хорошо вы знаете Бога?")));
@@ -252,7 +261,8 @@ TEST(TalkTitleImport, ParsesTabsAndBlanksInEitherEncodingAndRefusesBadLines) {
     EXPECT_EQ(r.refused_lines, (std::vector<int>{4, 5, 6, 7, 8}));
 
     // Windows-1251: "Бог" is C1 EE E3.
-    const editors::TitleImport cp = editors::parse_talk_titles("45\t\xC1\xEE\xE3 \xE5\xF1\xF2\xFC\n");
+    const editors::TitleImport cp =
+        editors::parse_talk_titles("45\t\xC1\xEE\xE3 \xE5\xF1\xF2\xFC\n");
     ASSERT_EQ(cp.titles.size(), 1u);
     EXPECT_EQ(cp.titles[0].second, "Бог есть");
 }
@@ -263,13 +273,15 @@ TEST(TalkTitleImport, ReportSaysHowManyWereTakenAndWhichLinesWereRefused) {
               "Принято названий речей: 3.\nНе приняты строки (2): 4, 9.\n"
               "Строка должна иметь вид: номер речи (1-256), табуляция или пробел, название.");
     std::vector<int> many(25);
-    for (int i = 0; i < 25; ++i) many[static_cast<std::size_t>(i)] = i + 1;
+    for (int i = 0; i < 25; ++i)
+        many[static_cast<std::size_t>(i)] = i + 1;
     EXPECT_NE(editors::title_import_report(0, many).find("(25): 1, 2,"), std::string::npos);
     EXPECT_NE(editors::title_import_report(0, many).find("20, …"), std::string::npos);
 }
 
 TEST_F(TalkChooserTest, ImportFillsTheTitlesKeepingNumbersAndTopics) {
-    write_text(dir / "titles.txt", "9\tСлушайся Бога и живи вечно\n231\tСпециальная речь года\nплохо\n");
+    write_text(dir / "titles.txt",
+               "9\tСлушайся Бога и живи вечно\n231\tСпециальная речь года\nплохо\n");
     const std::string report = editors::import_talk_titles(*doc, dir / "titles.txt");
     EXPECT_EQ(report.substr(0, report.find('\n')), "Принято названий речей: 2.");
     EXPECT_NE(report.find("(1): 3."), std::string::npos);
@@ -277,7 +289,8 @@ TEST_F(TalkChooserTest, ImportFillsTheTitlesKeepingNumbersAndTopics) {
     EXPECT_EQ(doc->talks().find(9)->topic_ids[0], 4);
     EXPECT_EQ(doc->talks().number_text(231), "S-31");
     EXPECT_FALSE(std::filesystem::exists(dir / "talk.dat"));  // written when the chooser closes
-    EXPECT_EQ(editors::import_talk_titles(*doc, dir / "missing.txt"), "Не удалось прочитать файл: missing.txt");
+    EXPECT_EQ(editors::import_talk_titles(*doc, dir / "missing.txt"),
+              "Не удалось прочитать файл: missing.txt");
 }
 
 }  // namespace

@@ -6,7 +6,8 @@ using vorla::editors::TypeAhead;
 
 namespace {
 
-const std::vector<std::string> kLines = {"Абрамов, Пётр", "Белов, Антон", "Белоусов, Иван", "Васильев, Олег"};
+const std::vector<std::string> kLines = {"Абрамов, Пётр", "Белов, Антон", "Белоусов, Иван",
+                                         "Васильев, Олег"};
 
 TEST(TypeAhead, LettersNarrowTheSearchIgnoringCase) {
     TypeAhead t;
@@ -33,7 +34,8 @@ TEST(TypeAhead, NoMatchRestartsWithTheLetterThenEmpties) {
 TEST(TypeAhead, BufferNeverHoldsMoreThanFortyCharacters) {
     const std::vector<std::string> lines = {std::string(60, 'a')};
     TypeAhead t;
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(t.type("a", lines), 0u);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(t.type("a", lines), 0u);
     EXPECT_EQ(t.buffer().size(), 40u);
     EXPECT_EQ(t.type("a", lines), 0u);  // the 41st letter empties the buffer first
     EXPECT_EQ(t.buffer(), "a");

@@ -18,7 +18,7 @@ namespace {
 
 // Lowers the file-size limit for the life of the object, so that writes fail part-way.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &old_);
         old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -31,14 +31,15 @@ public:
         std::signal(SIGXFSZ, old_handler_);
     }
 
-private:
+  private:
     rlimit old_{};
     void (*old_handler_)(int) = nullptr;
 };
 
 std::size_t entries(const std::filesystem::path& dir) {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++n;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir))
+        ++n;
     return n;
 }
 

@@ -17,19 +17,27 @@ namespace vorla::testing {
 inline constexpr std::uint16_t kThisWeek = 1406;
 
 // A history.dat record with its content bit; fields are set with .u16(offset, value).
-inline FixtureBytes week_record(std::uint16_t number) { return week_bytes(number).u16(20, 1); }
+inline FixtureBytes week_record(std::uint16_t number) {
+    return week_bytes(number).u16(20, 1);
+}
 
 namespace week_at {
-inline constexpr std::size_t kSpeaker = 2, kTalk = 4, kSpeakerCong = 6, kChairman = 14, kReader = 16,
-                             kHost = 18, kFlags = 20;
-inline constexpr std::size_t out_speaker(std::size_t k) { return 28 + 2 * k; }
-inline constexpr std::size_t out_cong(std::size_t k) { return 40 + 2 * k; }
-inline constexpr std::size_t out_talk(std::size_t k) { return 52 + 2 * k; }
+inline constexpr std::size_t kSpeaker = 2, kTalk = 4, kSpeakerCong = 6, kChairman = 14,
+                             kReader = 16, kHost = 18, kFlags = 20;
+inline constexpr std::size_t out_speaker(std::size_t k) {
+    return 28 + 2 * k;
+}
+inline constexpr std::size_t out_cong(std::size_t k) {
+    return 40 + 2 * k;
+}
+inline constexpr std::size_t out_talk(std::size_t k) {
+    return 52 + 2 * k;
+}
 }  // namespace week_at
 
 // A special.dat record: week index at 0, flags at 2, name at 4 (40), talk title at 44 (100).
-inline FixtureBytes event_record(std::uint16_t week_index, std::uint16_t flags, std::string_view title,
-                                 std::string_view talk_title) {
+inline FixtureBytes event_record(std::uint16_t week_index, std::uint16_t flags,
+                                 std::string_view title, std::string_view talk_title) {
     FixtureBytes r(144);
     r.u16(0, week_index).u16(2, flags).text(4, title).text(44, talk_title);
     return r;
@@ -47,26 +55,36 @@ struct ReportData : ::testing::Test {
     void write_reference_data() {
         write_bytes(dir / "cong.dat",
                     slot_file({congregation_bytes(1, "Центральное"),
-                               congregation_bytes(2, "Северное").text(164, "18:30").text(188, "10:00").u8(226, 6).u8(227, 0),
+                               congregation_bytes(2, "Северное")
+                                   .text(164, "18:30")
+                                   .text(188, "10:00")
+                                   .u8(226, 6)
+                                   .u8(227, 0),
                                congregation_bytes(3, "Южное").u8(226, 3).u8(227, 3)}));
-        write_bytes(dir / "speakers.dat",
-                    slot_file({brother_bytes(1, "Иван", "Петров", 2).text(120, "123-45-67"),
-                               brother_bytes(2, "Олег", "Сидоров", 1), brother_bytes(3, "Пётр", "Иванов", 1),
-                               brother_bytes(4, "Андрей", "Смирнов", 1), brother_bytes(5, "Борис", "Волков", 1),
-                               brother_bytes(6, "Глеб", "Зайцев", 1), brother_bytes(7, "Денис", "Морозов", 1),
-                               brother_bytes(8, "Егор", "Новиков", 1), brother_bytes(9, "Жорж", "Павлов", 1),
-                               brother_bytes(10, "Захар", "Титов", 1)}));
-        write_bytes(dir / "hospital.dat", concat({named_bytes("Кузнецовы", 30001), named_bytes("~Орловы", 30002)}));
+        write_bytes(
+            dir / "speakers.dat",
+            slot_file(
+                {brother_bytes(1, "Иван", "Петров", 2).text(120, "123-45-67"),
+                 brother_bytes(2, "Олег", "Сидоров", 1), brother_bytes(3, "Пётр", "Иванов", 1),
+                 brother_bytes(4, "Андрей", "Смирнов", 1), brother_bytes(5, "Борис", "Волков", 1),
+                 brother_bytes(6, "Глеб", "Зайцев", 1), brother_bytes(7, "Денис", "Морозов", 1),
+                 brother_bytes(8, "Егор", "Новиков", 1), brother_bytes(9, "Жорж", "Павлов", 1),
+                 brother_bytes(10, "Захар", "Титов", 1)}));
+        write_bytes(dir / "hospital.dat",
+                    concat({named_bytes("Кузнецовы", 30001), named_bytes("~Орловы", 30002)}));
     }
 
     std::unique_ptr<store::CVrDoc> open() {
         std::vector<std::uint8_t> history;
-        for (const auto& w : weeks) history.insert(history.end(), w.bytes().begin(), w.bytes().end());
+        for (const auto& w : weeks)
+            history.insert(history.end(), w.bytes().begin(), w.bytes().end());
         write_bytes(dir / "history.dat", history);
         std::vector<std::uint8_t> special;
-        for (const auto& e : events) special.insert(special.end(), e.bytes().begin(), e.bytes().end());
+        for (const auto& e : events)
+            special.insert(special.end(), e.bytes().begin(), e.bytes().end());
         write_bytes(dir / "special.dat", special);
-        return std::make_unique<store::CVrDoc>(store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
+        return std::make_unique<store::CVrDoc>(
+            store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
     }
 
     static void set_talk_title(store::CVrDoc& doc, int talk_no, const std::string& title) {

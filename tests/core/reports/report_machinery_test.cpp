@@ -77,7 +77,8 @@ TEST(FontCommands, OnlyAChangedFontRedrawsButTheColourIsAlwaysKept) {
     chosen.colour = 0;
     EXPECT_TRUE(apply_font_choice(fonts, settings::FontRole::date, chosen));
     EXPECT_EQ(fonts.get(settings::FontRole::date), chosen);
-    EXPECT_EQ(fonts.get(settings::FontRole::title), settings::default_font(settings::FontRole::title, "rus"));
+    EXPECT_EQ(fonts.get(settings::FontRole::title),
+              settings::default_font(settings::FontRole::title, "rus"));
 }
 
 TEST(PrintDate, RussianMonthAbbreviationsAndTwoDigitDays) {
@@ -95,7 +96,8 @@ namespace {
 TEST(RangeArguments, TheWeekOfTheStartDateAndOneToFiftyTwoWeeks) {
     auto a = parse_range_arguments({{"--start", "2026-12-13"}, {"--weeks", "8"}});
     EXPECT_EQ(a.error, "");
-    EXPECT_EQ(a.range.first, calendar::WeekIndex(1405));  // Sunday 13 December: the week of Monday the 7th
+    EXPECT_EQ(a.range.first,
+              calendar::WeekIndex(1405));  // Sunday 13 December: the week of Monday the 7th
     EXPECT_EQ(a.range.weeks, 8);
     a = parse_range_arguments({{"--start", "2026-12-14"}, {"--weeks", "52"}});
     EXPECT_EQ(a.range.first, calendar::WeekIndex(1406));

@@ -20,10 +20,13 @@ const std::string kHeader =
     "Week\tInTalkTitle\tInSpeaker\tInSpkPhone\tInSpeakerCong\tChairman\tReader\tHospitality\t"
     "OutSpeaker\tOutCong\tOutTime\tOutTalk\tOutSpeaker2\tOutCong2\tOutTime2\tOutTalk2\t"
     "OutSpeaker3\tOutCong3\tOutTime3\tOutTalk3\tOutSpeaker4\tOutCong4\tOutTime4\tOutTalk4\t"
-    "OutSpeaker5\tOutCong5\tOutTime5\tOutTalk5\tOutSpeaker6\tOutCong6\tOutTime6\tOutTalk6\tInTalk\r\n\r\n";
+    "OutSpeaker5\tOutCong5\tOutTime5\tOutTalk5\tOutSpeaker6\tOutCong6\tOutTime6\tOutTalk6\tInTalk\r"
+    "\n\r\n";
 
 // n empty outgoing groups: four empty fields each.
-std::string empty_groups(int n) { return std::string(static_cast<std::size_t>(4 * n), '\t'); }
+std::string empty_groups(int n) {
+    return std::string(static_cast<std::size_t>(4 * n), '\t');
+}
 
 // The expected file in Windows-1251, from the expected text.
 std::vector<std::uint8_t> cp1251(const std::string& utf8) {
@@ -37,15 +40,21 @@ struct ExportTest : ReportData {
 
 TEST_F(ExportTest, OneWeekGivesTheHeaderAnEmptyLineAndOneLineOf33Fields) {
     write_reference_data();
-    weeks.push_back(week_record(kThisWeek).u16(week_at::kSpeaker, 1).u16(week_at::kTalk, 12)
-                        .u16(week_at::kSpeakerCong, 2).u16(week_at::kChairman, 3).u16(week_at::kReader, 4)
+    weeks.push_back(week_record(kThisWeek)
+                        .u16(week_at::kSpeaker, 1)
+                        .u16(week_at::kTalk, 12)
+                        .u16(week_at::kSpeakerCong, 2)
+                        .u16(week_at::kChairman, 3)
+                        .u16(week_at::kReader, 4)
                         .u16(week_at::kHost, 30002));
     auto doc = open();
     set_talk_title(*doc, 12, "Как найти мир");
     ASSERT_TRUE(export_schedule(*doc, kThisIndex, 1));
 
-    const std::string line = "Дек 13, 2026\tКак найти мир\tИван Петров\t123-45-67\tСеверное\tПётр Иванов\t"
-                             "Андрей Смирнов\t~Орловы\t" + empty_groups(6) + "12\r\n";
+    const std::string line =
+        "Дек 13, 2026\tКак найти мир\tИван Петров\t123-45-67\tСеверное\tПётр Иванов\t"
+        "Андрей Смирнов\t~Орловы\t" +
+        empty_groups(6) + "12\r\n";
     EXPECT_EQ(read_bytes(file()), cp1251(kHeader + line));
     // The date label as the bytes of Windows-1251: "Дек" is C4 E5 EA.
     const auto bytes = read_bytes(file());
@@ -53,7 +62,8 @@ TEST_F(ExportTest, OneWeekGivesTheHeaderAnEmptyLineAndOneLineOf33Fields) {
     EXPECT_TRUE(std::search(bytes.begin(), bytes.end(), dek.begin(), dek.end()) != bytes.end());
 
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Расписание экспортировалось в\n\n" + dir.path().string() + "/ptsched.txt.");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Расписание экспортировалось в\n\n" + dir.path().string() + "/ptsched.txt.");
 }
 
 TEST_F(ExportTest, SpecialWeeksNameTheirEventAndOutgoingGroupsKeepTheirPlaces) {
@@ -62,13 +72,16 @@ TEST_F(ExportTest, SpecialWeeksNameTheirEventAndOutgoingGroupsKeepTheirPlaces) {
     weeks.push_back(week_record(kThisWeek).u16(week_at::kFlags, 0x03));
     events.push_back(event_record(kThisWeek - 1, 0x02, "Областной конгресс", "Речь конгресса"));
     // An overseer visit without names.
-    weeks.push_back(week_record(kThisWeek + 1).u16(week_at::kFlags, 0x05).u16(week_at::kChairman, 3));
+    weeks.push_back(
+        week_record(kThisWeek + 1).u16(week_at::kFlags, 0x05).u16(week_at::kChairman, 3));
     events.push_back(event_record(kThisWeek, 0x04, "", ""));
     // A named visit with its talk.
     weeks.push_back(week_record(kThisWeek + 2).u16(week_at::kFlags, 0x05));
     events.push_back(event_record(kThisWeek + 1, 0x04, "Алексей Орлов", "Как жить"));
     // Only outgoing slot 3, in the odd-year week of 28 December: Северное at 18:30.
-    weeks.push_back(week_record(kThisWeek + 3).u16(week_at::out_speaker(2), 7).u16(week_at::out_cong(2), 2)
+    weeks.push_back(week_record(kThisWeek + 3)
+                        .u16(week_at::out_speaker(2), 7)
+                        .u16(week_at::out_cong(2), 2)
                         .u16(week_at::out_talk(2), 231));
     // An other event with nothing named, and a week with no record at all.
     weeks.push_back(week_record(kThisWeek + 4).u16(week_at::kFlags, 0x09));
@@ -77,12 +90,11 @@ TEST_F(ExportTest, SpecialWeeksNameTheirEventAndOutgoingGroupsKeepTheirPlaces) {
     ASSERT_TRUE(write_schedule_export(*doc, kThisIndex, 6));
 
     const std::string expected =
-        kHeader +
-        "Дек 13, 2026\tОбластной конгресс\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n" +
+        kHeader + "Дек 13, 2026\tОбластной конгресс\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n" +
         "Дек 20, 2026\tРН Визит\tРН Визит\t\t\tПётр Иванов\t\t\t" + empty_groups(6) + "\r\n" +
         "Дек 27, 2026\tКак жить\tАлексей Орлов\t\t\t\t\t\t" + empty_groups(6) + "\r\n" +
-        "Янв 03, 2027\t\t\t\t\t\t\t\t" + empty_groups(2) + "Денис Морозов\tСеверное\t18:30\tS-31\t" +
-        empty_groups(3) + "\r\n" +
+        "Янв 03, 2027\t\t\t\t\t\t\t\t" + empty_groups(2) +
+        "Денис Морозов\tСеверное\t18:30\tS-31\t" + empty_groups(3) + "\r\n" +
         "Янв 10, 2027\tОсобое событие\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n" +
         "Янв 17, 2027\t\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n";
     EXPECT_EQ(read_bytes(file()), cp1251(expected));
@@ -94,7 +106,8 @@ TEST_F(ExportTest, ASecondExportReplacesTheFirstCompletely) {
     auto doc = open();
     ASSERT_TRUE(write_schedule_export(*doc, kThisIndex, 10));
     ASSERT_TRUE(write_schedule_export(*doc, kThisIndex, 1));
-    EXPECT_EQ(read_bytes(file()), cp1251(kHeader + "Дек 13, 2026\t\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n"));
+    EXPECT_EQ(read_bytes(file()),
+              cp1251(kHeader + "Дек 13, 2026\t\t\t\t\t\t\t\t" + empty_groups(6) + "\r\n"));
 }
 
 TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
@@ -104,14 +117,16 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     std::filesystem::create_directories(file() / "inside");
     const auto before = std::filesystem::directory_iterator(dir.path());
     std::vector<std::string> names;
-    for (const auto& e : before) names.push_back(e.path().filename().string());
+    for (const auto& e : before)
+        names.push_back(e.path().filename().string());
 
     EXPECT_FALSE(export_schedule(*doc, kThisIndex, 3));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, text::format(1231, file().string()));
     EXPECT_TRUE(std::filesystem::is_directory(file() / "inside"));
     std::vector<std::string> after;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) after.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        after.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     std::sort(after.begin(), after.end());
     EXPECT_EQ(after, names);  // no temporary file left behind

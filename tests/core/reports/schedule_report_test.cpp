@@ -10,12 +10,12 @@
 namespace vorla::reports {
 // Readable failures: the item as its fields.
 void PrintTo(const TextItem& t, std::ostream* os) {
-    *os << "{" << t.x << ", " << t.y << ", \"" << t.text << "\", font " << int(t.font) << ", colour " << t.colour
-        << ", h " << int(t.h) << ", v " << int(t.v) << "}";
+    *os << "{" << t.x << ", " << t.y << ", \"" << t.text << "\", font " << int(t.font)
+        << ", colour " << t.colour << ", h " << int(t.h) << ", v " << int(t.v) << "}";
 }
 void PrintTo(const Band& b, std::ostream* os) {
-    *os << "{" << b.rect.left << ", " << b.rect.top << ", " << b.rect.right << ", " << b.rect.bottom << " fill "
-        << b.fill << "}";
+    *os << "{" << b.rect.left << ", " << b.rect.top << ", " << b.rect.right << ", " << b.rect.bottom
+        << " fill " << b.fill << "}";
 }
 }  // namespace vorla::reports
 
@@ -38,7 +38,8 @@ struct ScheduleTest : ReportData {
     DisplayList screen(const store::CVrDoc& doc, int weeks, WeekIndex first = kThisIndex) {
         return layout_schedule(doc, fonts, {first, weeks}, Device::screen());
     }
-    DisplayList paper(const store::CVrDoc& doc, int weeks, int dpi = 600, WeekIndex first = kThisIndex) {
+    DisplayList paper(const store::CVrDoc& doc, int weeks, int dpi = 600,
+                      WeekIndex first = kThisIndex) {
         return layout_schedule(doc, fonts, {first, weeks}, Device::printer(dpi, dpi));
     }
     // The first text of a page with exactly this text; "missing: ..." at -1, -1 when none.
@@ -52,15 +53,22 @@ struct ScheduleTest : ReportData {
 
     // The ordinary week of the fixture: Иван Петров of Северное with talk 12, chairman Пётр Иванов.
     void ordinary_week(std::uint16_t number) {
-        weeks.push_back(week_record(number).u16(week_at::kSpeaker, 1).u16(week_at::kTalk, 12)
-                            .u16(week_at::kSpeakerCong, 2).u16(week_at::kChairman, 3));
+        weeks.push_back(week_record(number)
+                            .u16(week_at::kSpeaker, 1)
+                            .u16(week_at::kTalk, 12)
+                            .u16(week_at::kSpeakerCong, 2)
+                            .u16(week_at::kChairman, 3));
     }
     // A week with every one of the six outgoing slots filled.
     void full_week(std::uint16_t number) {
-        FixtureBytes w = week_record(number).u16(week_at::kSpeaker, 1).u16(week_at::kTalk, 12)
-                             .u16(week_at::kSpeakerCong, 2).u16(week_at::kChairman, 3);
+        FixtureBytes w = week_record(number)
+                             .u16(week_at::kSpeaker, 1)
+                             .u16(week_at::kTalk, 12)
+                             .u16(week_at::kSpeakerCong, 2)
+                             .u16(week_at::kChairman, 3);
         for (std::size_t k = 0; k < 6; ++k) {
-            w.u16(week_at::out_speaker(k), static_cast<std::uint16_t>(5 + k)).u16(week_at::out_cong(k), 2)
+            w.u16(week_at::out_speaker(k), static_cast<std::uint16_t>(5 + k))
+                .u16(week_at::out_cong(k), 2)
                 .u16(week_at::out_talk(k), static_cast<std::uint16_t>(20 + k));
         }
         weeks.push_back(w);
@@ -113,7 +121,8 @@ TEST_F(ScheduleTest, OnPaperAt600DpiEverythingScalesAndThePrintDateShows) {
     EXPECT_EQ(list.height(F::print_date), 56);
     const Page& p = list.pages[0];
     // Top margin 200 + 300, left margin 120, line 100, band from 114 to 2400 + 2400 + 120 - 180.
-    const std::vector<Band> bands = {{{114, 325, 4740, 506}, kLightGrey}, {{114, 624, 4740, 756}, kLightGrey}};
+    const std::vector<Band> bands = {{{114, 325, 4740, 506}, kLightGrey},
+                                     {{114, 624, 4740, 756}, kLightGrey}};
     EXPECT_EQ(p.bands, bands);
     const std::vector<TextItem> head = {
         {4650, 0, "Напечатано 07 дек 2026", F::print_date, 0, R, VAlign::top},
@@ -133,7 +142,9 @@ TEST_F(ScheduleTest, ThePrintDateIsDrawnOnPaperOnlyAndOnlyWithItsSetting) {
     write_reference_data();
     ordinary_week(kThisWeek);
     auto doc = open();
-    const auto has_date = [](const DisplayList& l) { return l.pages[0].texts[0].font == F::print_date; };
+    const auto has_date = [](const DisplayList& l) {
+        return l.pages[0].texts[0].font == F::print_date;
+    };
     EXPECT_FALSE(has_date(paper(*doc, 1)));
     change_settings(*doc, [](settings::Settings& s) { s.print_date = true; });
     EXPECT_FALSE(has_date(screen(*doc, 1)));
@@ -146,8 +157,12 @@ TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLi
     ordinary_week(kThisWeek);
     // Slots 1 and 3 filled, slot 2 left empty: the two print on consecutive lines, as the
     // block's height counts them.
-    weeks.push_back(week_record(kThisWeek + 1).u16(week_at::out_speaker(0), 5).u16(week_at::out_cong(0), 2)
-                        .u16(week_at::out_talk(0), 33).u16(week_at::out_speaker(2), 6).u16(week_at::out_cong(2), 3));
+    weeks.push_back(week_record(kThisWeek + 1)
+                        .u16(week_at::out_speaker(0), 5)
+                        .u16(week_at::out_cong(0), 2)
+                        .u16(week_at::out_talk(0), 33)
+                        .u16(week_at::out_speaker(2), 6)
+                        .u16(week_at::out_cong(2), 3));
     ordinary_week(kThisWeek + 2);
     auto doc = open();
     const Page p = screen(*doc, 3).pages.at(0);
@@ -159,7 +174,8 @@ TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLi
     EXPECT_EQ(date_lines, (std::vector<int>{120, 192, 296}));
     // Outgoing lines from two lines below the block line: 216 + 2 x 16 and 216 + 3 x 16.
     EXPECT_EQ(item(p, "Борис Волков"), (TextItem{163, 248, "Борис Волков", F::text, 0, L}));
-    EXPECT_EQ(item(p, "Северное ( 10:00 - Вос )"), (TextItem{403, 248, "Северное ( 10:00 - Вос )", F::text, 0, L}));
+    EXPECT_EQ(item(p, "Северное ( 10:00 - Вос )"),
+              (TextItem{403, 248, "Северное ( 10:00 - Вос )", F::text, 0, L}));
     EXPECT_EQ(item(p, "Речь 33"), (TextItem{739, 248, "Речь 33", F::text, 0, R}));
     EXPECT_EQ(item(p, "Глеб Зайцев"), (TextItem{163, 264, "Глеб Зайцев", F::text, 0, L}));
     EXPECT_EQ(item(p, "Южное ( Сре )"), (TextItem{403, 264, "Южное ( Сре )", F::text, 0, L}));
@@ -186,7 +202,8 @@ TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLi
 TEST_F(ScheduleTest, TheOddYearArrangementOfADestinationAppliesInItsWeeks) {
     write_reference_data();
     // Monday 28 December 2026 belongs to 2027: Северное meets on Saturday at 18:30.
-    weeks.push_back(week_record(kThisWeek + 3).u16(week_at::out_speaker(0), 5).u16(week_at::out_cong(0), 2));
+    weeks.push_back(
+        week_record(kThisWeek + 3).u16(week_at::out_speaker(0), 5).u16(week_at::out_cong(0), 2));
     auto doc = open();
     const Page p = screen(*doc, 1, WeekIndex(kThisWeek + 2)).pages.at(0);
     EXPECT_TRUE(has(p, "Северное ( 18:30 - Суб )"));
@@ -194,14 +211,16 @@ TEST_F(ScheduleTest, TheOddYearArrangementOfADestinationAppliesInItsWeeks) {
 
 TEST_F(ScheduleTest, PagesHoldThirteenPlainWeeksOrFiveFullOnesAtBothResolutions) {
     write_reference_data();
-    for (int k = 0; k < 52; ++k) full_week(static_cast<std::uint16_t>(kThisWeek + k));
+    for (int k = 0; k < 52; ++k)
+        full_week(static_cast<std::uint16_t>(kThisWeek + k));
     auto doc = open();
     const auto sizes = [&](const Device& d) {
         const DisplayList l = layout_schedule(*doc, fonts, {kThisIndex, 52}, d);
         std::vector<int> out;
         for (const Page& p : l.pages) {
             int n = 0;
-            for (const TextItem& t : p.texts) n += t.font == F::date;
+            for (const TextItem& t : p.texts)
+                n += t.font == F::date;
             out.push_back(n);
         }
         return out;
@@ -220,9 +239,11 @@ TEST_F(ScheduleTest, PaperHoldsAQuarterInchLessThanTheScreen) {
     write_reference_data();
     auto doc = open();
     // A top margin of 127: 4n x 16 + 127 <= 936 holds for 12 weeks.
-    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 127, Device::screen()), (std::vector<int>{12, 1}));
+    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 127, Device::screen()),
+              (std::vector<int>{12, 1}));
     // Exactly on the limit still fits: 13 x 64 + 104 = 936.
-    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 104, Device::screen()), (std::vector<int>{13}));
+    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 104, Device::screen()),
+              (std::vector<int>{13}));
     EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 104, Device::printer(96, 96)),
               (std::vector<int>{12, 1}));
 }
@@ -233,29 +254,35 @@ TEST_F(ScheduleTest, AWeekTooTallForAnEmptyPageGetsAPageOfItsOwn) {
     full_week(kThisWeek + 1);
     auto doc = open();
     // Lines of 100 pixels at 96 dpi: one full week needs 10 x 100 + 80 > 936.
-    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 2}, 100, 80, Device::screen()), (std::vector<int>{1, 1}));
+    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 2}, 100, 80, Device::screen()),
+              (std::vector<int>{1, 1}));
     settings::FontSpec huge = fonts.get(settings::FontRole::text);
     huge.height = -100;
     fonts.set(settings::FontRole::text, huge);
     EXPECT_EQ(screen(*doc, 2).pages.size(), 2u);
     // No weeks at all: one page with the title.
-    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 0}, 16, 80, Device::screen()), (std::vector<int>{0}));
+    EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 0}, 16, 80, Device::screen()),
+              (std::vector<int>{0}));
 }
 
 TEST_F(ScheduleTest, AConventionShowsItsNameAndPutsOutgoingSpeakersOnTheSpeakerLine) {
     write_reference_data();
-    weeks.push_back(week_record(kThisWeek).u16(week_at::kFlags, 0x03).u16(week_at::out_speaker(0), 5)
+    weeks.push_back(week_record(kThisWeek)
+                        .u16(week_at::kFlags, 0x03)
+                        .u16(week_at::out_speaker(0), 5)
                         .u16(week_at::out_cong(0), 3));
     events.push_back(event_record(kThisWeek - 1, 0x02, "Областной конгресс", "Речь конгресса"));
     ordinary_week(kThisWeek + 1);
     auto doc = open();
     const Page p = screen(*doc, 2).pages.at(0);
     // A convention's name wins over its talk title.
-    EXPECT_EQ(item(p, "Областной конгресс"), (TextItem{163, 120, "Областной конгресс", F::talk_title, 0, L}));
+    EXPECT_EQ(item(p, "Областной конгресс"),
+              (TextItem{163, 120, "Областной конгресс", F::talk_title, 0, L}));
     EXPECT_FALSE(has(p, "Речь конгресса"));
     // Only the next week has "Докладчик" and "Собрание".
     int speaker_captions = 0;
-    for (const TextItem& t : p.texts) speaker_captions += t.text == "Докладчик" || t.text == "Собрание";
+    for (const TextItem& t : p.texts)
+        speaker_captions += t.text == "Докладчик" || t.text == "Собрание";
     EXPECT_EQ(speaker_captions, 2);
     EXPECT_EQ(item(p, "Борис Волков"), (TextItem{163, 144, "Борис Волков", F::text, 0, L}));
     // The next block: (1 + 2) x 16 + 8 lower.
@@ -309,21 +336,30 @@ TEST_F(ScheduleTest, AnOtherEventHasASpeakerCaptionOnlyWithAName) {
 
 TEST_F(ScheduleTest, WithoutTalkNumbersNoРечьIsDrawnAndTheWeekdayStays) {
     write_reference_data();
-    weeks.push_back(week_record(kThisWeek).u16(week_at::kSpeaker, 1).u16(week_at::kTalk, 12)
-                        .u16(week_at::out_speaker(0), 5).u16(week_at::out_cong(0), 2).u16(week_at::out_talk(0), 40));
+    weeks.push_back(week_record(kThisWeek)
+                        .u16(week_at::kSpeaker, 1)
+                        .u16(week_at::kTalk, 12)
+                        .u16(week_at::out_speaker(0), 5)
+                        .u16(week_at::out_cong(0), 2)
+                        .u16(week_at::out_talk(0), 40));
     auto doc = open();
     change_settings(*doc, [](settings::Settings& s) { s.skip_talk_numbers = true; });
     const Page p = screen(*doc, 1).pages.at(0);
-    for (const TextItem& t : p.texts) EXPECT_NE(t.text.rfind("Речь ", 0), 0u) << t.text;
+    for (const TextItem& t : p.texts)
+        EXPECT_NE(t.text.rfind("Речь ", 0), 0u) << t.text;
     EXPECT_TRUE(has(p, "Северное ( 10:00 - Вос )"));
 }
 
 TEST_F(ScheduleTest, ReaderAndHostColumnsMoveApartWhenBothAreShown) {
     write_reference_data();
-    weeks.push_back(week_record(kThisWeek).u16(week_at::kSpeaker, 1).u16(week_at::kReader, 4)
+    weeks.push_back(week_record(kThisWeek)
+                        .u16(week_at::kSpeaker, 1)
+                        .u16(week_at::kReader, 4)
                         .u16(week_at::kHost, 30002));
     // An overseer visit that keeps its reader and hospitality.
-    weeks.push_back(week_record(kThisWeek + 1).u16(week_at::kFlags, 0x65).u16(week_at::kReader, 4)
+    weeks.push_back(week_record(kThisWeek + 1)
+                        .u16(week_at::kFlags, 0x65)
+                        .u16(week_at::kReader, 4)
                         .u16(week_at::kHost, 30001));
     events.push_back(event_record(kThisWeek, 0x64, "", ""));
     auto doc = open();
@@ -341,11 +377,13 @@ TEST_F(ScheduleTest, ReaderAndHostColumnsMoveApartWhenBothAreShown) {
     EXPECT_EQ(item(p, "Гостеприимство"), (TextItem{576, 160, "Гостеприимство", F::captions, 0, R}));
     // The visit keeps both captions and its host, but no reader's name.
     int reader_captions = 0;
-    for (const TextItem& t : p.texts) reader_captions += t.text == "Чтец";
+    for (const TextItem& t : p.texts)
+        reader_captions += t.text == "Чтец";
     EXPECT_EQ(reader_captions, 2);
     EXPECT_EQ(item(p, "Кузнецовы").y, 232);
     int reader_names = 0;
-    for (const TextItem& t : p.texts) reader_names += t.text == "Андрей Смирнов";
+    for (const TextItem& t : p.texts)
+        reader_names += t.text == "Андрей Смирнов";
     EXPECT_EQ(reader_names, 1);
 
     // Hospitality alone: its column at 4.5 inches; readers scheduled but not shown draw nothing.
@@ -381,7 +419,8 @@ TEST_F(ScheduleTest, EachBackgroundStyleDrawsItsBandAndTurnsTextWhiteOnDarkOnes)
 
     p = page_with(kBandWhite, 0);
     EXPECT_TRUE(p.bands.empty());
-    const std::vector<Line> rules = {{18, 51, 758, 51}, {18, 80, 758, 80}, {18, 99, 758, 99}, {18, 120, 758, 120}};
+    const std::vector<Line> rules = {
+        {18, 51, 758, 51}, {18, 80, 758, 80}, {18, 99, 758, 99}, {18, 120, 758, 120}};
     EXPECT_EQ(p.lines, rules);
 
     p = page_with(kBandColoured, 0x646464);  // (100, 100, 100): dark

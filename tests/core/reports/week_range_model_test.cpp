@@ -32,16 +32,19 @@ TEST_F(WeekRangeTest, ScheduleFormListsTwentySixWeeksFromFourBeforeTheCurrentOne
     EXPECT_EQ(m.count_lines().front(), "1");
     EXPECT_EQ(m.count_lines().back(), "52");
     EXPECT_TRUE(m.export_visible());
-    // Nothing planned: week t + 2 is open at once, so the schedule is the current week and the next.
+    // Nothing planned: week t + 2 is open at once, so the schedule is the current week and the
+    // next.
     EXPECT_EQ(m.week_count(), 2);
     EXPECT_EQ(m.caption(), "2 Стартовая неделя Декабря 13, 2026");
 }
 
 TEST_F(WeekRangeTest, TheScheduleEndsJustBeforeTheFirstOpenWeek) {
-    // Week t + 1 is not looked at; t + 2 .. t + 6 are filled (t + 5 by a special week), t + 7 is open.
+    // Week t + 1 is not looked at; t + 2 .. t + 6 are filled (t + 5 by a special week), t + 7 is
+    // open.
     for (int k = 2; k <= 6; ++k) {
         if (k == 5) {
-            weeks.push_back(week_record(static_cast<std::uint16_t>(kThisWeek + k)).u16(week_at::kFlags, 0x05));
+            weeks.push_back(
+                week_record(static_cast<std::uint16_t>(kThisWeek + k)).u16(week_at::kFlags, 0x05));
         } else {
             speaker_week(kThisWeek + k);
         }
@@ -53,7 +56,8 @@ TEST_F(WeekRangeTest, TheScheduleEndsJustBeforeTheFirstOpenWeek) {
 }
 
 TEST_F(WeekRangeTest, WhenTwentyWeeksAreFilledTwoArePreselected) {
-    for (int k = 2; k <= 20; ++k) speaker_week(kThisWeek + k);
+    for (int k = 2; k <= 20; ++k)
+        speaker_week(kThisWeek + k);
     auto doc = open();
     EXPECT_EQ(preselected_schedule_weeks(*doc, kThisIndex), 2);
     // With t + 20 open instead, the schedule runs to t + 19: 20 weeks.

@@ -51,7 +51,8 @@ TEST(Settings, OutOfRangeValuesAreHeldInRange) {
 }
 
 TEST(Settings, DiallingValueIsIgnoredAndWrittenAsZero) {
-    IniFile ini = IniFile::parse(vorla::text::utf8_to_cp1251("[Набрать номер OK]\nРазрешенное=1\n"));
+    IniFile ini =
+        IniFile::parse(vorla::text::utf8_to_cp1251("[Набрать номер OK]\nРазрешенное=1\n"));
     write_settings(ini, read_settings(ini));
     EXPECT_EQ(ini.get_int("Набрать номер OK", "Разрешенное", -1), 0);
 }

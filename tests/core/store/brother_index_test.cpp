@@ -48,11 +48,16 @@ TEST_F(BrotherTest, NewFolderCreatesBothFiles) {
 
 TEST_F(BrotherTest, EveryFieldAtItsOffset) {
     FixtureBytes rec = brother(1, "Иван", "Петров");
-    rec.text(40, "ул. Мира, 5").text(80, "кв. 12").text(120, "8-900-123")
-        .u8(136, 0x01).u8(137, 0x01)   // talks 1 and 9
-        .u8(200, 0x22)                  // elder, discontinued
-        .u8(201, 0x12)                  // outgoing speakers and readers
-        .u16(202, 4).u16(206, 1).u8(170, 0x5A);  // a reserved byte
+    rec.text(40, "ул. Мира, 5")
+        .text(80, "кв. 12")
+        .text(120, "8-900-123")
+        .u8(136, 0x01)
+        .u8(137, 0x01)  // talks 1 and 9
+        .u8(200, 0x22)  // elder, discontinued
+        .u8(201, 0x12)  // outgoing speakers and readers
+        .u16(202, 4)
+        .u16(206, 1)
+        .u8(170, 0x5A);  // a reserved byte
     write_bytes(dir / "speakers.dat", concat({FixtureBytes(256), rec}));
     write_bytes(dir / "xtend.dat", extra(1, "222-33-44", "ivan@example.org").bytes());
     index.load(folder, order);
@@ -81,8 +86,9 @@ TEST_F(BrotherTest, EveryFieldAtItsOffset) {
 }
 
 TEST_F(BrotherTest, SameLastNameInOtherCaseOrdersByFirstName) {
-    write_bytes(dir / "speakers.dat", concat({FixtureBytes(256), brother(1, "Яков", "ПЕТРОВ"),
-                                              brother(2, "Антон", "петров"), brother(3, "Борис", "Авдеев")}));
+    write_bytes(dir / "speakers.dat",
+                concat({FixtureBytes(256), brother(1, "Яков", "ПЕТРОВ"),
+                        brother(2, "Антон", "петров"), brother(3, "Борис", "Авдеев")}));
     index.load(folder, order);
     EXPECT_EQ(index.at(0).brother_id, 3);
     EXPECT_EQ(index.at(1).brother_id, 2);
@@ -95,7 +101,8 @@ TEST_F(BrotherTest, SameLastNameInOtherCaseOrdersByFirstName) {
 
 TEST_F(BrotherTest, HeaderSlotIsNeverEnteredNorWritten) {
     // A header with an id must not become a brother.
-    write_bytes(dir / "speakers.dat", concat({brother(0, "Заголовок", "").u16(204, 7), brother(1, "А", "Б")}));
+    write_bytes(dir / "speakers.dat",
+                concat({brother(0, "Заголовок", "").u16(204, 7), brother(1, "А", "Б")}));
     index.load(folder, order);
     EXPECT_EQ(index.size(), 1u);
     BrotherRecord r = named("Кто", "То");
@@ -123,7 +130,8 @@ TEST_F(BrotherTest, AddWritesExtraOnlyWhenItHasTexts) {
 }
 
 TEST_F(BrotherTest, ClearingAllExtraTextsFreesTheNumberForTheNextBrother) {
-    write_bytes(dir / "speakers.dat", concat({FixtureBytes(256), brother(1, "Иван", "Петров").u16(206, 2)}));
+    write_bytes(dir / "speakers.dat",
+                concat({FixtureBytes(256), brother(1, "Иван", "Петров").u16(206, 2)}));
     write_bytes(dir / "xtend.dat", concat({extra(9, "111-11-11"), extra(1, "222-22-22")}));
     index.load(folder, order);
     BrotherRecord r = *index.read(folder, 0);
@@ -131,7 +139,8 @@ TEST_F(BrotherTest, ClearingAllExtraTextsFreesTheNumberForTheNextBrother) {
     EXPECT_EQ(index.at(0).xtend_no, 0);
     EXPECT_EQ(index.read(folder, 0)->xtend_no, 0);
     const auto file = read_bytes(dir / "xtend.dat");
-    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 128, file.end()), std::vector<std::uint8_t>(128, 0));
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 128, file.end()),
+              std::vector<std::uint8_t>(128, 0));
     BrotherExtraRecord x;
     x.phone3 = "333-33-33";
     const auto id = index.add(folder, named("Сергей", "Волков"), x);
@@ -139,7 +148,8 @@ TEST_F(BrotherTest, ClearingAllExtraTextsFreesTheNumberForTheNextBrother) {
 }
 
 TEST_F(BrotherTest, ExtraOfSomeoneElseIsTreatedAsAbsent) {
-    write_bytes(dir / "speakers.dat", concat({FixtureBytes(256), brother(1, "Иван", "Петров").u16(206, 1)}));
+    write_bytes(dir / "speakers.dat",
+                concat({FixtureBytes(256), brother(1, "Иван", "Петров").u16(206, 1)}));
     write_bytes(dir / "xtend.dat", extra(5, "999").bytes());
     index.load(folder, order);
     const BrotherRecord r = *index.read(folder, 0);
@@ -154,8 +164,8 @@ TEST_F(BrotherTest, ExtraOfSomeoneElseIsTreatedAsAbsent) {
 
 TEST_F(BrotherTest, DeletedSlotIsReusedLowestFirst) {
     write_bytes(dir / "speakers.dat",
-                concat({FixtureBytes(256), brother(1, "А", "А"), brother(2, "Б", "Б"), brother(3, "В", "В"),
-                        brother(4, "Г", "Г"), brother(5, "Д", "Д")}));
+                concat({FixtureBytes(256), brother(1, "А", "А"), brother(2, "Б", "Б"),
+                        brother(3, "В", "В"), brother(4, "Г", "Г"), brother(5, "Д", "Д")}));
     index.load(folder, order);
     ASSERT_TRUE(index.remove(folder, *index.find(5)));
     EXPECT_EQ(index.add(folder, named("Е", "Е"), {}), 5);

@@ -67,10 +67,23 @@ TEST_F(CongregationTest, DeletedSlotIsZeroedAndItsIdGivenAgain) {
 
 TEST_F(CongregationTest, EveryFieldAtItsOffsetAndReservedBytesKept) {
     FixtureBytes rec = congregation(1, "Северное");
-    rec.text(50, "ул. Ленина, 1").text(91, "г. Тула").text(132, "123-45-67").text(148, "765-43-21")
-        .text(164, "10:00").u16(178, 30002).u16(182, 7).u16(184, 8).u16(186, 9).text(188, "18:30")
-        .text(198, "karta.jpg").u8(226, 0).u8(227, 6)
-        .u8(176, 0xAB).u8(180, 0xCD).u8(228, 0xEF).u8(255, 0x11);  // reserved bytes
+    rec.text(50, "ул. Ленина, 1")
+        .text(91, "г. Тула")
+        .text(132, "123-45-67")
+        .text(148, "765-43-21")
+        .text(164, "10:00")
+        .u16(178, 30002)
+        .u16(182, 7)
+        .u16(184, 8)
+        .u16(186, 9)
+        .text(188, "18:30")
+        .text(198, "karta.jpg")
+        .u8(226, 0)
+        .u8(227, 6)
+        .u8(176, 0xAB)
+        .u8(180, 0xCD)
+        .u8(228, 0xEF)
+        .u8(255, 0x11);  // reserved bytes
     write_bytes(dir / "cong.dat", concat({FixtureBytes(256), rec}));
     index.load(folder, order);
     const auto r = index.read(folder, 0);
@@ -113,8 +126,9 @@ TEST_F(CongregationTest, DamagedRecordsAreSkippedAndNeverOverwritten) {
 }
 
 TEST_F(CongregationTest, IndexSortedByNameAndLookups) {
-    write_bytes(dir / "cong.dat", concat({FixtureBytes(256), congregation(1, "Южное"),
-                                          congregation(2, "  Восточное"), congregation(3, "западное")}));
+    write_bytes(dir / "cong.dat",
+                concat({FixtureBytes(256), congregation(1, "Южное"), congregation(2, "  Восточное"),
+                        congregation(3, "западное")}));
     index.load(folder, order);
     EXPECT_EQ(index.at(0).cong_id, 2);
     EXPECT_EQ(index.at(1).cong_id, 3);
@@ -124,8 +138,9 @@ TEST_F(CongregationTest, IndexSortedByNameAndLookups) {
     EXPECT_EQ(index.name_of(77), "");
     EXPECT_EQ(index.titled_name_of(1), "Собрание - Южное");
     // A record changed behind the program's back reads as not found.
-    write_bytes(dir / "cong.dat", concat({FixtureBytes(256), congregation(0, ""),
-                                          congregation(2, "Восточное"), congregation(3, "Западное")}));
+    write_bytes(dir / "cong.dat",
+                concat({FixtureBytes(256), congregation(0, ""), congregation(2, "Восточное"),
+                        congregation(3, "Западное")}));
     EXPECT_FALSE(index.read(folder, 2));
     EXPECT_TRUE(index.read(folder, 1));
 }

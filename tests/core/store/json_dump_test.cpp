@@ -10,7 +10,9 @@ using namespace vorla::testing;
 
 namespace {
 
-bool has(const std::string& json, const std::string& part) { return json.find(part) != std::string::npos; }
+bool has(const std::string& json, const std::string& part) {
+    return json.find(part) != std::string::npos;
+}
 
 }  // namespace
 
@@ -20,9 +22,11 @@ TEST(JsonDump, FieldNamesValuesAndEscapes) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Центр \"Юг\"").u8(226, 2)}));
     write_bytes(dir / "speakers.dat",
                 slot_file({brother_bytes(1, "Иван", "Петров", 1).u8(136, 0x05).u16(206, 1)}));
-    write_bytes(dir / "xtend.dat", FixtureBytes(128).u16(0, 1).text(82, "звонить\\вечером").bytes());
-    write_bytes(dir / "history.dat", concat({week_bytes(1410).u16(2, 1).u16(4, 3).u16(20, 1).u16(30, 1),
-                                             week_bytes(1411)}));  // no content: left out
+    write_bytes(dir / "xtend.dat",
+                FixtureBytes(128).u16(0, 1).text(82, "звонить\\вечером").bytes());
+    write_bytes(dir / "history.dat",
+                concat({week_bytes(1410).u16(2, 1).u16(4, 3).u16(20, 1).u16(30, 1),
+                        week_bytes(1411)}));  // no content: left out
     write_bytes(dir / "blackout.dat", unavailable_bytes(1, 1412).bytes());
     write_bytes(dir / "wishlist.dat", FixtureBytes(96).u8(0, 0x03).u8(32, 0x02).bytes());
     const CVrDoc doc({dir.path(), {2026, 12, 7}, {}}, prompter);

@@ -44,16 +44,16 @@ TEST_F(NamedTableTest, NewIdsTakeTheLowestFreeNumberFrom30001) {
     EXPECT_EQ(t.add("Б", order).id, 30001);
     EXPECT_EQ(t.add("А", order).id, 30002);
     EXPECT_EQ(t.at(0).name, "А");  // sorted after each add
-    t.remove(1);                    // "Б", id 30001
+    t.remove(1);                   // "Б", id 30001
     EXPECT_EQ(t.add("В", order).id, 30001);
     ASSERT_TRUE(t.save(folder));
-    EXPECT_EQ(read_bytes(dir / "circuit.dat"),
-              concat({named("А", 30002), named("В", 30001)}));
+    EXPECT_EQ(read_bytes(dir / "circuit.dat"), concat({named("А", 30002), named("В", 30001)}));
 }
 
 TEST_F(NamedTableTest, WhenAllIdsAreTakenTheNextIs31000) {
     FixtureBytes file;
-    for (int id = 30001; id <= 30999; ++id) file.append(named("c" + std::to_string(id), id));
+    for (int id = 30001; id <= 30999; ++id)
+        file.append(named("c" + std::to_string(id), id));
     file.write_to(dir / "circuit.dat");
     NamedTable t(files::kCircuits, false);
     t.load(folder);
@@ -99,7 +99,9 @@ TEST_F(NamedTableTest, EmptyTableIsNotWrittenAndWriteFailureIsReported) {
     std::filesystem::create_directory(dir / "hospital.dat");
     EXPECT_FALSE(t.save(folder));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text.rfind("Невозможно создать новый файл: " + (dir / "hospital.dat").string() + ".", 0), 0u);
+    EXPECT_EQ(prompter.messages[0].text.rfind(
+                  "Невозможно создать новый файл: " + (dir / "hospital.dat").string() + ".", 0),
+              0u);
     EXPECT_EQ(t.size(), 1u);  // the change stays in memory
 }
 

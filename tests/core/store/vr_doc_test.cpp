@@ -19,12 +19,14 @@ struct DocTest : ::testing::Test {
     RecordingPrompter prompter;
 
     std::unique_ptr<CVrDoc> open(std::string language = {}) {
-        return std::make_unique<CVrDoc>(CVrDoc::Options{dir.path(), Date{2026, 12, 7}, language}, prompter);
+        return std::make_unique<CVrDoc>(CVrDoc::Options{dir.path(), Date{2026, 12, 7}, language},
+                                        prompter);
     }
     std::vector<std::uint8_t> slot(const char* file, std::size_t n) {
         const auto bytes = read_bytes(dir / file);
-        return std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(n * 256),
-                                         bytes.begin() + static_cast<std::ptrdiff_t>((n + 1) * 256));
+        return std::vector<std::uint8_t>(
+            bytes.begin() + static_cast<std::ptrdiff_t>(n * 256),
+            bytes.begin() + static_cast<std::ptrdiff_t>((n + 1) * 256));
     }
 };
 
@@ -54,9 +56,9 @@ TEST_F(DocTest, FreshFolderStartsWithDefaultsAndOnlyTheSlotFiles) {
 TEST_F(DocTest, OurCongregationGivesMeetingDaysAndLocalBrothers) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше").u8(226, 0).u8(227, 3),
                                              congregation_bytes(2, "Другое")}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Борис", "Яшин", 1).u8(201, 0x06),
-                           brother_bytes(2, "Антон", "Белов", 2), brother_bytes(3, "Юрий", "Архипов", 1)}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Борис", "Яшин", 1).u8(201, 0x06),
+                                                 brother_bytes(2, "Антон", "Белов", 2),
+                                                 brother_bytes(3, "Юрий", "Архипов", 1)}));
     write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
     const auto doc = open();
     EXPECT_EQ(doc->our_meeting_odd().value, 6);   // stored 0 = Sunday
@@ -77,13 +79,15 @@ TEST_F(DocTest, OurCongregationGivesMeetingDaysAndLocalBrothers) {
 }
 
 TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek) {
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Первое"), congregation_bytes(2, "Второе"),
-                                             congregation_bytes(3, "Третье")}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 2), brother_bytes(2, "Олег", "Сидоров", 3)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Первое"), congregation_bytes(2, "Второе"),
+                           congregation_bytes(3, "Третье")}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 2),
+                                                 brother_bytes(2, "Олег", "Сидоров", 3)}));
     // Week 885 is the window's first week (index 884), week 900 a later one.
-    const auto history = concat({week_bytes(885).u16(6, 2).u16(20, 1),
-                                 week_bytes(900).u16(2, 1).u16(4, 12).u16(6, 2).u16(40, 2).u16(42, 3).u16(20, 1)});
+    const auto history =
+        concat({week_bytes(885).u16(6, 2).u16(20, 1),
+                week_bytes(900).u16(2, 1).u16(4, 12).u16(6, 2).u16(40, 2).u16(42, 3).u16(20, 1)});
     write_bytes(dir / "history.dat", history);
     const auto doc = open();
     ASSERT_TRUE(doc->delete_congregation(*doc->congregations().find(2)));
@@ -98,7 +102,7 @@ TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek)
     EXPECT_EQ(w900.out_cong_id[1], 3);
     EXPECT_EQ(w900.talk_no, 12);
     EXPECT_EQ(doc->weeks().at(WeekIndex(884)).speaker_cong_id, 2);  // the first week is left
-    EXPECT_EQ(read_bytes(dir / "history.dat"), history);           // memory only until a save
+    EXPECT_EQ(read_bytes(dir / "history.dat"), history);            // memory only until a save
     EXPECT_TRUE(doc->modified());
     // The freed id is given again.
     CongregationRecord r;
@@ -107,15 +111,19 @@ TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek)
 }
 
 TEST_F(DocTest, DeletingABrotherClearsEverythingThatNamesHim) {
-    write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Первое").u16(182, 1).u16(186, 1).u16(184, 2)}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 1).u16(206, 1), brother_bytes(2, "Олег", "Сидоров", 1)}));
+    write_bytes(dir / "cong.dat",
+                slot_file({congregation_bytes(1, "Первое").u16(182, 1).u16(186, 1).u16(184, 2)}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1).u16(206, 1),
+                                                 brother_bytes(2, "Олег", "Сидоров", 1)}));
     write_bytes(dir / "xtend.dat", FixtureBytes(128).u16(0, 1).text(2, "555-55-55").bytes());
-    write_bytes(dir / "blackout.dat", concat({unavailable_bytes(1, 1410), unavailable_bytes(2, 1410),
-                                              unavailable_bytes(1, 1420)}));
-    write_bytes(dir / "history.dat",
-                concat({week_bytes(1407).u16(2, 1).u16(4, 33).u16(6, 1).u16(14, 1).u16(16, 2).u16(20, 1),
-                        week_bytes(1408).u16(28, 2).u16(30, 1).u16(40, 5).u16(52, 44).u16(54, 45).u16(20, 1)}));
+    write_bytes(dir / "blackout.dat",
+                concat({unavailable_bytes(1, 1410), unavailable_bytes(2, 1410),
+                        unavailable_bytes(1, 1420)}));
+    write_bytes(
+        dir / "history.dat",
+        concat({week_bytes(1407).u16(2, 1).u16(4, 33).u16(6, 1).u16(14, 1).u16(16, 2).u16(20, 1),
+                week_bytes(1408).u16(28, 2).u16(30, 1).u16(40, 5).u16(52, 44).u16(54, 45).u16(20,
+                                                                                              1)}));
     const auto doc = open();
     ASSERT_TRUE(doc->delete_brother(*doc->brothers().find(1)));
 
@@ -141,7 +149,8 @@ TEST_F(DocTest, MovingABrotherAsksAndCarriesHisWeeksAlong) {
     prompter.answers = {false};
     EXPECT_FALSE(doc->move_brother(0, 2));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "Иван Петров назначен в Старое собрание.\n\nВы хотите переместить его?");
+    EXPECT_EQ(prompter.messages[0].text,
+              "Иван Петров назначен в Старое собрание.\n\nВы хотите переместить его?");
     EXPECT_TRUE(prompter.messages[0].question);
     EXPECT_FALSE(prompter.messages[0].default_yes);
     EXPECT_EQ(doc->brothers().at(0).cong_id, 1);
@@ -152,7 +161,8 @@ TEST_F(DocTest, MovingABrotherAsksAndCarriesHisWeeksAlong) {
     EXPECT_EQ(slot("speakers.dat", 1), brother_bytes(1, "Иван", "Петров", 2).bytes());
     EXPECT_EQ(doc->congregations().at(*doc->congregations().find(1)).talk_coord_id, 0);
     EXPECT_EQ(slot("cong.dat", 1), congregation_bytes(1, "Старое").bytes());
-    EXPECT_EQ(read_bytes(dir / "history.dat"), week_bytes(1410).u16(2, 1).u16(6, 2).u16(20, 1).bytes());
+    EXPECT_EQ(read_bytes(dir / "history.dat"),
+              week_bytes(1410).u16(2, 1).u16(6, 2).u16(20, 1).bytes());
     // A brother without congregation moves without a question.
     prompter.messages.clear();
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 0)}));
@@ -164,7 +174,8 @@ TEST_F(DocTest, MovingABrotherAsksAndCarriesHisWeeksAlong) {
 TEST_F(DocTest, DeletingCircuitsAndTopicsCascades) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "А").u16(178, 30002),
                                              congregation_bytes(2, "Б").u16(178, 30001)}));
-    write_bytes(dir / "circuit.dat", concat({named_bytes("Восток", 30001), named_bytes("Запад", 30002)}));
+    write_bytes(dir / "circuit.dat",
+                concat({named_bytes("Восток", 30001), named_bytes("Запад", 30002)}));
     const auto doc = open();
     ASSERT_TRUE(doc->delete_circuit(1));  // "Запад"
     EXPECT_EQ(slot("cong.dat", 1), congregation_bytes(1, "А").bytes());
@@ -197,7 +208,8 @@ TEST_F(DocTest, AssignmentTypeChecksOutgoingFirstAndSkipsTheExcludedType) {
 }
 
 TEST_F(DocTest, AvailabilityComesFromTheUnavailableWeeks) {
-    write_bytes(dir / "blackout.dat", concat({unavailable_bytes(3, 1410), unavailable_bytes(3, 1300)}));
+    write_bytes(dir / "blackout.dat",
+                concat({unavailable_bytes(3, 1410), unavailable_bytes(3, 1300)}));
     const auto doc = open();
     EXPECT_FALSE(doc->brother_available(3, WeekNumber(1410)));
     EXPECT_TRUE(doc->brother_available(3, WeekNumber(1411)));
@@ -217,7 +229,8 @@ TEST_F(DocTest, ReloadWeeksDiscardsChangesInMemory) {
 TEST_F(DocTest, ReloadAllReadsTheSettingsAgain) {
     const auto doc = open();
     EXPECT_FALSE(doc->settings().readers_scheduled);
-    write_text(dir / "vorla.ini", vorla::text::utf8_to_cp1251("[Собрание]\r\nВключите чтецов=1\r\n"));
+    write_text(dir / "vorla.ini",
+               vorla::text::utf8_to_cp1251("[Собрание]\r\nВключите чтецов=1\r\n"));
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Восстановленное")}));
     doc->reload_all();
     EXPECT_TRUE(doc->settings().readers_scheduled);
@@ -246,7 +259,8 @@ TEST_F(DocTest, CreoleNamesAreTakenOnlyInThatLanguageAndNeverOverCurrentFiles) {
 
 TEST_F(DocTest, ItalianBrotherFileReplacesASmallerOne) {
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Old", "One")}));
-    write_bytes(dir / "oratori.dat", slot_file({brother_bytes(1, "Marco", "Rossi"), brother_bytes(2, "Luca", "Bianchi")}));
+    write_bytes(dir / "oratori.dat", slot_file({brother_bytes(1, "Marco", "Rossi"),
+                                                brother_bytes(2, "Luca", "Bianchi")}));
     {
         const auto doc = open();
         EXPECT_EQ(doc->brothers().size(), 1u);

@@ -12,8 +12,8 @@ TEST(Cp1251, EveryByteRoundTripsExceptTheUndefinedOne) {
         const std::string byte(1, static_cast<char>(b));
         const std::string utf8 = cp1251_to_utf8(byte);
         if (b == 0x98) {
-            EXPECT_EQ(utf8, "\xEF\xBF\xBD");             // U+FFFD
-            EXPECT_EQ(utf8_to_cp1251(utf8), "?");         // written back as '?'
+            EXPECT_EQ(utf8, "\xEF\xBF\xBD");       // U+FFFD
+            EXPECT_EQ(utf8_to_cp1251(utf8), "?");  // written back as '?'
             continue;
         }
         EXPECT_EQ(utf8_to_cp1251(utf8), byte) << "byte " << b;

@@ -75,7 +75,7 @@ TEST(NameOrder, RussianCollationIgnoresCaseAndBlanks) {
     const NameCollator c("rus");
     EXPECT_LT(c.compare("Абрамов", "Борисов"), 0);
     EXPECT_EQ(c.compare("  иванов ", "ИВАНОВ"), 0);
-    EXPECT_LT(c.compare("Ёлкин", "Жуков"), 0);  // Ё sorts with Е, before Ж
+    EXPECT_LT(c.compare("Ёлкин", "Жуков"), 0);    // Ё sorts with Е, before Ж
     EXPECT_LT(c.compare("Абрамов", "Zimin"), 0);  // Russian order puts Cyrillic first
     EXPECT_LT(c.compare("Петров", "Петровский"), 0);
 }
@@ -86,11 +86,15 @@ TEST(NameOrder, SortIsStableForEqualNames) {
         std::string name;
         int file_order;
     };
-    std::vector<Item> items = {{"смирнов, Пётр", 1}, {"Андреев, Олег", 2}, {"Смирнов, Пётр", 3},
-                               {" Смирнов, Пётр", 4}, {"Смирнов, Анна", 5}};
+    std::vector<Item> items = {{"смирнов, Пётр", 1},
+                               {"Андреев, Олег", 2},
+                               {"Смирнов, Пётр", 3},
+                               {" Смирнов, Пётр", 4},
+                               {"Смирнов, Анна", 5}};
     c.sort(items, [](const Item& i) { return i.name; });
     std::vector<int> order;
-    for (const auto& i : items) order.push_back(i.file_order);
+    for (const auto& i : items)
+        order.push_back(i.file_order);
     EXPECT_EQ(order, (std::vector<int>{2, 5, 1, 3, 4}));
 }
 
