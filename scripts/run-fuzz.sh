@@ -4,6 +4,8 @@ set -eu
 build=$1
 seconds=$2
 status=0
+# Every save is flushed to disk; scratch folders in memory keep the fuzzers fast.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 for target in "$build"/fuzz/*_fuzz; do
     [ -x "$target" ] || continue
     name=$(basename "$target")
