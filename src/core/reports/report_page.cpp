@@ -1,29 +1,10 @@
 #include "core/reports/report_page.h"
 
-#include <array>
-
+#include "core/calendar/locale_date.h"
 #include "core/reports/band.h"
 #include "core/text/string_table.h"
 
 namespace vorla::reports {
-
-namespace {
-
-std::string two_digits(int v) {
-    return std::string{static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
-}
-
-// Month abbreviations of the C library's %b in the language's locale.
-const std::string& month_abbreviation(int month, std::string_view language) {
-    static const std::array<std::string, 12> russian = {"янв", "фев", "мар", "апр", "май", "июн",
-                                                        "июл", "авг", "сен", "окт", "ноя", "дек"};
-    static const std::array<std::string, 12> english = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    const std::size_t m = static_cast<std::size_t>(month >= 1 && month <= 12 ? month - 1 : 0);
-    return language == "rus" ? russian[m] : english[m];
-}
-
-}  // namespace
 
 settings::FontSpec print_date_font(std::string_view language) {
     settings::FontSpec f;
@@ -54,8 +35,7 @@ DisplayList new_display_list(const Device& device, const settings::ReportFonts& 
 }
 
 std::string printed_on_text(const calendar::Date& date, std::string_view language) {
-    return "Напечатано " + two_digits(date.day) + " " + month_abbreviation(date.month, language) +
-           " " + std::to_string(date.year);
+    return "Напечатано " + calendar::day_month_year_text(date, language);
 }
 
 std::optional<calendar::Date> print_date_for(const Device& device, const settings::Settings& s,

@@ -10,6 +10,7 @@
 #include "core/app/command_rules.h"
 #include "core/app/commands.h"
 #include "core/app/menu_model.h"
+#include "core/calendar/locale_date.h"
 #include "core/text/string_table.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
@@ -26,11 +27,8 @@ namespace vorla::gui {
 
 using namespace app::cmd;
 
-QString status_date(const calendar::Date& d) {
-    return QStringLiteral("%1 %2, %3")
-        .arg(qs(text::text(1214 + d.month)))
-        .arg(d.day, 2, 10, QLatin1Char('0'))
-        .arg(d.year);
+QString status_date(const calendar::Date& d, std::string_view language) {
+    return qs(calendar::status_date_text(d, language));
 }
 
 CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent)
@@ -116,7 +114,7 @@ void CMainFrame::build_tool_bar() {
 }
 
 void CMainFrame::build_status_bar() {
-    date_pane_ = new QLabel(status_date(doc_.today()), this);
+    date_pane_ = new QLabel(status_date(doc_.today(), doc_.language()), this);
     date_pane_->setObjectName(QStringLiteral("DatePane"));
     date_pane_->setMinimumWidth(110);
     date_pane_->setAlignment(Qt::AlignCenter);

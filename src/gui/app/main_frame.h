@@ -63,7 +63,7 @@ class CMainFrame : public QMainWindow {
     QByteArray report_geometry_;
 };
 
-// "%b %d, %Y" of a date with the program's month abbreviations: "Дек 07, 2026".
-QString status_date(const calendar::Date& d);
+// The status bar's date: "дек 07, 2026".
+QString status_date(const calendar::Date& d, std::string_view language);
 
 }  // namespace vorla::gui

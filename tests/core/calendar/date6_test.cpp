@@ -4,6 +4,7 @@
 
 #include "core/calendar/clock.h"
 #include "core/calendar/date6.h"
+#include "core/calendar/locale_date.h"
 #include "core/calendar/week_window.h"
 
 using namespace vorla::calendar;
@@ -90,4 +91,11 @@ TEST(IsoDates, OnlyRealDatesOfThisCentury) {
     EXPECT_FALSE(parse_iso_date("2026-1-07"));
     EXPECT_FALSE(parse_iso_date("2026/12/07"));
     EXPECT_EQ(to_iso(Date{2026, 1, 5}), "2026-01-05");
+}
+
+TEST(LocaleDates, StatusBarAndPrintDateSpellings) {
+    EXPECT_EQ(status_date_text(Date{2026, 12, 7}, "rus"), "дек 07, 2026");
+    EXPECT_EQ(status_date_text(Date{2027, 5, 15}, "rus"), "май 15, 2027");
+    EXPECT_EQ(day_month_year_text(Date{2027, 1, 5}, "rus"), "05 янв 2027");
+    EXPECT_EQ(status_date_text(Date{2026, 12, 7}, "eng"), "Dec 07, 2026");
 }
