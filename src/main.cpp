@@ -6,6 +6,7 @@
 
 #include "core/app/command_line.h"
 #include "core/app/data_folder.h"
+#include "core/app/info_lines.h"
 #include "core/calendar/clock.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
@@ -58,30 +59,7 @@ class StderrPrompter final : public io::Prompter {
 };
 
 int run_info(const store::CVrDoc& doc) {
-    std::cout << "data-folder: " << doc.folder().folder().string() << "\n";
-    std::cout << "settings-file: " << doc.settings_path().string() << "\n";
-    std::cout << "today: " << calendar::to_iso(doc.today()) << "\n";
-    std::cout << "week-number: " << doc.today_week().value << "\n";
-    std::cout << "window-base: " << doc.window_base() << "\n";
-    for (const auto& l : settings::describe_settings(doc.settings())) {
-        std::cout << "setting " << l.section << "/" << l.key << ": " << l.value << "\n";
-    }
-    std::size_t weeks = 0;
-    for (calendar::WeekIndex i = doc.weeks().first(); i <= doc.weeks().last(); ++i) {
-        if (doc.weeks().at(i).has_content()) ++weeks;
-    }
-    std::cout << "brothers: " << doc.brothers().size() << "\n";
-    std::cout << "brother-extras: " << doc.brothers().extras().count() << "\n";
-    std::cout << "congregations: " << doc.congregations().size() << "\n";
-    std::cout << "circuits: " << doc.circuits().size() << "\n";
-    std::cout << "hosts: " << doc.hosts().size() << "\n";
-    std::cout << "talks: " << doc.talks().entries().size() << "\n";
-    std::cout << "topics: " << doc.topics().size() << "\n";
-    std::cout << "weeks-with-content: " << weeks << "\n";
-    std::cout << "special-events: " << doc.events().size() << "\n";
-    std::cout << "unavailable-weeks: " << doc.unavailable().size() << "\n";
-    std::cout << "talks-we-need: " << doc.wish_list().record().wanted.count() << "\n";
-    std::cout << "local-brothers: " << doc.local_brothers().size() << "\n";
+    for (const auto& [key, value] : app::info_lines(doc)) std::cout << key << ": " << value << "\n";
     return 0;
 }
 
