@@ -56,6 +56,8 @@ void NameListModel::store_name(const std::string& name) {
     const text::NameCollator& order = doc_.collator();
     store::NameChange change;
     const auto selected = state_.selection();
+    // The entry a chooser had selected, found again by id once the table is sorted.
+    std::uint16_t chosen = choose_ && selected ? table().at(lines_[*selected].position).id : 0;
     if (state_.adding()) {
         if (!name.empty()) change = table().add(name, order);
     } else if (selected && name.empty()) {
@@ -80,6 +82,12 @@ void NameListModel::store_name(const std::string& name) {
         save_hosts(doc_);
     }
     fill();
+    // Editing leaves no line selected, so that a click on any line edits it; a chooser
+    // selects the entry just added so that it can be chosen at once.
+    state_.forget_selection();
+    if (!choose_) return;
+    if (change.done) chosen = change.id;
+    if (const std::size_t pos = table().find_by_id(chosen); pos != 0) state_.remember(pos - 1);
 }
 
 bool NameListModel::ok(const std::string& typed) {

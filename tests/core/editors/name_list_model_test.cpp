@@ -97,6 +97,37 @@ TEST_F(NameListTest, ChooserReturnsTheSelectedIdOrZero) {
     EXPECT_EQ(doc->circuits().size(), 3u);
 }
 
+TEST_F(NameListTest, AfterAChangeTheListSelectsWhatTheUserWillWantNext) {
+    write_bytes(dir / "circuit.dat",
+                concat({named_bytes("Бета", 30001), named_bytes("Гамма", 30002)}));
+    open();
+    // Editing: no line stays selected, so a click on any line (the renamed one included)
+    // starts editing it again.
+    NameListModel edit(*doc, NamedList::circuits);
+    edit.select(0);
+    edit.ok("Дельта");
+    EXPECT_EQ(edit.selection(), std::nullopt);
+    edit.select(1);
+    EXPECT_EQ(edit.edit_text(), "Дельта");
+
+    // Choosing: a circuit added from the chooser is selected, ready to be chosen, even when it
+    // sorts before the line that was preselected.
+    NameListModel chooser(*doc, NamedList::circuits, true, 2);
+    chooser.add();
+    chooser.ok("Аа");
+    ASSERT_EQ(chooser.selection(), 0u);
+    EXPECT_TRUE(chooser.ok(""));
+    EXPECT_EQ(chooser.chosen_id(), 30003);
+    EXPECT_EQ(doc->circuits().at(0).name, "Аа");
+    // A refused duplicate keeps the entry that was selected.
+    NameListModel refused(*doc, NamedList::circuits, true, 3);
+    refused.add();
+    refused.ok("гамма");
+    ASSERT_EQ(refused.selection(), 2u);
+    EXPECT_TRUE(refused.ok(""));
+    EXPECT_EQ(refused.chosen_id(), 30001);
+}
+
 TEST_F(NameListTest, TopicsGetTheSmallestFreeIdAndDeletingLeavesEveryTalk) {
     open();  // topics 1-10 from the string table
     TopicListModel m(*doc);
