@@ -17,6 +17,7 @@ class AvailabilityDialogTest : public QObject {
   private slots:
     void clicking_weeks_counts_them_and_ok_stores_the_marks();
     void read_only_hides_ok_and_closes_without_change();
+    void new_brother_marks_no_weeks_but_may_be_discontinued();
 };
 
 namespace {
@@ -75,10 +76,35 @@ void AvailabilityDialogTest::read_only_hides_ok_and_closes_without_change() {
     QCOMPARE(dialog.cancel_button()->text(), QStringLiteral("Закрыть"));
     QVERIFY(dialog.list()->item(14)->isSelected());
     save_shot(&dialog, QStringLiteral("availability_dialog_read_only"));
+    // A click marks nothing here, and the count keeps telling the truth.
+    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                      row_rect(dialog.list(), 14).center());
+    QVERIFY(dialog.list()->item(14)->isSelected());
+    QCOMPARE(dialog.count()->text(), QStringLiteral("1"));
     dialog.list()->item(14)->setSelected(false);
     QTest::keyClick(&dialog, Qt::Key_Return);  // the default button is "Закрыть"
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!doc.unavailable().is_available(1, WeekNumber(1420)));
+}
+
+void AvailabilityDialogTest::new_brother_marks_no_weeks_but_may_be_discontinued() {
+    GuiDocument g;
+    store::CVrDoc& doc = open_with_marks(g);
+    gui::AvailabilityDialog dialog(doc, 0, false, false);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(!dialog.prompt()->isVisible());
+    QVERIFY(dialog.ok_button()->isVisible());
+    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                      row_rect(dialog.list(), 1).center());
+    QVERIFY(!dialog.list()->item(1)->isSelected());
+    QCOMPARE(dialog.count()->text(), QStringLiteral("0"));
+    save_shot(&dialog, QStringLiteral("availability_dialog_new_brother"));
+    dialog.discontinued_box()->click();
+    QTest::mouseClick(dialog.ok_button(), Qt::LeftButton);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(dialog.discontinued());
+    QCOMPARE(doc.unavailable().size(), std::size_t(1));
 }
 
 QTEST_MAIN(AvailabilityDialogTest)

@@ -44,7 +44,7 @@ bool AvailabilityModel::selected(int line) const {
 }
 
 void AvailabilityModel::set_selected(int line, bool on) {
-    if (line >= 0 && line < kWeeks) now_[static_cast<std::size_t>(line)] = on;
+    if (weeks_editable() && line >= 0 && line < kWeeks) now_[static_cast<std::size_t>(line)] = on;
 }
 
 int AvailabilityModel::selected_count() const {

@@ -24,7 +24,10 @@ class AvailabilityModel {
     bool read_only() const { return read_only_; }
     // OK and "Выбрать недоступные недели" are hidden when read-only.
     bool ok_visible() const { return !read_only_; }
-    bool prompt_visible() const { return !read_only_; }
+    bool prompt_visible() const { return weeks_editable(); }
+    // Weeks can be marked only for a brother who has an id to store them under (a new brother
+    // gets his when he is saved); otherwise clicks in the list must not pretend to mark.
+    bool weeks_editable() const { return !read_only_ && brother_id_ != 0; }
     // "Отмена", or text 1131 "Закрыть" when read-only.
     std::string cancel_caption() const;
 

@@ -30,6 +30,9 @@ AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother
         item->setData(Qt::UserRole, model_.week_of(i).value);
         item->setSelected(model_.selected(i));
     }
+    // Read-only, or without a brother, the list only shows the marks (set after them: items
+    // of a list without selection cannot be selected).
+    if (!model_.weeks_editable()) list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setMinimumHeight(list_->sizeHintForRow(0) * 14);
     list_->setMinimumWidth(list_->sizeHintForColumn(0) + 40);
     prompt_->setBuddy(list_);

@@ -60,7 +60,9 @@ TEST_F(AvailabilityTest, ReadOnlyShowsTheMarksAndChangesNothing) {
     EXPECT_EQ(m.cancel_caption(), "Закрыть");
     EXPECT_TRUE(m.selected(3));
     EXPECT_TRUE(m.discontinued());
+    EXPECT_FALSE(m.weeks_editable());
     m.set_selected(3, false);
+    EXPECT_EQ(m.count_text(), "1");  // the count keeps showing his marks
     m.accept();
     EXPECT_FALSE(doc->unavailable().is_available(2, WeekNumber(1409)));
     EXPECT_FALSE(doc->modified());
@@ -70,8 +72,15 @@ TEST_F(AvailabilityTest, WithoutABrotherNothingIsSelectedOrStored) {
     AvailabilityModel m(*doc, 0, false, false);
     EXPECT_EQ(m.title(), "");
     EXPECT_EQ(m.first_selected(), -1);
+    // A new brother has no id yet: weeks cannot be marked, only the discontinued box changes.
+    EXPECT_FALSE(m.weeks_editable());
+    EXPECT_FALSE(m.prompt_visible());
+    EXPECT_TRUE(m.ok_visible());
     m.set_selected(0, true);
+    EXPECT_EQ(m.selected_count(), 0);
+    m.set_discontinued(true);
     m.accept();
+    EXPECT_TRUE(m.discontinued());
     EXPECT_TRUE(doc->unavailable().is_available(0, WeekNumber(1406)));
 }
 
