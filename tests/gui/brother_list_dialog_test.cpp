@@ -25,6 +25,7 @@ class BrotherListDialogTest : public QObject {
     void role_chooser_returns_the_picked_brother();
     void new_brother_is_typed_in_and_saved_from_the_list();
     void enter_steps_through_the_fields_and_saves_from_ok();
+    void escape_leaves_the_brother_on_screen_unsaved();
     void long_names_and_office_boxes_follow_the_rules();
     void editor_buttons_open_the_choosers_and_show_their_results();
     void add_in_a_congregation_pulls_in_a_brother();
@@ -168,6 +169,28 @@ void BrotherListDialogTest::enter_steps_through_the_fields_and_saves_from_ok() {
     const auto bytes = read_bytes(g.dir / "speakers.dat");
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 256 + 120, 9),
              QByteArray("222-33-44"));
+}
+
+void BrotherListDialogTest::escape_leaves_the_brother_on_screen_unsaved() {
+    GuiDocument g;
+    store::CVrDoc& doc = open_brothers(g);
+    editors::BrotherListModel list(doc, {});
+    list.select(1);  // Петров
+    gui::BrotherEditorDialog editor(doc, &list, doc.brothers().find(1), 0);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QApplication::setActiveWindow(&editor);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(editor.first_name()));
+    editor.phone()->setText(QStringLiteral("111"));
+    QTest::mouseClick(editor.next_button(), Qt::LeftButton);  // saves Петров, shows Сидоров
+    QCOMPARE(editor.last_name()->text(), QStringLiteral("Сидоров"));
+    editor.phone()->setText(QStringLiteral("222"));
+    QTest::keyClick(editor.phone(), Qt::Key_Escape);
+    QCOMPARE(editor.result(), int(QDialog::Rejected));
+    const auto bytes = read_bytes(g.dir / "speakers.dat");
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 256 + 120, 4),
+             QByteArray("111\0", 4));
+    QCOMPARE(int(bytes[2 * 256 + 120]), 0);  // Сидоров's phone stays empty
 }
 
 void BrotherListDialogTest::long_names_and_office_boxes_follow_the_rules() {

@@ -22,6 +22,7 @@ class TalkChooserDialogTest : public QObject {
     void empty_places_open_in_the_talk_editor_with_its_topics();
     void topic_list_adds_renames_and_deletes();
     void speaker_mode_edits_his_list_in_the_grid();
+    void enter_in_the_titles_list_closes_and_writes_the_catalogue();
 };
 
 namespace {
@@ -174,6 +175,25 @@ void TalkChooserDialogTest::speaker_mode_edits_his_list_in_the_grid() {
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.model().chosen_talk(), std::optional<std::size_t>(11));
     QVERIFY(dialog.model().record().talks.has(12));
+}
+
+void TalkChooserDialogTest::enter_in_the_titles_list_closes_and_writes_the_catalogue() {
+    GuiDocument g;
+    store::CVrDoc& doc = g.open();
+    set_title(doc, 5, "Любовь Бога");
+    gui::TalkChooserDialog dialog(doc, editors::TalkChooserModel::titles(doc));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    dialog.list()->setFocus();
+    QTest::keyClick(dialog.list(), Qt::Key_Down);
+    QTest::keyClick(dialog.list(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
+    const auto bytes = read_bytes(g.dir / "talk.dat");
+    QCOMPARE(bytes.size(), std::size_t(256 * 154));
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 4 * 154, 2),
+             QByteArray("\xCB\xFE"));  // "Лю"
 }
 
 QTEST_MAIN(TalkChooserDialogTest)

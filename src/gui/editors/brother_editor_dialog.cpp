@@ -1,7 +1,6 @@
 #include "gui/editors/brother_editor_dialog.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,28 +59,34 @@ BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherLis
     talks_ = plain_button(QString(), this);
     availability_ = plain_button(QString(), this);
 
-    auto* names = new QFormLayout;
-    names->addRow(QStringLiteral("Имя"), first_name_);
-    names->addRow(QStringLiteral("Фамилия"), last_name_);
+    // One grid for every labelled edit, so that the edits line up under each other.
+    auto* fields = new QGridLayout;
+    int row = 0;
+    const auto add_row = [&](const QString& label, QWidget* field) {
+        auto* l = new QLabel(label, this);
+        l->setBuddy(field);
+        fields->addWidget(l, row, 0);
+        fields->addWidget(field, row++, 1);
+    };
+    add_row(QStringLiteral("Имя"), first_name_);
+    add_row(QStringLiteral("Фамилия"), last_name_);
     auto* address = new QGroupBox(QStringLiteral(" Адрес "), this);
     auto* address_layout = new QVBoxLayout(address);
     address_layout->addWidget(address1_);
     address_layout->addWidget(address2_);
-    auto* contacts = new QFormLayout;
-    contacts->addRow(QStringLiteral("Телефон"), phone_);
-    contacts->addRow(QStringLiteral("Телефон 2"), phone2_);
-    contacts->addRow(QStringLiteral("Телефон 3"), phone3_);
-    contacts->addRow(QStringLiteral("E-mail"), email_);
-    contacts->addRow(QStringLiteral("Примечание"), note_);
+    fields->addWidget(address, row++, 0, 1, 2);
+    add_row(QStringLiteral("Телефон"), phone_);
+    add_row(QStringLiteral("Телефон 2"), phone2_);
+    add_row(QStringLiteral("Телефон 3"), phone3_);
+    add_row(QStringLiteral("E-mail"), email_);
+    add_row(QStringLiteral("Примечание"), note_);
     auto* offices = new QHBoxLayout;
     offices->addWidget(elder_);
     offices->addWidget(servant_);
     offices->addStretch(1);
 
     auto* left = new QVBoxLayout;
-    left->addLayout(names);
-    left->addWidget(address);
-    left->addLayout(contacts);
+    left->addLayout(fields);
     left->addLayout(offices);
     left->addWidget(congregation_);
     left->addWidget(talks_);
