@@ -23,6 +23,7 @@ class TalkChooserDialogTest : public QObject {
     void topic_list_adds_renames_and_deletes();
     void speaker_mode_edits_his_list_in_the_grid();
     void enter_in_the_titles_list_closes_and_writes_the_catalogue();
+    void talk_editor_titles_itself_with_the_week_picked_in_its_history();
 };
 
 namespace {
@@ -194,6 +195,33 @@ void TalkChooserDialogTest::enter_in_the_titles_list_closes_and_writes_the_catal
     QCOMPARE(bytes.size(), std::size_t(256 * 154));
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(bytes.data()) + 4 * 154, 2),
              QByteArray("\xCB\xFE"));  // "Лю"
+}
+
+void TalkChooserDialogTest::talk_editor_titles_itself_with_the_week_picked_in_its_history() {
+    GuiDocument g;
+    write_bytes(g.dir / "cong.dat", slot_file({congregation_bytes(1, "Озёрное")}));
+    write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1)}));
+    // Talk 12 in weeks 1300 (Петров of Озёрное) and 1400 (no speaker).
+    write_bytes(g.dir / "history.dat",
+                concat({week_bytes(1300).u16(2, 1).u16(4, 12).u16(6, 1).u16(20, 1),
+                        week_bytes(1400).u16(4, 12).u16(20, 1)}));
+    store::CVrDoc& doc = g.open();
+    editors::TalkChooserModel chooser = editors::TalkChooserModel::titles(doc);
+    gui::TalkEditorDialog editor(doc, &chooser, 11);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(editor.history()->count(), 2);
+    using gui::qs;
+    const QString recent = qs(doc.date_label(calendar::WeekNumber(1400), 26));
+    QCOMPARE(editor.history()->item(0)->text(), recent);
+    QCOMPARE(editor.windowTitle(), recent);
+    QTest::mouseClick(editor.history()->viewport(), Qt::LeftButton, {},
+                      editor.history()->visualItemRect(editor.history()->item(1)).center());
+    QCOMPARE(editor.windowTitle(), qs(doc.date_label(calendar::WeekNumber(1300), 26)) +
+                                       QStringLiteral(" - Иван Петров - Озёрное"));
+    save_shot(&editor, QStringLiteral("talk_editor_history"));
+    QTest::keyClick(&editor, Qt::Key_Escape);
+    QCOMPARE(editor.result(), int(QDialog::Rejected));
 }
 
 QTEST_MAIN(TalkChooserDialogTest)
