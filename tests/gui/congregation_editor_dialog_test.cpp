@@ -22,6 +22,7 @@ class CongregationEditorDialogTest : public QObject {
   private slots:
     void empty_list_focuses_add_and_edit_opens_a_new_congregation();
     void new_congregation_applied_goes_on_as_an_edited_one();
+    void ok_without_a_name_asks_for_it_and_keeps_the_editor_open();
     void day_buttons_cycle_and_sunday_is_stored_as_zero();
     void officers_and_circuit_are_chosen_in_their_choosers();
     void map_dialog_shows_the_picture_and_its_rules();
@@ -132,6 +133,28 @@ void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited
     QTest::mouseClick(editor.brothers_button(), Qt::LeftButton);
     QCOMPARE(editor.brothers_button()->text(), QStringLiteral("Братья ( 1 )"));
     QVERIFY(editor.officer_button(CongregationOffice::secretary)->isVisible());
+}
+
+void CongregationEditorDialogTest::ok_without_a_name_asks_for_it_and_keeps_the_editor_open() {
+    GuiDocument g;
+    store::CVrDoc& doc = open_congregations(g);
+    editors::CongregationListModel list(doc, false);
+    gui::CongregationEditorDialog editor(doc, &list, std::nullopt);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QApplication::setActiveWindow(&editor);
+    type_text(editor.address1(), QStringLiteral("ул. Мира, 12"));
+    QString message;
+    answer_message(&message);
+    QTest::mouseClick(editor.ok_button(), Qt::LeftButton);
+    QCOMPARE(message, QStringLiteral("Пожалуйста, введите название собрания"));
+    QVERIFY(editor.isVisible());
+    QCOMPARE(editor.focusWidget(), static_cast<QWidget*>(editor.name()));
+    QCOMPARE(editor.address1()->text(), QStringLiteral("ул. Мира, 12"));
+    type_text(editor.name(), QStringLiteral("Лесное"));
+    QTest::keyClick(editor.name(), Qt::Key_Return);  // Enter is OK
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    QCOMPARE(doc.congregations().size(), std::size_t(3));
 }
 
 void CongregationEditorDialogTest::day_buttons_cycle_and_sunday_is_stored_as_zero() {

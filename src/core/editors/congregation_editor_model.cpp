@@ -87,7 +87,10 @@ std::string CongregationEditorModel::circuit_caption() const {
 }
 
 bool CongregationEditorModel::validate() {
-    if (first_word_empty(fields_.name)) return false;
+    if (first_word_empty(fields_.name)) {
+        doc_.prompter().inform(text::text(1061), io::Icon::information);
+        return false;
+    }
     if (!congregation_name_allowed(fields_.name)) {
         doc_.prompter().inform(kNameSeparatorMessage, io::Icon::warning);
         return false;
@@ -143,10 +146,11 @@ void CongregationEditorModel::save() {
     doc_.set_modified();
 }
 
-void CongregationEditorModel::ok() {
-    if (!validate()) return;
+bool CongregationEditorModel::ok() {
+    if (!validate()) return false;
     copy();
     save();
+    return true;
 }
 
 bool CongregationEditorModel::apply() {
@@ -184,7 +188,8 @@ bool CongregationEditorModel::remove() {
 }
 
 std::optional<BrotherListParams> CongregationEditorModel::brothers_list() {
-    if (!validate() || record_.cong_id == 0) {
+    if (!validate()) return std::nullopt;
+    if (record_.cong_id == 0) {
         doc_.prompter().inform(text::text(1061), io::Icon::information);
         return std::nullopt;
     }

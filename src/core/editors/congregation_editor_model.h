@@ -68,8 +68,9 @@ class CongregationEditorModel {
     std::string officer_caption(CongregationOffice o) const;
     std::string circuit_caption() const;
 
-    // OK saves when the data is valid; the editor closes in any case.
-    void ok();
+    // OK saves when the data is valid and says whether the editor closes. Invalid data has
+    // been explained to the user and stays in the editor, so that nothing typed is lost.
+    bool ok();
     // "Применить": saves the new congregation and goes on editing it.
     bool apply();
     // "Пред." (-1) / "След." (+1): saves, then loads the neighbour in the list.

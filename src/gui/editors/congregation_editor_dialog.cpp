@@ -122,23 +122,30 @@ CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc,
         model_.press_day_odd();
         day_odd_->setText(qs(Model::day_name(model_.fields().day_odd)));
     });
-    connect(ok_, &QPushButton::clicked, this, [this] {
+    // A refused name goes back to the user with everything else as typed.
+    const auto done = [this](bool ok, auto then) {
+        if (ok) {
+            then();
+        } else {
+            name_->setFocus();
+        }
+    };
+    connect(ok_, &QPushButton::clicked, this, [this, done] {
         collect();
-        model_.ok();
-        QDialog::accept();
+        done(model_.ok(), [this] { QDialog::accept(); });
     });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(apply_, &QPushButton::clicked, this, [this] {
+    connect(apply_, &QPushButton::clicked, this, [this, done] {
         collect();
-        if (model_.apply()) load_controls();
+        done(model_.apply(), [this] { load_controls(); });
     });
-    connect(prev_, &QPushButton::clicked, this, [this] {
+    connect(prev_, &QPushButton::clicked, this, [this, done] {
         collect();
-        if (model_.step(-1)) load_controls();
+        done(model_.step(-1), [this] { load_controls(); });
     });
-    connect(next_, &QPushButton::clicked, this, [this] {
+    connect(next_, &QPushButton::clicked, this, [this, done] {
         collect();
-        if (model_.step(+1)) load_controls();
+        done(model_.step(+1), [this] { load_controls(); });
     });
     connect(delete_, &QPushButton::clicked, this, [this] {
         if (model_.remove()) QDialog::accept();

@@ -169,6 +169,28 @@ TEST_F(CongregationTest, EditingToAnotherCongregationsNameOrAnEmptyNameSavesNoth
     EXPECT_EQ(text_at(slot("cong.dat", 3), 0, 50), "Южное");
 }
 
+TEST_F(CongregationTest, RefusedNameIsExplainedAndKeepsEverythingTyped) {
+    open();
+    CongregationListModel list(*doc, false);
+    CongregationEditorModel added(*doc, &list, std::nullopt);
+    added.fields().hall_address1 = "ул. Лесная, 1";
+    EXPECT_FALSE(added.ok());  // no name yet: the editor stays open
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "Пожалуйста, введите название собрания");
+    EXPECT_EQ(doc->congregations().size(), 3u);
+    added.fields().name = "Лесное";
+    EXPECT_TRUE(added.ok());
+    EXPECT_EQ(text_at(slot("cong.dat", 4), 0, 50), "Лесное");
+    EXPECT_EQ(text_at(slot("cong.dat", 4), 50, 41), "ул. Лесная, 1");
+
+    CongregationEditorModel edited(*doc, &list, cong_position(2));
+    edited.fields().name = "ЮЖНОЕ";
+    EXPECT_FALSE(edited.ok());  // a duplicate: the notice, and the editor stays open
+    EXPECT_EQ(prompter.messages.back().text, "Южное дублирующее имя.\n\n");
+    EXPECT_EQ(text_at(slot("cong.dat", 2), 0, 50), "Западное");
+    EXPECT_FALSE(edited.saved());
+}
+
 TEST_F(CongregationTest, RenamedCongregationKeepsItsPlaceAndStepsWrap) {
     open();
     CongregationListModel list(*doc, false);
