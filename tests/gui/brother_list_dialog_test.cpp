@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
@@ -22,6 +23,7 @@ class BrotherListDialogTest : public QObject {
   private slots:
     void list_shows_marks_status_lines_and_captions();
     void typed_letters_select_the_first_matching_line();
+    void type_ahead_starts_afresh_when_the_list_gains_the_focus();
     void role_chooser_returns_the_picked_brother();
     void new_brother_is_typed_in_and_saved_from_the_list();
     void enter_steps_through_the_fields_and_saves_from_ok();
@@ -88,6 +90,37 @@ void BrotherListDialogTest::typed_letters_select_the_first_matching_line() {
     QTest::keyClick(dialog.list(), Qt::Key_Return);  // the speaker chooser returns his position
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosen(), doc.brothers().find(1));
+}
+
+void BrotherListDialogTest::type_ahead_starts_afresh_when_the_list_gains_the_focus() {
+    QWidget window;
+    auto* list = new gui::LineList(1, &window);
+    auto* other = new QLineEdit(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(list);
+    layout->addWidget(other);
+    list->enable_type_ahead(true);
+    std::vector<editors::ListLine> lines;
+    for (const char* name : {"Андреев", "Ива", "Иван"})
+        lines.push_back({name, lines.size()});
+    // Enough lines below for the found one to be scrolled to the top.
+    for (int i = 0; i < 40; ++i)
+        lines.push_back({"Яковлев " + std::to_string(i), lines.size()});
+    list->set_lines(lines);
+    list->setFixedHeight(120);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+    list->setFocus();
+    type_text(list, QStringLiteral("ив"));
+    QCOMPARE(list->current_line(), std::optional<std::size_t>(1));
+    other->setFocus();
+    list->setFocus();
+    type_text(list, QStringLiteral("а"));  // not "ива": the buffer was emptied
+    QCOMPARE(list->current_line(), std::optional<std::size_t>(0));
+    type_text(list, QStringLiteral("я"));  // "ая" matches nothing: "я" alone does
+    QCOMPARE(list->current_line(), std::optional<std::size_t>(3));
+    QCOMPARE(list->indexAt(QPoint(4, 4)).row(), 3);  // scrolled to the top
 }
 
 void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
