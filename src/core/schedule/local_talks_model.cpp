@@ -96,7 +96,9 @@ void LocalTalksModel::select(int row) {
     if (!exchange_ || selected_week() == *exchange_) return;
     const WeekIndex a = *exchange_;
     const WeekIndex b = selected_week();
-    if (has_event(doc().weeks().at(b))) return;  // the exchange stays pending
+    // The exchange stays pending over an event week, and over a week outside the table's
+    // window: nothing stored there is kept, so A's plan would be lost.
+    if (has_event(doc().weeks().at(b)) || !doc().weeks().in_window(b)) return;
     store::WeekRecord& wa = record(a);
     store::WeekRecord& wb = record(b);
     std::swap(wa.speaker_cong_id, wb.speaker_cong_id);

@@ -31,7 +31,7 @@ class LocalTalksModel final : public WeekListModel {
     static std::optional<Mark> mark_of_column(int column);
 
     // A click on a row, or the summary's select-row request. While an exchange is pending,
-    // selecting another week without an event completes it.
+    // selecting another week without an event (inside the table's window) completes it.
     void select(int row);
 
     // --- the controls for the selected week ---------------------------------------------

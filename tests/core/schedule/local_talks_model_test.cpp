@@ -318,3 +318,23 @@ TEST_F(LocalTalksTest, ConflictChangesAskTheSiblingsOnce) {
     EXPECT_EQ(page.selected_row(), 4);  // the row stays
     EXPECT_EQ(page.rows()[4], "Янв 24, 2027\t  \t# Иван Петров\t\t[\t]\t[\t]\t[\t]");
 }
+
+TEST_F(LocalTalksTest, AnExchangeNeverMovesAPlanOutOfTheWindow) {
+    // In 2026 the window starts at week number 885; with S = 884 row 0 lies before it.
+    write_bytes(dir / "history.dat", concat({planned_week(885, 1, 12, 2)}));
+    open();
+    doc->set_current_week(calendar::WeekNumber(884));
+    LocalTalksModel page(*doc);
+    ASSERT_FALSE(doc->weeks().in_window(page.week_of(0)));
+    page.select(1);
+    page.press_exchange();
+    page.select(0);  // nothing could be kept there: the exchange waits
+    EXPECT_TRUE(page.exchange_pending());
+    EXPECT_EQ(week(885).speaker_id, 1);
+    EXPECT_EQ(week(885).talk_no, 12);
+
+    page.select(2);  // an empty week inside the window takes the plan
+    EXPECT_FALSE(page.exchange_pending());
+    EXPECT_EQ(week(886).speaker_id, 1);
+    EXPECT_EQ(week(885).speaker_id, 0);
+}
