@@ -42,9 +42,8 @@ ContactGroup ContactsModel::group_of(std::uint16_t brother_id, int role_text) co
     return g;
 }
 
-void ContactsModel::focus_phone(std::string_view phone) {
-    copy_text_ = std::string(text::trim(phone));
-    copy_is_email_ = false;
+void ContactsModel::focus_phone() {
+    copy_text_.clear();
     mail_url_.clear();
 }
 
@@ -52,7 +51,6 @@ void ContactsModel::focus_email(std::string_view email) {
     const std::string address(text::trim(email));
     copy_text_.clear();
     mail_url_.clear();
-    copy_is_email_ = true;
     if (text::is_plausible_email(address)) {
         copy_text_ = address;
         mail_url_ = "mailto:" + address;
@@ -60,7 +58,7 @@ void ContactsModel::focus_email(std::string_view email) {
 }
 
 std::string ContactsModel::action_caption() const {
-    return copy_is_email_ ? text::format(1137, copy_text_) : std::string("Копировать");
+    return text::format(1137, copy_text_);
 }
 
 std::string ContactsModel::take_copy() {

@@ -1,7 +1,7 @@
 #pragma once
 // The contacts dialog: the phone numbers and e-mail addresses of a speaker and of his
-// congregation's talk coordinator, read-only, with a button that copies what the focused
-// field holds and one that writes to the focused address.
+// congregation's talk coordinator, read-only, with a button that copies the focused address
+// and one that writes to it.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,10 +31,11 @@ class ContactsModel {
     const ContactGroup& coordinator() const { return coordinator_; }
 
     // A field got the focus.
-    void focus_phone(std::string_view phone);
+    void focus_phone();
     void focus_email(std::string_view email);
 
-    // The action button: "Копия %1" for an address, "Копировать" for a phone number.
+    // The action button: "Копия %1" for a focused address. A phone number gets none: the
+    // program does not dial, and the field's own selection copies it.
     bool action_visible() const { return !copy_text_.empty(); }
     std::string action_caption() const;
     // Pressing it: the text for the clipboard. Afterwards the dialog empties the clipboard
@@ -54,7 +55,6 @@ class ContactsModel {
     ContactGroup speaker_;
     ContactGroup coordinator_;
     std::string copy_text_;
-    bool copy_is_email_ = false;
     std::string mail_url_;
     bool clipboard_used_ = false;
 };

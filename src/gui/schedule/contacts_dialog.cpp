@@ -102,7 +102,7 @@ bool ContactsDialog::eventFilter(QObject* watched, QEvent* event) {
         for (const Group& g : groups_) {
             if (watched == g.email) model_.focus_email(us(g.email->text()));
             for (QLineEdit* phone : g.phones) {
-                if (watched == phone) model_.focus_phone(us(phone->text()));
+                if (watched == phone) model_.focus_phone();
             }
         }
         update_buttons();
