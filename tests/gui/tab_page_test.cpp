@@ -20,6 +20,8 @@ class TabPageTest : public QObject {
     void mark_cells_toggle_in_any_row();
     void the_congregation_comes_from_the_chooser();
     void refresh_and_select_requests();
+    void arrows_step_through_the_weeks();
+    void the_line_under_the_pointer_is_framed();
 };
 
 namespace {
@@ -35,14 +37,22 @@ store::CVrDoc& open_marked(GuiDocument& g) {
     return g.open();
 }
 
+// The page on those weeks, shown.
+struct ShownPage {
+    GuiDocument g;
+    store::CVrDoc& doc = open_marked(g);
+    gui::CTabPage page{doc};
+    ShownPage() {
+        page.resize(1000, 640);
+        page.show();
+    }
+};
+
 }  // namespace
 
 void TabPageTest::markers_legend_and_conflict_follow_the_week() {
-    GuiDocument g;
-    store::CVrDoc& doc = open_marked(g);
-    gui::CTabPage page(doc);
-    page.resize(1000, 640);
-    page.show();
+    ShownPage shown;
+    gui::CTabPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     QCOMPARE(list->topLevelItem(2)->text(2), QStringLiteral("* Павел Орлов"));
@@ -96,10 +106,9 @@ void TabPageTest::markers_legend_and_conflict_follow_the_week() {
 }
 
 void TabPageTest::mark_cells_toggle_in_any_row() {
-    GuiDocument g;
-    store::CVrDoc& doc = open_marked(g);
-    gui::CTabPage page(doc);
-    page.show();
+    ShownPage shown;
+    store::CVrDoc& doc = shown.doc;
+    gui::CTabPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     click_cell(list, 10, 5);  // confirmed only, in an empty week
@@ -116,10 +125,9 @@ void TabPageTest::mark_cells_toggle_in_any_row() {
 }
 
 void TabPageTest::the_congregation_comes_from_the_chooser() {
-    GuiDocument g;
-    store::CVrDoc& doc = open_marked(g);
-    gui::CTabPage page(doc);
-    page.show();
+    ShownPage shown;
+    store::CVrDoc& doc = shown.doc;
+    gui::CTabPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(page.list()->currentIndex().row(), 0);
     QCOMPARE(page.third_button()->text(), QStringLiteral("Выбор собрания"));
@@ -139,10 +147,9 @@ void TabPageTest::the_congregation_comes_from_the_chooser() {
 }
 
 void TabPageTest::refresh_and_select_requests() {
-    GuiDocument g;
-    store::CVrDoc& doc = open_marked(g);
-    gui::CTabPage page(doc);
-    page.show();
+    ShownPage shown;
+    store::CVrDoc& doc = shown.doc;
+    gui::CTabPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.select_row(4);
     QCOMPARE(page.list()->currentIndex().row(), 4);
@@ -153,6 +160,48 @@ void TabPageTest::refresh_and_select_requests() {
     QCOMPARE(page.list()->topLevelItem(0)->text(0), QStringLiteral("Фев 21, 2027"));
     QCOMPARE(page.list()->currentIndex().row(), 4);
     QCOMPARE(page.week_label()->text(), QStringLiteral("Мар 21"));
+}
+
+void TabPageTest::arrows_step_through_the_weeks() {
+    ShownPage shown;
+    gui::CTabPage& page = shown.page;
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QTreeWidget* list = page.list();
+    QCOMPARE(page.focusWidget(), list);
+    QCOMPARE(list->currentIndex().row(), 0);
+    QVERIFY(page.talk_button()->isVisible());
+
+    QTest::keyClick(list, Qt::Key_Down);  // the convention
+    QCOMPARE(page.model().selected_row(), 1);
+    QCOMPARE(page.week_label()->text(), QStringLiteral("Дек 20"));
+    QVERIFY(!page.talk_button()->isVisible());
+    QTest::keyClick(list, Qt::Key_Down);  // Орлов, away that week
+    QVERIFY(page.availability_button()->isVisible());
+    QCOMPARE(page.talk_label()->text(), QStringLiteral("Речь 56 ( 56 ) "));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(page.model().selected_row(), 25);
+    QCOMPARE(page.week_label()->text(), QStringLiteral("Июн 06"));
+    QVERIFY(!page.availability_button()->isVisible());
+    QVERIFY(page.talk_button()->isVisible());
+}
+
+void TabPageTest::the_line_under_the_pointer_is_framed() {
+    ShownPage shown;
+    gui::CTabPage& page = shown.page;
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    QTreeWidget* list = page.list();
+    const QRect cell = list->visualRect(list->model()->index(6, 2));
+    const auto framed = [&] {
+        const QImage image = list->viewport()->grab().toImage();
+        return image.pixelColor(cell.center().x(), cell.top()) == QColor(Qt::black) &&
+               image.pixelColor(cell.center().x(), cell.bottom()) == QColor(Qt::black);
+    };
+    QVERIFY(!framed());
+    QTest::mouseMove(list->viewport(), cell.center());
+    QTRY_VERIFY(framed());
+    shot(&page, QStringLiteral("tab_page_hover"));
+    QTest::mouseMove(page.week_label(), QPoint(2, 2));  // the pointer leaves the list
+    QTRY_VERIFY(!framed());
 }
 
 QTEST_MAIN(TabPageTest)

@@ -64,6 +64,7 @@ void TalkPickerDialogTest::filters_refill_and_the_pointer_shows_details() {
     QTest::mouseMove(dialog.list()->viewport(),
                      dialog.list()->visualItemRect(dialog.list()->item(1)).center());
     QTRY_COMPARE(dialog.title_line()->text(), QStringLiteral("Речь 34 ( 34 ) "));
+    shot(&dialog, QStringLiteral("talk_picker_hover"));
     QCOMPARE(dialog.last_heard_line()->text(), QString());
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(dialog.list()->viewport(), &leave);

@@ -1,6 +1,6 @@
 #pragma once
 // The contacts dialog: a speaker's and his talk coordinator's numbers and addresses,
-// read-only; the focused field can be copied, an address written to.
+// read-only; a focused address can be copied or written to.
 #include <QDialog>
 
 #include "core/schedule/contacts_model.h"

@@ -1,13 +1,47 @@
 #include "gui/schedule/schedule_widgets.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "core/schedule/week_list.h"
 #include "gui/app/qt_prompter.h"
 
 namespace vorla::gui {
+
+namespace {
+
+// Draws the hover frame over the usual item; across the columns of a row it runs as one.
+class HoverFrame : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!(option.state & QStyle::State_MouseOver)) return;
+        const QRect& r = option.rect;  // right() and bottom() are its last pixels
+        const bool first = index.column() == 0;
+        const bool last = index.column() + 1 >= index.model()->columnCount(index.parent());
+        painter->save();
+        painter->setPen(QPen(Qt::black, 1));
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (first) painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (last) painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+};
+
+}  // namespace
+
+void frame_hovered_line(QAbstractItemView* list) {
+    list->setMouseTracking(true);
+    list->viewport()->setAttribute(Qt::WA_Hover);
+    list->setItemDelegate(new HoverFrame(list));
+}
 
 QTreeWidget* make_column_list(const std::vector<std::string>& captions, QWidget* parent) {
     auto* list = new QTreeWidget(parent);

@@ -22,6 +22,10 @@ std::optional<std::size_t> selected_line(const QTreeWidget* list);
 // A button beside a list: Enter keeps going to the dialog's OK.
 QPushButton* side_button(const QString& text, QWidget* parent);
 
+// A list whose pointer matters: the line under the mouse pointer gets a black frame, gone
+// when the pointer leaves.
+void frame_hovered_line(QAbstractItemView* list);
+
 // Makes the columns as wide as their contents and captions need, and at least as wide as
 // given (pixels, by column); the last column takes the room left.
 void fit_columns(QTreeWidget* list, const std::vector<int>& least = {});

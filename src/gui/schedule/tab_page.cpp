@@ -30,6 +30,7 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
     const auto& captions = schedule::LocalTalksModel::column_captions();
     list_ = make_column_list(captions, this);
     list_->setObjectName(QStringLiteral("weeks"));
+    frame_hovered_line(list_);
     for (int r = 0; r < schedule::kRows; ++r) {
         auto* item = new QTreeWidgetItem(list_);
         for (int c = 0; c < static_cast<int>(captions.size()); ++c) {

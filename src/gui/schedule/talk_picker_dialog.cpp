@@ -41,7 +41,7 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
     list_->setGridSize(QSize(model_.single() ? 56 : 44, 22));
     list_->setSelectionMode(model_.single() ? QAbstractItemView::SingleSelection
                                             : QAbstractItemView::MultiSelection);
-    list_->setMouseTracking(true);
+    frame_hovered_line(list_);
     list_->viewport()->installEventFilter(this);
     list_->setMinimumSize(model_.single() ? QSize(600, 300) : QSize(640, 380));
 
