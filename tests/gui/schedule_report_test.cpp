@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QColor>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -24,6 +25,7 @@
 #include "core/reports/report_request.h"
 #include "core/text/cp1251.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_commands.h"
@@ -107,6 +109,7 @@ class ScheduleReportTest : public QObject {
     void printing_makes_the_copies_the_driver_cannot();
     void pdf_and_png_show_the_pages_as_printed();
     void print_commands_open_their_dialogs_on_the_report();
+    void a_setting_changed_over_the_report_shows_at_once();
 };
 
 void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
@@ -118,16 +121,27 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QVERIFY(frame.commands().action(app::cmd::kSchedule)->isEnabled());
 
     QString caption;
+    int top_row = -1;
     when_modal([&](QWidget* w) {
         auto* dialog = qobject_cast<gui::WeekRangeDialog*>(w);
         QVERIFY(dialog);
+        QTest::qWait(20);
         QCOMPARE(dialog->start_list()->count(), 26);
         QCOMPARE(dialog->start_list()->currentRow(), 4);
+        // The four weeks before the current one are in sight above it.
+        top_row = dialog->start_list()->indexAt(QPoint(1, 1)).row();
         QCOMPARE(dialog->start_list()->currentItem()->text(), QStringLiteral("Дек 13, 2026"));
         QCOMPARE(dialog->count_list()->count(), 52);
         // Every one of the weeks t + 2 .. t + 20 has a speaker: two weeks are preselected.
         QCOMPARE(dialog->count_list()->currentRow(), 1);
         QVERIFY(dialog->export_button()->isVisible());
+        // OK, "Экспорт", "Отмена" from the top; OK is the default.
+        auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("OkButton"));
+        auto* cancel = dialog->findChild<QPushButton*>(QStringLiteral("CancelButton"));
+        QVERIFY(ok->isDefault());
+        QVERIFY(ok->y() < dialog->export_button()->y());
+        QVERIFY(dialog->export_button()->y() < cancel->y());
+        QCOMPARE(cancel->text(), QStringLiteral("Отмена"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("2 Стартовая неделя Декабря 13, 2026"));
         dialog->count_list()->setCurrentRow(11);
         caption = dialog->windowTitle();
@@ -136,6 +150,7 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     });
     frame.panel()->button(122)->click();  // "Текущее расписание"
     QCOMPARE(caption, QStringLiteral("12 Стартовая неделя Декабря 13, 2026"));
+    QCOMPARE(top_row, 0);
     QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kReportMode));
     gui::ReportWidget* page = frame.view()->report_page();
     QVERIFY(page);
@@ -164,6 +179,22 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QCOMPARE(shorter.start_list()->count(), 39);
     QCOMPARE(shorter.count_list()->count(), 18);
     QCOMPARE(shorter.windowTitle(), QStringLiteral("18 Стартовая неделя Декабря 13, 2026"));
+
+    // The long form starts in 2000: on opening, the current week is in sight, not the first.
+    gui::WeekRangeDialog longer(frame.doc(), reports::WeekRangeForm::long_list);
+    longer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&longer));
+    QListWidget* weeks = longer.start_list();
+    QCOMPARE(weeks->currentItem()->text(), QStringLiteral("Дек 13, 2026"));
+    QVERIFY(weeks->viewport()->rect().contains(weeks->visualItemRect(weeks->currentItem())));
+    QVERIFY(longer.count_list()->viewport()->rect().contains(
+        longer.count_list()->visualItemRect(longer.count_list()->currentItem())));
+    save_shot(&longer, QStringLiteral("week_range_dialog_long"));
+
+    // Escape is "Отмена".
+    QTest::keyClick(weeks, Qt::Key_Escape);
+    QCOMPARE(longer.result(), int(gui::WeekRangeDialog::kCancel));
+    QVERIFY(!longer.isVisible());
 }
 
 void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
@@ -410,6 +441,29 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
     frame.commands().action(app::cmd::kSavePdf)->trigger();
     QCOMPARE(opened_in, QString::fromStdString(g.dir.path().string()));
     QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
+}
+
+void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::CMainFrame frame(g.open(), g.prompter);
+    frame.show();
+    gui::show_report(frame, schedule(12));
+    QCOMPARE(frame.view()->report_page()->page_count(), 2);
+
+    // "Настройки" from the report's pop-up: leaving the outgoing speakers out lets the 12
+    // weeks fit on one page, and the view says so as soon as the dialog is gone.
+    when_modal([](QWidget* w) {
+        auto* dialog = qobject_cast<gui::SettingsDialog*>(w);
+        QVERIFY(dialog);
+        dialog->skip_outgoing()->click();
+        dialog->accept();
+    });
+    frame.commands().action(app::cmd::kSettings)->trigger();
+    QVERIFY(frame.doc().settings().skip_outgoing);
+    QCOMPARE(frame.view()->report_page()->page_count(), 1);
+    QCOMPARE(frame.view()->report_page()->height(),
+             11 * frame.view()->report_page()->logicalDpiY());
 }
 
 QTEST_MAIN(ScheduleReportTest)

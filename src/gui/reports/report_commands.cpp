@@ -85,6 +85,13 @@ void install_report_commands(CMainFrame& frame) {
         frame.view()->redraw();
     });
     frame.view()->set_popup_handler([&frame](const QPoint& at) { popup(frame, at); });
+    // An editor, the scheduling sheet or the settings may have changed what the report shows;
+    // a closing dialog does not always repaint the window beneath it. The font commands
+    // redraw only for a new font.
+    QObject::connect(&c, &CommandSet::ran, frame.view(), [&frame](int command) {
+        if (frame.view()->mode() == CVrView::kReportMode && !reports::font_role_of_command(command))
+            frame.view()->redraw();
+    });
 }
 
 }  // namespace vorla::gui

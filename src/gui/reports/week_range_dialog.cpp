@@ -1,10 +1,11 @@
 #include "gui/reports/week_range_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include "gui/app/qt_prompter.h"
 
@@ -14,11 +15,18 @@ namespace {
 
 QListWidget* make_list(const std::vector<std::string>& lines, int row, QWidget* parent) {
     auto* list = new QListWidget(parent);
+    // Centring a line by whole items stops short of the top of the list.
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     for (const std::string& line : lines)
         list->addItem(qs(line));
     list->setCurrentRow(row);
-    list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
     return list;
+}
+
+// Only a list that has its size can bring its current line into the middle.
+void centre_current(QListWidget* list) {
+    if (list->currentItem())
+        list->scrollToItem(list->currentItem(), QAbstractItemView::PositionAtCenter);
 }
 
 }  // namespace
@@ -40,20 +48,24 @@ WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeFor
     auto* count_label = new QLabel(QStringLiteral("&# из недель"), this);
     count_label->setBuddy(count_);
 
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QDialogButtonBox::Ok);
-    // The button box shows whatever it holds, so a form without export leaves it out.
+    // OK, "Экспорт" and "Отмена" from the top in this order, whatever the desktop's button
+    // order; a form without export leaves its button out.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setDefault(true);
     export_ = new QPushButton(QStringLiteral("&Экспорт"), this);
     export_->setObjectName(QStringLiteral("ExportButton"));
-    if (model_.export_visible()) {
-        buttons->addButton(export_, QDialogButtonBox::ActionRole);
-    } else {
-        export_->hide();
-    }
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { done(kShow); });
-    connect(buttons, &QDialogButtonBox::rejected, this, [this] { done(kCancel); });
+    export_->setVisible(model_.export_visible());
+    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    connect(ok, &QPushButton::clicked, this, [this] { done(kShow); });
     connect(export_, &QPushButton::clicked, this, [this] { done(kExport); });
+    connect(cancel, &QPushButton::clicked, this, [this] { done(kCancel); });
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(export_);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
 
     connect(start_, &QListWidget::currentRowChanged, this, [this](int row) {
         model_.select_start(row);
@@ -70,9 +82,18 @@ WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeFor
     grid->addWidget(count_label, 0, 1);
     grid->addWidget(start_, 1, 0);
     grid->addWidget(count_, 1, 1);
-    grid->addWidget(buttons, 1, 2, Qt::AlignTop);
+    grid->addLayout(buttons, 1, 2);
     sync_caption();
     resize(sizeHint().width(), 320);
+}
+
+void WeekRangeDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Once the lists are laid out at their shown size.
+    QTimer::singleShot(0, this, [this] {
+        centre_current(start_);
+        centre_current(count_);
+    });
 }
 
 void WeekRangeDialog::sync_caption() {

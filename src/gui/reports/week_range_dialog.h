@@ -26,6 +26,9 @@ class WeekRangeDialog : public QDialog {
     // Runs the dialog: Cancel, OK (show the report) or "Экспорт".
     Choice choose();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void sync_caption();
 
