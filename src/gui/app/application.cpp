@@ -9,6 +9,7 @@
 #include "gui/app/icons.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/qt_translations.h"
 
 namespace vorla::gui {
 
@@ -35,6 +36,7 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
 
     QtPrompter prompter;
     store::CVrDoc doc({folder, today, {}}, prompter);
+    install_qt_translations(app, doc.language());
     int code = 0;
     {
         CMainFrame frame(doc, prompter);

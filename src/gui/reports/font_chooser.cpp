@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -15,6 +16,13 @@
 #include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {
+
+namespace {
+
+// Room for a sample of the title's 27 pixels and more.
+constexpr int kSampleHeight = 60;
+
+}  // namespace
 
 FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font, QWidget* parent)
     : QDialog(parent), font_(font), colour_(to_qcolor(font.colour)) {
@@ -27,6 +35,9 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font,
     // (Arial is Liberation Sans), so that its style list finds the weight and slant.
     QFont initial = to_chooser_font(font);
     initial.setFamily(QFontInfo(initial).family());
+    // Without a style name the dialog looks for the style under the name Qt's translation
+    // gives it ("Курсив"), which no family uses, and falls back to the family's first style.
+    initial.setStyleName(family_style_name(initial));
     fonts_->setCurrentFont(initial);
     shown_ = fonts_->currentFont();
     // Underline and strike-out belong to no report; their box goes with them.
@@ -34,6 +45,9 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font,
         box->hide();
         if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
     }
+    // The sample took its height from the box beside it; without that box it needs its own.
+    if (auto* sample = fonts_->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit")))
+        sample->setMinimumHeight(kSampleHeight);
 
     colour_button_ = new QPushButton(QStringLiteral("Цвет..."), this);
     colour_button_->setObjectName(QStringLiteral("ColourButton"));

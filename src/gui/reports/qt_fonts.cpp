@@ -1,5 +1,6 @@
 #include "gui/reports/qt_fonts.h"
 
+#include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -47,6 +48,22 @@ QFont to_chooser_font(const settings::FontSpec& font) {
     QFont f = base_font(font);
     f.setPointSizeF(std::max(1, std::abs(font.height)) * 72.0 / kStoredDpi);
     return f;
+}
+
+QString family_style_name(const QFont& font) {
+    const QString family = font.families().value(0, font.family());
+    QString nearest;
+    int distance = 0;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont candidate = QFontDatabase::font(family, style, 12);
+        if (candidate.italic() != font.italic()) continue;
+        const int d = std::abs(candidate.weight() - font.weight());
+        if (nearest.isEmpty() || d < distance) {
+            nearest = style;
+            distance = d;
+        }
+    }
+    return nearest;
 }
 
 settings::FontSpec from_chooser_font(const QFont& font, const settings::FontSpec& old) {
