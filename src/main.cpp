@@ -43,7 +43,7 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          1,
          "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N]",
          "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
-         "unless told"},
+         "unless told (PDF up to 2400, PNG up to 600)"},
     };
     return list;
 }
@@ -97,9 +97,12 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
         return out;
     }
     if (cl.options.count("--dpi")) {
-        const auto dpi = reports::parse_count(get("--dpi"), 30, 2400);
+        // A page image at 2400 dpi would take two gigabytes of memory; PDF pages take none.
+        const int highest = out.png.empty() ? 2400 : 600;
+        const auto dpi = reports::parse_count(get("--dpi"), 30, highest);
         if (!dpi) {
-            out.error = "bad resolution for --dpi: " + get("--dpi") + " (expected 30 to 2400)";
+            out.error = "bad resolution for --dpi: " + get("--dpi") + " (expected 30 to " +
+                        std::to_string(highest) + (out.png.empty() ? ")" : " for PNG pages)");
             return out;
         }
         out.dpi = *dpi;

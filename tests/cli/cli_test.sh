@@ -113,6 +113,11 @@ grep -q "unknown report: letters" "$WORK/err" || fail "unknown report message"
 [ $rc -eq 1 ] || fail "report bad count exit $rc"
 "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --png "$WORK/p" --dpi 0 >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "report bad dpi exit $rc"
+# Page images stop at 600 dpi (a 2400-dpi page would need two gigabytes); nothing is written.
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --png "$WORK/big" --dpi 2400 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "report png 2400 dpi exit $rc"
+grep -qx "vorla: bad resolution for --dpi: 2400 (expected 30 to 600 for PNG pages)" "$WORK/err" || fail "png dpi message: $(cat "$WORK/err")"
+[ ! -e "$WORK/big-1.png" ] || fail "a page written at 2400 dpi"
 
 # Rendering needs the Qt build; a build without it says so.
 "$VORLA" --data-dir "$D" --today 2026-12-07 report schedule --start 2026-12-07 --weeks 20 \

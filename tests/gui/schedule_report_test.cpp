@@ -441,6 +441,26 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
     frame.commands().action(app::cmd::kSavePdf)->trigger();
     QCOMPARE(opened_in, QString::fromStdString(g.dir.path().string()));
     QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
+
+    // The same name again: the file that would be replaced is the one with ".pdf", and the
+    // dialog asks about it; No keeps it.
+    write_text(g.dir / "план.pdf", "kept");
+    bool asked = false;
+    when_modal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(QStringLiteral("план"));
+        when_modal([&asked, dialog](QWidget* box) {
+            auto* question = qobject_cast<QMessageBox*>(box);
+            asked = question && question->text().contains(QStringLiteral("план.pdf"));
+            if (question) question->button(QMessageBox::No)->click();
+            dialog->reject();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    frame.commands().action(app::cmd::kSavePdf)->trigger();
+    QVERIFY(asked);
+    QCOMPARE(read_text(g.dir / "план.pdf"), std::string("kept"));
 }
 
 void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {

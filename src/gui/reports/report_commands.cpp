@@ -45,12 +45,13 @@ void choose_role_font(CMainFrame& frame, settings::FontRole role, int command) {
 
 void save_pdf(CMainFrame& frame) {
     const QString folder = QString::fromStdString(frame.doc().folder().folder().string());
-    const QString path = QFileDialog::getSaveFileName(&frame, QStringLiteral("Сохранить в PDF"),
-                                                      folder, QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty()) return;
-    const QString file = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
-                             ? path
-                             : path + QStringLiteral(".pdf");
+    QFileDialog dialog(&frame, QStringLiteral("Сохранить в PDF"), folder,
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds ".pdf" itself, so that it asks before replacing the file really meant.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString file = dialog.selectedFiles().constFirst();
     if (!frame.view()->save_pdf(file)) {
         frame.doc().folder().report_write_failure(file.toStdString());
     }
