@@ -25,6 +25,7 @@
 #include "core/reports/report_request.h"
 #include "core/text/cp1251.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
 #include "gui/reports/font_chooser.h"
@@ -101,6 +102,8 @@ void when_popup(std::function<void(QMenu*)> act) {
 class ScheduleReportTest : public QObject {
     Q_OBJECT
   private slots:
+    // Qt's dialogs as the program shows them, when this machine has their Russian.
+    void initTestCase() { gui::install_qt_translations(*qApp, "rus"); }
     void plan_opens_the_week_range_and_ok_shows_the_schedule();
     void export_writes_the_file_and_cancel_does_nothing();
     void keys_scroll_by_lines_and_pages_and_esc_returns();
@@ -239,6 +242,8 @@ void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {
     QScrollBar* h = frame.view()->scroll_area()->horizontalScrollBar();
     const int ry = page->logicalDpiY();
     const int rx = page->logicalDpiX();
+    QCOMPARE(v->singleStep(), ry / 6);
+    QCOMPARE(h->singleStep(), rx / 10);
     QTest::keyClick(page, Qt::Key_PageDown);
     QCOMPARE(v->value(), 4 * ry);
     QTest::keyClick(page, Qt::Key_Down);

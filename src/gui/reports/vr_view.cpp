@@ -34,6 +34,9 @@ CVrView::~CVrView() = default;
 void CVrView::show_report(QWidget* report) {
     delete scroll_->takeWidget();
     scroll_->setWidget(report);
+    // The scroll bars' arrows and the wheel step by the same lines as the arrow keys.
+    scroll_->verticalScrollBar()->setSingleStep(logicalDpiY() / 6);
+    scroll_->horizontalScrollBar()->setSingleStep(logicalDpiX() / 10);
     report->installEventFilter(this);
     setCurrentWidget(scroll_);
     const bool changed = mode_ != kReportMode;
