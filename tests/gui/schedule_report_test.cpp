@@ -416,6 +416,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         from = dialog->fromPage();
         to = dialog->toPage();
         max = dialog->maxPage();
+        save_shot(dialog, QStringLiteral("print_dialog"));
         dialog->reject();
     });
     frame.commands().action(app::cmd::kPrint)->trigger();
