@@ -74,10 +74,12 @@ void ContactsDialogTest::fields_show_the_numbers_and_addresses() {
     for (int f = 0; f < 4; ++f)
         QVERIFY(dialog.field(0, f)->isReadOnly());
     QCOMPARE(dialog.field(0, 3)->maxLength(), 48);
-    // The first number has the focus: no button for a phone number.
+    // The first number has the focus: only its copy button.
     QTRY_VERIFY(dialog.field(0, 0)->hasFocus());
     QVERIFY(!dialog.action_button()->isVisible());
     QVERIFY(!dialog.mail_button()->isVisible());
+    QTRY_VERIFY(dialog.phone_button()->isVisible());
+    QCOMPARE(dialog.phone_button()->text(), QStringLiteral("Копировать номер"));
     shot(&dialog, QStringLiteral("contacts_dialog"));
     dialog.reject();
 }
@@ -97,15 +99,21 @@ void ContactsDialogTest::a_focused_address_is_copied_or_written_to() {
     QTRY_VERIFY(dialog.action_button()->isVisible());
     QCOMPARE(dialog.action_button()->text(), QStringLiteral("Копия ivan@mail.ru"));
     QVERIFY(dialog.mail_button()->isVisible());
+    QVERIFY(!dialog.phone_button()->isVisible());
     shot(&dialog, QStringLiteral("contacts_dialog_address"));
     QTest::mouseClick(dialog.mail_button(), Qt::LeftButton);
     QCOMPARE(mail.last, QUrl(QStringLiteral("mailto:ivan@mail.ru")));
     QTest::mouseClick(dialog.action_button(), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ivan@mail.ru"));
 
-    dialog.field(0, 1)->setFocus();  // a number: the buttons go
+    dialog.field(0, 1)->setFocus();  // a number: the address buttons go, its own comes
     QTRY_VERIFY(!dialog.action_button()->isVisible());
     QVERIFY(!dialog.mail_button()->isVisible());
+    QVERIFY(dialog.phone_button()->isVisible());
+    QTest::mouseClick(dialog.phone_button(), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("555-55-55"));
+    dialog.field(0, 2)->setFocus();  // an empty number field
+    QTRY_VERIFY(!dialog.phone_button()->isVisible());
     dialog.field(0, 3)->setFocus();
     QTRY_VERIFY(dialog.action_button()->isVisible());
     dialog.field(1, 3)->setFocus();  // the coordinator has no address

@@ -42,15 +42,17 @@ ContactGroup ContactsModel::group_of(std::uint16_t brother_id, int role_text) co
     return g;
 }
 
-void ContactsModel::focus_phone() {
+void ContactsModel::focus_phone(std::string_view number) {
     copy_text_.clear();
     mail_url_.clear();
+    phone_ = std::string(text::trim(number));
 }
 
 void ContactsModel::focus_email(std::string_view email) {
     const std::string address(text::trim(email));
     copy_text_.clear();
     mail_url_.clear();
+    phone_.clear();
     if (text::is_plausible_email(address)) {
         copy_text_ = address;
         mail_url_ = "mailto:" + address;
@@ -64,6 +66,11 @@ std::string ContactsModel::action_caption() const {
 std::string ContactsModel::take_copy() {
     if (!copy_text_.empty()) clipboard_used_ = true;
     return copy_text_;
+}
+
+std::string ContactsModel::take_phone() {
+    if (!phone_.empty()) clipboard_used_ = true;
+    return phone_;
 }
 
 }  // namespace vorla::schedule

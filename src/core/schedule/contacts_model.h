@@ -1,7 +1,7 @@
 #pragma once
 // The contacts dialog: the phone numbers and e-mail addresses of a speaker and of his
-// congregation's talk coordinator, read-only, with a button that copies the focused address
-// and one that writes to it.
+// congregation's talk coordinator, read-only, with a button that copies the focused address,
+// one that writes to it and one that copies the focused phone number.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,16 +31,21 @@ class ContactsModel {
     const ContactGroup& coordinator() const { return coordinator_; }
 
     // A field got the focus.
-    void focus_phone();
+    void focus_phone(std::string_view number);
     void focus_email(std::string_view email);
 
     // The action button: "Копия %1" for a focused address. A phone number gets none: the
-    // program does not dial, and the field's own selection copies it.
+    // program does not dial.
     bool action_visible() const { return !copy_text_.empty(); }
     std::string action_caption() const;
     // Pressing it: the text for the clipboard. Afterwards the dialog empties the clipboard
     // when it closes.
     std::string take_copy();
+
+    // A focused phone number has a button of its own that copies it, the same way.
+    static std::string phone_caption() { return "Копировать номер"; }
+    bool phone_copy_visible() const { return !phone_.empty(); }
+    std::string take_phone();
     bool clipboard_used() const { return clipboard_used_; }
 
     // Writing to the focused address in the user's mail program.
@@ -56,6 +61,7 @@ class ContactsModel {
     ContactGroup coordinator_;
     std::string copy_text_;
     std::string mail_url_;
+    std::string phone_;
     bool clipboard_used_ = false;
 };
 

@@ -52,6 +52,7 @@ ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_i
 
     action_ = side_button(QString(), this);
     mail_ = side_button(QStringLiteral("Написать письмо"), this);
+    phone_ = side_button(qs(schedule::ContactsModel::phone_caption()), this);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(qs(text::text(1131)), QDialogButtonBox::RejectRole);
     close->setDefault(true);
@@ -59,6 +60,7 @@ ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_i
     auto* actions = new QHBoxLayout;
     actions->addWidget(action_);
     actions->addWidget(mail_);
+    actions->addWidget(phone_);
     actions->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
@@ -71,6 +73,8 @@ ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_i
             [this] { QGuiApplication::clipboard()->setText(qs(model_.take_copy())); });
     connect(mail_, &QPushButton::clicked, this,
             [this] { QDesktopServices::openUrl(QUrl(qs(model_.mail_url()))); });
+    connect(phone_, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(qs(model_.take_phone())); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     update_buttons();
 }
@@ -102,7 +106,7 @@ bool ContactsDialog::eventFilter(QObject* watched, QEvent* event) {
         for (const Group& g : groups_) {
             if (watched == g.email) model_.focus_email(us(g.email->text()));
             for (QLineEdit* phone : g.phones) {
-                if (watched == phone) model_.focus_phone();
+                if (watched == phone) model_.focus_phone(us(phone->text()));
             }
         }
         update_buttons();
@@ -114,6 +118,7 @@ void ContactsDialog::update_buttons() {
     action_->setText(qs(model_.action_caption()));
     action_->setVisible(model_.action_visible());
     mail_->setVisible(model_.mail_visible());
+    phone_->setVisible(model_.phone_copy_visible());
 }
 
 void ContactsDialog::done(int result) {

@@ -1,6 +1,6 @@
 #pragma once
 // The contacts dialog: a speaker's and his talk coordinator's numbers and addresses,
-// read-only; a focused address can be copied or written to.
+// read-only; a focused address can be copied or written to, a focused number copied.
 #include <QDialog>
 
 #include "core/schedule/contacts_model.h"
@@ -25,6 +25,7 @@ class ContactsDialog : public QDialog {
     QLineEdit* field(int group, int field) const;
     QPushButton* action_button() const { return action_; }
     QPushButton* mail_button() const { return mail_; }
+    QPushButton* phone_button() const { return phone_; }
 
     void done(int result) override;
 
@@ -44,6 +45,7 @@ class ContactsDialog : public QDialog {
     Group groups_[2];
     QPushButton* action_;
     QPushButton* mail_;
+    QPushButton* phone_;
 };
 
 }  // namespace vorla::gui

@@ -61,7 +61,7 @@ TEST_F(ContactsTest, SpeakerAndCoordinatorGroupsShowTheNumbersWorthShowing) {
     EXPECT_EQ(ContactsModel(*doc, 0, 0).title(), "");
 }
 
-TEST_F(ContactsTest, OnlyAFocusedAddressCanBeCopiedOrWritten) {
+TEST_F(ContactsTest, AFocusedAddressCanBeCopiedOrWrittenAFocusedNumberCopied) {
     ContactsModel m(*doc, 1, 0);
     EXPECT_FALSE(m.action_visible());
     EXPECT_FALSE(m.mail_visible());
@@ -74,11 +74,27 @@ TEST_F(ContactsTest, OnlyAFocusedAddressCanBeCopiedOrWritten) {
     EXPECT_EQ(m.take_copy(), "ivan@mail.ru");
     EXPECT_TRUE(m.clipboard_used());
 
-    // A phone number hides the button again: nothing is dialled or copied for it.
-    m.focus_phone();
+    EXPECT_FALSE(m.phone_copy_visible());
+
+    // A phone number hides the address buttons: nothing is dialled; it has its own copy.
+    m.focus_phone(" 8-900-111 ");
     EXPECT_FALSE(m.action_visible());
     EXPECT_FALSE(m.mail_visible());
     EXPECT_EQ(m.take_copy(), "");
+    ASSERT_TRUE(m.phone_copy_visible());
+    EXPECT_EQ(m.take_phone(), "8-900-111");
+    m.focus_phone("");  // an empty field offers nothing
+    EXPECT_FALSE(m.phone_copy_visible());
+    EXPECT_EQ(m.take_phone(), "");
+    m.focus_phone("555");
+    m.focus_email("нет");  // leaving the number takes its button away
+    EXPECT_FALSE(m.phone_copy_visible());
+
+    ContactsModel fresh(*doc, 1, 0);
+    fresh.focus_phone("55555");
+    EXPECT_FALSE(fresh.clipboard_used());
+    fresh.take_phone();
+    EXPECT_TRUE(fresh.clipboard_used());  // a copied number is cleared at close as well
 
     m.focus_email("нет адреса");
     EXPECT_FALSE(m.action_visible());
