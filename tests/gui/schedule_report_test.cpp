@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -111,6 +112,7 @@ class ScheduleReportTest : public QObject {
     void font_commands_keep_the_font_when_only_the_colour_changes();
     void printing_makes_the_copies_the_driver_cannot();
     void pdf_and_png_show_the_pages_as_printed();
+    void a_caption_wider_than_its_room_is_condensed();
     void print_commands_open_their_dialogs_on_the_report();
     void a_setting_changed_over_the_report_shows_at_once();
 };
@@ -382,6 +384,55 @@ void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
     const int border = 25;
     QCOMPARE(first.pixelColor(border + 30, border + 60), QColor(Qt::black));
     QCOMPARE(first.pixelColor(border + 30, border + 40), QColor(Qt::white));
+}
+
+namespace {
+
+// The leftmost and rightmost columns with dark ink.
+std::pair<int, int> ink_span(const QImage& image) {
+    int first = image.width();
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+}  // namespace
+
+void ScheduleReportTest::a_caption_wider_than_its_room_is_condensed() {
+    reports::DisplayList list;
+    list.page_width = 400;
+    list.page_height = 60;
+    settings::FontSpec font = settings::default_font(settings::FontRole::captions, "rus");
+    font.height = -20;
+    list.fonts[static_cast<std::size_t>(reports::FontId::captions)] = font;
+    const reports::TextItem caption{20, 40, "Председатель", reports::FontId::captions};
+    const auto paint = [&](int max_width) {
+        QImage image(list.page_width, list.page_height, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        reports::DisplayList one = list;
+        reports::TextItem item = caption;
+        item.max_width = max_width;
+        one.pages = {reports::Page{{}, {}, {item}}};
+        QPainter painter(&image);
+        gui::paint_page(painter, one, 0);
+        painter.end();
+        return ink_span(image);
+    };
+    const auto [free_left, free_right] = paint(0);
+    QVERIFY(free_right - free_left > 100);  // a wide caption at this size
+    // Given more room than it needs it is drawn as is; given less, it ends within it.
+    QCOMPARE(paint(300), std::make_pair(free_left, free_right));
+    const auto [left, right] = paint(80);
+    QVERIFY(std::abs(left - free_left) <= 1);  // it still starts where it did
+    QVERIFY2(right < 20 + 80, qPrintable(QString::number(right)));
+    QVERIFY(right > 20 + 60);
 }
 
 void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {

@@ -49,6 +49,9 @@ struct TextItem {
     std::uint32_t colour = kBlack;
     HAlign h = HAlign::left;
     VAlign v = VAlign::bottom;
+    // Left-aligned text wider than this is drawn condensed to fit, so that it never runs
+    // into the item beside it; 0: no limit.
+    int max_width = 0;
     friend bool operator==(const TextItem&, const TextItem&) = default;
 };
 

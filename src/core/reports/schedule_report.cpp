@@ -34,6 +34,7 @@ struct Columns {
     int reader;
     int host;
     int column_caption_offset;  // reader and host captions end this far left of their column
+    int caption_gap;            // left captions keep this clear of the value after them
 };
 
 Columns columns(const PageMetrics& m, const settings::Settings& s) {
@@ -50,6 +51,7 @@ Columns columns(const PageMetrics& m, const settings::Settings& s) {
     c.reader = static_cast<int>(x0 + (both ? 3.5 : 4.5) * d);
     c.host = static_cast<int>(x0 + (both ? 6.0 : 4.5) * d);
     c.column_caption_offset = d / 5;
+    c.caption_gap = d / 20;
     return c;
 }
 
@@ -87,6 +89,14 @@ class ScheduleLayout {
     void text(Page& page, int x, int y, std::string s, FontId font, HAlign h = HAlign::left) const {
         if (s.empty()) return;
         page.texts.push_back({x, y, std::move(s), font, list_.font(font).colour, h});
+    }
+    // A caption at the left of a line, with the value starting at value_x: a long caption
+    // (a large caption font, a long translation) is condensed rather than run into it.
+    void left_caption(Page& page, int y, int text_id, int value_x) const {
+        const std::size_t before = page.texts.size();
+        text(page, c_.caption, y, text::text(text_id), FontId::captions);
+        if (page.texts.size() > before)
+            page.texts.back().max_width = value_x - c_.caption - c_.caption_gap;
     }
     std::string talk_number(int talk_no) const {
         return text::format(1134, doc_.talks().number_text(talk_no));
@@ -128,10 +138,10 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     const store::SpecialEventRecord* event = event_of(doc_, i);
     const bool named_event = kind == EventKind::other && event && !event->event_title.empty();
     if ((!convention && kind != EventKind::other) || named_event)
-        text(page, c_.caption, y, text::text(1036), FontId::captions);
+        left_caption(page, y, 1036, c_.value);
     if (ordinary) text(page, c_.cong_caption, y, text::text(1057), FontId::captions, HAlign::right);
     if (w.chairman_id && (ordinary || w.keeps_chairman())) {
-        text(page, c_.caption, y + L, text::text(1038), FontId::captions);
+        left_caption(page, y + L, 1038, c_.value);
     }
     const bool readers_shown = s_.readers_scheduled && s_.show_readers;
     if (readers_shown && (ordinary || w.keeps_reader())) {
@@ -172,7 +182,7 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
         for (std::size_t k = 0; k < WeekRecord::kOutPlaces; ++k) {
             if (!w.out_speaker_id[k]) continue;
             const int line_y = y + (printed + (convention ? 0 : 2)) * L;
-            text(page, c_.caption, line_y, text::text(1037), FontId::captions);
+            left_caption(page, line_y, 1037, c_.out_name);
             text(page, c_.cong_caption, line_y, text::text(1170), FontId::captions, HAlign::right);
             text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]),
                  FontId::text);

@@ -22,15 +22,21 @@ void paint_text(QPainter& painter, const DisplayList& list, const reports::TextI
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QString text = qs(item.text);
+    const double width = metrics.horizontalAdvance(text);
     double x = item.x;
-    if (item.h != HAlign::left) {
-        const double width = metrics.horizontalAdvance(text);
-        x -= item.h == HAlign::right ? width : width / 2;
-    }
+    if (item.h != HAlign::left) x -= item.h == HAlign::right ? width : width / 2;
     // The anchor is the bottom or the top of the line; Qt draws from the baseline.
     const double baseline =
         item.v == VAlign::bottom ? item.y - metrics.descent() : item.y + metrics.ascent();
     painter.setPen(to_qcolor(item.colour));
+    if (item.h == HAlign::left && item.max_width > 0 && width > item.max_width) {
+        painter.save();
+        painter.translate(x, baseline);
+        painter.scale(item.max_width / width, 1.0);
+        painter.drawText(QPointF(0, 0), text);
+        painter.restore();
+        return;
+    }
     painter.drawText(QPointF(x, baseline), text);
 }
 

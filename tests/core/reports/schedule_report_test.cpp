@@ -92,9 +92,9 @@ TEST_F(ScheduleTest, OneOrdinaryWeekOnTheScreenIsOnePageWithTitleAndOneBlock) {
         {384, 80, "Расписание публичных встреч", F::title, 0, C},
         {19, 120, "Дек 13, 2026", F::date, 0, L},
         {163, 120, "Как найти мир", F::talk_title, 0, L},
-        {28, 144, "Докладчик", F::captions, 0, L},
+        {28, 144, "Докладчик", F::captions, 0, L, VAlign::bottom, 83},
         {384, 144, "Собрание", F::captions, 0, R},
-        {28, 160, "Председатель", F::captions, 0, L},
+        {28, 160, "Председатель", F::captions, 0, L, VAlign::bottom, 83},
         {115, 144, "Иван Петров", F::speakers, 0, L},
         {403, 144, "Северное", F::text, 0, L},
         {739, 144, "Речь 12", F::text, 0, R},
@@ -130,7 +130,9 @@ TEST_F(ScheduleTest, OnPaperAt600DpiEverythingScalesAndThePrintDateShows) {
         {120, 750, "Дек 13, 2026", F::date, 0, L},
     };
     EXPECT_EQ(std::vector<TextItem>(p.texts.begin(), p.texts.begin() + 3), head);
-    EXPECT_EQ(item(p, "Докладчик"), (TextItem{180, 900, "Докладчик", F::captions, 0, L}));
+    // Captions before a value keep a twentieth of an inch clear of it: 720 - 180 - 30.
+    EXPECT_EQ(item(p, "Докладчик"),
+              (TextItem{180, 900, "Докладчик", F::captions, 0, L, VAlign::bottom, 510}));
     EXPECT_EQ(item(p, "Собрание"), (TextItem{2400, 900, "Собрание", F::captions, 0, R}));
     EXPECT_EQ(item(p, "Иван Петров"), (TextItem{720, 900, "Иван Петров", F::speakers, 0, L}));
     EXPECT_EQ(item(p, "Северное"), (TextItem{2520, 900, "Северное", F::text, 0, L}));
@@ -185,6 +187,7 @@ TEST_F(ScheduleTest, BlocksFollowEachOtherByFourLinesAndAHalfPlusTheirOutgoingLi
         if (t.text == "Уходящий докладчик") {
             ++outgoing_captions;
             EXPECT_EQ(t.x, 28);
+            EXPECT_EQ(t.max_width, 163 - 28 - 4);  // clear of the outgoing speaker's name
         }
         if (t.text == "в") {
             ++in_captions;
