@@ -193,9 +193,12 @@ void MainFrameTest::settings_dialog_rules() {
     }
     dialog.readers()->setChecked(true);
     QVERIFY(dialog.show_readers()->isVisible());
+    QTRY_VERIFY(dialog.show_readers()->geometry().height() > 0);
+    const int with_readers = dialog.height();
     dialog.show_readers()->setChecked(true);
     dialog.readers()->setChecked(false);
     QVERIFY(!dialog.show_readers()->isVisible());
+    QTRY_VERIFY(dialog.height() < with_readers);  // no gap where the box was
     QVERIFY(dialog.show_readers()->isChecked());  // the value stays as it was
     QVERIFY(!dialog.auto_cap()->isVisible());     // no automatic capitals in Russian
 

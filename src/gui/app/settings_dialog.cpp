@@ -102,6 +102,8 @@ SettingsDialog::SettingsDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(pa
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
+    // Controls come and go with the settings; the dialog fits them without gaps.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     alternate_date_->setChecked(v.alternate_date_format);
     hospitality_->setChecked(v.hospitality_scheduled);
