@@ -12,8 +12,11 @@ all: build
 deps:
 	./scripts/install-deps.sh
 
+# ccache, when the machine has it, makes rebuilds of other checkouts cheap.
+LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -24,7 +27,7 @@ test: build test-asan
 
 # The core and its tests again under AddressSanitizer and UBSan (no GUI).
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) \
 	      -DVORLA_SANITIZE=ON -DVORLA_GUI=OFF -DVORLA_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/io/prompter.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "support/large_folder.h"
 
 namespace {
@@ -15,7 +15,7 @@ void BM_CreateDocumentOnLargeFolder(benchmark::State& state) {
     const auto folder = bench::large_folder(kToday);
     io::SilentPrompter prompter;
     for (auto _ : state) {
-        store::CVrDoc doc({folder, kToday, {}}, prompter);
+        store::Document doc({folder, kToday, {}}, prompter);
         benchmark::DoNotOptimize(doc.brothers().size());
     }
 }
@@ -24,7 +24,7 @@ BENCHMARK(BM_CreateDocumentOnLargeFolder)->Unit(benchmark::kMillisecond);
 void BM_SortTwentyThousandBrothers(benchmark::State& state) {
     const auto folder = bench::large_folder(kToday);
     io::SilentPrompter prompter;
-    store::CVrDoc doc({folder, kToday, {}}, prompter);
+    store::Document doc({folder, kToday, {}}, prompter);
     for (auto _ : state) {
         store::BrotherIndex index = doc.brothers();
         index.sort(doc.collator());

@@ -9,7 +9,7 @@
 #include "core/schedule/speaker_picker_model.h"
 #include "core/schedule/talk_picker_model.h"
 #include "core/schedule/week_congregation_model.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "support/large_folder.h"
 
 namespace {
@@ -18,9 +18,9 @@ using namespace vorla;
 
 constexpr calendar::Date kToday{2026, 12, 7};
 
-store::CVrDoc& large_doc() {
+store::Document& large_doc() {
     static io::SilentPrompter prompter;
-    static store::CVrDoc doc({bench::large_folder(kToday), kToday, {}}, prompter);
+    static store::Document doc({bench::large_folder(kToday), kToday, {}}, prompter);
     return doc;
 }
 
@@ -30,7 +30,7 @@ calendar::WeekIndex next_week() {
 
 // Opening the sheet: the sheet itself (it moves to the current week) and its local-talks page.
 void BM_OpenSheetOnLocalTalks(benchmark::State& state) {
-    store::CVrDoc& doc = large_doc();
+    store::Document& doc = large_doc();
     for (auto _ : state) {
         schedule::SheetModel sheet(doc);
         schedule::LocalTalksModel page(doc);
@@ -40,7 +40,7 @@ void BM_OpenSheetOnLocalTalks(benchmark::State& state) {
 BENCHMARK(BM_OpenSheetOnLocalTalks)->Unit(benchmark::kMillisecond);
 
 void BM_FillSpeakerPickerForTalk(benchmark::State& state) {
-    store::CVrDoc& doc = large_doc();
+    store::Document& doc = large_doc();
     for (auto _ : state) {
         schedule::SpeakerPickerModel picker(doc, {"", 12, next_week(), 0, 0});
         benchmark::DoNotOptimize(picker.lines().data());
@@ -50,7 +50,7 @@ BENCHMARK(BM_FillSpeakerPickerForTalk)->Unit(benchmark::kMillisecond);
 
 // Without a talk every one of the 20,000 brothers who gives any talk is listed.
 void BM_FillSpeakerPickerAnyTalk(benchmark::State& state) {
-    store::CVrDoc& doc = large_doc();
+    store::Document& doc = large_doc();
     for (auto _ : state) {
         schedule::SpeakerPickerModel picker(doc, {"", 0, next_week(), 0, 0});
         benchmark::DoNotOptimize(picker.lines().data());
@@ -59,7 +59,7 @@ void BM_FillSpeakerPickerAnyTalk(benchmark::State& state) {
 BENCHMARK(BM_FillSpeakerPickerAnyTalk)->Unit(benchmark::kMillisecond);
 
 void BM_FillCongregationChooser(benchmark::State& state) {
-    store::CVrDoc& doc = large_doc();
+    store::Document& doc = large_doc();
     for (auto _ : state) {
         schedule::WeekCongregationModel chooser(doc, {"", 12, next_week()});
         benchmark::DoNotOptimize(chooser.lines().data());
@@ -68,7 +68,7 @@ void BM_FillCongregationChooser(benchmark::State& state) {
 BENCHMARK(BM_FillCongregationChooser)->Unit(benchmark::kMillisecond);
 
 void BM_FillTalkPickerForCongregation(benchmark::State& state) {
-    store::CVrDoc& doc = large_doc();
+    store::Document& doc = large_doc();
     schedule::TalkPickerParams params;
     params.congregation = 7;
     params.only_needed = true;

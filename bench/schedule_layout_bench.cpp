@@ -14,7 +14,7 @@ constexpr calendar::Date kToday{2026, 12, 7};
 
 void layout(benchmark::State& state, const reports::Device& device) {
     io::SilentPrompter prompter;
-    store::CVrDoc doc({bench::large_folder(kToday), kToday, {}}, prompter);
+    store::Document doc({bench::large_folder(kToday), kToday, {}}, prompter);
     const calendar::WeekIndex first = doc.today_week().index();
     bench::fill_schedule(doc, first, 52);
     const settings::ReportFonts fonts(doc.language());

@@ -28,7 +28,7 @@ QGuiApplication& application() {
 void BM_RenderFullScheduleToPdf(benchmark::State& state) {
     application();
     io::SilentPrompter prompter;
-    store::CVrDoc doc({bench::large_folder(kToday), kToday, {}}, prompter);
+    store::Document doc({bench::large_folder(kToday), kToday, {}}, prompter);
     const calendar::WeekIndex first = doc.today_week().index();
     bench::fill_schedule(doc, first, 52);
     const settings::ReportFonts fonts(doc.language());

@@ -5,15 +5,15 @@
 #include <vector>
 
 #include "core/app/command_line.h"
-#include "core/app/data_folder.h"
+#include "core/app/data_folder_setup.h"
 #include "core/app/info_lines.h"
 #include "core/calendar/clock.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
 #include "core/reports/schedule_export.h"
 #include "core/settings/settings.h"
+#include "core/store/document.h"
 #include "core/store/json_dump.h"
-#include "core/store/vr_doc.h"
 #ifdef VORLA_WITH_GUI
 #include <QGuiApplication>
 
@@ -58,12 +58,13 @@ class StderrPrompter final : public io::Prompter {
     bool ask_yes_no(std::string_view, bool) override { return false; }
 };
 
-int run_info(const store::CVrDoc& doc) {
-    for (const auto& [key, value] : app::info_lines(doc)) std::cout << key << ": " << value << "\n";
+int run_info(const store::Document& doc) {
+    for (const auto& [key, value] : app::info_lines(doc))
+        std::cout << key << ": " << value << "\n";
     return 0;
 }
 
-int run_export_text(const store::CVrDoc& doc, const reports::ScheduleRange& range) {
+int run_export_text(const store::Document& doc, const reports::ScheduleRange& range) {
     const auto path = reports::write_schedule_export(doc, range.first, range.weeks);
     if (!path) return 1;
     std::cout << path->string() << "\n";
@@ -111,8 +112,8 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
 }
 
 #ifdef VORLA_WITH_GUI
-int run_report(int argc, char** argv, const store::CVrDoc& doc, const reports::ScheduleRange& range,
-               const ReportOutput& output) {
+int run_report(int argc, char** argv, const store::Document& doc,
+               const reports::ScheduleRange& range, const ReportOutput& output) {
     // Files need no display: without a platform chosen, draw offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notes about the session (runtime folder, painter) are no news to the user here;
@@ -198,7 +199,7 @@ int main(int argc, char** argv) {
 
     if (cl.command == "info" || cl.command == "dump") {
         StderrPrompter prompter;
-        const store::CVrDoc doc({absolute, today, {}}, prompter);
+        const store::Document doc({absolute, today, {}}, prompter);
         if (cl.command == "info") return run_info(doc);
         std::cout << store::dump_json(doc);
         return 0;
@@ -206,13 +207,13 @@ int main(int argc, char** argv) {
 
     if (cl.command == "export-text") {
         StderrPrompter prompter;
-        const store::CVrDoc doc({absolute, today, {}}, prompter);
+        const store::Document doc({absolute, today, {}}, prompter);
         return run_export_text(doc, range.range);
     }
     if (cl.command == "report") {
 #ifdef VORLA_WITH_GUI
         StderrPrompter prompter;
-        const store::CVrDoc doc({absolute, today, {}}, prompter);
+        const store::Document doc({absolute, today, {}}, prompter);
         return run_report(argc, argv, doc, range.range, output);
 #else
         std::cerr << "vorla: this build has no report renderer (built without Qt)\n";

@@ -4,7 +4,7 @@
 
 namespace vorla::bench {
 
-void fill_schedule(store::CVrDoc& doc, calendar::WeekIndex first, int weeks) {
+void fill_schedule(store::Document& doc, calendar::WeekIndex first, int weeks) {
     settings::Settings s = doc.settings();
     s.readers_scheduled = true;
     s.show_readers = true;

@@ -22,7 +22,7 @@ class AvailabilityDialogTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_with_marks(GuiDocument& g) {
+store::Document& open_with_marks(GuiDocument& g) {
     write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров")}));
     write_bytes(g.dir / "blackout.dat", concat({unavailable_bytes(1, 1420)}));  // W + 14
     return g.open();
@@ -36,7 +36,7 @@ QRect row_rect(QListWidget* list, int row) {
 
 void AvailabilityDialogTest::clicking_weeks_counts_them_and_ok_stores_the_marks() {
     GuiDocument g;
-    store::CVrDoc& doc = open_with_marks(g);
+    store::Document& doc = open_with_marks(g);
     gui::AvailabilityDialog dialog(doc, 1, false, false);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -66,7 +66,7 @@ void AvailabilityDialogTest::clicking_weeks_counts_them_and_ok_stores_the_marks(
 
 void AvailabilityDialogTest::read_only_hides_ok_and_closes_without_change() {
     GuiDocument g;
-    store::CVrDoc& doc = open_with_marks(g);
+    store::Document& doc = open_with_marks(g);
     gui::AvailabilityDialog dialog(doc, 1, false, true);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -89,7 +89,7 @@ void AvailabilityDialogTest::read_only_hides_ok_and_closes_without_change() {
 
 void AvailabilityDialogTest::new_brother_marks_no_weeks_but_may_be_discontinued() {
     GuiDocument g;
-    store::CVrDoc& doc = open_with_marks(g);
+    store::Document& doc = open_with_marks(g);
     gui::AvailabilityDialog dialog(doc, 0, false, false);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

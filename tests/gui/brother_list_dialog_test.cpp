@@ -36,7 +36,7 @@ class BrotherListDialogTest : public QObject {
 namespace {
 
 // Congregations 1 "Северное", 2 "Южное"; Петров (1), Сидоров (2), Андреев (none, discontinued).
-store::CVrDoc& open_brothers(GuiDocument& g) {
+store::Document& open_brothers(GuiDocument& g) {
     write_bytes(g.dir / "cong.dat",
                 slot_file({congregation_bytes(1, "Северное"), congregation_bytes(2, "Южное")}));
     write_bytes(
@@ -57,7 +57,7 @@ QStringList lines_of(gui::LineList* list) {
 
 void BrotherListDialogTest::list_shows_marks_status_lines_and_captions() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(doc, {});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -65,9 +65,9 @@ void BrotherListDialogTest::list_shows_marks_status_lines_and_captions() {
     QCOMPARE(lines_of(dialog.list()),
              (QStringList{QStringLiteral("(§) * Андреев, Павел"), QStringLiteral("Петров, Иван"),
                           QStringLiteral("Сидоров, Олег")}));
-    QCOMPARE(dialog.status1()->text(), QStringLiteral("* Нет собрания ( 1 )"));
-    QVERIFY(dialog.status1()->isVisible());
-    QCOMPARE(dialog.status2()->text(), QStringLiteral("(§) Прекращено ( 1 )"));
+    QCOMPARE(dialog.star_note()->text(), QStringLiteral("* Нет собрания ( 1 )"));
+    QVERIFY(dialog.star_note()->isVisible());
+    QCOMPARE(dialog.discontinued_note()->text(), QStringLiteral("(§) Прекращено ( 1 )"));
     QCOMPARE(dialog.ok_button()->text(), QStringLiteral("&Редактировать..."));
     QCOMPARE(dialog.close_button()->text(), QStringLiteral("&Закрыть"));
     QCOMPARE(dialog.add_button()->text(), QStringLiteral("&Добавить брата"));
@@ -77,7 +77,7 @@ void BrotherListDialogTest::list_shows_marks_status_lines_and_captions() {
 
 void BrotherListDialogTest::typed_letters_select_the_first_matching_line() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(doc, editors::BrotherListParams{.excluded_cong = 9});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -125,7 +125,7 @@ void BrotherListDialogTest::type_ahead_starts_afresh_when_the_list_gains_the_foc
 
 void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(
         doc, editors::BrotherListParams{.cong_filter = 1, .role = 3, .current_brother = 1});
     dialog.show();
@@ -135,7 +135,7 @@ void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
     QCOMPARE(dialog.ok_button()->text(), QStringLiteral("&Выбрать"));
     QCOMPARE(dialog.close_button()->text(), QStringLiteral("&Отмена"));
     QCOMPARE(lines_of(dialog.list()), QStringList{QStringLiteral("Иван Петров")});
-    QVERIFY(!dialog.status1()->isVisible());
+    QVERIFY(!dialog.star_note()->isVisible());
     save_shot(&dialog, QStringLiteral("brother_chooser_role"));
     const QPoint line = dialog.list()->visualItemRect(dialog.list()->topLevelItem(0)).center();
     QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {}, line);
@@ -146,7 +146,7 @@ void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
 
 void BrotherListDialogTest::new_brother_is_typed_in_and_saved_from_the_list() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(doc, {});
     dialog.show();
     bool seen = false;
@@ -181,7 +181,7 @@ void BrotherListDialogTest::new_brother_is_typed_in_and_saved_from_the_list() {
 
 void BrotherListDialogTest::enter_steps_through_the_fields_and_saves_from_ok() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     editors::BrotherListModel list(doc, {});
     list.select(1);
     gui::BrotherEditorDialog editor(doc, &list, doc.brothers().find(1), 0);
@@ -206,7 +206,7 @@ void BrotherListDialogTest::enter_steps_through_the_fields_and_saves_from_ok() {
 
 void BrotherListDialogTest::escape_leaves_the_brother_on_screen_unsaved() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     editors::BrotherListModel list(doc, {});
     list.select(1);  // Петров
     gui::BrotherEditorDialog editor(doc, &list, doc.brothers().find(1), 0);
@@ -228,7 +228,7 @@ void BrotherListDialogTest::escape_leaves_the_brother_on_screen_unsaved() {
 
 void BrotherListDialogTest::long_names_and_office_boxes_follow_the_rules() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherEditorDialog editor(doc, nullptr, std::nullopt, 0);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -251,7 +251,7 @@ void BrotherListDialogTest::long_names_and_office_boxes_follow_the_rules() {
 
 void BrotherListDialogTest::editor_buttons_open_the_choosers_and_show_their_results() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     store::TalkRecord t = *doc.talks().find(12);
     t.title = "Бог ненавидит обман";
     doc.talks().set(12, t);
@@ -307,7 +307,7 @@ void BrotherListDialogTest::editor_buttons_open_the_choosers_and_show_their_resu
 
 void BrotherListDialogTest::add_in_a_congregation_pulls_in_a_brother() {
     GuiDocument g;
-    store::CVrDoc& doc = open_brothers(g);
+    store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(doc, editors::BrotherListParams{.cong_filter = 1});
     dialog.show();
     when_modal([](QWidget* w) {

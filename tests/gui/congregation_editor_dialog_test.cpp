@@ -32,7 +32,7 @@ class CongregationEditorDialogTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_congregations(GuiDocument& g) {
+store::Document& open_congregations(GuiDocument& g) {
     write_bytes(g.dir / "cong.dat",
                 slot_file({congregation_bytes(1, "Восточное"), congregation_bytes(2, "Западное")}));
     write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
@@ -56,7 +56,7 @@ void answer_message(QString* text) {
 
 void CongregationEditorDialogTest::empty_list_focuses_add_and_edit_opens_a_new_congregation() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     gui::CongregationListDialog dialog(doc, false);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -87,7 +87,7 @@ void CongregationEditorDialogTest::empty_list_focuses_add_and_edit_opens_a_new_c
 
 void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited_one() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     editors::CongregationListModel list(doc, false);
     gui::CongregationEditorDialog editor(doc, &list, std::nullopt);
     editor.show();
@@ -137,7 +137,7 @@ void CongregationEditorDialogTest::new_congregation_applied_goes_on_as_an_edited
 
 void CongregationEditorDialogTest::ok_without_a_name_asks_for_it_and_keeps_the_editor_open() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     editors::CongregationListModel list(doc, false);
     gui::CongregationEditorDialog editor(doc, &list, std::nullopt);
     editor.show();
@@ -159,7 +159,7 @@ void CongregationEditorDialogTest::ok_without_a_name_asks_for_it_and_keeps_the_e
 
 void CongregationEditorDialogTest::day_buttons_cycle_and_sunday_is_stored_as_zero() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     editors::CongregationListModel list(doc, false);
     gui::CongregationEditorDialog editor(doc, &list, doc.congregations().find(2));
     editor.show();
@@ -179,7 +179,7 @@ void CongregationEditorDialogTest::day_buttons_cycle_and_sunday_is_stored_as_zer
 
 void CongregationEditorDialogTest::officers_and_circuit_are_chosen_in_their_choosers() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     editors::CongregationListModel list(doc, false);
     gui::CongregationEditorDialog editor(doc, &list, doc.congregations().find(1));
     editor.show();
@@ -215,7 +215,7 @@ void CongregationEditorDialogTest::officers_and_circuit_are_chosen_in_their_choo
 
 void CongregationEditorDialogTest::map_dialog_shows_the_picture_and_its_rules() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     QImage image(300, 150, QImage::Format_RGB32);
     image.fill(Qt::darkGreen);
     image.setDotsPerMeterX(5906);  // 150 dpi: 2 inches wide on screen = 192 pixels
@@ -257,14 +257,14 @@ void CongregationEditorDialogTest::map_that_cannot_be_read_leaves_no_name() {
     write_text(g.dir / "битая.jpg", "not a picture");
     write_bytes(g.dir / "cong.dat",
                 slot_file({congregation_bytes(1, "Восточное").text(198, "битая.jpg")}));
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     editors::CongregationListModel list(doc, false);
     gui::CongregationEditorDialog editor(doc, &list, doc.congregations().find(1));
     editor.show();
     when_modal([](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("CPicture Error"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("MapImage Error"));
         QCOMPARE(box->text(), QStringLiteral("IPicture interface is not supported\t"));
         when_modal([](QWidget* map) {
             auto* dialog = qobject_cast<gui::MapDialog*>(map);
@@ -279,7 +279,7 @@ void CongregationEditorDialogTest::map_that_cannot_be_read_leaves_no_name() {
 
 void CongregationEditorDialogTest::circuits_and_hosts_are_added_renamed_and_deleted() {
     GuiDocument g;
-    store::CVrDoc& doc = open_congregations(g);
+    store::Document& doc = open_congregations(g);
     gui::NameListDialog circuits(doc, editors::NamedList::circuits);
     circuits.show();
     QVERIFY(QTest::qWaitForWindowExposed(&circuits));

@@ -33,7 +33,7 @@ class ContactsDialogTest : public QObject {
 namespace {
 
 // Петров (phone of five characters, two more numbers, an address); Орлов coordinates Лесное.
-store::CVrDoc& open_contacts(GuiDocument& g) {
+store::Document& open_contacts(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     auto speakers = read_bytes(g.dir / "speakers.dat");
     const auto put = [&](std::size_t slot, std::string_view phone, std::uint8_t xtend) {
@@ -58,7 +58,7 @@ store::CVrDoc& open_contacts(GuiDocument& g) {
 
 void ContactsDialogTest::fields_show_the_numbers_and_addresses() {
     GuiDocument g;
-    store::CVrDoc& doc = open_contacts(g);
+    store::Document& doc = open_contacts(g);
     gui::ContactsDialog dialog(doc, 1, 0);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -86,7 +86,7 @@ void ContactsDialogTest::fields_show_the_numbers_and_addresses() {
 
 void ContactsDialogTest::a_focused_address_is_copied_or_written_to() {
     GuiDocument g;
-    store::CVrDoc& doc = open_contacts(g);
+    store::Document& doc = open_contacts(g);
     MailCatcher mail;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "open");
     QGuiApplication::clipboard()->setText(QStringLiteral("до"));

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "core/app/commands.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
@@ -29,7 +29,7 @@ class EditorCommandsTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_data(GuiDocument& g) {
+store::Document& open_data(GuiDocument& g) {
     write_bytes(g.dir / "cong.dat",
                 slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Соседнее")}));
     write_bytes(g.dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
@@ -53,27 +53,27 @@ void expect_dialog(const QString& title) {
 
 void EditorCommandsTest::editing_commands_open_their_dialogs() {
     GuiDocument g;
-    gui::CMainFrame frame(open_data(g), g.prompter);
+    gui::MainWindow window(open_data(g), g.prompter);
     using namespace app::cmd;
     for (int command : {kCongregations, kCircuits, kBrothers, kTalks, kAvailability}) {
-        QVERIFY(frame.commands().action(command)->isEnabled());
+        QVERIFY(window.commands().action(command)->isEnabled());
     }
-    QVERIFY(frame.panel()->button(109)->isEnabled());  // "Собрания"
+    QVERIFY(window.panel()->button(109)->isEnabled());  // "Собрания"
     expect_dialog<gui::CongregationListDialog>(QStringLiteral("Выбор собрания"));
-    frame.commands().action(kCongregations)->trigger();
+    window.commands().action(kCongregations)->trigger();
     expect_dialog<gui::NameListDialog>(QStringLiteral("Районы"));
-    frame.commands().action(kCircuits)->trigger();
+    window.commands().action(kCircuits)->trigger();
     expect_dialog<gui::BrotherListDialog>(QStringLiteral("Братья"));
-    QTest::mouseClick(frame.panel()->button(114), Qt::LeftButton);
+    QTest::mouseClick(window.panel()->button(114), Qt::LeftButton);
     expect_dialog<gui::TalkChooserDialog>(QStringLiteral("Выбрать речь для редактирования"));
-    frame.commands().action(kTalks)->trigger();
-    QVERIFY(!frame.doc().modified());
+    window.commands().action(kTalks)->trigger();
+    QVERIFY(!window.doc().modified());
 }
 
 void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change() {
     GuiDocument g;
-    gui::CMainFrame frame(open_data(g), g.prompter);
-    QCOMPARE(frame.doc().local_brothers().size(), std::size_t(1));
+    gui::MainWindow window(open_data(g), g.prompter);
+    QCOMPARE(window.doc().local_brothers().size(), std::size_t(1));
     when_modal([](QWidget* w) {
         auto* list = qobject_cast<gui::BrotherListDialog*>(w);
         QVERIFY(list);
@@ -94,14 +94,14 @@ void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change()
         });
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });
-    frame.commands().action(app::cmd::kBrothers)->trigger();
-    QVERIFY(frame.doc().modified());
-    QCOMPARE(frame.doc().local_brothers().size(), std::size_t(2));
+    window.commands().action(app::cmd::kBrothers)->trigger();
+    QVERIFY(window.doc().modified());
+    QCOMPARE(window.doc().local_brothers().size(), std::size_t(2));
 }
 
 void EditorCommandsTest::availability_command_marks_weeks_and_writes_them_at_the_end() {
     GuiDocument g;
-    gui::CMainFrame frame(open_data(g), g.prompter);
+    gui::MainWindow window(open_data(g), g.prompter);
     when_modal([](QWidget* w) {
         auto* list = qobject_cast<gui::BrotherListDialog*>(w);
         QVERIFY(list);
@@ -117,7 +117,7 @@ void EditorCommandsTest::availability_command_marks_weeks_and_writes_them_at_the
         });
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });
-    frame.commands().action(app::cmd::kAvailability)->trigger();
+    window.commands().action(app::cmd::kAvailability)->trigger();
     // Brother 1, week number W + 2 = 1408.
     QCOMPARE(read_bytes(g.dir / "blackout.dat"), unavailable_bytes(1, 1408).bytes());
 }

@@ -19,7 +19,7 @@ class NameListDialogTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_circuits(GuiDocument& g) {
+store::Document& open_circuits(GuiDocument& g) {
     write_bytes(g.dir / "circuit.dat",
                 concat({named_bytes("Бета", 30001), named_bytes("Гамма", 30002)}));
     return g.open();
@@ -34,7 +34,7 @@ void click_line(gui::LineList* list, int line) {
 
 void NameListDialogTest::renamed_line_can_be_clicked_and_edited_again() {
     GuiDocument g;
-    store::CVrDoc& doc = open_circuits(g);
+    store::Document& doc = open_circuits(g);
     gui::NameListDialog dialog(doc, editors::NamedList::circuits);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -58,7 +58,7 @@ void NameListDialogTest::renamed_line_can_be_clicked_and_edited_again() {
 
 void NameListDialogTest::chooser_offers_the_circuit_just_added() {
     GuiDocument g;
-    store::CVrDoc& doc = open_circuits(g);
+    store::Document& doc = open_circuits(g);
     gui::NameListDialog chooser(doc, editors::NamedList::circuits, true, 2);
     chooser.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chooser));

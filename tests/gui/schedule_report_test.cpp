@@ -11,8 +11,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -25,15 +25,15 @@
 #include "core/app/commands.h"
 #include "core/reports/report_request.h"
 #include "core/text/cp1251.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_translations.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_commands.h"
 #include "gui/reports/report_renderer.h"
+#include "gui/reports/report_view.h"
 #include "gui/reports/report_widget.h"
-#include "gui/reports/vr_view.h"
 #include "gui/reports/week_range_dialog.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
@@ -120,10 +120,10 @@ class ScheduleReportTest : public QObject {
 void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    QVERIFY(!frame.commands().action(app::cmd::kPrint)->isEnabled());
-    QVERIFY(frame.commands().action(app::cmd::kSchedule)->isEnabled());
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    QVERIFY(!window.commands().action(app::cmd::kPrint)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kSchedule)->isEnabled());
 
     QString caption;
     int top_row = -1;
@@ -153,18 +153,18 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
         save_shot(dialog, QStringLiteral("week_range_dialog"));
         QTest::keyClick(dialog, Qt::Key_Return);
     });
-    frame.panel()->button(122)->click();  // "Текущее расписание"
+    window.panel()->button(122)->click();  // "Текущее расписание"
     QCOMPARE(caption, QStringLiteral("12 Стартовая неделя Декабря 13, 2026"));
     QCOMPARE(top_row, 0);
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kReportMode));
-    gui::ReportWidget* page = frame.view()->report_page();
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kReportMode));
+    gui::ReportWidget* page = window.view()->report_page();
     QVERIFY(page);
     // Two outgoing lines a week: (2n + 4n) x 16 + 80 <= 936 holds for 8 weeks a page.
     QCOMPARE(page->page_count(), 2);
     QCOMPARE(page->size(), QSize(8 * page->logicalDpiX(), 22 * page->logicalDpiY()));
-    QVERIFY(frame.commands().action(app::cmd::kPrint)->isEnabled());
-    QVERIFY(frame.commands().action(app::cmd::kPrintPreview)->isEnabled());
-    QVERIFY(frame.commands().action(app::cmd::kSavePdf)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kPrint)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kPrintPreview)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kSavePdf)->isEnabled());
     // What the screen shows: white paper with the title's ink near the top centre.
     const QImage shot = page->grab().toImage();
     QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::white));
@@ -174,11 +174,11 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
             ink = shot.pixelColor(x, y).lightness() < 100;
     }
     QVERIFY(ink);
-    save_shot(&frame, QStringLiteral("schedule_report"));
+    save_shot(&window, QStringLiteral("schedule_report"));
     save_shot(page, QStringLiteral("schedule_report_pages"));
 
     // The lists' forms have no "Экспорт".
-    gui::WeekRangeDialog shorter(frame.doc(), reports::WeekRangeForm::short_list);
+    gui::WeekRangeDialog shorter(window.doc(), reports::WeekRangeForm::short_list);
     shorter.show();
     QVERIFY(!shorter.export_button()->isVisible());
     QCOMPARE(shorter.start_list()->count(), 39);
@@ -186,7 +186,7 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QCOMPARE(shorter.windowTitle(), QStringLiteral("18 Стартовая неделя Декабря 13, 2026"));
 
     // The long form starts in 2000: on opening, the current week is in sight, not the first.
-    gui::WeekRangeDialog longer(frame.doc(), reports::WeekRangeForm::long_list);
+    gui::WeekRangeDialog longer(window.doc(), reports::WeekRangeForm::long_list);
     longer.show();
     QVERIFY(QTest::qWaitForWindowExposed(&longer));
     QListWidget* weeks = longer.start_list();
@@ -205,11 +205,11 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
 void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
     when_modal([](QWidget* w) { qobject_cast<gui::WeekRangeDialog*>(w)->reject(); });
-    frame.commands().action(app::cmd::kSchedule)->trigger();
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+    window.commands().action(app::cmd::kSchedule)->trigger();
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
     QVERIFY(!std::filesystem::exists(g.dir / "ptsched.txt"));
 
     QString message;
@@ -222,8 +222,9 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
         });
         dialog->export_button()->click();
     });
-    frame.commands().action(app::cmd::kSchedule)->trigger();
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));  // no report after Экспорт
+    window.commands().action(app::cmd::kSchedule)->trigger();
+    QCOMPARE(int(window.view()->mode()),
+             int(gui::ReportView::kPanelMode));  // no report after Экспорт
     QCOMPARE(message, QStringLiteral("Расписание экспортировалось в\n\n%1/ptsched.txt.")
                           .arg(QString::fromStdString(g.dir.path().string())));
     const std::string text = text::cp1251_to_utf8(read_text(g.dir / "ptsched.txt"));
@@ -234,14 +235,14 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
 void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.resize(700, 500);
-    frame.show();
-    gui::show_report(frame, schedule(30));
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    QWidget* page = frame.view()->report();
-    QScrollBar* v = frame.view()->scroll_area()->verticalScrollBar();
-    QScrollBar* h = frame.view()->scroll_area()->horizontalScrollBar();
+    gui::MainWindow window(g.open(), g.prompter);
+    window.resize(700, 500);
+    window.show();
+    gui::show_report(window, schedule(30));
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* page = window.view()->report();
+    QScrollBar* v = window.view()->scroll_area()->verticalScrollBar();
+    QScrollBar* h = window.view()->scroll_area()->horizontalScrollBar();
     const int ry = page->logicalDpiY();
     const int rx = page->logicalDpiX();
     QCOMPARE(v->singleStep(), ry / 6);
@@ -261,15 +262,15 @@ void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {
     QCOMPARE(v->value(), 0);
     QCOMPARE(h->value(), 0);
     QTest::keyClick(page, Qt::Key_Escape);
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
 }
 
 void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    gui::show_report(frame, schedule(2));
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    gui::show_report(window, schedule(2));
     QStringList texts;
     when_popup([&](QMenu* menu) {
         for (QAction* a : menu->actions())
@@ -278,26 +279,26 @@ void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items()
         menu->actions().last()->trigger();
         menu->close();
     });
-    settings::FontSpec changed = frame.fonts().get(settings::FontRole::text);
+    settings::FontSpec changed = window.fonts().get(settings::FontRole::text);
     changed.height = -30;
-    frame.fonts().set(settings::FontRole::text, changed);
-    QTest::mouseRelease(frame.view()->report(), Qt::RightButton, {}, QPoint(100, 100));
+    window.fonts().set(settings::FontRole::text, changed);
+    QTest::mouseRelease(window.view()->report(), Qt::RightButton, {}, QPoint(100, 100));
     QCOMPARE(texts,
              (QStringList{QStringLiteral("Настройки"), QStringLiteral("Шрифт заголовка"),
                           QStringLiteral("Дата Шрифт"), QStringLiteral("Речь Шрифт"),
                           QStringLiteral("Названия Шрифт"), QStringLiteral("Докладчик Шрифт"),
                           QStringLiteral("Текст Шрифт"), QStringLiteral("Шрифты по умолчанию")}));
-    QCOMPARE(frame.fonts().get(settings::FontRole::text).height, -16);
-    QVERIFY(frame.fonts().forced());
+    QCOMPARE(window.fonts().get(settings::FontRole::text).height, -16);
+    QVERIFY(window.fonts().forced());
 }
 
 void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_changes() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    gui::show_report(frame, schedule(12));
-    const settings::FontSpec before = frame.fonts().get(settings::FontRole::title);
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    gui::show_report(window, schedule(12));
+    const settings::FontSpec before = window.fonts().get(settings::FontRole::title);
 
     QString title;
     QFont shown;
@@ -309,18 +310,18 @@ void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_change
         save_shot(chooser, QStringLiteral("font_chooser"));
         chooser->accept();
     });
-    frame.commands().action(app::cmd::kFontTitle)->trigger();
+    window.commands().action(app::cmd::kFontTitle)->trigger();
     QCOMPARE(title, QStringLiteral("Шрифт для заголовка расписания"));
     QCOMPARE(shown.pointSize(), 20);  // 27 pixels of the 96-dpi screen, in whole points
     QVERIFY(shown.bold());
     QCOMPARE(shown.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
-    settings::FontSpec after = frame.fonts().get(settings::FontRole::title);
+    settings::FontSpec after = window.fonts().get(settings::FontRole::title);
     QCOMPARE(after.colour, 0xFF0000u);  // blue: red in the low byte
     after.colour = before.colour;
     QVERIFY(after == before);
 
     // A larger text font makes fewer weeks fit: 12 weeks need three pages.
-    QCOMPARE(frame.view()->report_page()->page_count(), 2);
+    QCOMPARE(window.view()->report_page()->page_count(), 2);
     when_modal([&](QWidget* w) {
         auto* chooser = qobject_cast<gui::FontChooser*>(w);
         QFont f = chooser->font_dialog()->currentFont();
@@ -328,22 +329,22 @@ void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_change
         chooser->font_dialog()->setCurrentFont(f);
         chooser->accept();
     });
-    frame.commands().action(app::cmd::kFontText)->trigger();
-    QCOMPARE(frame.fonts().get(settings::FontRole::text).height, -32);
-    QCOMPARE(frame.view()->report_page()->page_count(), 3);
+    window.commands().action(app::cmd::kFontText)->trigger();
+    QCOMPARE(window.fonts().get(settings::FontRole::text).height, -32);
+    QCOMPARE(window.view()->report_page()->page_count(), 3);
 
     // Cancel keeps everything.
     when_modal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    frame.commands().action(app::cmd::kFontDate)->trigger();
-    QCOMPARE(frame.fonts().get(settings::FontRole::date),
+    window.commands().action(app::cmd::kFontDate)->trigger();
+    QCOMPARE(window.fonts().get(settings::FontRole::date),
              settings::default_font(settings::FontRole::date, "rus"));
 }
 
 void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    gui::show_report(frame, schedule(20));
+    gui::MainWindow window(g.open(), g.prompter);
+    gui::show_report(window, schedule(20));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(300);
@@ -351,17 +352,17 @@ void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
     printer.setOutputFileName(file);
     QVERIFY(!printer.supportsMultipleCopies());
     // 20 weeks with two outgoing speakers: 8, 8 and 4 weeks; twice, one copy after the other.
-    QVERIFY(frame.view()->print_range(printer, 0, 0, 2));
+    QVERIFY(window.view()->print_range(printer, 0, 0, 2));
     QCOMPARE(pdf_pages(file), 6);
-    QVERIFY(!frame.view()->printing());
-    QVERIFY(frame.view()->print_range(printer, 2, 3, 1));
+    QVERIFY(!window.view()->printing());
+    QVERIFY(window.view()->print_range(printer, 2, 3, 1));
     QCOMPARE(pdf_pages(file), 2);
 }
 
 void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
     GuiDocument g;
     write_folder(g.dir);
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     settings::Settings s = doc.settings();
     s.background_style = 2;  // black bands, white text
     doc.set_settings(s);
@@ -438,9 +439,9 @@ void ScheduleReportTest::a_caption_wider_than_its_room_is_condensed() {
 void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    gui::show_report(frame, schedule(20));
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    gui::show_report(window, schedule(20));
 
     // Preview: every page of the report, laid out for the printer.
     int preview_pages = 0;
@@ -454,7 +455,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         save_shot(w, QStringLiteral("print_preview"));
         qobject_cast<QDialog*>(w)->reject();
     });
-    frame.commands().action(app::cmd::kPrintPreview)->trigger();
+    window.commands().action(app::cmd::kPrintPreview)->trigger();
     QCOMPARE(preview_pages, 3);
     QCOMPARE(preview_mode, int(QPrintPreviewWidget::AllPagesView));
 
@@ -470,18 +471,18 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         save_shot(dialog, QStringLiteral("print_dialog"));
         dialog->reject();
     });
-    frame.commands().action(app::cmd::kPrint)->trigger();
+    window.commands().action(app::cmd::kPrint)->trigger();
     QCOMPARE(from, 1);
     QCOMPARE(to, 3);
     QCOMPARE(max, 3);
-    QVERIFY(!frame.view()->printing());
+    QVERIFY(!window.view()->printing());
 
     bool setup = false;
     when_modal([&](QWidget* w) {
         setup = qobject_cast<QPageSetupDialog*>(w) != nullptr;
         qobject_cast<QDialog*>(w)->reject();
     });
-    frame.commands().action(app::cmd::kPrintSetup)->trigger();
+    window.commands().action(app::cmd::kPrintSetup)->trigger();
     QVERIFY(setup);
 
     // "Сохранить в PDF...": the file named in the file dialog, ".pdf" added.
@@ -495,7 +496,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         name->setText(QStringLiteral("план"));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    frame.commands().action(app::cmd::kSavePdf)->trigger();
+    window.commands().action(app::cmd::kSavePdf)->trigger();
     QCOMPARE(opened_in, QString::fromStdString(g.dir.path().string()));
     QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
 
@@ -515,7 +516,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         });
         QTest::keyClick(name, Qt::Key_Return);
     });
-    frame.commands().action(app::cmd::kSavePdf)->trigger();
+    window.commands().action(app::cmd::kSavePdf)->trigger();
     QVERIFY(asked);
     QCOMPARE(read_text(g.dir / "план.pdf"), std::string("kept"));
 }
@@ -523,10 +524,10 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
 void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {
     GuiDocument g;
     write_folder(g.dir);
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    gui::show_report(frame, schedule(12));
-    QCOMPARE(frame.view()->report_page()->page_count(), 2);
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    gui::show_report(window, schedule(12));
+    QCOMPARE(window.view()->report_page()->page_count(), 2);
 
     // "Настройки" from the report's pop-up: leaving the outgoing speakers out lets the 12
     // weeks fit on one page, and the view says so as soon as the dialog is gone.
@@ -536,11 +537,11 @@ void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {
         dialog->skip_outgoing()->click();
         dialog->accept();
     });
-    frame.commands().action(app::cmd::kSettings)->trigger();
-    QVERIFY(frame.doc().settings().skip_outgoing);
-    QCOMPARE(frame.view()->report_page()->page_count(), 1);
-    QCOMPARE(frame.view()->report_page()->height(),
-             11 * frame.view()->report_page()->logicalDpiY());
+    window.commands().action(app::cmd::kSettings)->trigger();
+    QVERIFY(window.doc().settings().skip_outgoing);
+    QCOMPARE(window.view()->report_page()->page_count(), 1);
+    QCOMPARE(window.view()->report_page()->height(),
+             11 * window.view()->report_page()->logicalDpiY());
 }
 
 QTEST_MAIN(ScheduleReportTest)

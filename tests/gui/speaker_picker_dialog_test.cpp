@@ -26,7 +26,7 @@ class SpeakerPickerDialogTest : public QObject {
 namespace {
 
 // Петров spoke 20 weeks ago; Орлов cannot come in week 1409 and has a note.
-store::CVrDoc& open_speakers(GuiDocument& g) {
+store::Document& open_speakers(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "history.dat", concat({planned_week(1386, 1, 12, 2)}));
     write_bytes(g.dir / "blackout.dat", concat({unavailable_bytes(3, 1409)}));
@@ -46,7 +46,7 @@ schedule::SpeakerPickerParams week_1409(int talk, std::uint16_t current = 0) {
 
 void SpeakerPickerDialogTest::filters_narrow_the_speakers() {
     GuiDocument g;
-    store::CVrDoc& doc = open_speakers(g);
+    store::Document& doc = open_speakers(g);
     gui::SpeakerPickerDialog dialog(doc, week_1409(12, 1));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -83,7 +83,7 @@ void SpeakerPickerDialogTest::filters_narrow_the_speakers() {
 
 void SpeakerPickerDialogTest::an_unavailable_speaker_is_refused_and_shown() {
     GuiDocument g;
-    store::CVrDoc& doc = open_speakers(g);
+    store::Document& doc = open_speakers(g);
     gui::SpeakerPickerDialog dialog(doc, week_1409(12));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -126,7 +126,7 @@ void SpeakerPickerDialogTest::an_unavailable_speaker_is_refused_and_shown() {
 
 void SpeakerPickerDialogTest::a_talk_picked_here_completes_the_choice() {
     GuiDocument g;
-    store::CVrDoc& doc = open_speakers(g);
+    store::Document& doc = open_speakers(g);
     gui::SpeakerPickerDialog dialog(doc, week_1409(0));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

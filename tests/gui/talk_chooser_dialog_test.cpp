@@ -28,7 +28,7 @@ class TalkChooserDialogTest : public QObject {
 
 namespace {
 
-void set_title(store::CVrDoc& doc, int n, const std::string& title) {
+void set_title(store::Document& doc, int n, const std::string& title) {
     store::TalkRecord t = *doc.talks().find(n);
     t.title = title;
     doc.talks().set(n, t);
@@ -38,7 +38,7 @@ void set_title(store::CVrDoc& doc, int n, const std::string& title) {
 
 void TalkChooserDialogTest::titles_mode_imports_titles_and_writes_them_on_closing() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     write_text(
         g.dir / "titles.txt",
         "1\tНасколько хорошо вы знаете Бога?\n2\tВы переживёте последние дни?\nбез номера\n");
@@ -77,13 +77,13 @@ void TalkChooserDialogTest::titles_mode_imports_titles_and_writes_them_on_closin
 
 void TalkChooserDialogTest::empty_places_open_in_the_talk_editor_with_its_topics() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     gui::TalkChooserDialog dialog(doc, editors::TalkChooserModel::titles(doc));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.third_button()->text(), QStringLiteral("Добавить новую речь"));
-    QTest::mouseClick(dialog.third_button(), Qt::LeftButton);
-    QVERIFY(!dialog.third_button()->isVisible());
+    QCOMPARE(dialog.action_button()->text(), QStringLiteral("Добавить новую речь"));
+    QTest::mouseClick(dialog.action_button(), Qt::LeftButton);
+    QVERIFY(!dialog.action_button()->isVisible());
     QCOMPARE(dialog.list()->topLevelItemCount(), 256);
     QCOMPARE(dialog.list()->line_text(0), QStringLiteral("1\tДоступно для новой речи"));
     QCOMPARE(dialog.list()->current_line(), std::optional<std::size_t>(0));
@@ -119,7 +119,7 @@ void TalkChooserDialogTest::empty_places_open_in_the_talk_editor_with_its_topics
 
 void TalkChooserDialogTest::topic_list_adds_renames_and_deletes() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     gui::TopicListDialog dialog(doc);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -144,7 +144,7 @@ void TalkChooserDialogTest::topic_list_adds_renames_and_deletes() {
 
 void TalkChooserDialogTest::speaker_mode_edits_his_list_in_the_grid() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     set_title(doc, 3, "Мир, который придёт");
     set_title(doc, 12, "Бог ненавидит обман");
     store::BrotherRecord speaker;
@@ -156,12 +156,12 @@ void TalkChooserDialogTest::speaker_mode_edits_his_list_in_the_grid() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Выберите речь"));
     QCOMPARE(dialog.cancel_button()->text(), QStringLiteral("Отмена"));
-    QCOMPARE(dialog.third_button()->text(), QStringLiteral("Редактировать список"));
+    QCOMPARE(dialog.action_button()->text(), QStringLiteral("Редактировать список"));
     QVERIFY(!dialog.import_button()->isVisible());
     QCOMPARE(dialog.list()->current_line(), std::optional<std::size_t>(0));
-    QTest::mouseClick(dialog.third_button(), Qt::LeftButton);
+    QTest::mouseClick(dialog.action_button(), Qt::LeftButton);
     QVERIFY(dialog.grid()->isVisible());
-    QCOMPARE(dialog.third_button()->text(), QStringLiteral("Просмотр списка"));
+    QCOMPARE(dialog.action_button()->text(), QStringLiteral("Просмотр списка"));
     QTest::mouseMove(dialog.grid()->viewport(),
                      dialog.grid()->visualItemRect(dialog.grid()->item(1)).center());
     QTest::mouseClick(dialog.grid()->viewport(), Qt::LeftButton, {},
@@ -180,7 +180,7 @@ void TalkChooserDialogTest::speaker_mode_edits_his_list_in_the_grid() {
 
 void TalkChooserDialogTest::enter_in_the_titles_list_closes_and_writes_the_catalogue() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     set_title(doc, 5, "Любовь Бога");
     gui::TalkChooserDialog dialog(doc, editors::TalkChooserModel::titles(doc));
     dialog.show();
@@ -205,7 +205,7 @@ void TalkChooserDialogTest::talk_editor_titles_itself_with_the_week_picked_in_it
     write_bytes(g.dir / "history.dat",
                 concat({week_bytes(1300).u16(2, 1).u16(4, 12).u16(6, 1).u16(20, 1),
                         week_bytes(1400).u16(4, 12).u16(20, 1)}));
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     editors::TalkChooserModel chooser = editors::TalkChooserModel::titles(doc);
     gui::TalkEditorDialog editor(doc, &chooser, 11);
     editor.show();

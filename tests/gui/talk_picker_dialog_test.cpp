@@ -23,7 +23,7 @@ class TalkPickerDialogTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_heard(GuiDocument& g) {
+store::Document& open_heard(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     // Talk 12 was heard 20 weeks ago from Петров.
     write_bytes(g.dir / "history.dat", concat({planned_week(1386, 1, 12, 2)}));
@@ -41,7 +41,7 @@ QStringList entries(QListWidget* list) {
 
 void TalkPickerDialogTest::filters_refill_and_the_pointer_shows_details() {
     GuiDocument g;
-    store::CVrDoc& doc = open_heard(g);
+    store::Document& doc = open_heard(g);
     schedule::TalkPickerParams p;
     p.title = "Января 03, 2027 - Лесное";
     p.chosen = 12;
@@ -84,7 +84,7 @@ void TalkPickerDialogTest::filters_refill_and_the_pointer_shows_details() {
 
 void TalkPickerDialogTest::nothing_to_choose_disables_ok() {
     GuiDocument g;
-    store::CVrDoc& doc = open_heard(g);
+    store::Document& doc = open_heard(g);
     schedule::TalkPickerParams p;
     p.chosen = 12;
     p.speaker = 4;  // gives no talks
@@ -101,7 +101,7 @@ void TalkPickerDialogTest::nothing_to_choose_disables_ok() {
 
 void TalkPickerDialogTest::the_grid_ticks_the_needed_talks() {
     GuiDocument g;
-    store::CVrDoc& doc = open_heard(g);
+    store::Document& doc = open_heard(g);
     schedule::TalkPickerParams p;
     p.title = "Нужные нам речи";
     p.single = false;

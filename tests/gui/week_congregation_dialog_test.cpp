@@ -20,7 +20,7 @@ class WeekCongregationDialogTest : public QObject {
 
 namespace {
 
-store::CVrDoc& open_visits(GuiDocument& g) {
+store::Document& open_visits(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "history.dat", concat({planned_week(1386, 1, 12, 2)}));
     return g.open();
@@ -34,7 +34,7 @@ schedule::WeekCongregationParams week_1409() {
 
 void WeekCongregationDialogTest::lists_congregations_by_circuit() {
     GuiDocument g;
-    store::CVrDoc& doc = open_visits(g);
+    store::Document& doc = open_visits(g);
     gui::WeekCongregationDialog dialog(doc, week_1409());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -62,7 +62,7 @@ void WeekCongregationDialogTest::lists_congregations_by_circuit() {
 
 void WeekCongregationDialogTest::the_speaker_is_chosen_on_the_way() {
     GuiDocument g;
-    store::CVrDoc& doc = open_visits(g);
+    store::Document& doc = open_visits(g);
     gui::WeekCongregationDialog dialog(doc, week_1409());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

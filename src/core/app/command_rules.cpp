@@ -4,7 +4,7 @@
 
 namespace vorla::app {
 
-bool data_allows(const store::CVrDoc& doc, int command) {
+bool data_allows(const store::Document& doc, int command) {
     switch (command) {
         case cmd::kOurCongregation:
             return doc.congregations().size() > 1;
@@ -23,7 +23,7 @@ bool data_allows(const store::CVrDoc& doc, int command) {
     }
 }
 
-bool panel_button_allowed(const store::CVrDoc& doc, int button) {
+bool panel_button_allowed(const store::Document& doc, int button) {
     switch (button) {
         case panel::kEditHistory:
             return doc.our_congregation() != 0;

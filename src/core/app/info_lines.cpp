@@ -9,18 +9,23 @@ namespace vorla::app {
 namespace {
 
 std::string describe(const settings::FontSpec& f) {
-    return f.face + ", height " + std::to_string(f.height) + ", weight " + std::to_string(f.weight) +
-           ", italic " + std::to_string(f.italic) + ", underline " + std::to_string(f.underline) +
-           ", pitch and family " + std::to_string(f.pitch_and_family) + ", character set " +
-           std::to_string(f.charset) + ", colour " + std::to_string(f.colour);
+    return f.face + ", height " + std::to_string(f.height) + ", weight " +
+           std::to_string(f.weight) + ", italic " + std::to_string(f.italic) + ", underline " +
+           std::to_string(f.underline) + ", pitch and family " +
+           std::to_string(f.pitch_and_family) + ", character set " + std::to_string(f.charset) +
+           ", colour " + std::to_string(f.colour);
 }
 
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> info_lines(const store::CVrDoc& doc) {
+std::vector<std::pair<std::string, std::string>> info_lines(const store::Document& doc) {
     std::vector<std::pair<std::string, std::string>> out;
-    const auto add = [&](std::string key, std::string value) { out.emplace_back(std::move(key), std::move(value)); };
-    const auto count = [&](std::string key, std::size_t n) { add(std::move(key), std::to_string(n)); };
+    const auto add = [&](std::string key, std::string value) {
+        out.emplace_back(std::move(key), std::move(value));
+    };
+    const auto count = [&](std::string key, std::size_t n) {
+        add(std::move(key), std::to_string(n));
+    };
 
     add("data-folder", doc.folder().folder().string());
     add("settings-file", doc.settings_path().string());
@@ -32,7 +37,8 @@ std::vector<std::pair<std::string, std::string>> info_lines(const store::CVrDoc&
     for (const auto& l : settings::describe_settings(doc.settings())) {
         add("setting " + l.section + "/" + l.key, l.value);
     }
-    const settings::BackupSettings backup = settings::read_backup_settings(ini, doc.folder().folder().string());
+    const settings::BackupSettings backup =
+        settings::read_backup_settings(ini, doc.folder().folder().string());
     add("setting " + text::text(1228) + "/" + text::text(1229), backup.path);
     add("setting " + text::text(1228) + "/" + text::text(1230), backup.floppy ? "1" : "0");
     settings::ReportFonts fonts(doc.language());

@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::app {
 
 // "key: value" pairs in the order they are printed.
-std::vector<std::pair<std::string, std::string>> info_lines(const store::CVrDoc& doc);
+std::vector<std::pair<std::string, std::string>> info_lines(const store::Document& doc);
 
 }  // namespace vorla::app

@@ -4,7 +4,7 @@
 
 namespace vorla::app {
 
-SettingsDialogModel::SettingsDialogModel(store::CVrDoc& doc)
+SettingsDialogModel::SettingsDialogModel(store::Document& doc)
     : doc_(doc), opening_(doc.settings()), values_(doc.settings()) {}
 
 std::string SettingsDialogModel::background_caption() const {

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "core/settings/settings.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::app {
 
 class SettingsDialogModel {
   public:
-    explicit SettingsDialogModel(store::CVrDoc& doc);
+    explicit SettingsDialogModel(store::Document& doc);
 
     // The values the controls edit.
     settings::Settings& values() { return values_; }
@@ -36,7 +36,7 @@ class SettingsDialogModel {
     bool close();
 
   private:
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     settings::Settings opening_;
     settings::Settings values_;
 };

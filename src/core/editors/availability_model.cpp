@@ -8,7 +8,7 @@ namespace {
 constexpr int kLabelStyle = 26;
 }
 
-AvailabilityModel::AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id,
+AvailabilityModel::AvailabilityModel(store::Document& doc, std::uint16_t brother_id,
                                      bool discontinued, bool read_only)
     : doc_(doc),
       brother_id_(brother_id),
@@ -72,7 +72,7 @@ void AvailabilityModel::accept() {
     if (changed) doc_.set_modified();
 }
 
-bool store_discontinued(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued) {
+bool store_discontinued(store::Document& doc, std::uint16_t brother_id, bool discontinued) {
     const auto pos = doc.brothers().find(brother_id);
     if (!pos) return false;
     auto record = doc.brothers().read(doc.folder(), *pos);

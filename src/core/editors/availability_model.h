@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -16,7 +16,7 @@ class AvailabilityModel {
     static constexpr int kWeeks = 52;
 
     // brother_id 0: no brother, nothing selected and nothing stored.
-    AvailabilityModel(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
+    AvailabilityModel(store::Document& doc, std::uint16_t brother_id, bool discontinued,
                       bool read_only);
 
     // His first-name-first name; empty without a brother.
@@ -53,7 +53,7 @@ class AvailabilityModel {
     void accept();
 
   private:
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     std::uint16_t brother_id_;
     bool discontinued_;
     bool read_only_;
@@ -68,6 +68,6 @@ class AvailabilityModel {
 // The availability command's OK: a changed discontinued mark goes into his record (flags bit 5,
 // written by slot, his index entry rebuilt). Returns false when nothing needed writing or he
 // cannot be read.
-bool store_discontinued(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued);
+bool store_discontinued(store::Document& doc, std::uint16_t brother_id, bool discontinued);
 
 }  // namespace vorla::editors

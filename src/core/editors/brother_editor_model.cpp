@@ -23,7 +23,7 @@ std::string initial_of(const std::string& first_name) {
 
 }  // namespace
 
-BrotherEditorModel::BrotherEditorModel(store::CVrDoc& doc, BrotherListModel* list,
+BrotherEditorModel::BrotherEditorModel(store::Document& doc, BrotherListModel* list,
                                        std::optional<std::size_t> position,
                                        std::uint16_t preset_cong)
     : doc_(doc), list_(list), is_new_(!position), preset_cong_(preset_cong) {

@@ -7,7 +7,7 @@
 
 #include "core/editors/brother_list_model.h"
 #include "core/store/brother_record.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -46,7 +46,7 @@ class BrotherEditorModel {
 
     // position: the brother's index position; nothing for a new brother. preset_cong (not 0)
     // is stored as his congregation and hides the congregation button.
-    BrotherEditorModel(store::CVrDoc& doc, BrotherListModel* list,
+    BrotherEditorModel(store::Document& doc, BrotherListModel* list,
                        std::optional<std::size_t> position, std::uint16_t preset_cong);
 
     std::string title() const { return "Редактирование информации о братьях"; }
@@ -102,7 +102,7 @@ class BrotherEditorModel {
     void save_new();
     void save_existing();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     BrotherListModel* list_;
     bool is_new_;
     std::uint16_t preset_cong_;

@@ -10,7 +10,7 @@ constexpr int kRoleWords[] = {0, 1022, 1023, 1024, 1036, 1037, 1038, 1039};
 constexpr int kOutgoingDateStyle = 9;
 constexpr int kStatusDateStyle = 2;
 
-bool goes_out(const store::CVrDoc& doc, std::uint16_t brother_id, calendar::WeekIndex week) {
+bool goes_out(const store::Document& doc, std::uint16_t brother_id, calendar::WeekIndex week) {
     if (!doc.weeks().in_window(week)) return false;
     for (const std::uint16_t s : doc.weeks().at(week).out_speaker_id) {
         if (s == brother_id) return true;
@@ -20,7 +20,7 @@ bool goes_out(const store::CVrDoc& doc, std::uint16_t brother_id, calendar::Week
 
 }  // namespace
 
-std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc,
+std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::Document& doc,
                                                          std::uint16_t brother_id,
                                                          calendar::WeekIndex week) {
     if (brother_id == 0) return std::nullopt;
@@ -31,7 +31,7 @@ std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& do
     return std::nullopt;
 }
 
-BrotherListModel::BrotherListModel(store::CVrDoc& doc, BrotherListParams params)
+BrotherListModel::BrotherListModel(store::Document& doc, BrotherListParams params)
     : doc_(doc), params_(params) {
     if (params_.role < kEditing || params_.role > kReaderRole) params_.role = kEditing;
     fill();
@@ -120,14 +120,14 @@ void BrotherListModel::fill() {
     if (selection_ >= static_cast<int>(lines_.size())) selection_ = 0;
 
     if (params_.week != 0) {
-        status1_ = text::format(
+        star_note_ = text::format(
             1097, doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
     } else {
-        status1_ = text::text(1194) + " ( " + std::to_string(no_cong) + " )";
+        star_note_ = text::text(1194) + " ( " + std::to_string(no_cong) + " )";
     }
-    status2_ = discontinued > 0
-                   ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )"
-                   : "";
+    discontinued_note_ =
+        discontinued > 0 ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )"
+                         : "";
 }
 
 std::optional<std::size_t> BrotherListModel::selection() const {

@@ -8,7 +8,7 @@
 
 #include "core/calendar/week.h"
 #include "core/editors/list_line.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -52,9 +52,9 @@ class BrotherListModel {
         std::uint16_t preset_cong = 0;  // the new brother's congregation; hides the button
     };
 
-    BrotherListModel(store::CVrDoc& doc, BrotherListParams params);
+    BrotherListModel(store::Document& doc, BrotherListParams params);
 
-    store::CVrDoc& doc() { return doc_; }
+    store::Document& doc() { return doc_; }
     const BrotherListParams& params() const { return params_; }
     bool role_mode() const { return params_.role != kEditing; }
     bool speaker_chooser() const { return params_.excluded_cong != 0; }
@@ -78,10 +78,10 @@ class BrotherListModel {
     std::optional<std::size_t> step(int delta);
 
     // "* Нет собрания ( n )" or "* Недоступен - <date>", shown only when a line has "* ".
-    const std::string& status1() const { return status1_; }
-    bool status1_visible() const { return star_listed_; }
+    const std::string& star_note() const { return star_note_; }
+    bool star_note_visible() const { return star_listed_; }
     // "(§) Прекращено ( n )", empty when nobody listed is discontinued.
-    const std::string& status2() const { return status2_; }
+    const std::string& discontinued_note() const { return discontinued_note_; }
 
     Action ok();
     Action add();
@@ -101,20 +101,20 @@ class BrotherListModel {
     std::uint16_t filter() const;
     std::string line_text(std::size_t pos, int& no_cong, int& discontinued);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     BrotherListParams params_;
     std::vector<ListLine> lines_;
     int selection_ = 0;
     bool adding_ = false;
     bool star_listed_ = false;
-    std::string status1_;
-    std::string status2_;
+    std::string star_note_;
+    std::string discontinued_note_;
     std::optional<std::size_t> chosen_;
 };
 
 // The week nearest to `week` (index) within seven weeks either side in which the brother goes
 // out as a speaker; the earlier one on a tie.
-std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::CVrDoc& doc,
+std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::Document& doc,
                                                          std::uint16_t brother_id,
                                                          calendar::WeekIndex week);
 

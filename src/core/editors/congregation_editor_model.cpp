@@ -12,7 +12,7 @@ constexpr int kOfficeWord[] = {0, 1022, 1023, 1024};
 
 }  // namespace
 
-CongregationEditorModel::CongregationEditorModel(store::CVrDoc& doc, CongregationListModel* list,
+CongregationEditorModel::CongregationEditorModel(store::Document& doc, CongregationListModel* list,
                                                  std::optional<std::size_t> position,
                                                  std::uint16_t fixed_cong)
     : doc_(doc), list_(list), fixed_cong_(fixed_cong), adding_(!position && fixed_cong == 0) {

@@ -9,7 +9,7 @@
 #include "core/editors/brother_list_model.h"
 #include "core/editors/congregation_list_model.h"
 #include "core/store/congregation_record.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -44,7 +44,7 @@ class CongregationEditorModel {
 
     // position nothing: a new congregation. fixed_cong: the editor serves this one
     // congregation only (our congregation), without stepping or deleting.
-    CongregationEditorModel(store::CVrDoc& doc, CongregationListModel* list,
+    CongregationEditorModel(store::Document& doc, CongregationListModel* list,
                             std::optional<std::size_t> position, std::uint16_t fixed_cong = 0);
 
     bool adding() const { return adding_; }
@@ -101,7 +101,7 @@ class CongregationEditorModel {
     void save();
     std::uint16_t officer(CongregationOffice o) const;
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     CongregationListModel* list_;
     std::uint16_t fixed_cong_;
     bool adding_;

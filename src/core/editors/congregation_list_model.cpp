@@ -2,7 +2,7 @@
 
 namespace vorla::editors {
 
-CongregationListModel::CongregationListModel(store::CVrDoc& doc, bool choose,
+CongregationListModel::CongregationListModel(store::Document& doc, bool choose,
                                              std::optional<std::size_t> preselect)
     : doc_(doc), choose_(choose), selection_(preselect ? static_cast<int>(*preselect) : 0) {
     fill();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/editors/list_line.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -19,10 +19,10 @@ class CongregationListModel {
     };
 
     // choose: the list is a chooser; preselect: the index position to select first.
-    CongregationListModel(store::CVrDoc& doc, bool choose,
+    CongregationListModel(store::Document& doc, bool choose,
                           std::optional<std::size_t> preselect = std::nullopt);
 
-    store::CVrDoc& doc() { return doc_; }
+    store::Document& doc() { return doc_; }
     bool choosing() const { return choose_; }
     std::string title() const { return "Выбор собрания"; }
     std::string ok_caption() const { return choose_ ? "OK" : "Редактировать"; }
@@ -51,7 +51,7 @@ class CongregationListModel {
     std::optional<std::size_t> chosen() const { return chosen_; }
 
   private:
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     bool choose_;
     std::vector<ListLine> lines_;
     int selection_ = 0;

@@ -9,7 +9,7 @@
 namespace vorla::editors {
 
 // The picture messages' caption and texts.
-inline constexpr std::string_view kPictureErrorCaption = "CPicture Error";
+inline constexpr std::string_view kPictureErrorCaption = "MapImage Error";
 inline constexpr std::string_view kPictureNoMemory = "Can not allocate enough memory\t";
 inline constexpr std::string_view kPictureNotSupported = "IPicture interface is not supported\t";
 // The system's text for a file that cannot be opened.

@@ -7,7 +7,7 @@
 
 namespace vorla::editors {
 
-NameListModel::NameListModel(store::CVrDoc& doc, NamedList which, bool choose, int preselect)
+NameListModel::NameListModel(store::Document& doc, NamedList which, bool choose, int preselect)
     : doc_(doc), which_(which), choose_(choose) {
     fill();
     if (choose_ && preselect >= 1 && static_cast<std::size_t>(preselect) <= lines_.size()) {

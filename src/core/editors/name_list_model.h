@@ -8,7 +8,7 @@
 
 #include "core/editors/entry_editing.h"
 #include "core/editors/list_line.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -19,7 +19,7 @@ class NameListModel {
     static constexpr int kNameMax = 28;
 
     // preselect (choosers only): the 1-based position to select, -1 for none.
-    NameListModel(store::CVrDoc& doc, NamedList which, bool choose = false, int preselect = -1);
+    NameListModel(store::Document& doc, NamedList which, bool choose = false, int preselect = -1);
 
     std::string title() const;
     std::string add_caption() const;
@@ -52,7 +52,7 @@ class NameListModel {
     void fill();
     void store_name(const std::string& name);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     NamedList which_;
     bool choose_;
     std::vector<ListLine> lines_;

@@ -7,7 +7,7 @@ namespace vorla::editors {
 namespace {
 
 template <class Table, class Record>
-bool save_table(store::CVrDoc& doc, const Table& table, int file_text) {
+bool save_table(store::Document& doc, const Table& table, int file_text) {
     if (table.size() != 0) return table.save(doc.folder());
     const auto path = doc.folder().file(file_text);
     if (!io::file_exists(path)) return true;
@@ -16,17 +16,17 @@ bool save_table(store::CVrDoc& doc, const Table& table, int file_text) {
 
 }  // namespace
 
-bool save_circuits(store::CVrDoc& doc) {
+bool save_circuits(store::Document& doc) {
     return save_table<store::NamedTable, store::NamedRecord>(doc, doc.circuits(),
                                                              store::files::kCircuits);
 }
 
-bool save_hosts(store::CVrDoc& doc) {
+bool save_hosts(store::Document& doc) {
     return save_table<store::NamedTable, store::NamedRecord>(doc, doc.hosts(),
                                                              store::files::kHosts);
 }
 
-bool save_topics(store::CVrDoc& doc) {
+bool save_topics(store::Document& doc) {
     return save_table<store::TopicTable, store::TopicRecord>(doc, doc.topics(),
                                                              store::files::kTopics);
 }

@@ -14,24 +14,25 @@ constexpr std::size_t kLastTopLine = 236;
 
 }  // namespace
 
-TalkChooserModel TalkChooserModel::titles(store::CVrDoc& doc) {
+TalkChooserModel TalkChooserModel::titles(store::Document& doc) {
     return TalkChooserModel(doc, TalkChooserMode::titles, {}, 0);
 }
 
-TalkChooserModel TalkChooserModel::any_talk(store::CVrDoc& doc, int talk_no) {
+TalkChooserModel TalkChooserModel::any_talk(store::Document& doc, int talk_no) {
     return TalkChooserModel(doc, TalkChooserMode::any_talk, {}, talk_no);
 }
 
-TalkChooserModel TalkChooserModel::speaker(store::CVrDoc& doc, const store::BrotherRecord& record,
+TalkChooserModel TalkChooserModel::speaker(store::Document& doc, const store::BrotherRecord& record,
                                            int talk_no) {
     return TalkChooserModel(doc, TalkChooserMode::speaker, record, talk_no);
 }
 
-TalkChooserModel TalkChooserModel::brother(store::CVrDoc& doc, const store::BrotherRecord& record) {
+TalkChooserModel TalkChooserModel::brother(store::Document& doc,
+                                           const store::BrotherRecord& record) {
     return TalkChooserModel(doc, TalkChooserMode::brother, record, 0);
 }
 
-TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode,
+TalkChooserModel::TalkChooserModel(store::Document& doc, TalkChooserMode mode,
                                    store::BrotherRecord record, int talk_no)
     : doc_(doc),
       mode_(mode),
@@ -39,7 +40,7 @@ TalkChooserModel::TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode,
       starting_(record_.talks),
       name_(record_.first_name + " " + record_.last_name),
       grid_view_(mode == TalkChooserMode::brother),
-      third_visible_(mode != TalkChooserMode::any_talk),
+      action_visible_(mode != TalkChooserMode::any_talk),
       current_line_(1) {
     if (talk_no >= 1 && talk_no <= store::TalkCatalogue::kTalks)
         chosen_ = static_cast<std::size_t>(talk_no - 1);
@@ -77,7 +78,7 @@ std::string TalkChooserModel::cancel_caption() const {
     return mode_ == TalkChooserMode::titles ? "Закрыть" : text::text(1260);
 }
 
-std::string TalkChooserModel::third_caption() const {
+std::string TalkChooserModel::action_caption() const {
     if (lists_titles()) return text::text(1062);
     if (grid_view_) return text::text(1020);
     return text::text(mode_ == TalkChooserMode::speaker ? 1096 : 1048);
@@ -134,7 +135,7 @@ void TalkChooserModel::fill() {
         if (first_empty) {
             top_line_ =
                 std::min(*first_empty >= kTenthLine ? *first_empty - kTenthLine : 0, kLastTopLine);
-            third_visible_ = false;
+            action_visible_ = false;
         }
         show_empty_ = false;
     } else {
@@ -184,9 +185,9 @@ TalkChooserModel::Action TalkChooserModel::double_click(std::size_t line) {
     return ok();
 }
 
-void TalkChooserModel::third_button() {
+void TalkChooserModel::run_action() {
     if (lists_titles()) {
-        if (!third_visible_) return;
+        if (!action_visible_) return;
         show_empty_ = true;
         fill();
         return;

@@ -9,7 +9,7 @@
 
 #include "core/editors/list_line.h"
 #include "core/store/brother_record.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "core/text/talk_set.h"
 
 namespace vorla::editors {
@@ -27,12 +27,12 @@ class TalkChooserModel {
   public:
     enum class Action { stay, close_ok, close_cancel, open_editor };
 
-    static TalkChooserModel titles(store::CVrDoc& doc);
+    static TalkChooserModel titles(store::Document& doc);
     // talk_no: the present talk, 0 for none.
-    static TalkChooserModel any_talk(store::CVrDoc& doc, int talk_no);
-    static TalkChooserModel speaker(store::CVrDoc& doc, const store::BrotherRecord& record,
+    static TalkChooserModel any_talk(store::Document& doc, int talk_no);
+    static TalkChooserModel speaker(store::Document& doc, const store::BrotherRecord& record,
                                     int talk_no);
-    static TalkChooserModel brother(store::CVrDoc& doc, const store::BrotherRecord& record);
+    static TalkChooserModel brother(store::Document& doc, const store::BrotherRecord& record);
 
     TalkChooserMode mode() const { return mode_; }
     std::string title() const;
@@ -40,8 +40,8 @@ class TalkChooserModel {
     std::string cancel_caption() const;
     // In the titles mode Enter closes the chooser.
     bool close_is_default() const { return mode_ == TalkChooserMode::titles; }
-    std::string third_caption() const;
-    bool third_visible() const { return third_visible_; }
+    std::string action_caption() const;
+    bool action_visible() const { return action_visible_; }
 
     bool grid_view() const { return grid_view_; }
     const std::vector<GridCell>& grid() const { return grid_; }
@@ -61,7 +61,7 @@ class TalkChooserModel {
     void select_line(std::size_t line);
     void set_cell(std::size_t cell, bool selected);
     Action double_click(std::size_t line);
-    void third_button();
+    void run_action();
     Action ok();
     Action cancel();
 
@@ -76,7 +76,7 @@ class TalkChooserModel {
     void fill();
 
   private:
-    TalkChooserModel(store::CVrDoc& doc, TalkChooserMode mode, store::BrotherRecord record,
+    TalkChooserModel(store::Document& doc, TalkChooserMode mode, store::BrotherRecord record,
                      int talk_no);
     bool lists_titles() const {
         return mode_ == TalkChooserMode::titles || mode_ == TalkChooserMode::any_talk;
@@ -84,14 +84,14 @@ class TalkChooserModel {
     void talks_from_grid();
     void count_changes();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     TalkChooserMode mode_;
     store::BrotherRecord record_;
     text::TalkSet starting_;
     std::string name_;
     bool grid_view_ = false;
     bool show_empty_ = false;
-    bool third_visible_ = true;
+    bool action_visible_ = true;
     int current_line_ = 0;  // 1-based, titles and any-talk modes
     std::optional<std::size_t> chosen_;
     std::vector<GridCell> grid_;

@@ -12,7 +12,7 @@ namespace {
 constexpr int kHistoryStyle = 26;
 }
 
-TalkEditorModel::TalkEditorModel(store::CVrDoc& doc, TalkChooserModel* chooser,
+TalkEditorModel::TalkEditorModel(store::Document& doc, TalkChooserModel* chooser,
                                  std::size_t talk_index)
     : doc_(doc), chooser_(chooser) {
     load(talk_index);

@@ -8,8 +8,8 @@
 
 #include "core/editors/list_line.h"
 #include "core/editors/talk_chooser_model.h"
+#include "core/store/document.h"
 #include "core/store/talk_record.h"
-#include "core/store/vr_doc.h"
 
 namespace vorla::editors {
 
@@ -25,7 +25,7 @@ class TalkEditorModel {
     static constexpr int kNumberMax = 5;
     static constexpr int kTitleMax = 91;
 
-    TalkEditorModel(store::CVrDoc& doc, TalkChooserModel* chooser, std::size_t talk_index);
+    TalkEditorModel(store::Document& doc, TalkChooserModel* chooser, std::size_t talk_index);
 
     // The talk's title ( number ), or the selected week's line of the history.
     const std::string& window_title() const { return window_title_; }
@@ -63,7 +63,7 @@ class TalkEditorModel {
     void load(std::size_t talk_index);
     void collect_topics();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     TalkChooserModel* chooser_;
     std::size_t talk_index_ = 0;
     store::TalkRecord entry_;

@@ -74,7 +74,7 @@ std::string title_import_report(std::size_t taken, const std::vector<int>& refus
     return report;
 }
 
-std::string import_talk_titles(store::CVrDoc& doc, const std::filesystem::path& file) {
+std::string import_talk_titles(store::Document& doc, const std::filesystem::path& file) {
     const auto bytes = io::read_file(file);
     if (!bytes) return "Не удалось прочитать файл: " + file.filename().string();
     const TitleImport parsed = parse_talk_titles(

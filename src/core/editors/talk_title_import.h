@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -24,6 +24,6 @@ TitleImport parse_talk_titles(std::string_view file_bytes);
 std::string title_import_report(std::size_t taken, const std::vector<int>& refused_lines);
 // Reads the file and puts its titles into the catalogue in memory (written when the chooser
 // closes). Returns the report, or the reason the file could not be read.
-std::string import_talk_titles(store::CVrDoc& doc, const std::filesystem::path& file);
+std::string import_talk_titles(store::Document& doc, const std::filesystem::path& file);
 
 }  // namespace vorla::editors

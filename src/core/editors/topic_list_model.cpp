@@ -6,7 +6,7 @@
 
 namespace vorla::editors {
 
-TopicListModel::TopicListModel(store::CVrDoc& doc) : doc_(doc) {
+TopicListModel::TopicListModel(store::Document& doc) : doc_(doc) {
     fill();
 }
 

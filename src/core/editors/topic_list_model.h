@@ -7,7 +7,7 @@
 
 #include "core/editors/entry_editing.h"
 #include "core/editors/list_line.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::editors {
 
@@ -15,7 +15,7 @@ class TopicListModel {
   public:
     static constexpr int kNameMax = 45;
 
-    explicit TopicListModel(store::CVrDoc& doc);
+    explicit TopicListModel(store::Document& doc);
 
     std::string title() const { return "Темы"; }
     const std::vector<ListLine>& lines() const { return lines_; }
@@ -36,7 +36,7 @@ class TopicListModel {
   private:
     void fill();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     std::vector<ListLine> lines_;
     EntryEditing state_;
     std::vector<std::uint16_t> deleted_;

@@ -5,7 +5,7 @@
 
 namespace vorla::reports {
 
-DisplayList layout_report(const store::CVrDoc& doc, const settings::ReportFonts& fonts,
+DisplayList layout_report(const store::Document& doc, const settings::ReportFonts& fonts,
                           const ReportRequest& request, const Device& device) {
     switch (request.kind) {
         case ReportKind::schedule:

@@ -5,7 +5,7 @@
 #include "core/reports/device.h"
 #include "core/reports/display_list.h"
 #include "core/settings/report_fonts.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::reports {
 
@@ -20,7 +20,7 @@ struct ReportRequest {
     int weeks = 1;
 };
 
-DisplayList layout_report(const store::CVrDoc& doc, const settings::ReportFonts& fonts,
+DisplayList layout_report(const store::Document& doc, const settings::ReportFonts& fonts,
                           const ReportRequest& request, const Device& device);
 
 // The height of one page on the screen in tenths of an inch: the page's 11 inches.

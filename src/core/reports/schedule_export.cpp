@@ -16,7 +16,7 @@ constexpr const char* kHeader =
     "OutSpeaker3\tOutCong3\tOutTime3\tOutTalk3\tOutSpeaker4\tOutCong4\tOutTime4\tOutTalk4\t"
     "OutSpeaker5\tOutCong5\tOutTime5\tOutTalk5\tOutSpeaker6\tOutCong6\tOutTime6\tOutTalk6\tInTalk";
 
-std::string phone_of(const store::CVrDoc& doc, std::uint16_t brother_id) {
+std::string phone_of(const store::Document& doc, std::uint16_t brother_id) {
     const auto pos = doc.brothers().find(brother_id);
     if (!pos) return {};
     const auto record = doc.brothers().read(doc.folder(), *pos);
@@ -28,7 +28,7 @@ void field(std::string& line, const std::string& value) {
     line += '\t';
 }
 
-std::string week_line(const store::CVrDoc& doc, calendar::WeekIndex i) {
+std::string week_line(const store::Document& doc, calendar::WeekIndex i) {
     const store::WeekRecord& w = doc.weeks().at(i);
     const store::BrotherIndex& brothers = doc.brothers();
     const store::CongregationIndex& congs = doc.congregations();
@@ -55,7 +55,7 @@ std::string week_line(const store::CVrDoc& doc, calendar::WeekIndex i) {
 
 }  // namespace
 
-std::string schedule_export_text(const store::CVrDoc& doc, calendar::WeekIndex first, int count) {
+std::string schedule_export_text(const store::Document& doc, calendar::WeekIndex first, int count) {
     std::string out = kHeader;
     out += "\r\n\r\n";
     for (int k = 0; k < count; ++k) {
@@ -65,7 +65,7 @@ std::string schedule_export_text(const store::CVrDoc& doc, calendar::WeekIndex f
     return out;
 }
 
-std::optional<std::filesystem::path> write_schedule_export(const store::CVrDoc& doc,
+std::optional<std::filesystem::path> write_schedule_export(const store::Document& doc,
                                                            calendar::WeekIndex first, int count) {
     const std::filesystem::path path = doc.folder().file(std::string_view(kScheduleExportName));
     if (count <= 0) return std::nullopt;
@@ -76,7 +76,7 @@ std::optional<std::filesystem::path> write_schedule_export(const store::CVrDoc& 
     return path;
 }
 
-bool export_schedule(const store::CVrDoc& doc, calendar::WeekIndex first, int count) {
+bool export_schedule(const store::Document& doc, calendar::WeekIndex first, int count) {
     if (!write_schedule_export(doc, first, count)) return false;
     const std::string folder = text::left(doc.folder().folder().string(), 300);
     doc.prompter().inform(text::format(1286, folder));

@@ -7,22 +7,22 @@
 #include <string>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::reports {
 
 inline constexpr const char* kScheduleExportName = "ptsched.txt";
 
 // The file's text (UTF-8, "\r\n" line ends) for the weeks first .. first + count - 1.
-std::string schedule_export_text(const store::CVrDoc& doc, calendar::WeekIndex first, int count);
+std::string schedule_export_text(const store::Document& doc, calendar::WeekIndex first, int count);
 
 // Replaces ptsched.txt in the data folder; its path, or nothing when it could not be written
 // (then the user has been told with text 1231 and the full path). A count of 0 does nothing.
-std::optional<std::filesystem::path> write_schedule_export(const store::CVrDoc& doc,
+std::optional<std::filesystem::path> write_schedule_export(const store::Document& doc,
                                                            calendar::WeekIndex first, int count);
 
 // "Экспорт" of the week-range dialog: writes the file and tells the user where it is (text
 // 1286). True when the file was written.
-bool export_schedule(const store::CVrDoc& doc, calendar::WeekIndex first, int count);
+bool export_schedule(const store::Document& doc, calendar::WeekIndex first, int count);
 
 }  // namespace vorla::reports

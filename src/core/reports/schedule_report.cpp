@@ -56,7 +56,7 @@ Columns columns(const PageMetrics& m, const settings::Settings& s) {
 }
 
 // " ( time - Вос )", or " ( Вос )" without a time: where and when an outgoing speaker goes.
-std::string destination_text(const store::CVrDoc& doc, std::uint16_t cong_id, WeekIndex week) {
+std::string destination_text(const store::Document& doc, std::uint16_t cong_id, WeekIndex week) {
     const store::CongregationIndex& congs = doc.congregations();
     if (!congs.find(cong_id)) return {};
     const bool service_year = doc.settings().service_year;
@@ -74,7 +74,7 @@ std::string destination_text(const store::CVrDoc& doc, std::uint16_t cong_id, We
 
 class ScheduleLayout {
   public:
-    ScheduleLayout(const store::CVrDoc& doc, DisplayList& list, const PageMetrics& m)
+    ScheduleLayout(const store::Document& doc, DisplayList& list, const PageMetrics& m)
         : doc_(doc),
           s_(doc.settings()),
           list_(list),
@@ -102,7 +102,7 @@ class ScheduleLayout {
         return text::format(1134, doc_.talks().number_text(talk_no));
     }
 
-    const store::CVrDoc& doc_;
+    const store::Document& doc_;
     const settings::Settings& s_;
     DisplayList& list_;
     const PageMetrics& m_;
@@ -203,7 +203,7 @@ int schedule_line_height(const DisplayList& list) {
     return std::max({list.height(FontId::speakers), list.height(FontId::text), list.res_y / 6});
 }
 
-std::vector<int> paginate_schedule(const store::CVrDoc& doc, const ScheduleRange& range,
+std::vector<int> paginate_schedule(const store::Document& doc, const ScheduleRange& range,
                                    int line_height, int top_margin, const Device& device) {
     const int r = device.res_y;
     const int limit = 10 * r - r / 4 - (device.printing ? r / 4 : 0);
@@ -231,7 +231,7 @@ std::vector<int> paginate_schedule(const store::CVrDoc& doc, const ScheduleRange
     return pages;
 }
 
-DisplayList layout_schedule(const store::CVrDoc& doc, const settings::ReportFonts& fonts,
+DisplayList layout_schedule(const store::Document& doc, const settings::ReportFonts& fonts,
                             const ScheduleRange& range, const Device& device) {
     DisplayList list = new_display_list(device, fonts, doc.language());
     const settings::Settings& s = doc.settings();

@@ -8,7 +8,7 @@
 #include "core/reports/device.h"
 #include "core/reports/display_list.h"
 #include "core/settings/report_fonts.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::reports {
 
@@ -23,11 +23,11 @@ int schedule_line_height(const DisplayList& list);
 // How many weeks each page holds. A week fits while (outgoing lines + 4 x weeks) lines and
 // the top margin stay within 9.75 inches (9.5 on paper); the half-line gaps between blocks
 // are not counted. A week too tall for an empty page gets a page of its own.
-std::vector<int> paginate_schedule(const store::CVrDoc& doc, const ScheduleRange& range,
+std::vector<int> paginate_schedule(const store::Document& doc, const ScheduleRange& range,
                                    int line_height, int top_margin, const Device& device);
 
 // The whole schedule for the device; today's date is the print date on paper.
-DisplayList layout_schedule(const store::CVrDoc& doc, const settings::ReportFonts& fonts,
+DisplayList layout_schedule(const store::Document& doc, const settings::ReportFonts& fonts,
                             const ScheduleRange& range, const Device& device);
 
 }  // namespace vorla::reports

@@ -5,13 +5,13 @@
 
 namespace vorla::reports {
 
-const store::SpecialEventRecord* event_of(const store::CVrDoc& doc, calendar::WeekIndex week) {
+const store::SpecialEventRecord* event_of(const store::Document& doc, calendar::WeekIndex week) {
     if (!doc.weeks().at(week).is_special()) return nullptr;
     const std::size_t pos = doc.events().find_by_week(week);
     return pos ? &doc.events().at(pos - 1) : nullptr;
 }
 
-std::string incoming_talk_text(const store::CVrDoc& doc, calendar::WeekIndex week) {
+std::string incoming_talk_text(const store::Document& doc, calendar::WeekIndex week) {
     const store::WeekRecord& w = doc.weeks().at(week);
     if (!w.is_special()) return doc.talks().title(w.talk_no);
     const store::SpecialEventRecord* event = event_of(doc, week);
@@ -22,7 +22,7 @@ std::string incoming_talk_text(const store::CVrDoc& doc, calendar::WeekIndex wee
     return text;
 }
 
-std::string overseer_visit_name(const store::CVrDoc& doc, calendar::WeekIndex week) {
+std::string overseer_visit_name(const store::Document& doc, calendar::WeekIndex week) {
     const store::SpecialEventRecord* event = event_of(doc, week);
     if (event && !event->event_title.empty()) return event->event_title;
     return text::text(1118);

@@ -9,7 +9,7 @@ namespace vorla::reports {
 
 using calendar::WeekIndex;
 
-int preselected_schedule_weeks(const store::CVrDoc& doc, WeekIndex current) {
+int preselected_schedule_weeks(const store::Document& doc, WeekIndex current) {
     for (int i = 1; i <= 19; ++i) {
         const store::WeekRecord& w = doc.weeks().at(current + 1 + i);
         if (w.speaker_id == 0 && !w.is_special()) return i + 1;
@@ -17,7 +17,7 @@ int preselected_schedule_weeks(const store::CVrDoc& doc, WeekIndex current) {
     return 2;
 }
 
-WeekRangeModel::WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form)
+WeekRangeModel::WeekRangeModel(const store::Document& doc, WeekRangeForm form)
     : doc_(doc), form_(form) {
     const WeekIndex current = doc.current_week().index();
     int lines = 26;

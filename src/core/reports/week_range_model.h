@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::reports {
 
@@ -18,7 +18,7 @@ enum class WeekRangeForm {
 
 class WeekRangeModel {
   public:
-    WeekRangeModel(const store::CVrDoc& doc, WeekRangeForm form);
+    WeekRangeModel(const store::Document& doc, WeekRangeForm form);
 
     WeekRangeForm form() const { return form_; }
     // "Стартовая неделя": the weeks' date labels, short month names with the year.
@@ -39,7 +39,7 @@ class WeekRangeModel {
     std::string caption() const;
 
   private:
-    const store::CVrDoc& doc_;
+    const store::Document& doc_;
     WeekRangeForm form_;
     calendar::WeekIndex first_listed_;
     std::vector<std::string> start_lines_;
@@ -51,6 +51,6 @@ class WeekRangeModel {
 // The schedule's preselected count from the current week t: the weeks t + 2 .. t + 20 are
 // looked at in turn, and the schedule ends just before the first without an incoming speaker
 // that is no special week; 2 when every one of them is filled.
-int preselected_schedule_weeks(const store::CVrDoc& doc, calendar::WeekIndex current);
+int preselected_schedule_weeks(const store::Document& doc, calendar::WeekIndex current);
 
 }  // namespace vorla::reports

@@ -4,7 +4,7 @@
 
 namespace vorla::schedule {
 
-CircuitFilter::CircuitFilter(const store::CVrDoc& doc) {
+CircuitFilter::CircuitFilter(const store::Document& doc) {
     lines_.push_back(text::text(1071));
     ids_.push_back(0);
     for (const store::NamedRecord& c : doc.circuits().entries()) {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
 class CircuitFilter {
   public:
-    explicit CircuitFilter(const store::CVrDoc& doc);
+    explicit CircuitFilter(const store::Document& doc);
 
     const std::vector<std::string>& lines() const { return lines_; }
     int line() const { return line_; }

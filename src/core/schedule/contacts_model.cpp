@@ -6,7 +6,7 @@
 
 namespace vorla::schedule {
 
-ContactsModel::ContactsModel(const store::CVrDoc& doc, std::uint16_t brother_id,
+ContactsModel::ContactsModel(const store::Document& doc, std::uint16_t brother_id,
                              std::uint16_t cong_id)
     : doc_(doc) {
     if (const auto pos = doc_.brothers().find(brother_id)) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
@@ -22,7 +22,7 @@ class ContactsModel {
     static constexpr int kPhoneFields = 3;
 
     // cong_id 0: the brother's own congregation.
-    ContactsModel(const store::CVrDoc& doc, std::uint16_t brother_id, std::uint16_t cong_id);
+    ContactsModel(const store::Document& doc, std::uint16_t brother_id, std::uint16_t cong_id);
 
     // The congregation's name.
     const std::string& title() const { return title_; }
@@ -55,7 +55,7 @@ class ContactsModel {
   private:
     ContactGroup group_of(std::uint16_t brother_id, int role_text) const;
 
-    const store::CVrDoc& doc_;
+    const store::Document& doc_;
     std::string title_;
     ContactGroup speaker_;
     ContactGroup coordinator_;

@@ -25,7 +25,7 @@ std::string mark_cell(std::uint16_t stamp, bool last) {
 
 }  // namespace
 
-LocalTalksModel::LocalTalksModel(store::CVrDoc& doc) : WeekListModel(doc) {
+LocalTalksModel::LocalTalksModel(store::Document& doc) : WeekListModel(doc) {
     for (int r = 0; r < kRows; ++r) {
         const store::WeekRecord& w = doc.weeks().at(week_of(r));
         const auto kind = w.event_kind();
@@ -74,7 +74,7 @@ std::optional<Mark> LocalTalksModel::mark_of_column(int column) {
 }
 
 std::string LocalTalksModel::row_text(WeekIndex w, ListMarks& marks) const {
-    const store::CVrDoc& d = doc();
+    const store::Document& d = doc();
     const store::WeekRecord& week = d.weeks().at(w);
     std::string row = d.date_label(w.number(), kRowStyle) + "\t";
     if (has_event(week)) return row + "\t" + event_text(week);
@@ -126,21 +126,21 @@ bool LocalTalksModel::pickers_visible() const {
     return !has_event(selected_record()) && !exchange_pending();
 }
 
-bool LocalTalksModel::third_is_exchange() const {
+bool LocalTalksModel::offers_exchange() const {
     const store::WeekRecord& w = selected_record();
     return w.talk_no != 0 && w.speaker_id != 0 && w.speaker_cong_id != 0;
 }
 
-std::string LocalTalksModel::third_caption() const {
-    return text::text(third_is_exchange() ? 1002 : 1011);
+std::string LocalTalksModel::exchange_or_congregation_caption() const {
+    return text::text(offers_exchange() ? 1002 : 1011);
 }
 
-bool LocalTalksModel::fourth_visible() const {
+bool LocalTalksModel::clear_or_cancel_visible() const {
     const store::WeekRecord& w = selected_record();
     return w.talk_no != 0 || w.speaker_id != 0 || w.speaker_cong_id != 0;
 }
 
-std::string LocalTalksModel::fourth_caption() const {
+std::string LocalTalksModel::clear_or_cancel_caption() const {
     return text::text(exchange_pending() ? 1003 : 1012);
 }
 
@@ -222,12 +222,12 @@ void LocalTalksModel::toggle_mark(int row, Mark mark) {
 void LocalTalksModel::press_exchange() {
     if (exchange_) {
         exchange_.reset();
-    } else if (third_is_exchange()) {
+    } else if (offers_exchange()) {
         exchange_ = selected_week();
     }
 }
 
-void LocalTalksModel::press_fourth() {
+void LocalTalksModel::press_clear_or_cancel() {
     if (exchange_) {
         exchange_.reset();
         return;

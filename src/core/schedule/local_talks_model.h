@@ -21,7 +21,7 @@ class LocalTalksModel final : public WeekListModel {
   public:
     // The first row without talk or speaker (conventions and overseer visits skipped) is
     // selected; row 0 when every week is planned.
-    explicit LocalTalksModel(store::CVrDoc& doc);
+    explicit LocalTalksModel(store::Document& doc);
 
     // "Неделя", "Речь", "Докладчик", "Собрание", "Затребовано", "Подтверждено", "Напомнено".
     static const std::vector<std::string>& column_captions();
@@ -38,15 +38,15 @@ class LocalTalksModel final : public WeekListModel {
     std::string week_caption() const;
     // Title ( number ); empty without a talk or for talk numbers above 255.
     std::string talk_caption() const;
-    // "Выбор речи", "Выбор докл." and the third button: not in event weeks, not while an
+    // "Выбор речи", "Выбор докл." and "Обмен"/"Выбор собрания": not in event weeks, not while an
     // exchange is pending.
     bool pickers_visible() const;
     // "Обмен" for a week with talk, speaker and congregation, else "Выбор собрания".
-    bool third_is_exchange() const;
-    std::string third_caption() const;
+    bool offers_exchange() const;
+    std::string exchange_or_congregation_caption() const;
     // "Очистить выборку", or "Отменить обмен" while an exchange is pending.
-    bool fourth_visible() const;
-    std::string fourth_caption() const;
+    bool clear_or_cancel_visible() const;
+    std::string clear_or_cancel_caption() const;
     bool contacts_visible() const;
     // "Показать доступные - %1" when the speaker is unavailable that week; it hides the legend.
     bool availability_visible() const;
@@ -73,8 +73,9 @@ class LocalTalksModel final : public WeekListModel {
     void toggle_mark(int row, Mark mark);
     // "Обмен": the selected week waits for its partner; pressed again it cancels.
     void press_exchange();
-    // The fourth button: cancels a pending exchange, else empties the week's plan and marks.
-    void press_fourth();
+    // "Очистить выборку"/"Отменить обмен": cancels a pending exchange, else empties the week's plan
+    // and marks.
+    void press_clear_or_cancel();
 
     // The pickers: what they are given, and what their OK does to the week.
     TalkPickerParams talk_picker() const;

@@ -62,7 +62,7 @@ std::string page_title(PageKind page) {
     return {};
 }
 
-SheetModel::SheetModel(store::CVrDoc& doc) : doc_(doc) {
+SheetModel::SheetModel(store::Document& doc) : doc_(doc) {
     doc_.set_current_week(doc_.today_week());
 }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/settings/settings.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
@@ -32,7 +32,7 @@ struct EditChoice {
 class SheetModel {
   public:
     // Opening the sheet makes the current week the start week S.
-    explicit SheetModel(store::CVrDoc& doc);
+    explicit SheetModel(store::Document& doc);
 
     // "Панель планирования"
     static std::string title();
@@ -52,7 +52,7 @@ class SheetModel {
     void cancel();
 
   private:
-    store::CVrDoc& doc_;
+    store::Document& doc_;
 };
 
 }  // namespace vorla::schedule

@@ -13,7 +13,7 @@ constexpr int kLastVisitStyle = 10;
 constexpr int kCaptionStyle = 2;
 }  // namespace
 
-SpeakerPickerModel::SpeakerPickerModel(store::CVrDoc& doc, SpeakerPickerParams params)
+SpeakerPickerModel::SpeakerPickerModel(store::Document& doc, SpeakerPickerParams params)
     : doc_(doc),
       params_(std::move(params)),
       circuits_(doc),
@@ -206,7 +206,8 @@ std::vector<std::string> texts_of(const std::vector<PickerLine>& lines) {
     return texts;
 }
 
-std::string speaker_picker_title(const store::CVrDoc& doc, calendar::WeekIndex week, int talk_no) {
+std::string speaker_picker_title(const store::Document& doc, calendar::WeekIndex week,
+                                 int talk_no) {
     std::string title = doc.date_label(week.number(), kCaptionStyle);
     if (talk_no != 0) title += " - " + text::text(1041) + " " + doc.talks().number_text(talk_no);
     return title;

@@ -11,7 +11,7 @@
 #include "core/schedule/circuit_filter.h"
 #include "core/schedule/talk_picker_model.h"
 #include "core/schedule/week_scan.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
@@ -34,7 +34,7 @@ std::vector<std::string> texts_of(const std::vector<PickerLine>& lines);
 
 class SpeakerPickerModel {
   public:
-    SpeakerPickerModel(store::CVrDoc& doc, SpeakerPickerParams params);
+    SpeakerPickerModel(store::Document& doc, SpeakerPickerParams params);
 
     const std::string& title() const { return params_.title; }
     static std::vector<std::string> column_captions();
@@ -87,7 +87,7 @@ class SpeakerPickerModel {
     bool chosen_available() const;
     bool refuse_unavailable();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     SpeakerPickerParams params_;
     CircuitFilter circuits_;
     LatestById visits_;
@@ -105,6 +105,6 @@ namespace vorla::schedule {
 
 // The title of a speaker picker for a week: its date (style 2) and, with a talk, " - Речь "
 // and the talk's number.
-std::string speaker_picker_title(const store::CVrDoc& doc, calendar::WeekIndex week, int talk_no);
+std::string speaker_picker_title(const store::Document& doc, calendar::WeekIndex week, int talk_no);
 
 }  // namespace vorla::schedule

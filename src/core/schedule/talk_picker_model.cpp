@@ -28,7 +28,7 @@ constexpr std::array<Recency, 8> kRecency{{{1067, -1},
 
 }  // namespace
 
-TalkPickerModel::TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams params)
+TalkPickerModel::TalkPickerModel(const store::Document& doc, TalkPickerParams params)
     : doc_(doc), params_(std::move(params)) {
     const int s = doc_.current_week().value;
     // Heard lately: a week above S - 26 and up to S + 78 has the talk.

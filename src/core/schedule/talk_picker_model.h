@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "core/text/talk_set.h"
 
 namespace vorla::schedule {
@@ -43,7 +43,7 @@ class TalkPickerModel {
   public:
     static constexpr int kOfferedTalks = 200;  // talks above are never offered
 
-    TalkPickerModel(const store::CVrDoc& doc, TalkPickerParams params);
+    TalkPickerModel(const store::Document& doc, TalkPickerParams params);
 
     const std::string& title() const { return params_.title; }
     bool single() const { return params_.single; }
@@ -95,7 +95,7 @@ class TalkPickerModel {
     bool not_heard_lately(int talk_no) const;
     calendar::WeekIndex last_considered() const;
 
-    const store::CVrDoc& doc_;
+    const store::Document& doc_;
     TalkPickerParams params_;
     text::TalkSet heard_lately_;  // talks given in the weeks S - 25 ... S + 78
     text::TalkSet speaker_talks_;

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
 class UnavailableInWeek {
   public:
-    UnavailableInWeek(const store::CVrDoc& doc, calendar::WeekNumber n);
+    UnavailableInWeek(const store::Document& doc, calendar::WeekNumber n);
     bool unavailable(std::uint16_t brother_id) const { return marked_[brother_id]; }
 
   private:

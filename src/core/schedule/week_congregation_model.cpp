@@ -6,7 +6,7 @@ namespace vorla::schedule {
 
 using calendar::WeekIndex;
 
-WeekCongregationModel::WeekCongregationModel(store::CVrDoc& doc, WeekCongregationParams params)
+WeekCongregationModel::WeekCongregationModel(store::Document& doc, WeekCongregationParams params)
     : doc_(doc),
       params_(std::move(params)),
       circuits_(doc),

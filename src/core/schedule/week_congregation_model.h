@@ -11,7 +11,7 @@
 #include "core/schedule/circuit_filter.h"
 #include "core/schedule/speaker_picker_model.h"
 #include "core/schedule/week_scan.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
@@ -23,7 +23,7 @@ struct WeekCongregationParams {
 
 class WeekCongregationModel {
   public:
-    WeekCongregationModel(store::CVrDoc& doc, WeekCongregationParams params);
+    WeekCongregationModel(store::Document& doc, WeekCongregationParams params);
 
     const std::string& title() const { return params_.title; }
     static std::vector<std::string> column_captions();
@@ -52,7 +52,7 @@ class WeekCongregationModel {
   private:
     void fill();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     WeekCongregationParams params_;
     CircuitFilter circuits_;
     std::vector<int> speakers_;  // per congregation id: brothers who give the talk

@@ -35,7 +35,7 @@ std::string role_name(int type) {
     return text::text(kRoleTexts + type);
 }
 
-std::string person_marker(const store::CVrDoc& doc, std::uint16_t brother_id, WeekIndex i,
+std::string person_marker(const store::Document& doc, std::uint16_t brother_id, WeekIndex i,
                           int own_type, ListMarks& marks) {
     if (brother_id == 0) return {};
     const bool other = doc.assignment_type(brother_id, i, own_type) != store::kNoAssignment;
@@ -47,12 +47,12 @@ std::string person_marker(const store::CVrDoc& doc, std::uint16_t brother_id, We
     return other ? "# " : "";
 }
 
-std::string speaker_conflict_detail(const store::CVrDoc& doc, WeekIndex i, int other_type) {
+std::string speaker_conflict_detail(const store::Document& doc, WeekIndex i, int other_type) {
     return text::text(kConflictText) + " - " + doc.date_label(i.number(), calendar::kShortMonth) +
            " - " + role_name(other_type) + " - " + role_name(store::kSpeaker);
 }
 
-std::string role_conflict_detail(const store::CVrDoc& doc, WeekIndex i, std::string_view name,
+std::string role_conflict_detail(const store::Document& doc, WeekIndex i, std::string_view name,
                                  std::string_view other_role, std::string_view own_role) {
     std::string s =
         text::text(kConflictText) + "  " + doc.date_label(i.number(), calendar::kShortMonth);
@@ -65,7 +65,8 @@ std::string role_conflict_detail(const store::CVrDoc& doc, WeekIndex i, std::str
     return s;
 }
 
-WeekListModel::WeekListModel(store::CVrDoc& doc) : doc_(doc), first_(doc.current_week().index()) {}
+WeekListModel::WeekListModel(store::Document& doc)
+    : doc_(doc), first_(doc.current_week().index()) {}
 
 void WeekListModel::set_row(int row) {
     row_ = row < 0 || row >= kRows ? 0 : row;

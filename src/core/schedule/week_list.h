@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::schedule {
 
@@ -33,26 +33,26 @@ struct ListMarks {
 // The marker before a person's name in week i: "* " when he is unavailable that week,
 // otherwise "# " when he holds another assignment than own_type. The conflict flag is set
 // whenever he holds another, also under a "* ". Brother 0 gets nothing.
-std::string person_marker(const store::CVrDoc& doc, std::uint16_t brother_id, calendar::WeekIndex i,
-                          int own_type, ListMarks& marks);
+std::string person_marker(const store::Document& doc, std::uint16_t brother_id,
+                          calendar::WeekIndex i, int own_type, ListMarks& marks);
 
 // The local-talks page's conflict line: "# Конфликт планирования - <date> - <other> - Докладчик".
-std::string speaker_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i,
+std::string speaker_conflict_detail(const store::Document& doc, calendar::WeekIndex i,
                                     int other_type);
 // The other pages' conflict lines: "# Конфликт планирования  <date>\n<name>\n<other> - <own>".
-std::string role_conflict_detail(const store::CVrDoc& doc, calendar::WeekIndex i,
+std::string role_conflict_detail(const store::Document& doc, calendar::WeekIndex i,
                                  std::string_view name, std::string_view other_role,
                                  std::string_view own_role);
 
 // A page's 26-row list with its selection and marker flags. A page fills in its row text.
 class WeekListModel {
   public:
-    explicit WeekListModel(store::CVrDoc& doc);
+    explicit WeekListModel(store::Document& doc);
     virtual ~WeekListModel() = default;
     WeekListModel(const WeekListModel&) = delete;
     WeekListModel& operator=(const WeekListModel&) = delete;
 
-    store::CVrDoc& doc() const { return doc_; }
+    store::Document& doc() const { return doc_; }
     // F = S - 1: the week of row 0.
     calendar::WeekIndex first_week() const { return first_; }
     calendar::WeekIndex week_of(int row) const { return first_ + row; }
@@ -82,7 +82,7 @@ class WeekListModel {
     store::WeekRecord& record(calendar::WeekIndex w) { return doc_.weeks().at(w); }
 
   private:
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     calendar::WeekIndex first_;
     int row_ = 0;
     std::vector<std::string> rows_;

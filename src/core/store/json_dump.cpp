@@ -133,7 +133,7 @@ void named_table(Json& j, const char* key, const NamedTable& t, const char* name
 
 }  // namespace
 
-std::string dump_json(const CVrDoc& doc) {
+std::string dump_json(const Document& doc) {
     Json j;
     j.begin_object();
     j.field("today", calendar::to_iso(doc.today()));

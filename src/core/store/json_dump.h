@@ -2,10 +2,10 @@
 // The whole document as JSON, for taking the data into other tools (`vorla dump`).
 #include <string>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
 namespace vorla::store {
 
-std::string dump_json(const CVrDoc& doc);
+std::string dump_json(const Document& doc);
 
 }  // namespace vorla::store

@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "gui/app/icons.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/qt_translations.h"
 
@@ -35,18 +35,18 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
     QApplication::setDesktopFileName(QStringLiteral("vorla"));
 
     QtPrompter prompter;
-    store::CVrDoc doc({folder, today, {}}, prompter);
+    store::Document doc({folder, today, {}}, prompter);
     install_qt_translations(app, doc.language());
     int code = 0;
     {
-        CMainFrame frame(doc, prompter);
+        MainWindow window(doc, prompter);
         FirstPaintProbe probe;
-        if (std::getenv("VORLA_STARTUP_PROBE")) frame.installEventFilter(&probe);
-        frame.show();
-        frame.adjustSize();
+        if (std::getenv("VORLA_STARTUP_PROBE")) window.installEventFilter(&probe);
+        window.show();
+        window.adjustSize();
         code = QApplication::exec();
         // Nothing else needs saving: every change reached its file when it was made.
-        frame.save_fonts();
+        window.save_fonts();
     }
     return code;
 }

@@ -39,7 +39,8 @@ class MarginSpin : public QSpinBox {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(store::CVrDoc& doc, QWidget* parent) : QDialog(parent), model_(doc) {
+SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
+    : QDialog(parent), model_(doc) {
     setWindowTitle(QStringLiteral("Настройки"));
     const settings::Settings& v = model_.values();
 
@@ -167,7 +168,7 @@ bool SettingsDialog::run() {
     return model_.close();
 }
 
-bool SettingsDialog::edit(store::CVrDoc& doc, QWidget* parent) {
+bool SettingsDialog::edit(store::Document& doc, QWidget* parent) {
     SettingsDialog dialog(doc, parent);
     return dialog.run();
 }

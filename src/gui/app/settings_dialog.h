@@ -15,12 +15,12 @@ namespace vorla::gui {
 class SettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    SettingsDialog(store::CVrDoc& doc, QWidget* parent = nullptr);
+    SettingsDialog(store::Document& doc, QWidget* parent = nullptr);
 
     // OK or Cancel, then the closing rules; true when the views need redrawing.
     bool run();
     // Runs the dialog and its closing rules; returns whether anything changed.
-    static bool edit(store::CVrDoc& doc, QWidget* parent);
+    static bool edit(store::Document& doc, QWidget* parent);
 
     QCheckBox* alternate_date() const { return alternate_date_; }
     QCheckBox* hospitality() const { return hospitality_; }

@@ -13,7 +13,7 @@
 
 namespace vorla::gui {
 
-AvailabilityDialog::AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id,
+AvailabilityDialog::AvailabilityDialog(store::Document& doc, std::uint16_t brother_id,
                                        bool discontinued, bool read_only, QWidget* parent)
     : QDialog(parent),
       model_(doc, brother_id, discontinued, read_only),

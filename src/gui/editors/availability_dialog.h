@@ -16,7 +16,7 @@ class AvailabilityDialog : public QDialog {
     Q_OBJECT
   public:
     // brother_id 0 shows the weeks without a brother. OK stores the changed marks.
-    AvailabilityDialog(store::CVrDoc& doc, std::uint16_t brother_id, bool discontinued,
+    AvailabilityDialog(store::Document& doc, std::uint16_t brother_id, bool discontinued,
                        bool read_only, QWidget* parent = nullptr);
 
     // The discontinued box as it stood when the dialog closed with OK (else as given).

@@ -31,7 +31,7 @@ QPushButton* plain_button(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-BrotherEditorDialog::BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list,
+BrotherEditorDialog::BrotherEditorDialog(store::Document& doc, editors::BrotherListModel* list,
                                          std::optional<std::size_t> position,
                                          std::uint16_t preset_cong, QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, list, position, preset_cong) {

@@ -16,7 +16,7 @@ class BrotherEditorDialog : public QDialog {
   public:
     // Opened by the brother list: position nothing for a new brother; preset_cong not 0 hides
     // the congregation button and becomes his congregation.
-    BrotherEditorDialog(store::CVrDoc& doc, editors::BrotherListModel* list,
+    BrotherEditorDialog(store::Document& doc, editors::BrotherListModel* list,
                         std::optional<std::size_t> position, std::uint16_t preset_cong,
                         QWidget* parent = nullptr);
 
@@ -57,7 +57,7 @@ class BrotherEditorDialog : public QDialog {
     void choose_talks();
     void edit_availability();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::BrotherEditorModel model_;
     QLineEdit* first_name_;
     QLineEdit* last_name_;

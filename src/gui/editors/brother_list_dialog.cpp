@@ -13,7 +13,7 @@
 
 namespace vorla::gui {
 
-BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params,
+BrotherListDialog::BrotherListDialog(store::Document& doc, const editors::BrotherListParams& params,
                                      QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, params) {
     setObjectName(QStringLiteral("BrotherListDialog"));
@@ -22,8 +22,8 @@ BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherL
     list_ = new LineList(2, this);
     list_->enable_type_ahead(true);
     list_->setMinimumSize(360, 320);
-    status1_ = new QLabel(this);
-    status2_ = new QLabel(this);
+    star_note_ = new QLabel(this);
+    discontinued_note_ = new QLabel(this);
     ok_ = new QPushButton(qs(model_.ok_caption()), this);
     close_ = new QPushButton(qs(model_.close_caption()), this);
     add_ = new QPushButton(qs(model_.add_caption()), this);
@@ -40,8 +40,8 @@ BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherL
     top->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(status1_);
-    layout->addWidget(status2_);
+    layout->addWidget(star_note_);
+    layout->addWidget(discontinued_note_);
 
     connect(list_, &LineList::line_selected, this,
             [this](int line) { model_.select(static_cast<std::size_t>(line)); });
@@ -55,7 +55,7 @@ BrotherListDialog::BrotherListDialog(store::CVrDoc& doc, const editors::BrotherL
     refresh();
 }
 
-std::optional<std::size_t> BrotherListDialog::choose(store::CVrDoc& doc,
+std::optional<std::size_t> BrotherListDialog::choose(store::Document& doc,
                                                      const editors::BrotherListParams& params,
                                                      QWidget* parent) {
     BrotherListDialog dialog(doc, params, parent);
@@ -66,9 +66,9 @@ std::optional<std::size_t> BrotherListDialog::choose(store::CVrDoc& doc,
 void BrotherListDialog::refresh() {
     list_->set_lines(model_.lines());
     list_->select_line(model_.selection());
-    status1_->setText(qs(model_.status1()));
-    status1_->setVisible(model_.status1_visible());
-    status2_->setText(qs(model_.status2()));
+    star_note_->setText(qs(model_.star_note()));
+    star_note_->setVisible(model_.star_note_visible());
+    discontinued_note_->setText(qs(model_.discontinued_note()));
     list_->setFocus();
 }
 

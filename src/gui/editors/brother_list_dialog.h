@@ -16,11 +16,11 @@ class LineList;
 class BrotherListDialog : public QDialog {
     Q_OBJECT
   public:
-    BrotherListDialog(store::CVrDoc& doc, const editors::BrotherListParams& params,
+    BrotherListDialog(store::Document& doc, const editors::BrotherListParams& params,
                       QWidget* parent = nullptr);
 
     // Runs a chooser; the chosen brother's index position, nothing when cancelled.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+    static std::optional<std::size_t> choose(store::Document& doc,
                                              const editors::BrotherListParams& params,
                                              QWidget* parent);
     // The chosen brother's index position after OK (role modes and the speaker chooser).
@@ -31,8 +31,8 @@ class BrotherListDialog : public QDialog {
     QPushButton* ok_button() const { return ok_; }
     QPushButton* close_button() const { return close_; }
     QPushButton* add_button() const { return add_; }
-    QLabel* status1() const { return status1_; }
-    QLabel* status2() const { return status2_; }
+    QLabel* star_note() const { return star_note_; }
+    QLabel* discontinued_note() const { return discontinued_note_; }
 
     void accept() override;
 
@@ -43,11 +43,11 @@ class BrotherListDialog : public QDialog {
     void refresh();
     void run(const editors::BrotherListModel::Action& action);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::BrotherListModel model_;
     LineList* list_;
-    QLabel* status1_;
-    QLabel* status2_;
+    QLabel* star_note_;
+    QLabel* discontinued_note_;
     QPushButton* ok_;
     QPushButton* close_;
     QPushButton* add_;

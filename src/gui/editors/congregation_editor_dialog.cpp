@@ -27,7 +27,7 @@ constexpr CongregationOffice kOffices[] = {
 
 }  // namespace
 
-CongregationEditorDialog::CongregationEditorDialog(store::CVrDoc& doc,
+CongregationEditorDialog::CongregationEditorDialog(store::Document& doc,
                                                    editors::CongregationListModel* list,
                                                    std::optional<std::size_t> position,
                                                    std::uint16_t fixed_cong, QWidget* parent)

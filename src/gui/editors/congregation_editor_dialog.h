@@ -15,7 +15,7 @@ class CongregationEditorDialog : public QDialog {
     Q_OBJECT
   public:
     // position nothing: a new congregation. fixed_cong: this congregation only (our own).
-    CongregationEditorDialog(store::CVrDoc& doc, editors::CongregationListModel* list,
+    CongregationEditorDialog(store::Document& doc, editors::CongregationListModel* list,
                              std::optional<std::size_t> position, std::uint16_t fixed_cong = 0,
                              QWidget* parent = nullptr);
 
@@ -49,7 +49,7 @@ class CongregationEditorDialog : public QDialog {
     void choose_circuit();
     void edit_map();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::CongregationEditorModel model_;
     QLineEdit* name_;
     QLineEdit* address1_;

@@ -10,7 +10,7 @@
 
 namespace vorla::gui {
 
-CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose,
+CongregationListDialog::CongregationListDialog(store::Document& doc, bool choose,
                                                std::optional<std::size_t> preselect,
                                                QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, choose, preselect) {
@@ -45,7 +45,7 @@ CongregationListDialog::CongregationListDialog(store::CVrDoc& doc, bool choose,
     refresh();
 }
 
-std::optional<std::size_t> CongregationListDialog::choose(store::CVrDoc& doc,
+std::optional<std::size_t> CongregationListDialog::choose(store::Document& doc,
                                                           std::optional<std::size_t> preselect,
                                                           QWidget* parent) {
     CongregationListDialog dialog(doc, true, preselect, parent);

@@ -15,12 +15,12 @@ class CongregationListDialog : public QDialog {
     Q_OBJECT
   public:
     // choose: a chooser; preselect: the index position selected first.
-    CongregationListDialog(store::CVrDoc& doc, bool choose,
+    CongregationListDialog(store::Document& doc, bool choose,
                            std::optional<std::size_t> preselect = std::nullopt,
                            QWidget* parent = nullptr);
 
     // Runs the chooser; the chosen congregation's index position, nothing when cancelled.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+    static std::optional<std::size_t> choose(store::Document& doc,
                                              std::optional<std::size_t> preselect, QWidget* parent);
     std::optional<std::size_t> chosen() const { return model_.chosen(); }
 
@@ -36,7 +36,7 @@ class CongregationListDialog : public QDialog {
     void refresh();
     void run(const editors::CongregationListModel::Action& action);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::CongregationListModel model_;
     LineList* list_;
     QPushButton* ok_;

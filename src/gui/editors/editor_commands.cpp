@@ -1,56 +1,56 @@
 #include "gui/editors/editor_commands.h"
 
 #include "core/app/commands.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
-#include "gui/reports/vr_view.h"
+#include "gui/reports/report_view.h"
 
 namespace vorla::gui {
 
 namespace {
 
 // A changed document shows in the report on screen at once.
-void redraw_if_modified(CMainFrame& frame) {
-    if (!frame.doc().modified()) return;
-    if (QWidget* report = frame.view()->report()) report->update();
-    frame.refresh();
+void redraw_if_modified(MainWindow& window) {
+    if (!window.doc().modified()) return;
+    if (QWidget* report = window.view()->report()) report->update();
+    window.refresh();
 }
 
 }  // namespace
 
-void install_editor_commands(CMainFrame& frame) {
+void install_editor_commands(MainWindow& window) {
     using namespace app::cmd;
-    CommandSet& commands = frame.commands();
-    commands.set_handler(kCongregations, [&frame] {
-        CongregationListDialog dialog(frame.doc(), false, std::nullopt, &frame);
+    CommandSet& commands = window.commands();
+    commands.set_handler(kCongregations, [&window] {
+        CongregationListDialog dialog(window.doc(), false, std::nullopt, &window);
         dialog.exec();
-        redraw_if_modified(frame);
+        redraw_if_modified(window);
     });
-    commands.set_handler(kCircuits, [&frame] {
-        NameListDialog dialog(frame.doc(), editors::NamedList::circuits, false, -1, &frame);
+    commands.set_handler(kCircuits, [&window] {
+        NameListDialog dialog(window.doc(), editors::NamedList::circuits, false, -1, &window);
         dialog.exec();
-        redraw_if_modified(frame);
+        redraw_if_modified(window);
     });
-    commands.set_handler(kBrothers, [&frame] {
-        BrotherListDialog dialog(frame.doc(), editors::BrotherListParams{}, &frame);
+    commands.set_handler(kBrothers, [&window] {
+        BrotherListDialog dialog(window.doc(), editors::BrotherListParams{}, &window);
         dialog.exec();
-        if (frame.doc().modified()) frame.doc().rebuild_our_congregation();
-        redraw_if_modified(frame);
+        if (window.doc().modified()) window.doc().rebuild_our_congregation();
+        redraw_if_modified(window);
     });
-    commands.set_handler(kTalks, [&frame] {
-        TalkChooserDialog::edit_titles(frame.doc(), &frame);
-        redraw_if_modified(frame);
+    commands.set_handler(kTalks, [&window] {
+        TalkChooserDialog::edit_titles(window.doc(), &window);
+        redraw_if_modified(window);
     });
-    commands.set_handler(kAvailability, [&frame] {
+    commands.set_handler(kAvailability, [&window] {
         editors::BrotherListParams params;
         params.availability = true;
-        BrotherListDialog dialog(frame.doc(), params, &frame);
+        BrotherListDialog dialog(window.doc(), params, &window);
         dialog.exec();
-        frame.doc().unavailable().save(frame.doc().folder());
-        redraw_if_modified(frame);
+        window.doc().unavailable().save(window.doc().folder());
+        redraw_if_modified(window);
     });
 }
 

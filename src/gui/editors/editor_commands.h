@@ -2,8 +2,8 @@
 // Connects the editors commands of the menus, tool bar and work panel to their dialogs.
 namespace vorla::gui {
 
-class CMainFrame;
+class MainWindow;
 
-void install_editor_commands(CMainFrame& frame);
+void install_editor_commands(MainWindow& window);
 
 }  // namespace vorla::gui

@@ -16,7 +16,7 @@ namespace {
 // The owner-drawn frame the picture is stretched into.
 class MapFrame : public QFrame {
   public:
-    MapFrame(const CPicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
+    MapFrame(const MapImage& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
         setFrameStyle(QFrame::Box | QFrame::Sunken);
         setMinimumSize(360, 480);
     }
@@ -30,12 +30,12 @@ class MapFrame : public QFrame {
     }
 
   private:
-    const CPicture& picture_;
+    const MapImage& picture_;
 };
 
 }  // namespace
 
-MapDialog::MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* parent)
+MapDialog::MapDialog(store::Document& doc, const std::string& map_file, QWidget* parent)
     : QDialog(parent),
       doc_(doc),
       model_(doc.folder().folder(), map_file),
@@ -70,7 +70,7 @@ MapDialog::MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* p
     load();
 }
 
-std::optional<std::string> MapDialog::edit(store::CVrDoc& doc, const std::string& map_file,
+std::optional<std::string> MapDialog::edit(store::Document& doc, const std::string& map_file,
                                            QWidget* parent) {
     MapDialog dialog(doc, map_file, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "core/editors/map_picture.h"
-#include "core/store/vr_doc.h"
-#include "gui/editors/picture.h"
+#include "core/store/document.h"
+#include "gui/editors/map_image.h"
 
 class QPushButton;
 
@@ -15,10 +15,10 @@ namespace vorla::gui {
 class MapDialog : public QDialog {
     Q_OBJECT
   public:
-    MapDialog(store::CVrDoc& doc, const std::string& map_file, QWidget* parent = nullptr);
+    MapDialog(store::Document& doc, const std::string& map_file, QWidget* parent = nullptr);
 
     // Runs the dialog; the map name after OK (empty without a picture), nothing on Cancel.
-    static std::optional<std::string> edit(store::CVrDoc& doc, const std::string& map_file,
+    static std::optional<std::string> edit(store::Document& doc, const std::string& map_file,
                                            QWidget* parent);
     std::string result() const { return model_.result(picture_.loaded()); }
 
@@ -26,7 +26,7 @@ class MapDialog : public QDialog {
     void choose_file(const QString& path);
 
     editors::MapDialogModel& model() { return model_; }
-    const CPicture& picture() const { return picture_; }
+    const MapImage& picture() const { return picture_; }
     QWidget* frame() const { return frame_; }
     QPushButton* choose_button() const { return choose_; }
     QPushButton* rules_button() const { return rules_; }
@@ -35,9 +35,9 @@ class MapDialog : public QDialog {
   private:
     void load();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::MapDialogModel model_;
-    CPicture picture_;
+    MapImage picture_;
     QWidget* frame_;
     QPushButton* choose_;
     QPushButton* rules_;

@@ -12,7 +12,7 @@
 
 namespace vorla::gui {
 
-NameListDialog::NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose,
+NameListDialog::NameListDialog(store::Document& doc, editors::NamedList which, bool choose,
                                int preselect, QWidget* parent)
     : QDialog(parent), model_(doc, which, choose, preselect) {
     setObjectName(QStringLiteral("NameListDialog"));

@@ -16,7 +16,7 @@ class NameListDialog : public QDialog {
     Q_OBJECT
   public:
     // choose: a chooser with the 1-based position preselect (-1 for none).
-    NameListDialog(store::CVrDoc& doc, editors::NamedList which, bool choose = false,
+    NameListDialog(store::Document& doc, editors::NamedList which, bool choose = false,
                    int preselect = -1, QWidget* parent = nullptr);
 
     editors::NameListModel& model() { return model_; }

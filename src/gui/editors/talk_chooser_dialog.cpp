@@ -19,7 +19,7 @@ namespace vorla::gui {
 using Mode = editors::TalkChooserMode;
 using Action = editors::TalkChooserModel::Action;
 
-TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model,
+TalkChooserDialog::TalkChooserDialog(store::Document& doc, editors::TalkChooserModel model,
                                      QWidget* parent)
     : QDialog(parent), doc_(doc), model_(std::move(model)) {
     setObjectName(QStringLiteral("TalkChooserDialog"));
@@ -41,15 +41,15 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
     removed_ = new QLabel(this);
     ok_ = new QPushButton(qs(model_.ok_caption()), this);
     cancel_ = new QPushButton(qs(model_.cancel_caption()), this);
-    third_ = new QPushButton(this);
+    action_ = new QPushButton(this);
     import_ = new QPushButton(QStringLiteral("Импорт названий…"), this);
     import_->setVisible(model_.mode() == Mode::titles);
-    for (QPushButton* b : {ok_, cancel_, third_, import_})
+    for (QPushButton* b : {ok_, cancel_, action_, import_})
         b->setAutoDefault(false);
     (model_.close_is_default() ? cancel_ : ok_)->setDefault(true);
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, third_, import_})
+    for (QPushButton* b : {ok_, cancel_, action_, import_})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(added_);
@@ -78,8 +78,8 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
     });
     connect(ok_, &QPushButton::clicked, this, &TalkChooserDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &TalkChooserDialog::reject);
-    connect(third_, &QPushButton::clicked, this, [this] {
-        model_.third_button();
+    connect(action_, &QPushButton::clicked, this, [this] {
+        model_.run_action();
         refresh();
         if (model_.grid_view()) grid_->setFocus();
     });
@@ -95,8 +95,8 @@ TalkChooserDialog::TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserMod
 void TalkChooserDialog::refresh() {
     filling_ = true;
     setWindowTitle(qs(model_.title()));
-    third_->setText(qs(model_.third_caption()));
-    third_->setVisible(model_.third_visible());
+    action_->setText(qs(model_.action_caption()));
+    action_->setVisible(model_.action_visible());
     pages_->setCurrentWidget(model_.grid_view() ? grid_page_ : static_cast<QWidget*>(list_));
 
     list_->set_lines(model_.lines());
@@ -176,19 +176,19 @@ void TalkChooserDialog::import_file(const QString& path) {
     refresh();
 }
 
-void TalkChooserDialog::edit_titles(store::CVrDoc& doc, QWidget* parent) {
+void TalkChooserDialog::edit_titles(store::Document& doc, QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::titles(doc), parent);
     dialog.exec();
 }
 
-std::optional<int> TalkChooserDialog::choose_any_talk(store::CVrDoc& doc, int talk_no,
+std::optional<int> TalkChooserDialog::choose_any_talk(store::Document& doc, int talk_no,
                                                       QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::any_talk(doc, talk_no), parent);
     if (dialog.exec() != QDialog::Accepted || !dialog.model().chosen_talk()) return std::nullopt;
     return doc.talks().entries()[*dialog.model().chosen_talk()].talk_no;
 }
 
-std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::CVrDoc& doc,
+std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::Document& doc,
                                                                   store::BrotherRecord& record,
                                                                   int talk_no, QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::speaker(doc, record, talk_no), parent);
@@ -197,7 +197,7 @@ std::optional<std::size_t> TalkChooserDialog::choose_speaker_talk(store::CVrDoc&
     return dialog.model().chosen_talk();
 }
 
-bool TalkChooserDialog::choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record,
+bool TalkChooserDialog::choose_brother_talks(store::Document& doc, store::BrotherRecord& record,
                                              QWidget* parent) {
     TalkChooserDialog dialog(doc, editors::TalkChooserModel::brother(doc, record), parent);
     if (dialog.exec() != QDialog::Accepted) return false;

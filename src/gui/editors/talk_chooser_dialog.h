@@ -18,20 +18,20 @@ class LineList;
 class TalkChooserDialog : public QDialog {
     Q_OBJECT
   public:
-    TalkChooserDialog(store::CVrDoc& doc, editors::TalkChooserModel model,
+    TalkChooserDialog(store::Document& doc, editors::TalkChooserModel model,
                       QWidget* parent = nullptr);
 
     // Command 32782: the titles; talk.dat is written when the chooser closes.
-    static void edit_titles(store::CVrDoc& doc, QWidget* parent);
+    static void edit_titles(store::Document& doc, QWidget* parent);
     // Any talk; the chosen talk number, nothing when cancelled. talk_no: the present talk.
-    static std::optional<int> choose_any_talk(store::CVrDoc& doc, int talk_no, QWidget* parent);
+    static std::optional<int> choose_any_talk(store::Document& doc, int talk_no, QWidget* parent);
     // One of the speaker's talks (his list may be edited here); the chosen talk index (0-255).
     // On OK the record takes his talks as edited.
-    static std::optional<std::size_t> choose_speaker_talk(store::CVrDoc& doc,
+    static std::optional<std::size_t> choose_speaker_talk(store::Document& doc,
                                                           store::BrotherRecord& record, int talk_no,
                                                           QWidget* parent);
     // The set of talks a brother gives; on OK the record takes it.
-    static bool choose_brother_talks(store::CVrDoc& doc, store::BrotherRecord& record,
+    static bool choose_brother_talks(store::Document& doc, store::BrotherRecord& record,
                                      QWidget* parent);
 
     // "Импорт названий…" with the file the user picked.
@@ -45,7 +45,7 @@ class TalkChooserDialog : public QDialog {
     QLabel* removed() const { return removed_; }
     QPushButton* ok_button() const { return ok_; }
     QPushButton* cancel_button() const { return cancel_; }
-    QPushButton* third_button() const { return third_; }
+    QPushButton* action_button() const { return action_; }
     QPushButton* import_button() const { return import_; }
 
     void accept() override;
@@ -59,7 +59,7 @@ class TalkChooserDialog : public QDialog {
     void run(editors::TalkChooserModel::Action action);
     void on_grid_changed();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::TalkChooserModel model_;
     QStackedWidget* pages_;
     LineList* list_;
@@ -70,7 +70,7 @@ class TalkChooserDialog : public QDialog {
     QLabel* removed_;
     QPushButton* ok_;
     QPushButton* cancel_;
-    QPushButton* third_;
+    QPushButton* action_;
     QPushButton* import_;
     bool filling_ = false;
 };

@@ -16,7 +16,7 @@ namespace vorla::gui {
 
 using Model = editors::TalkEditorModel;
 
-TalkEditorDialog::TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel* chooser,
+TalkEditorDialog::TalkEditorDialog(store::Document& doc, editors::TalkChooserModel* chooser,
                                    std::size_t talk_index, QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, chooser, talk_index) {
     setObjectName(QStringLiteral("TalkEditorDialog"));

@@ -15,8 +15,8 @@ namespace vorla::gui {
 class TalkEditorDialog : public QDialog {
     Q_OBJECT
   public:
-    TalkEditorDialog(store::CVrDoc& doc, editors::TalkChooserModel* chooser, std::size_t talk_index,
-                     QWidget* parent = nullptr);
+    TalkEditorDialog(store::Document& doc, editors::TalkChooserModel* chooser,
+                     std::size_t talk_index, QWidget* parent = nullptr);
 
     editors::TalkEditorModel& model() { return model_; }
     QLineEdit* number() const { return number_; }
@@ -35,7 +35,7 @@ class TalkEditorDialog : public QDialog {
     void fill_lists();
     void collect();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     editors::TalkEditorModel model_;
     QLineEdit* number_;
     QLineEdit* title_;

@@ -12,7 +12,7 @@
 
 namespace vorla::gui {
 
-TopicListDialog::TopicListDialog(store::CVrDoc& doc, QWidget* parent)
+TopicListDialog::TopicListDialog(store::Document& doc, QWidget* parent)
     : QDialog(parent), model_(doc) {
     setObjectName(QStringLiteral("TopicListDialog"));
     setWindowTitle(qs(model_.title()));

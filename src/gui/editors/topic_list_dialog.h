@@ -14,7 +14,7 @@ class LineList;
 class TopicListDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit TopicListDialog(store::CVrDoc& doc, QWidget* parent = nullptr);
+    explicit TopicListDialog(store::Document& doc, QWidget* parent = nullptr);
 
     editors::TopicListModel& model() { return model_; }
     LineList* list() const { return list_; }

@@ -6,11 +6,11 @@ struct ReportRequest;
 
 namespace vorla::gui {
 
-class CMainFrame;
+class MainWindow;
 
-void install_report_commands(CMainFrame& frame);
+void install_report_commands(MainWindow& window);
 
-// Shows a report in the frame's view, laid out from the frame's document and fonts.
-void show_report(CMainFrame& frame, const reports::ReportRequest& request);
+// Shows a report in the main window's view, laid out from the main window's document and fonts.
+void show_report(MainWindow& window, const reports::ReportRequest& request);
 
 }  // namespace vorla::gui

@@ -31,7 +31,7 @@ void centre_current(QListWidget* list) {
 
 }  // namespace
 
-WeekRangeDialog::WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form,
+WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeForm form,
                                  QWidget* parent)
     : QDialog(parent), model_(doc, form) {
     setObjectName(QStringLiteral("WeekRangeDialog"));

@@ -15,7 +15,7 @@ class WeekRangeDialog : public QDialog {
   public:
     enum Choice { kCancel = 0, kShow = 1, kExport = 2 };
 
-    WeekRangeDialog(const store::CVrDoc& doc, reports::WeekRangeForm form,
+    WeekRangeDialog(const store::Document& doc, reports::WeekRangeForm form,
                     QWidget* parent = nullptr);
 
     const reports::WeekRangeModel& model() const { return model_; }

@@ -40,7 +40,7 @@ QLineEdit* read_only_field(const std::string& text, int max_chars, QWidget* pare
 
 }  // namespace
 
-ContactsDialog::ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_id,
+ContactsDialog::ContactsDialog(const store::Document& doc, std::uint16_t brother_id,
                                std::uint16_t cong_id, QWidget* parent)
     : QDialog(parent), model_(doc, brother_id, cong_id) {
     setObjectName(QStringLiteral("ContactsDialog"));

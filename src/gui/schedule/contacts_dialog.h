@@ -15,7 +15,7 @@ class ContactsDialog : public QDialog {
     Q_OBJECT
   public:
     // cong_id 0: the brother's own congregation.
-    ContactsDialog(const store::CVrDoc& doc, std::uint16_t brother_id, std::uint16_t cong_id,
+    ContactsDialog(const store::Document& doc, std::uint16_t brother_id, std::uint16_t cong_id,
                    QWidget* parent = nullptr);
 
     schedule::ContactsModel& model() { return model_; }

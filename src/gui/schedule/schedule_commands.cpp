@@ -1,24 +1,24 @@
 #include "gui/schedule/schedule_commands.h"
 
 #include "core/app/commands.h"
-#include "gui/app/main_frame.h"
-#include "gui/reports/vr_view.h"
-#include "gui/schedule/tab_schedule.h"
+#include "gui/app/main_window.h"
+#include "gui/reports/report_view.h"
+#include "gui/schedule/schedule_sheet.h"
 
 namespace vorla::gui {
 
-void open_schedule_sheet(CMainFrame& frame, schedule::PageKind page) {
-    CTabSchedule sheet(frame.doc(), &frame.commands(), page, &frame);
+void open_schedule_sheet(MainWindow& window, schedule::PageKind page) {
+    ScheduleSheet sheet(window.doc(), &window.commands(), page, &window);
     sheet.exec();
     // The report on screen shows the weeks as they are now.
-    if (QWidget* report = frame.view()->report()) report->update();
+    if (QWidget* report = window.view()->report()) report->update();
 }
 
-void install_schedule_commands(CMainFrame& frame) {
+void install_schedule_commands(MainWindow& window) {
     // The summary, chairmen, hospitality, readers and outgoing pages come later; their
     // commands have no handler yet and stay disabled.
-    frame.commands().set_handler(app::cmd::kLocalTalks, [&frame] {
-        open_schedule_sheet(frame, schedule::PageKind::local_talks);
+    window.commands().set_handler(app::cmd::kLocalTalks, [&window] {
+        open_schedule_sheet(window, schedule::PageKind::local_talks);
     });
 }
 

@@ -4,10 +4,10 @@
 
 namespace vorla::gui {
 
-class CMainFrame;
+class MainWindow;
 
-void install_schedule_commands(CMainFrame& frame);
+void install_schedule_commands(MainWindow& window);
 // Runs the scheduling sheet on a page; what OK or Cancel leave in the document stays.
-void open_schedule_sheet(CMainFrame& frame, schedule::PageKind page);
+void open_schedule_sheet(MainWindow& window, schedule::PageKind page);
 
 }  // namespace vorla::gui

@@ -18,7 +18,7 @@
 
 namespace vorla::gui {
 
-SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
     setObjectName(QStringLiteral("SpeakerPickerDialog"));
@@ -102,7 +102,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPi
     list_->setFocus();
 }
 
-std::optional<std::size_t> SpeakerPickerDialog::pick(store::CVrDoc& doc,
+std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
                                                      schedule::SpeakerPickerParams params,
                                                      QWidget* parent) {
     SpeakerPickerDialog dialog(doc, std::move(params), parent);

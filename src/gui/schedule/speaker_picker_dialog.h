@@ -16,12 +16,12 @@ namespace vorla::gui {
 class SpeakerPickerDialog : public QDialog {
     Q_OBJECT
   public:
-    SpeakerPickerDialog(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
+    SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                         QWidget* parent = nullptr);
 
     // The picked brother's index position, nothing on Cancel.
-    static std::optional<std::size_t> pick(store::CVrDoc& doc, schedule::SpeakerPickerParams params,
-                                           QWidget* parent);
+    static std::optional<std::size_t> pick(store::Document& doc,
+                                           schedule::SpeakerPickerParams params, QWidget* parent);
 
     schedule::SpeakerPickerModel& model() { return model_; }
     QComboBox* circuits() const { return circuits_; }
@@ -41,7 +41,7 @@ class SpeakerPickerDialog : public QDialog {
     void update_buttons();
     void choose_talk();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     schedule::SpeakerPickerModel model_;
     QComboBox* circuits_;
     QComboBox* congregations_;

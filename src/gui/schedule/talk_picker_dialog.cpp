@@ -16,7 +16,7 @@
 
 namespace vorla::gui {
 
-TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent)
     : QDialog(parent), model_(doc, std::move(params)) {
     setObjectName(QStringLiteral("TalkPickerDialog"));
@@ -100,7 +100,7 @@ TalkPickerDialog::TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPicke
     list_->setFocus();
 }
 
-std::optional<int> TalkPickerDialog::pick(const store::CVrDoc& doc,
+std::optional<int> TalkPickerDialog::pick(const store::Document& doc,
                                           schedule::TalkPickerParams params, QWidget* parent) {
     TalkPickerDialog dialog(doc, std::move(params), parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -18,11 +18,11 @@ namespace vorla::gui {
 class TalkPickerDialog : public QDialog {
     Q_OBJECT
   public:
-    TalkPickerDialog(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+    TalkPickerDialog(const store::Document& doc, schedule::TalkPickerParams params,
                      QWidget* parent = nullptr);
 
     // Single mode: the picked talk, nothing on Cancel.
-    static std::optional<int> pick(const store::CVrDoc& doc, schedule::TalkPickerParams params,
+    static std::optional<int> pick(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent);
 
     schedule::TalkPickerModel& model() { return model_; }

@@ -15,7 +15,7 @@
 
 namespace vorla::gui {
 
-WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc,
+WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
                                                schedule::WeekCongregationParams params,
                                                QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
@@ -66,7 +66,7 @@ WeekCongregationDialog::WeekCongregationDialog(store::CVrDoc& doc,
     list_->setFocus();
 }
 
-std::optional<std::size_t> WeekCongregationDialog::choose(store::CVrDoc& doc,
+std::optional<std::size_t> WeekCongregationDialog::choose(store::Document& doc,
                                                           schedule::WeekCongregationParams params,
                                                           QWidget* parent) {
     WeekCongregationDialog dialog(doc, std::move(params), parent);

@@ -15,12 +15,12 @@ namespace vorla::gui {
 class WeekCongregationDialog : public QDialog {
     Q_OBJECT
   public:
-    WeekCongregationDialog(store::CVrDoc& doc, schedule::WeekCongregationParams params,
+    WeekCongregationDialog(store::Document& doc, schedule::WeekCongregationParams params,
                            QWidget* parent = nullptr);
 
     // The chosen congregation's index position, nothing when cancelled. The week's speaker
     // may have been set on the way.
-    static std::optional<std::size_t> choose(store::CVrDoc& doc,
+    static std::optional<std::size_t> choose(store::Document& doc,
                                              schedule::WeekCongregationParams params,
                                              QWidget* parent);
 
@@ -35,7 +35,7 @@ class WeekCongregationDialog : public QDialog {
     void fill();
     void update_buttons();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     schedule::WeekCongregationModel model_;
     QComboBox* circuits_;
     QTreeWidget* list_;

@@ -15,9 +15,9 @@ namespace {
 struct RulesTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
-    std::unique_ptr<store::CVrDoc> open() {
-        return std::make_unique<store::CVrDoc>(
-            store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
+    std::unique_ptr<store::Document> open() {
+        return std::make_unique<store::Document>(
+            store::Document::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
     }
 };
 

@@ -14,12 +14,16 @@ using namespace vorla::testing;
 TEST(InfoLines, SettingsFontsBackupAndTableSizesAsRead) {
     TempDir dir;
     RecordingPrompter prompter;
-    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров"), brother_bytes(2, "Олег", "Сидоров")}));
-    write_text(dir / "vorla.ini", text::utf8_to_cp1251("[Формат расписания]\r\nФон=2\r\n[Резерв]\r\nПуть=/media/usb/\r\n"
-                                                       "[Шрифт заголовка]\r\nHeight=-30\r\nFaceName=Liberation Serif\r\n"));
-    const store::CVrDoc doc({dir.path(), {2026, 12, 7}, {}}, prompter);
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров"),
+                                                 brother_bytes(2, "Олег", "Сидоров")}));
+    write_text(
+        dir / "vorla.ini",
+        text::utf8_to_cp1251("[Формат расписания]\r\nФон=2\r\n[Резерв]\r\nПуть=/media/usb/\r\n"
+                             "[Шрифт заголовка]\r\nHeight=-30\r\nFaceName=Liberation Serif\r\n"));
+    const store::Document doc({dir.path(), {2026, 12, 7}, {}}, prompter);
     std::map<std::string, std::string> lines;
-    for (const auto& [k, v] : app::info_lines(doc)) lines[k] = v;
+    for (const auto& [k, v] : app::info_lines(doc))
+        lines[k] = v;
     EXPECT_EQ(lines["week-number"], "1406");
     EXPECT_EQ(lines["window-base"], "884");
     EXPECT_EQ(lines["setting Формат расписания/Фон"], "2");

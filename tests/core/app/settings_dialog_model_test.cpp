@@ -17,7 +17,7 @@ namespace {
 struct SettingsModelTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
-    store::CVrDoc doc{{dir.path(), {2026, 12, 7}, {}}, prompter};
+    store::Document doc{{dir.path(), {2026, 12, 7}, {}}, prompter};
 };
 
 }  // namespace
@@ -67,7 +67,7 @@ TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkMarksTheDocument) {
 TEST_F(SettingsModelTest, OkKeepsOurCongregationAndOtherSections) {
     write_text(dir / "vorla.ini",
                text::utf8_to_cp1251("[Congregation]\r\nNumber=3\r\n[Шрифт]\r\nHeight=-20\r\n"));
-    store::CVrDoc again({dir.path(), {2026, 12, 7}, {}}, prompter);
+    store::Document again({dir.path(), {2026, 12, 7}, {}}, prompter);
     app::SettingsDialogModel m(again);
     m.values().our_congregation = 99;  // not the dialog's to change
     m.accept();

@@ -39,9 +39,9 @@ TEST_F(BrotherListTest, EditingListShowsEveryoneLastNameFirstWithStackedMarks) {
               (std::vector<std::string>{"(§) * Андреев, Павел", "* Зуев, Борис", "Петров, Иван",
                                         "Сидоров, Олег", "Яковлев, Юрий"}));
     EXPECT_EQ(m.lines()[0].position, position_of(3));
-    EXPECT_EQ(m.status1(), "* Нет собрания ( 2 )");
-    EXPECT_TRUE(m.status1_visible());
-    EXPECT_EQ(m.status2(), "(§) Прекращено ( 1 )");
+    EXPECT_EQ(m.star_note(), "* Нет собрания ( 2 )");
+    EXPECT_TRUE(m.star_note_visible());
+    EXPECT_EQ(m.discontinued_note(), "(§) Прекращено ( 1 )");
     EXPECT_EQ(m.title(), "Братья");
     EXPECT_EQ(m.ok_caption(), "&Редактировать...");
     EXPECT_EQ(m.close_caption(), "&Закрыть");
@@ -53,8 +53,8 @@ TEST_F(BrotherListTest, CongregationFilterListsFirstNameFirstWithoutStatusMarks)
     open();
     BrotherListModel m(*doc, BrotherListParams{.cong_filter = 1});
     EXPECT_EQ(texts(m), (std::vector<std::string>{"Иван Петров", "Юрий Яковлев"}));
-    EXPECT_FALSE(m.status1_visible());
-    EXPECT_EQ(m.status2(), "");
+    EXPECT_FALSE(m.star_note_visible());
+    EXPECT_EQ(m.discontinued_note(), "");
 }
 
 TEST_F(BrotherListTest, SpeakerChooserLeavesOutItsCongregationAndMarksTheUnavailable) {
@@ -68,7 +68,7 @@ TEST_F(BrotherListTest, SpeakerChooserLeavesOutItsCongregationAndMarksTheUnavail
     EXPECT_EQ(m.ok_caption(), "&Выбрать");
     EXPECT_EQ(m.close_caption(), "&Отмена");
     EXPECT_EQ(m.add_caption(), "&Новый докладчик");
-    EXPECT_EQ(m.status1(), "* Недоступен - " + doc->date_label(calendar::WeekNumber(1410), 2));
+    EXPECT_EQ(m.star_note(), "* Недоступен - " + doc->date_label(calendar::WeekNumber(1410), 2));
     m.select(2);
     const auto a = m.ok();
     EXPECT_EQ(a.kind, BrotherListModel::Action::choose);

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "core/text/cp1251.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
@@ -17,11 +17,11 @@ namespace vorla::testing {
 struct EditorTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
-    std::unique_ptr<store::CVrDoc> doc;
+    std::unique_ptr<store::Document> doc;
 
-    store::CVrDoc& open(std::string language = {}) {
-        doc = std::make_unique<store::CVrDoc>(
-            store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, std::move(language)},
+    store::Document& open(std::string language = {}) {
+        doc = std::make_unique<store::Document>(
+            store::Document::Options{dir.path(), calendar::Date{2026, 12, 7}, std::move(language)},
             prompter);
         return *doc;
     }

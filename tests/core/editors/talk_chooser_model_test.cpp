@@ -43,17 +43,17 @@ TEST_F(TalkChooserTest, TitlesModeListsTitledTalksAndEmptyPlacesOnRequest) {
     EXPECT_EQ(m.ok_caption(), "Редактировать");
     EXPECT_EQ(m.cancel_caption(), "Закрыть");
     EXPECT_TRUE(m.close_is_default());
-    EXPECT_EQ(m.third_caption(), "Добавить новую речь");
+    EXPECT_EQ(m.action_caption(), "Добавить новую речь");
     EXPECT_EQ(editors::texts_of(m.lines()),
               (std::vector<std::string>{"3\tМир, который придёт", "12\tБог ненавидит обман",
                                         "15\tДелать добро всем людям", "S-32\tПогребальная Речь"}));
     EXPECT_EQ(m.selection(), 0u);
-    m.third_button();
+    m.run_action();
     ASSERT_EQ(m.lines().size(), 256u);
     EXPECT_EQ(m.lines()[0].text, "1\tДоступно для новой речи");
     EXPECT_EQ(m.selection(), 0u);
     EXPECT_EQ(m.top_line(), 0u);
-    EXPECT_FALSE(m.third_visible());
+    EXPECT_FALSE(m.action_visible());
     EXPECT_EQ(m.ok(), Action::open_editor);
     EXPECT_EQ(m.chosen_talk(), 0u);
     m.fill();  // back from the editor: empty places are gone again
@@ -67,7 +67,7 @@ TEST_F(TalkChooserTest, FirstEmptyPlaceIsBroughtToTheTenthLine) {
         doc->talks().set(n, t);
     }
     TalkChooserModel m = TalkChooserModel::titles(*doc);
-    m.third_button();
+    m.run_action();
     EXPECT_EQ(m.selection(), 40u);
     EXPECT_EQ(m.lines()[40].text, "41\tДоступно для новой речи");
     EXPECT_EQ(m.top_line(), 31u);
@@ -86,7 +86,7 @@ TEST_F(TalkChooserTest, AnyTalkModePreselectsThePresentTalkAndHidesAdding) {
     TalkChooserModel m = TalkChooserModel::any_talk(*doc, 15);
     EXPECT_EQ(m.title(), "Выберите речь");
     EXPECT_EQ(m.cancel_caption(), "Отмена");
-    EXPECT_FALSE(m.third_visible());
+    EXPECT_FALSE(m.action_visible());
     EXPECT_EQ(m.selection(), 2u);
     m.select_line(1);
     EXPECT_EQ(m.ok(), Action::close_ok);
@@ -100,7 +100,7 @@ TEST_F(TalkChooserTest, BrotherModeCountsAddedAndRemovedTalks) {
     EXPECT_TRUE(m.grid_view());
     EXPECT_EQ(m.title(), "Иван Петров - 1 речи");
     EXPECT_EQ(m.cancel_caption(), "Отмена");
-    EXPECT_EQ(m.third_caption(), "Просмотр списка");
+    EXPECT_EQ(m.action_caption(), "Просмотр списка");
     ASSERT_EQ(m.grid().size(), 4u);  // talks with a title
     EXPECT_EQ(m.grid()[1].text, "  12");
     EXPECT_TRUE(m.grid()[0].selected);
@@ -113,9 +113,9 @@ TEST_F(TalkChooserTest, BrotherModeCountsAddedAndRemovedTalks) {
     EXPECT_EQ(m.removed_text(), "Удаленный 1");
     EXPECT_EQ(m.hover_text(11), "Бог ненавидит обман ( 12 )");
     EXPECT_EQ(m.hover_text(255), "");
-    m.third_button();
+    m.run_action();
     EXPECT_FALSE(m.grid_view());
-    EXPECT_EQ(m.third_caption(), "Выбор речей");
+    EXPECT_EQ(m.action_caption(), "Выбор речей");
     EXPECT_EQ(editors::texts_of(m.lines()),
               (std::vector<std::string>{"12\tБог ненавидит обман", "15\tДелать добро всем людям"}));
     EXPECT_EQ(m.double_click(0), Action::stay);
@@ -137,9 +137,9 @@ TEST_F(TalkChooserTest, SpeakerModeChoosesAmongHisTalksAndCancelRestoresHisList)
     TalkChooserModel m = TalkChooserModel::speaker(*doc, speaker({3, 15}), 15);
     EXPECT_FALSE(m.grid_view());
     EXPECT_EQ(m.title(), "Выберите речь");
-    EXPECT_EQ(m.third_caption(), "Редактировать список");
+    EXPECT_EQ(m.action_caption(), "Редактировать список");
     EXPECT_EQ(m.selection(), 1u);
-    m.third_button();
+    m.run_action();
     EXPECT_TRUE(m.grid_view());
     m.set_cell(1, true);
     EXPECT_EQ(m.cancel(), Action::stay);  // leaves the grid and forgets the change
@@ -147,7 +147,7 @@ TEST_F(TalkChooserTest, SpeakerModeChoosesAmongHisTalksAndCancelRestoresHisList)
     EXPECT_FALSE(m.record().talks.has(12));
     EXPECT_FALSE(m.added_visible());
 
-    m.third_button();
+    m.run_action();
     m.set_cell(1, true);
     EXPECT_EQ(m.ok(), Action::stay);  // the edited list is kept, shown to choose from
     EXPECT_EQ(m.lines().size(), 3u);
@@ -162,7 +162,7 @@ TEST_F(TalkChooserTest, SpeakerModeChoosesAmongHisTalksAndCancelRestoresHisList)
 
 TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
     TalkChooserModel chooser = TalkChooserModel::titles(*doc);
-    chooser.third_button();  // talk 1 is an empty place
+    chooser.run_action();  // talk 1 is an empty place
     TalkEditorModel m(*doc, &chooser, 0);
     EXPECT_EQ(m.topic_button_caption(), "Выбрать тему для речи 1");
     m.title() = "Насколько хорошо вы знаете Бога?";

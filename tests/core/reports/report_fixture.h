@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -74,7 +74,7 @@ struct ReportData : ::testing::Test {
                     concat({named_bytes("Кузнецовы", 30001), named_bytes("~Орловы", 30002)}));
     }
 
-    std::unique_ptr<store::CVrDoc> open() {
+    std::unique_ptr<store::Document> open() {
         std::vector<std::uint8_t> history;
         for (const auto& w : weeks)
             history.insert(history.end(), w.bytes().begin(), w.bytes().end());
@@ -83,17 +83,17 @@ struct ReportData : ::testing::Test {
         for (const auto& e : events)
             special.insert(special.end(), e.bytes().begin(), e.bytes().end());
         write_bytes(dir / "special.dat", special);
-        return std::make_unique<store::CVrDoc>(
-            store::CVrDoc::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
+        return std::make_unique<store::Document>(
+            store::Document::Options{dir.path(), {2026, 12, 7}, {}}, prompter);
     }
 
-    static void set_talk_title(store::CVrDoc& doc, int talk_no, const std::string& title) {
+    static void set_talk_title(store::Document& doc, int talk_no, const std::string& title) {
         store::TalkRecord t = *doc.talks().find(talk_no);
         t.title = title;
         doc.talks().set(talk_no, t);
     }
     template <class Change>
-    static void change_settings(store::CVrDoc& doc, Change change) {
+    static void change_settings(store::Document& doc, Change change) {
         settings::Settings s = doc.settings();
         change(s);
         doc.set_settings(s);

@@ -35,10 +35,10 @@ constexpr auto L = HAlign::left;
 struct ScheduleTest : ReportData {
     settings::ReportFonts fonts{"rus"};
 
-    DisplayList screen(const store::CVrDoc& doc, int weeks, WeekIndex first = kThisIndex) {
+    DisplayList screen(const store::Document& doc, int weeks, WeekIndex first = kThisIndex) {
         return layout_schedule(doc, fonts, {first, weeks}, Device::screen());
     }
-    DisplayList paper(const store::CVrDoc& doc, int weeks, int dpi = 600,
+    DisplayList paper(const store::Document& doc, int weeks, int dpi = 600,
                       WeekIndex first = kThisIndex) {
         return layout_schedule(doc, fonts, {first, weeks}, Device::printer(dpi, dpi));
     }

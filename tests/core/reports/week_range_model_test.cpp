@@ -104,7 +104,7 @@ TEST_F(WeekRangeTest, TheListFormsOfferTheirOwnWeeksAndCounts) {
 TEST_F(WeekRangeTest, NoStartWeekBeforeTheFirstWeekOfAll) {
     TempDir other;
     RecordingPrompter p;
-    store::CVrDoc doc({other.path(), {2000, 1, 12}, {}}, p);  // the current week has index 1
+    store::Document doc({other.path(), {2000, 1, 12}, {}}, p);  // the current week has index 1
     WeekRangeModel m(doc, WeekRangeForm::schedule);
     EXPECT_EQ(m.start_lines().size(), 23u);
     EXPECT_EQ(m.start_lines()[0], "Янв 09, 2000");

@@ -81,9 +81,9 @@ TEST_F(LocalTalksTest, ControlsFollowTheSelectedWeek) {
     EXPECT_EQ(page.week_caption(), "Дек 13");
     EXPECT_EQ(page.talk_caption(), "Речь 12 ( 12 ) ");
     EXPECT_TRUE(page.pickers_visible());
-    EXPECT_EQ(page.third_caption(), "Обмен");
-    EXPECT_TRUE(page.fourth_visible());
-    EXPECT_EQ(page.fourth_caption(), "Очистить выборку");
+    EXPECT_EQ(page.exchange_or_congregation_caption(), "Обмен");
+    EXPECT_TRUE(page.clear_or_cancel_visible());
+    EXPECT_EQ(page.clear_or_cancel_caption(), "Очистить выборку");
     EXPECT_TRUE(page.contacts_visible());
     EXPECT_FALSE(page.availability_visible());
     EXPECT_TRUE(page.legend_visible());  // row 2 shows "* "
@@ -95,7 +95,7 @@ TEST_F(LocalTalksTest, ControlsFollowTheSelectedWeek) {
 
     page.select(1);  // the convention
     EXPECT_FALSE(page.pickers_visible());
-    EXPECT_FALSE(page.fourth_visible());
+    EXPECT_FALSE(page.clear_or_cancel_visible());
     EXPECT_FALSE(page.contacts_visible());
     EXPECT_EQ(page.talk_caption(), "");
 
@@ -107,8 +107,8 @@ TEST_F(LocalTalksTest, ControlsFollowTheSelectedWeek) {
     EXPECT_EQ(page.conflict_text(), "# Конфликт планирования - Дек 27 - Председатель - Докладчик");
 
     page.select(3);
-    EXPECT_EQ(page.third_caption(), "Выбор собрания");
-    EXPECT_FALSE(page.fourth_visible());
+    EXPECT_EQ(page.exchange_or_congregation_caption(), "Выбор собрания");
+    EXPECT_FALSE(page.clear_or_cancel_visible());
     EXPECT_FALSE(page.contacts_visible());
     EXPECT_FALSE(page.talk_history_visible());
 
@@ -177,7 +177,7 @@ TEST_F(LocalTalksTest, ExchangeMovesAPlanToAnEmptyWeekAndClearsTheMarks) {
     ASSERT_TRUE(page.exchange_pending());
     EXPECT_EQ(page.exchange_prompt(), "Выбор докладчика для обмена с Иван Петров или -> ");
     EXPECT_FALSE(page.pickers_visible());
-    EXPECT_EQ(page.fourth_caption(), "Отменить обмен");
+    EXPECT_EQ(page.clear_or_cancel_caption(), "Отменить обмен");
 
     page.select(0);  // the same week: still waiting
     page.select(1);  // an event week: nothing happens
@@ -205,7 +205,7 @@ TEST_F(LocalTalksTest, TwoPlannedWeeksSwapAndTheFourthButtonCancels) {
     LocalTalksModel page(*doc);
     page.select(2);
     page.press_exchange();
-    page.press_fourth();  // cancels, clears nothing
+    page.press_clear_or_cancel();  // cancels, clears nothing
     EXPECT_FALSE(page.exchange_pending());
     EXPECT_EQ(week(1408).speaker_id, 3);
     page.press_exchange();
@@ -233,7 +233,7 @@ TEST_F(LocalTalksTest, ClearingEmptiesPlanAndMarksOnly) {
     LocalTalksModel page(*doc);
     page.select(2);
     page.toggle_mark(2, Mark::reminded);
-    page.press_fourth();
+    page.press_clear_or_cancel();
     const store::WeekRecord& w = week(1408);
     EXPECT_EQ(w.speaker_id + w.talk_no + w.speaker_cong_id + w.requested + w.confirmed + w.reminded,
               0);
@@ -285,7 +285,7 @@ TEST_F(LocalTalksTest, PickersGetTheWeekAndTheirResultsFillIt) {
     EXPECT_EQ(t.speaker, 3);
     EXPECT_EQ(t.congregation, 0);
     EXPECT_EQ(t.chosen, 34);
-    EXPECT_EQ(page.third_caption(), "Обмен");
+    EXPECT_EQ(page.exchange_or_congregation_caption(), "Обмен");
 
     // A congregation that no longer exists is not passed on.
     week(1409).speaker_cong_id = 77;
@@ -300,10 +300,10 @@ TEST_F(LocalTalksTest, ConflictChangesAskTheSiblingsOnce) {
     EXPECT_FALSE(page.take_sibling_request());
 
     page.select(2);
-    page.press_fourth();  // row 4 still conflicts: no change
+    page.press_clear_or_cancel();  // row 4 still conflicts: no change
     EXPECT_FALSE(page.take_sibling_request());
     page.select(4);
-    page.press_fourth();
+    page.press_clear_or_cancel();
     EXPECT_FALSE(page.marks().conflict);
     EXPECT_TRUE(page.take_sibling_request());
 

@@ -19,7 +19,7 @@
 #include <memory>
 #include <string>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -81,13 +81,13 @@ inline void write_planning_folder(const std::filesystem::path& dir) {
 struct ScheduleTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
-    std::unique_ptr<store::CVrDoc> doc;
+    std::unique_ptr<store::Document> doc;
 
     void SetUp() override { write_planning_folder(dir.path()); }
 
-    store::CVrDoc& open() {
-        doc = std::make_unique<store::CVrDoc>(
-            store::CVrDoc::Options{dir.path(), calendar::Date{2026, 12, 7}, {}}, prompter);
+    store::Document& open() {
+        doc = std::make_unique<store::Document>(
+            store::Document::Options{dir.path(), calendar::Date{2026, 12, 7}, {}}, prompter);
         return *doc;
     }
     store::WeekRecord& week(int number) {

@@ -29,7 +29,7 @@ TEST(JsonDump, FieldNamesValuesAndEscapes) {
                         week_bytes(1411)}));  // no content: left out
     write_bytes(dir / "blackout.dat", unavailable_bytes(1, 1412).bytes());
     write_bytes(dir / "wishlist.dat", FixtureBytes(96).u8(0, 0x03).u8(32, 0x02).bytes());
-    const CVrDoc doc({dir.path(), {2026, 12, 7}, {}}, prompter);
+    const Document doc({dir.path(), {2026, 12, 7}, {}}, prompter);
     const std::string json = dump_json(doc);
     EXPECT_TRUE(has(json, "\"week_number\": 1406"));
     EXPECT_TRUE(has(json, "\"window_base\": 884"));

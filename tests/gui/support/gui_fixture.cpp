@@ -6,8 +6,9 @@
 
 namespace vorla::testing {
 
-store::CVrDoc& GuiDocument::open(calendar::Date today) {
-    doc = std::make_unique<store::CVrDoc>(store::CVrDoc::Options{dir.path(), today, {}}, prompter);
+store::Document& GuiDocument::open(calendar::Date today) {
+    doc = std::make_unique<store::Document>(store::Document::Options{dir.path(), today, {}},
+                                            prompter);
     return *doc;
 }
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "gui/app/qt_prompter.h"
 #include "support/temp_dir.h"
 
@@ -15,10 +15,10 @@ namespace vorla::testing {
 struct GuiDocument {
     TempDir dir;
     gui::QtPrompter prompter;
-    std::unique_ptr<store::CVrDoc> doc;
+    std::unique_ptr<store::Document> doc;
 
     // Opens the document on the folder (after the test has written its files).
-    store::CVrDoc& open(calendar::Date today = {2026, 12, 7});
+    store::Document& open(calendar::Date today = {2026, 12, 7});
 };
 
 // Saves a picture of the widget as gui-shots/<name>.png in the build folder.

@@ -1,5 +1,5 @@
 #pragma once
-// CMainFrame: the main window with its menu, tool bar, status bar and the view, which shows
+// MainWindow: the main window with its menu, tool bar, status bar and the view, which shows
 // the work panel or a report.
 #include <QLabel>
 #include <QMainWindow>
@@ -7,25 +7,25 @@
 #include <functional>
 
 #include "core/settings/report_fonts.h"
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "gui/app/command_set.h"
 
 namespace vorla::gui {
 
-class CVrView;
+class ReportView;
 class HelpWindow;
 class QtPrompter;
 class WorkPanel;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    store::CVrDoc& doc() { return doc_; }
+    store::Document& doc() { return doc_; }
     CommandSet& commands() { return commands_; }
-    CVrView* view() const { return view_; }
+    ReportView* view() const { return view_; }
     WorkPanel* panel() const { return panel_; }
     QLabel* date_pane() const { return date_pane_; }
     HelpWindow* help_window() const { return help_; }
@@ -51,12 +51,12 @@ class CMainFrame : public QMainWindow {
     bool mode_allows(int command) const;
     void on_mode_changed(int mode);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     QtPrompter& prompter_;
     CommandSet commands_;
     settings::ReportFonts fonts_;
     WorkPanel* panel_ = nullptr;
-    CVrView* view_ = nullptr;
+    ReportView* view_ = nullptr;
     QLabel* date_pane_ = nullptr;
     HelpWindow* help_ = nullptr;
     QByteArray panel_geometry_;

@@ -1,5 +1,5 @@
 #pragma once
-// CVrView: the window's view. In work-panel mode it shows the work panel; in report mode it
+// ReportView: the window's view. In work-panel mode it shows the work panel; in report mode it
 // shows the report on screen, page by page, in a scrolling area, and prints it.
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -15,13 +15,13 @@ namespace vorla::gui {
 
 class ReportWidget;
 
-class CVrView : public QStackedWidget {
+class ReportView : public QStackedWidget {
     Q_OBJECT
   public:
     enum Mode { kPanelMode = 1, kReportMode = 2 };
 
-    CVrView(QWidget* panel, QWidget* parent = nullptr);
-    ~CVrView() override;
+    ReportView(QWidget* panel, QWidget* parent = nullptr);
+    ~ReportView() override;
 
     Mode mode() const { return mode_; }
     bool printing() const { return printing_; }

@@ -1,5 +1,5 @@
 #pragma once
-// CVrDoc: the one document. It owns every table and the settings values, loads the data
+// Document: the one document. It owns every table and the settings values, loads the data
 // folder in a fixed order, and keeps tables and files in step through the cascades that run
 // when a congregation, brother, circuit or topic disappears. Everything else reaches the
 // data through it.
@@ -45,7 +45,7 @@ struct LocalBrother {
     std::uint8_t roles = 0;
 };
 
-class CVrDoc {
+class Document {
   public:
     struct Options {
         std::filesystem::path folder;  // the data folder (absolute)
@@ -55,9 +55,9 @@ class CVrDoc {
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
     // their fixed order.
-    CVrDoc(Options options, io::Prompter& prompter);
-    CVrDoc(const CVrDoc&) = delete;
-    CVrDoc& operator=(const CVrDoc&) = delete;
+    Document(Options options, io::Prompter& prompter);
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
 
     // --- where and when -------------------------------------------------------------------
     const DataFolder& folder() const { return folder_; }

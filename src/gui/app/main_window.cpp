@@ -1,4 +1,4 @@
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -20,7 +20,7 @@
 #include "gui/app/work_panel.h"
 #include "gui/editors/editor_commands.h"
 #include "gui/reports/report_commands.h"
-#include "gui/reports/vr_view.h"
+#include "gui/reports/report_view.h"
 #include "gui/schedule/schedule_commands.h"
 
 namespace vorla::gui {
@@ -31,9 +31,9 @@ QString status_date(const calendar::Date& d, std::string_view language) {
     return qs(calendar::status_date_text(d, language));
 }
 
-CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent)
+MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompter_(prompter), commands_(this), fonts_(doc.language()) {
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(program_title());
     setWindowIcon(program_icon());
     prompter_.set_parent(this);
@@ -42,9 +42,9 @@ CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent
         [this](int command) { return app::data_allows(doc_, command) && mode_allows(command); });
     panel_ = new WorkPanel(commands_,
                            [this](int button) { return app::panel_button_allowed(doc_, button); });
-    view_ = new CVrView(panel_, this);
+    view_ = new ReportView(panel_, this);
     setCentralWidget(view_);
-    connect(view_, &CVrView::mode_changed, this, &CMainFrame::on_mode_changed);
+    connect(view_, &ReportView::mode_changed, this, &MainWindow::on_mode_changed);
 
     build_menus();
     build_tool_bar();
@@ -59,9 +59,9 @@ CMainFrame::CMainFrame(store::CVrDoc& doc, QtPrompter& prompter, QWidget* parent
     refresh();
 }
 
-CMainFrame::~CMainFrame() = default;
+MainWindow::~MainWindow() = default;
 
-void CMainFrame::build_menus() {
+void MainWindow::build_menus() {
     const std::function<void(QMenu*, const std::vector<app::MenuItem>&)> fill =
         [&](QMenu* menu, const std::vector<app::MenuItem>& items) {
             for (const app::MenuItem& item : items) {
@@ -93,7 +93,7 @@ void CMainFrame::build_menus() {
         commands_.action(command)->setShortcutContext(Qt::ApplicationShortcut);
 }
 
-void CMainFrame::build_tool_bar() {
+void MainWindow::build_tool_bar() {
     QToolBar* bar = addToolBar(QStringLiteral("Панель инструментов"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
@@ -113,7 +113,7 @@ void CMainFrame::build_tool_bar() {
     }
 }
 
-void CMainFrame::build_status_bar() {
+void MainWindow::build_status_bar() {
     date_pane_ = new QLabel(status_date(doc_.today(), doc_.language()), this);
     date_pane_->setObjectName(QStringLiteral("DatePane"));
     date_pane_->setMinimumWidth(110);
@@ -122,7 +122,7 @@ void CMainFrame::build_status_bar() {
     statusBar()->showMessage(QString());
 }
 
-void CMainFrame::install_handlers() {
+void MainWindow::install_handlers() {
     commands_.set_handler(kSettings, [this] {
         if (SettingsDialog::edit(doc_, this) && view_->report()) view_->report()->update();
     });
@@ -137,8 +137,8 @@ void CMainFrame::install_handlers() {
     commands_.set_handler(kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
-bool CMainFrame::mode_allows(int command) const {
-    const bool report = view_ && view_->mode() == CVrView::kReportMode;
+bool MainWindow::mode_allows(int command) const {
+    const bool report = view_ && view_->mode() == ReportView::kReportMode;
     switch (command) {
         case kPrint:
         case kPrintPreview:
@@ -152,18 +152,18 @@ bool CMainFrame::mode_allows(int command) const {
     }
 }
 
-void CMainFrame::refresh() {
+void MainWindow::refresh() {
     commands_.refresh();
 }
 
-void CMainFrame::show_help(const QString& page) {
+void MainWindow::show_help(const QString& page) {
     if (!help_) help_ = new HelpWindow(this);
     help_->show_page(page);
 }
 
-void CMainFrame::on_mode_changed(int mode) {
+void MainWindow::on_mode_changed(int mode) {
     const QRect desktop = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    if (mode == CVrView::kReportMode) {
+    if (mode == ReportView::kReportMode) {
         panel_geometry_ = saveGeometry();
         setWindowFlag(Qt::WindowMaximizeButtonHint, true);
         if (!report_geometry_.isEmpty()) {
@@ -186,13 +186,13 @@ void CMainFrame::on_mode_changed(int mode) {
     refresh();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (view_->printing()) {
         prompter_.inform("Use Close Button", io::Icon::information, {});
         event->ignore();
         return;
     }
-    if (view_->mode() == CVrView::kReportMode) {
+    if (view_->mode() == ReportView::kReportMode) {
         view_->return_to_panel();
         event->ignore();
         return;
@@ -201,7 +201,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CMainFrame::save_fonts() {
+void MainWindow::save_fonts() {
     settings::IniFile ini = doc_.read_settings_file();
     fonts_.save(ini);
     doc_.write_settings_file(ini);

@@ -1,4 +1,4 @@
-#include "gui/reports/vr_view.h"
+#include "gui/reports/report_view.h"
 
 #include <QActionGroup>
 #include <QKeyEvent>
@@ -17,8 +17,8 @@
 
 namespace vorla::gui {
 
-CVrView::CVrView(QWidget* panel, QWidget* parent) : QStackedWidget(parent), panel_(panel) {
-    setObjectName(QStringLiteral("CVrView"));
+ReportView::ReportView(QWidget* panel, QWidget* parent) : QStackedWidget(parent), panel_(panel) {
+    setObjectName(QStringLiteral("ReportView"));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ReportArea"));
     scroll_->setBackgroundRole(QPalette::Dark);
@@ -29,9 +29,9 @@ CVrView::CVrView(QWidget* panel, QWidget* parent) : QStackedWidget(parent), pane
     setCurrentWidget(panel_);
 }
 
-CVrView::~CVrView() = default;
+ReportView::~ReportView() = default;
 
-void CVrView::show_report(QWidget* report) {
+void ReportView::show_report(QWidget* report) {
     delete scroll_->takeWidget();
     scroll_->setWidget(report);
     // The scroll bars' arrows and the wheel step by the same lines as the arrow keys.
@@ -45,22 +45,22 @@ void CVrView::show_report(QWidget* report) {
     if (changed) emit mode_changed(mode_);
 }
 
-void CVrView::show_report(const reports::ReportRequest& request, ReportSource source) {
+void ReportView::show_report(const reports::ReportRequest& request, ReportSource source) {
     show_report(new ReportWidget(request.kind, std::move(source)));
 }
 
-ReportWidget* CVrView::report_page() const {
+ReportWidget* ReportView::report_page() const {
     return qobject_cast<ReportWidget*>(scroll_->widget());
 }
 
-void CVrView::return_to_panel() {
+void ReportView::return_to_panel() {
     if (mode_ == kPanelMode) return;
     mode_ = kPanelMode;
     setCurrentWidget(panel_);
     emit mode_changed(mode_);
 }
 
-void CVrView::redraw() {
+void ReportView::redraw() {
     if (ReportWidget* page = report_page()) {
         page->relayout();
         page->update();
@@ -69,7 +69,7 @@ void CVrView::redraw() {
     }
 }
 
-bool CVrView::scroll_key(int key) {
+bool ReportView::scroll_key(int key) {
     QScrollBar* h = scroll_->horizontalScrollBar();
     QScrollBar* v = scroll_->verticalScrollBar();
     // One line is a tenth of an inch across and a sixth down; one page a quarter of the
@@ -108,7 +108,7 @@ bool CVrView::scroll_key(int key) {
     }
 }
 
-bool CVrView::eventFilter(QObject* watched, QEvent* event) {
+bool ReportView::eventFilter(QObject* watched, QEvent* event) {
     if (mode_ == kReportMode && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
@@ -129,7 +129,7 @@ bool CVrView::eventFilter(QObject* watched, QEvent* event) {
     return QStackedWidget::eventFilter(watched, event);
 }
 
-void CVrView::keyPressEvent(QKeyEvent* event) {
+void ReportView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && mode_ == kReportMode) {
         return_to_panel();
         return;
@@ -139,12 +139,12 @@ void CVrView::keyPressEvent(QKeyEvent* event) {
 
 // --- printing ------------------------------------------------------------------------------
 
-QPrinter& CVrView::printer() {
+QPrinter& ReportView::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
 
-bool CVrView::print_range(QPrinter& device, int from, int to, int copies) {
+bool ReportView::print_range(QPrinter& device, int from, int to, int copies) {
     const ReportWidget* page = report_page();
     if (!page) return false;
     const reports::Device d = reports::Device::printer(device.logicalDpiX(), device.logicalDpiY());
@@ -161,7 +161,7 @@ bool CVrView::print_range(QPrinter& device, int from, int to, int copies) {
     return ok;
 }
 
-void CVrView::print() {
+void ReportView::print() {
     const ReportWidget* page = report_page();
     if (!page) return;
     QPrinter& p = printer();
@@ -183,7 +183,7 @@ void CVrView::print() {
     print_range(p, from, to, p.copyCount());
 }
 
-void CVrView::print_preview() {
+void ReportView::print_preview() {
     const ReportWidget* page = report_page();
     if (!page) return;
     QPrintPreviewDialog preview(&printer(), this);
@@ -211,12 +211,12 @@ void CVrView::print_preview() {
     preview.exec();
 }
 
-void CVrView::print_setup() {
+void ReportView::print_setup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
 }
 
-bool CVrView::save_pdf(const QString& path) {
+bool ReportView::save_pdf(const QString& path) {
     const ReportWidget* page = report_page();
     if (!page) return false;
     return write_pdf(path, page->source(), 600);

@@ -1,5 +1,5 @@
 #pragma once
-// CTabSchedule: the modal scheduling sheet. Its pages edit the week table in memory; OK
+// ScheduleSheet: the modal scheduling sheet. Its pages edit the week table in memory; OK
 // writes history.dat and special.dat, Cancel reads them again. It closes only by OK or
 // "Отмена".
 #include <QDialog>
@@ -19,15 +19,15 @@ class SchedulePage;
 
 // What makes the page of a kind; nullptr for a page the program does not have yet (its tab
 // is left out).
-using PageFactory = SchedulePage* (*)(store::CVrDoc& doc, QWidget* parent);
+using PageFactory = SchedulePage* (*)(store::Document& doc, QWidget* parent);
 PageFactory schedule_page_factory(schedule::PageKind kind);
 
-class CTabSchedule : public QDialog {
+class ScheduleSheet : public QDialog {
     Q_OBJECT
   public:
-    // commands: the frame's commands that "Редактировать" runs (nullptr: none).
-    CTabSchedule(store::CVrDoc& doc, CommandSet* commands, schedule::PageKind active,
-                 QWidget* parent = nullptr);
+    // commands: the main window's commands that "Редактировать" runs (nullptr: none).
+    ScheduleSheet(store::Document& doc, CommandSet* commands, schedule::PageKind active,
+                  QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     // The tab's kinds, in tab order.
@@ -50,7 +50,7 @@ class CTabSchedule : public QDialog {
     void show_tab(int index);
     void refresh_pages(const SchedulePage* except);
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     CommandSet* commands_;
     schedule::SheetModel model_;
     std::vector<schedule::PageKind> kinds_;

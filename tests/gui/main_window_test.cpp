@@ -14,10 +14,10 @@
 #include "core/text/cp1251.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
-#include "gui/reports/vr_view.h"
+#include "gui/reports/report_view.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
 
@@ -57,7 +57,7 @@ void collect_model(const std::vector<app::MenuItem>& items, std::vector<int>& ou
 
 }  // namespace
 
-class MainFrameTest : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void menus_hold_every_item_with_its_id_and_keys();
@@ -70,40 +70,40 @@ class MainFrameTest : public QObject {
     void about_and_help_show_their_pages();
 };
 
-void MainFrameTest::menus_hold_every_item_with_its_id_and_keys() {
+void MainWindowTest::menus_hold_every_item_with_its_id_and_keys() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open(), g.prompter);
-    const QList<QAction*> actions = menu_actions(frame);
+    gui::MainWindow window(g.open(), g.prompter);
+    const QList<QAction*> actions = menu_actions(window);
     std::vector<int> expected;
     collect_model(app::main_menu(), expected);
     QCOMPARE(static_cast<std::size_t>(actions.size()), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         QCOMPARE(actions[int(i)]->data().toInt(), expected[i]);
 
-    const QList<QAction*> top = frame.menuBar()->actions();
+    const QList<QAction*> top = window.menuBar()->actions();
     QCOMPARE(top.size(), 7);
     QCOMPARE(top[0]->text(), QStringLiteral("&Файл"));
     QCOMPARE(top[5]->text(), QStringLiteral("&Настройки"));
     QCOMPARE(top[5]->data().toInt(), app::cmd::kSettings);
     QCOMPARE(top[6]->text(), QStringLiteral("&Помощь"));
-    QAction* print = frame.commands().action(app::cmd::kPrint);
+    QAction* print = window.commands().action(app::cmd::kPrint);
     QCOMPARE(print->text(), QStringLiteral("&Печать...\tCtrl+P"));
     QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QCOMPARE(frame.commands().action(app::cmd::kHelpContents)->shortcut(),
+    QCOMPARE(window.commands().action(app::cmd::kHelpContents)->shortcut(),
              QKeySequence(Qt::Key_F1));
-    QCOMPARE(frame.commands().action(app::cmd::kContextHelp)->shortcut(),
+    QCOMPARE(window.commands().action(app::cmd::kContextHelp)->shortcut(),
              QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->statusTip(),
+    QCOMPARE(window.commands().action(app::cmd::kLocalTalks)->statusTip(),
              QStringLiteral("Расписание речей для нашего собрания"));
-    QCOMPARE(frame.commands().action(app::cmd::kLocalTalks)->toolTip(),
+    QCOMPARE(window.commands().action(app::cmd::kLocalTalks)->toolTip(),
              QStringLiteral("Местные речи"));
-    save_shot(&frame, QStringLiteral("main_frame"));
+    save_shot(&window, QStringLiteral("main_window"));
 }
 
-void MainFrameTest::tool_bar_follows_the_menu_commands_in_order() {
+void MainWindowTest::tool_bar_follows_the_menu_commands_in_order() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open(), g.prompter);
-    auto* bar = frame.findChild<QToolBar*>(QStringLiteral("ToolBar"));
+    gui::MainWindow window(g.open(), g.prompter);
+    auto* bar = window.findChild<QToolBar*>(QStringLiteral("ToolBar"));
     QVERIFY(bar);
     QList<int> ids;
     for (QAction* a : bar->actions())
@@ -117,67 +117,67 @@ void MainFrameTest::tool_bar_follows_the_menu_commands_in_order() {
     }
 }
 
-void MainFrameTest::panel_and_menu_follow_the_document() {
+void MainWindowTest::panel_and_menu_follow_the_document() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open(), g.prompter);
+    gui::MainWindow window(g.open(), g.prompter);
     // A command the program has is enabled by its data rule; pretend the hospitality page is built.
-    frame.commands().set_handler(app::cmd::kHospitality, [] {});
-    frame.commands().set_handler(app::cmd::kHistory, [] {});
-    frame.refresh();
-    QPushButton* hospitality = frame.panel()->button(126);
-    QPushButton* history = frame.panel()->button(116);
+    window.commands().set_handler(app::cmd::kHospitality, [] {});
+    window.commands().set_handler(app::cmd::kHistory, [] {});
+    window.refresh();
+    QPushButton* hospitality = window.panel()->button(126);
+    QPushButton* history = window.panel()->button(116);
     QVERIFY(!hospitality->isEnabled());
-    QVERIFY(!frame.commands().action(app::cmd::kHospitality)->isEnabled());
+    QVERIFY(!window.commands().action(app::cmd::kHospitality)->isEnabled());
     QVERIFY(!history->isEnabled());  // no congregation chosen
-    QVERIFY(frame.commands().action(app::cmd::kHistory)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kHistory)->isEnabled());
 
-    settings::Settings s = frame.doc().settings();
+    settings::Settings s = window.doc().settings();
     s.hospitality_scheduled = true;
-    frame.doc().set_settings(s);
-    frame.refresh();
+    window.doc().set_settings(s);
+    window.refresh();
     QVERIFY(hospitality->isEnabled());
-    QVERIFY(frame.commands().action(app::cmd::kHospitality)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kHospitality)->isEnabled());
 
     // Features the program does not have yet stay disabled whatever the data says.
-    QVERIFY(!frame.commands().action(app::cmd::kBackup)->isEnabled());
+    QVERIFY(!window.commands().action(app::cmd::kBackup)->isEnabled());
     // Commands that work now.
-    QVERIFY(frame.commands().action(app::cmd::kSettings)->isEnabled());
-    QVERIFY(frame.commands().action(app::cmd::kAbout)->isEnabled());
-    QVERIFY(frame.panel()->button(110)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kSettings)->isEnabled());
+    QVERIFY(window.commands().action(app::cmd::kAbout)->isEnabled());
+    QVERIFY(window.panel()->button(110)->isEnabled());
     // Print and the way back only in report mode.
-    QVERIFY(!frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QVERIFY(!window.commands().action(app::cmd::kBackToPanel)->isEnabled());
 }
 
-void MainFrameTest::status_bar_shows_prompts_and_the_date() {
+void MainWindowTest::status_bar_shows_prompts_and_the_date() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open({2026, 12, 7}), g.prompter);
-    QCOMPARE(frame.date_pane()->text(), QStringLiteral("дек 07, 2026"));
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    frame.commands().action(app::cmd::kSettings)->showStatusText(&frame);
-    QCOMPARE(frame.statusBar()->currentMessage(),
+    gui::MainWindow window(g.open({2026, 12, 7}), g.prompter);
+    QCOMPARE(window.date_pane()->text(), QStringLiteral("дек 07, 2026"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.commands().action(app::cmd::kSettings)->showStatusText(&window);
+    QCOMPARE(window.statusBar()->currentMessage(),
              QStringLiteral("Изменить настройки планирования и печати"));
 }
 
-void MainFrameTest::report_mode_closes_back_to_the_panel() {
+void MainWindowTest::report_mode_closes_back_to_the_panel() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open(), g.prompter);
-    frame.show();
-    frame.view()->show_report(new QLabel(QStringLiteral("отчет")));
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kReportMode));
-    QVERIFY(frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
-    QVERIFY(!frame.close());  // closing a report returns to the panel
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
-    QVERIFY(!frame.commands().action(app::cmd::kBackToPanel)->isEnabled());
-    frame.view()->show_report(new QLabel(QStringLiteral("отчет")));
-    QTest::keyClick(frame.view()->report(), Qt::Key_Escape);
-    QCOMPARE(int(frame.view()->mode()), int(gui::CVrView::kPanelMode));
-    QVERIFY(frame.close());
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    window.view()->show_report(new QLabel(QStringLiteral("отчет")));
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kReportMode));
+    QVERIFY(window.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QVERIFY(!window.close());  // closing a report returns to the panel
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
+    QVERIFY(!window.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    window.view()->show_report(new QLabel(QStringLiteral("отчет")));
+    QTest::keyClick(window.view()->report(), Qt::Key_Escape);
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
+    QVERIFY(window.close());
 }
 
-void MainFrameTest::settings_dialog_rules() {
+void MainWindowTest::settings_dialog_rules() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     gui::SettingsDialog dialog(doc);
     dialog.show();
     const QStringList styles = {QStringLiteral("чистом"), QStringLiteral("сером"),
@@ -221,9 +221,9 @@ void MainFrameTest::settings_dialog_rules() {
     save_shot(&dialog, QStringLiteral("settings_dialog"));
 }
 
-void MainFrameTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
+void MainWindowTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
     GuiDocument g;
-    store::CVrDoc& doc = g.open();
+    store::Document& doc = g.open();
     const auto ini = doc.settings_path();
     QVERIFY(!std::filesystem::exists(ini));
     {
@@ -258,20 +258,20 @@ void MainFrameTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
     QVERIFY(written.find("Заголовок=График") != std::string::npos);
 }
 
-void MainFrameTest::about_and_help_show_their_pages() {
+void MainWindowTest::about_and_help_show_their_pages() {
     GuiDocument g;
-    gui::CMainFrame frame(g.open(), g.prompter);
+    gui::MainWindow window(g.open(), g.prompter);
     gui::AboutDialog about(QString::fromStdString(g.dir.path().string()));
     auto* folder = about.findChild<QLabel*>(QStringLiteral("dataFolder"));
     QCOMPARE(folder->text(), QString::fromStdString(g.dir.path().string()));
     save_shot(&about, QStringLiteral("about_dialog"));
-    frame.commands().action(app::cmd::kHelpContents)->trigger();
-    QVERIFY(frame.help_window());
-    QVERIFY(frame.help_window()->browser()->toPlainText().contains(QStringLiteral("Содержание")));
-    frame.commands().action(app::cmd::kHelpIndex)->trigger();
-    QVERIFY(frame.help_window()->browser()->toPlainText().contains(QStringLiteral("Указатель")));
-    save_shot(frame.help_window(), QStringLiteral("help_window"));
+    window.commands().action(app::cmd::kHelpContents)->trigger();
+    QVERIFY(window.help_window());
+    QVERIFY(window.help_window()->browser()->toPlainText().contains(QStringLiteral("Содержание")));
+    window.commands().action(app::cmd::kHelpIndex)->trigger();
+    QVERIFY(window.help_window()->browser()->toPlainText().contains(QStringLiteral("Указатель")));
+    save_shot(window.help_window(), QStringLiteral("help_window"));
 }
 
-QTEST_MAIN(MainFrameTest)
-#include "main_frame_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,4 +1,4 @@
-#include "gui/schedule/tab_page.h"
+#include "gui/schedule/local_talks_page.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,9 +16,9 @@
 
 namespace vorla::gui {
 
-CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
+LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc) {
-    setObjectName(QStringLiteral("CTabPage"));
+    setObjectName(QStringLiteral("LocalTalksPage"));
     setWindowTitle(QStringLiteral("Местные речи"));
 
     week_ = new QLabel(this);
@@ -45,8 +45,8 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
 
     pick_talk_ = side_button(QStringLiteral("Выбор речи"), this);
     pick_speaker_ = side_button(QStringLiteral("Выбор докл."), this);
-    third_ = side_button(QString(), this);
-    fourth_ = side_button(QString(), this);
+    exchange_or_congregation_ = side_button(QString(), this);
+    clear_or_cancel_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
     availability_ = side_button(QString(), this);
     // The speaker- and talk-history views do not exist yet: their buttons stay hidden.
@@ -67,15 +67,15 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
     top->addWidget(week_);
     top->addSpacing(24);
     top->addWidget(talk_, 1);
-    // The third and fourth buttons change their captions; the column keeps the widest.
+    // The exchange and clearing buttons change their captions; the column keeps the widest.
     int side_width = 0;
     for (int text : {1002, 1003, 1011, 1012}) {
-        third_->setText(qs(text::text(text)));
-        side_width = std::max(side_width, third_->sizeHint().width());
+        exchange_or_congregation_->setText(qs(text::text(text)));
+        side_width = std::max(side_width, exchange_or_congregation_->sizeHint().width());
     }
     auto* side = new QVBoxLayout;
-    for (QPushButton* b :
-         {pick_talk_, pick_speaker_, third_, fourth_, contacts_, speaker_history_, talk_history_}) {
+    for (QPushButton* b : {pick_talk_, pick_speaker_, exchange_or_congregation_, clear_or_cancel_,
+                           contacts_, speaker_history_, talk_history_}) {
         b->setMinimumWidth(side_width);
         side->addWidget(b);
     }
@@ -94,17 +94,18 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
     layout->addWidget(exchange_);
     layout->addWidget(conflict_);
 
-    connect(list_, &QTreeWidget::currentItemChanged, this, &CTabPage::on_current_changed);
-    connect(list_, &QTreeWidget::itemClicked, this, &CTabPage::on_clicked);
-    connect(pick_talk_, &QPushButton::clicked, this, &CTabPage::pick_talk);
-    connect(pick_speaker_, &QPushButton::clicked, this, &CTabPage::pick_speaker);
-    connect(third_, &QPushButton::clicked, this, &CTabPage::press_third);
-    connect(fourth_, &QPushButton::clicked, this, [this] {
-        model_.press_fourth();
+    connect(list_, &QTreeWidget::currentItemChanged, this, &LocalTalksPage::on_current_changed);
+    connect(list_, &QTreeWidget::itemClicked, this, &LocalTalksPage::on_clicked);
+    connect(pick_talk_, &QPushButton::clicked, this, &LocalTalksPage::pick_talk);
+    connect(pick_speaker_, &QPushButton::clicked, this, &LocalTalksPage::pick_speaker);
+    connect(exchange_or_congregation_, &QPushButton::clicked, this,
+            &LocalTalksPage::press_exchange_or_congregation);
+    connect(clear_or_cancel_, &QPushButton::clicked, this, [this] {
+        model_.press_clear_or_cancel();
         after_change();
     });
-    connect(contacts_, &QPushButton::clicked, this, &CTabPage::show_contacts);
-    connect(availability_, &QPushButton::clicked, this, &CTabPage::show_availability);
+    connect(contacts_, &QPushButton::clicked, this, &LocalTalksPage::show_contacts);
+    connect(availability_, &QPushButton::clicked, this, &LocalTalksPage::show_availability);
 
     fill();
     // Room for names and for all 26 weeks without scrolling.
@@ -114,7 +115,7 @@ CTabPage::CTabPage(store::CVrDoc& doc, QWidget* parent)
     list_->setFocus();
 }
 
-void CTabPage::fill() {
+void LocalTalksPage::fill() {
     filling_ = true;
     for (int r = 0; r < schedule::kRows; ++r) {
         set_row_cells(list_->topLevelItem(r),
@@ -125,16 +126,16 @@ void CTabPage::fill() {
     update_controls();
 }
 
-void CTabPage::update_controls() {
+void LocalTalksPage::update_controls() {
     week_->setText(qs(model_.week_caption()));
     talk_->setText(qs(model_.talk_caption()));
     const bool pickers = model_.pickers_visible();
     pick_talk_->setVisible(pickers);
     pick_speaker_->setVisible(pickers);
-    third_->setVisible(pickers);
-    third_->setText(qs(model_.third_caption()));
-    fourth_->setVisible(model_.fourth_visible());
-    fourth_->setText(qs(model_.fourth_caption()));
+    exchange_or_congregation_->setVisible(pickers);
+    exchange_or_congregation_->setText(qs(model_.exchange_or_congregation_caption()));
+    clear_or_cancel_->setVisible(model_.clear_or_cancel_visible());
+    clear_or_cancel_->setText(qs(model_.clear_or_cancel_caption()));
     contacts_->setVisible(model_.contacts_visible());
     availability_->setVisible(model_.availability_visible());
     availability_->setText(qs(model_.availability_caption()));
@@ -147,20 +148,20 @@ void CTabPage::update_controls() {
     exchange_->setText(qs(model_.exchange_prompt()));
 }
 
-void CTabPage::after_change() {
+void LocalTalksPage::after_change() {
     fill();
     list_->setFocus();
     if (take_sibling_request()) emit siblings_refresh_requested();
 }
 
-void CTabPage::on_current_changed() {
+void LocalTalksPage::on_current_changed() {
     if (filling_) return;
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     if (row < 0) return;
     select_row(row);
 }
 
-void CTabPage::select_row(int row) {
+void LocalTalksPage::select_row(int row) {
     const bool pending = model_.exchange_pending();
     model_.select(row);
     if (pending && !model_.exchange_pending()) {
@@ -173,32 +174,32 @@ void CTabPage::select_row(int row) {
     }
 }
 
-void CTabPage::on_clicked(QTreeWidgetItem* item, int column) {
+void LocalTalksPage::on_clicked(QTreeWidgetItem* item, int column) {
     const auto mark = schedule::LocalTalksModel::mark_of_column(column);
     if (!mark) return;
     model_.toggle_mark(list_->indexOfTopLevelItem(item), *mark);
     after_change();
 }
 
-void CTabPage::refresh_page() {
+void LocalTalksPage::refresh_page() {
     model_.refresh();
     fill();
 }
 
-void CTabPage::pick_talk() {
+void LocalTalksPage::pick_talk() {
     const auto talk = TalkPickerDialog::pick(doc_, model_.talk_picker(), this);
     if (talk) model_.apply_talk(*talk);
     after_change();
 }
 
-void CTabPage::pick_speaker() {
+void LocalTalksPage::pick_speaker() {
     const auto pos = SpeakerPickerDialog::pick(doc_, model_.speaker_picker(), this);
     if (pos) model_.apply_speaker(*pos);
     after_change();
 }
 
-void CTabPage::press_third() {
-    if (model_.third_is_exchange()) {
+void LocalTalksPage::press_exchange_or_congregation() {
+    if (model_.offers_exchange()) {
         model_.press_exchange();
         update_controls();
         return;
@@ -208,13 +209,13 @@ void CTabPage::press_third() {
     after_change();
 }
 
-void CTabPage::show_contacts() {
+void LocalTalksPage::show_contacts() {
     ContactsDialog dialog(doc_, model_.speaker(), model_.congregation(), this);
     dialog.exec();
     list_->setFocus();
 }
 
-void CTabPage::show_availability() {
+void LocalTalksPage::show_availability() {
     const auto pos = doc_.brothers().find(model_.speaker());
     AvailabilityDialog dialog(doc_, model_.speaker(),
                               pos && doc_.brothers().at(*pos).discontinued(), true, this);

@@ -5,7 +5,7 @@
 #include "core/schedule/schedule_fixture.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
-#include "gui/schedule/tab_page.h"
+#include "gui/schedule/local_talks_page.h"
 #include "gui/schedule/week_congregation_dialog.h"
 #include "schedule_dialogs.h"
 #include "support/gui_fixture.h"
@@ -13,7 +13,7 @@
 using namespace vorla;
 using namespace vorla::testing;
 
-class TabPageTest : public QObject {
+class LocalTalksPageTest : public QObject {
     Q_OBJECT
   private slots:
     void markers_legend_and_conflict_follow_the_week();
@@ -28,7 +28,7 @@ namespace {
 
 // Week 1408: Орлов speaks, chairs and is away; week 1410: Петров speaks and reads; week 1407
 // is a convention.
-store::CVrDoc& open_marked(GuiDocument& g) {
+store::Document& open_marked(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "history.dat",
                 concat({week_bytes(1407).u16(20, 0x03), planned_week(1408, 3, 56, 3).u16(14, 3),
@@ -40,8 +40,8 @@ store::CVrDoc& open_marked(GuiDocument& g) {
 // The page on those weeks, shown.
 struct ShownPage {
     GuiDocument g;
-    store::CVrDoc& doc = open_marked(g);
-    gui::CTabPage page{doc};
+    store::Document& doc = open_marked(g);
+    gui::LocalTalksPage page{doc};
     ShownPage() {
         page.resize(1000, 640);
         page.show();
@@ -50,9 +50,9 @@ struct ShownPage {
 
 }  // namespace
 
-void TabPageTest::markers_legend_and_conflict_follow_the_week() {
+void LocalTalksPageTest::markers_legend_and_conflict_follow_the_week() {
     ShownPage shown;
-    gui::CTabPage& page = shown.page;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     QCOMPARE(list->topLevelItem(2)->text(2), QStringLiteral("* Павел Орлов"));
@@ -66,7 +66,7 @@ void TabPageTest::markers_legend_and_conflict_follow_the_week() {
     QVERIFY(page.conflict_label()->isVisible());
     QCOMPARE(page.conflict_label()->text(),
              QStringLiteral("# Конфликт планирования - Дек 27 - Председатель - Докладчик"));
-    shot(&page, QStringLiteral("tab_page_conflict"));
+    shot(&page, QStringLiteral("local_talks_page_conflict"));
     bool read_only = false;
     when_dialog<gui::AvailabilityDialog>([&](gui::AvailabilityDialog* a) {
         read_only =
@@ -91,24 +91,24 @@ void TabPageTest::markers_legend_and_conflict_follow_the_week() {
     click_cell(list, 1, 0);  // the convention: nothing to pick
     QVERIFY(!page.talk_button()->isVisible());
     QVERIFY(!page.speaker_button()->isVisible());
-    QVERIFY(!page.third_button()->isVisible());
-    QVERIFY(!page.fourth_button()->isVisible());
+    QVERIFY(!page.exchange_or_congregation_button()->isVisible());
+    QVERIFY(!page.clear_or_cancel_button()->isVisible());
     QVERIFY(!page.speaker_history_button()->isVisible());
     QVERIFY(!page.talk_history_button()->isVisible());
 
     click_cell(list, 4, 0);
-    QTest::mouseClick(page.third_button(), Qt::LeftButton);  // "Обмен"
-    QCOMPARE(page.fourth_button()->text(), QStringLiteral("Отменить обмен"));
-    shot(&page, QStringLiteral("tab_page_exchange"));
-    QTest::mouseClick(page.fourth_button(), Qt::LeftButton);
+    QTest::mouseClick(page.exchange_or_congregation_button(), Qt::LeftButton);  // "Обмен"
+    QCOMPARE(page.clear_or_cancel_button()->text(), QStringLiteral("Отменить обмен"));
+    shot(&page, QStringLiteral("local_talks_page_exchange"));
+    QTest::mouseClick(page.clear_or_cancel_button(), Qt::LeftButton);
     QVERIFY(!page.exchange_prompt()->isVisible());
     QCOMPARE(list->topLevelItem(4)->text(2), QStringLiteral("# Иван Петров"));  // nothing cleared
 }
 
-void TabPageTest::mark_cells_toggle_in_any_row() {
+void LocalTalksPageTest::mark_cells_toggle_in_any_row() {
     ShownPage shown;
-    store::CVrDoc& doc = shown.doc;
-    gui::CTabPage& page = shown.page;
+    store::Document& doc = shown.doc;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     click_cell(list, 10, 5);  // confirmed only, in an empty week
@@ -124,13 +124,13 @@ void TabPageTest::mark_cells_toggle_in_any_row() {
     QCOMPARE(doc.weeks().at(calendar::WeekIndex(1415)).requested, 0);
 }
 
-void TabPageTest::the_congregation_comes_from_the_chooser() {
+void LocalTalksPageTest::the_congregation_comes_from_the_chooser() {
     ShownPage shown;
-    store::CVrDoc& doc = shown.doc;
-    gui::CTabPage& page = shown.page;
+    store::Document& doc = shown.doc;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QCOMPARE(page.list()->currentIndex().row(), 0);
-    QCOMPARE(page.third_button()->text(), QStringLiteral("Выбор собрания"));
+    QCOMPARE(page.exchange_or_congregation_button()->text(), QStringLiteral("Выбор собрания"));
     when_dialog<gui::WeekCongregationDialog>([](gui::WeekCongregationDialog* chooser) {
         QCOMPARE(chooser->windowTitle(), QStringLiteral("Декабря 13, 2026"));
         const int row = row_with(chooser->list(), 0, QStringLiteral("Речное ( 1 ) "));
@@ -138,18 +138,18 @@ void TabPageTest::the_congregation_comes_from_the_chooser() {
         click_cell(chooser->list(), row, 0);
         chooser->accept();
     });
-    QTest::mouseClick(page.third_button(), Qt::LeftButton);
+    QTest::mouseClick(page.exchange_or_congregation_button(), Qt::LeftButton);
     QCOMPARE(page.list()->topLevelItem(0)->text(3), QStringLiteral("Речное"));
     QCOMPARE(doc.weeks().at(calendar::WeekIndex(1405)).speaker_cong_id, 3);
     QVERIFY(page.contacts_button()->isVisible());
-    QVERIFY(page.fourth_button()->isVisible());
+    QVERIFY(page.clear_or_cancel_button()->isVisible());
     QCOMPARE(page.focusWidget(), page.list());
 }
 
-void TabPageTest::refresh_and_select_requests() {
+void LocalTalksPageTest::refresh_and_select_requests() {
     ShownPage shown;
-    store::CVrDoc& doc = shown.doc;
-    gui::CTabPage& page = shown.page;
+    store::Document& doc = shown.doc;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.select_row(4);
     QCOMPARE(page.list()->currentIndex().row(), 4);
@@ -162,9 +162,9 @@ void TabPageTest::refresh_and_select_requests() {
     QCOMPARE(page.week_label()->text(), QStringLiteral("Мар 21"));
 }
 
-void TabPageTest::arrows_step_through_the_weeks() {
+void LocalTalksPageTest::arrows_step_through_the_weeks() {
     ShownPage shown;
-    gui::CTabPage& page = shown.page;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     QCOMPARE(page.focusWidget(), list);
@@ -185,9 +185,9 @@ void TabPageTest::arrows_step_through_the_weeks() {
     QVERIFY(page.talk_button()->isVisible());
 }
 
-void TabPageTest::the_line_under_the_pointer_is_framed() {
+void LocalTalksPageTest::the_line_under_the_pointer_is_framed() {
     ShownPage shown;
-    gui::CTabPage& page = shown.page;
+    gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QTreeWidget* list = page.list();
     const QRect cell = list->visualRect(list->model()->index(6, 2));
@@ -199,10 +199,10 @@ void TabPageTest::the_line_under_the_pointer_is_framed() {
     QVERIFY(!framed());
     QTest::mouseMove(list->viewport(), cell.center());
     QTRY_VERIFY(framed());
-    shot(&page, QStringLiteral("tab_page_hover"));
+    shot(&page, QStringLiteral("local_talks_page_hover"));
     QTest::mouseMove(page.week_label(), QPoint(2, 2));  // the pointer leaves the list
     QTRY_VERIFY(!framed());
 }
 
-QTEST_MAIN(TabPageTest)
-#include "tab_page_test.moc"
+QTEST_MAIN(LocalTalksPageTest)
+#include "local_talks_page_test.moc"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 #include "core/text/cp1251.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
@@ -18,9 +18,9 @@ struct DocTest : ::testing::Test {
     TempDir dir;
     RecordingPrompter prompter;
 
-    std::unique_ptr<CVrDoc> open(std::string language = {}) {
-        return std::make_unique<CVrDoc>(CVrDoc::Options{dir.path(), Date{2026, 12, 7}, language},
-                                        prompter);
+    std::unique_ptr<Document> open(std::string language = {}) {
+        return std::make_unique<Document>(
+            Document::Options{dir.path(), Date{2026, 12, 7}, language}, prompter);
     }
     std::vector<std::uint8_t> slot(const char* file, std::size_t n) {
         const auto bytes = read_bytes(dir / file);

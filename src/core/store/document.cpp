@@ -1,6 +1,6 @@
-#include "core/store/vr_doc.h"
+#include "core/store/document.h"
 
-#include "core/app/data_folder.h"
+#include "core/app/data_folder_setup.h"
 #include "core/calendar/date_label.h"
 #include "core/calendar/week_window.h"
 #include "core/store/upgrades.h"
@@ -11,7 +11,7 @@ namespace vorla::store {
 using calendar::WeekIndex;
 using calendar::WeekNumber;
 
-CVrDoc::CVrDoc(Options options, io::Prompter& prompter)
+Document::Document(Options options, io::Prompter& prompter)
     : folder_(std::move(options.folder), prompter),
       language_(options.language.empty() ? text::text(1198) : options.language),
       today_(options.today),
@@ -26,7 +26,7 @@ CVrDoc::CVrDoc(Options options, io::Prompter& prompter)
 
 // --- where and when ----------------------------------------------------------------------
 
-calendar::CalendarContext CVrDoc::calendar() const {
+calendar::CalendarContext Document::calendar() const {
     calendar::CalendarContext c;
     c.language = language_;
     c.alternate_date_format = settings_.alternate_date_format;
@@ -37,37 +37,37 @@ calendar::CalendarContext CVrDoc::calendar() const {
     return c;
 }
 
-std::string CVrDoc::date_label(WeekNumber n, int style) const {
+std::string Document::date_label(WeekNumber n, int style) const {
     return calendar::date_label(n, style, calendar());
 }
 
 // --- settings ----------------------------------------------------------------------------
 
-std::filesystem::path CVrDoc::settings_path() const {
+std::filesystem::path Document::settings_path() const {
     return app::settings_path(folder_.folder());
 }
 
-settings::IniFile CVrDoc::read_settings_file() const {
+settings::IniFile Document::read_settings_file() const {
     return settings::IniFile::load(settings_path());
 }
 
-bool CVrDoc::write_settings_file(const settings::IniFile& ini) const {
+bool Document::write_settings_file(const settings::IniFile& ini) const {
     if (ini.save(settings_path())) return true;
     folder_.report_write_failure(settings_path());
     return false;
 }
 
-void CVrDoc::read_settings() {
+void Document::read_settings() {
     settings_ = settings::read_settings(read_settings_file());
 }
 
-void CVrDoc::set_settings(const settings::Settings& s) {
+void Document::set_settings(const settings::Settings& s) {
     const std::uint16_t ours = settings_.our_congregation;
     settings_ = s;
     settings_.our_congregation = ours;
 }
 
-bool CVrDoc::write_settings_file() const {
+bool Document::write_settings_file() const {
     settings::IniFile ini = read_settings_file();
     settings::write_settings(ini, settings_);
     return write_settings_file(ini);
@@ -75,7 +75,7 @@ bool CVrDoc::write_settings_file() const {
 
 // --- loading -----------------------------------------------------------------------------
 
-void CVrDoc::load_tables(bool with_old_extras) {
+void Document::load_tables(bool with_old_extras) {
     rename_creole_files(folder_, language_);
     if (with_old_extras) ExtraFile::convert_old_file(folder_);
     adopt_italian_brother_file(folder_, language_);
@@ -93,7 +93,7 @@ void CVrDoc::load_tables(bool with_old_extras) {
     events_.load(folder_);
 }
 
-void CVrDoc::reload_all() {
+void Document::reload_all() {
     brothers_ = BrotherIndex();
     congregations_ = CongregationIndex();
     circuits_ = NamedTable(files::kCircuits, false);
@@ -107,14 +107,14 @@ void CVrDoc::reload_all() {
     load_tables(false);
 }
 
-void CVrDoc::reload_weeks_and_events() {
+void Document::reload_weeks_and_events() {
     weeks_.load(folder_);
     events_.load(folder_);
 }
 
 // --- our congregation --------------------------------------------------------------------
 
-void CVrDoc::set_our_congregation(std::uint16_t cong_id) {
+void Document::set_our_congregation(std::uint16_t cong_id) {
     settings_.our_congregation = cong_id;
     settings::IniFile ini = read_settings_file();
     ini.set_int("Congregation", "Number", cong_id);
@@ -123,7 +123,7 @@ void CVrDoc::set_our_congregation(std::uint16_t cong_id) {
     modified_ = true;
 }
 
-void CVrDoc::rebuild_our_congregation() {
+void Document::rebuild_our_congregation() {
     local_brothers_.clear();
     meeting_odd_ = calendar::DayOffset(6);
     meeting_even_ = calendar::DayOffset(6);
@@ -142,11 +142,11 @@ void CVrDoc::rebuild_our_congregation() {
     }
 }
 
-void CVrDoc::set_local_roles(std::size_t local_index, std::uint8_t roles) {
+void Document::set_local_roles(std::size_t local_index, std::uint8_t roles) {
     if (local_index < local_brothers_.size()) local_brothers_[local_index].roles = roles;
 }
 
-bool CVrDoc::write_local_roles() {
+bool Document::write_local_roles() {
     bool ok = true;
     for (const LocalBrother& l : local_brothers_) {
         const auto pos = brothers_.find(l.brother_id);
@@ -160,7 +160,7 @@ bool CVrDoc::write_local_roles() {
     return ok;
 }
 
-std::uint8_t CVrDoc::roles_of(std::uint16_t brother_id) const {
+std::uint8_t Document::roles_of(std::uint16_t brother_id) const {
     for (const LocalBrother& l : local_brothers_) {
         if (l.brother_id == brother_id) return l.roles;
     }
@@ -169,7 +169,7 @@ std::uint8_t CVrDoc::roles_of(std::uint16_t brother_id) const {
 
 // --- cascades ----------------------------------------------------------------------------
 
-bool CVrDoc::delete_congregation(std::size_t pos) {
+bool Document::delete_congregation(std::size_t pos) {
     if (pos >= congregations_.size()) return false;
     const std::uint16_t id = congregations_.at(pos).cong_id;
     for (std::size_t i = 0; i < brothers_.size(); ++i) {
@@ -196,7 +196,7 @@ bool CVrDoc::delete_congregation(std::size_t pos) {
     return ok;
 }
 
-bool CVrDoc::delete_brother(std::size_t pos) {
+bool Document::delete_brother(std::size_t pos) {
     if (pos >= brothers_.size()) return false;
     const BrotherEntry entry = brothers_.at(pos);
     const std::uint16_t id = entry.brother_id;
@@ -234,7 +234,7 @@ bool CVrDoc::delete_brother(std::size_t pos) {
     return ok;
 }
 
-bool CVrDoc::move_brother(std::size_t pos, std::uint16_t cong_id) {
+bool Document::move_brother(std::size_t pos, std::uint16_t cong_id) {
     auto record = brothers_.read(folder_, pos);
     if (!record) return false;
     const std::uint16_t id = record->brother_id;
@@ -260,7 +260,7 @@ bool CVrDoc::move_brother(std::size_t pos, std::uint16_t cong_id) {
     return ok;
 }
 
-bool CVrDoc::update_speaker_congregation(std::uint16_t brother_id, std::uint16_t cong_id) {
+bool Document::update_speaker_congregation(std::uint16_t brother_id, std::uint16_t cong_id) {
     for (WeekIndex w = weeks_.first() + 1; w <= weeks_.last(); ++w) {
         WeekRecord& week = weeks_.at(w);
         if (week.speaker_id == brother_id) week.speaker_cong_id = cong_id;
@@ -268,7 +268,7 @@ bool CVrDoc::update_speaker_congregation(std::uint16_t brother_id, std::uint16_t
     return weeks_.save(folder_);
 }
 
-bool CVrDoc::delete_circuit(std::size_t pos) {
+bool Document::delete_circuit(std::size_t pos) {
     if (pos >= circuits_.size()) return false;
     const std::uint16_t id = circuits_.at(pos).id;
     for (std::size_t i = 0; i < congregations_.size(); ++i) {
@@ -285,7 +285,7 @@ bool CVrDoc::delete_circuit(std::size_t pos) {
     return circuits_.save(folder_);
 }
 
-bool CVrDoc::delete_topic(std::size_t pos) {
+bool Document::delete_topic(std::size_t pos) {
     if (pos >= topics_.size()) return false;
     talks_.remove_topic(topics_.at(pos).topic_id);
     topics_.remove(pos);
@@ -296,11 +296,11 @@ bool CVrDoc::delete_topic(std::size_t pos) {
 
 // --- week queries ------------------------------------------------------------------------
 
-bool CVrDoc::brother_available(std::uint16_t brother_id, WeekNumber n) const {
+bool Document::brother_available(std::uint16_t brother_id, WeekNumber n) const {
     return unavailable_.is_available(brother_id, n);
 }
 
-int CVrDoc::assignment_type(std::uint16_t brother_id, WeekIndex i, int excluded) const {
+int Document::assignment_type(std::uint16_t brother_id, WeekIndex i, int excluded) const {
     if (brother_id == 0) return kNoAssignment;
     const WeekRecord& w = weeks_.at(i);
     if (excluded != kOutgoingSpeaker) {
@@ -314,7 +314,7 @@ int CVrDoc::assignment_type(std::uint16_t brother_id, WeekIndex i, int excluded)
     return kNoAssignment;
 }
 
-int CVrDoc::count_assignments(std::uint16_t brother_id) const {
+int Document::count_assignments(std::uint16_t brother_id) const {
     int n = 0;
     for (int k = 0; k < 55; ++k) {
         if (assignment_type(brother_id, WeekIndex(today_week_.value + k)) != kNoAssignment) ++n;
@@ -322,7 +322,7 @@ int CVrDoc::count_assignments(std::uint16_t brother_id) const {
     return n;
 }
 
-bool CVrDoc::is_local_outgoing_speaker(std::size_t pos) const {
+bool Document::is_local_outgoing_speaker(std::size_t pos) const {
     if (pos >= brothers_.size()) return false;
     const BrotherEntry& e = brothers_.at(pos);
     return !e.discontinued() && (roles_of(e.brother_id) & BrotherRecord::kRoleOutgoing) != 0;

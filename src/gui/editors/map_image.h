@@ -1,7 +1,7 @@
 #pragma once
-// CPicture: a JPEG map read whole into memory and decoded, with its size on screen taken from
+// MapImage: a JPEG map read whole into memory and decoded, with its size on screen taken from
 // its physical size; drawn stretched to fill a frame. Failures are told in a message box
-// captioned "CPicture Error" and leave no picture.
+// captioned "MapImage Error" and leave no picture.
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -13,9 +13,9 @@ class QPainter;
 
 namespace vorla::gui {
 
-class CPicture {
+class MapImage {
   public:
-    explicit CPicture(io::Prompter& prompter) : prompter_(&prompter) {}
+    explicit MapImage(io::Prompter& prompter) : prompter_(&prompter) {}
 
     bool load(const std::filesystem::path& file);
     // Stretches the picture over the frame; false (with the message) when it cannot be drawn.

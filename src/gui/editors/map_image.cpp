@@ -1,4 +1,4 @@
-#include "gui/editors/picture.h"
+#include "gui/editors/map_image.h"
 
 #include <QPainter>
 #include <cerrno>
@@ -18,17 +18,17 @@ struct FileCloser {
 
 }  // namespace
 
-void CPicture::fail(std::string_view text) const {
+void MapImage::fail(std::string_view text) const {
     prompter_->inform(text, io::Icon::error, editors::kPictureErrorCaption);
 }
 
-void CPicture::clear() {
+void MapImage::clear() {
     image_ = QImage();
     size_ = QSize();
     length_ = 0;
 }
 
-bool CPicture::load(const std::filesystem::path& file) {
+bool MapImage::load(const std::filesystem::path& file) {
     clear();
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
     if (!f) {
@@ -64,7 +64,7 @@ bool CPicture::load(const std::filesystem::path& file) {
     return true;
 }
 
-bool CPicture::draw(QPainter& painter, const QRect& frame) const {
+bool MapImage::draw(QPainter& painter, const QRect& frame) const {
     if (!loaded()) return false;
     if (!painter.isActive()) {
         fail(editors::kPictureNoMemory);

@@ -1,5 +1,5 @@
 #pragma once
-// CTabPage: the local-talks page of the scheduling sheet. The talk, speaker and
+// LocalTalksPage: the local-talks page of the scheduling sheet. The talk, speaker and
 // congregation of each week are picked here; a click on a mark cell toggles the mark.
 #include <QLabel>
 #include <QPushButton>
@@ -10,10 +10,10 @@
 
 namespace vorla::gui {
 
-class CTabPage : public SchedulePage {
+class LocalTalksPage : public SchedulePage {
     Q_OBJECT
   public:
-    explicit CTabPage(store::CVrDoc& doc, QWidget* parent = nullptr);
+    explicit LocalTalksPage(store::Document& doc, QWidget* parent = nullptr);
 
     void refresh_page() override;
     void select_row(int row) override;
@@ -26,8 +26,8 @@ class CTabPage : public SchedulePage {
     QLabel* talk_label() const { return talk_; }
     QPushButton* talk_button() const { return pick_talk_; }
     QPushButton* speaker_button() const { return pick_speaker_; }
-    QPushButton* third_button() const { return third_; }
-    QPushButton* fourth_button() const { return fourth_; }
+    QPushButton* exchange_or_congregation_button() const { return exchange_or_congregation_; }
+    QPushButton* clear_or_cancel_button() const { return clear_or_cancel_; }
     QPushButton* contacts_button() const { return contacts_; }
     QPushButton* availability_button() const { return availability_; }
     QPushButton* speaker_history_button() const { return speaker_history_; }
@@ -45,19 +45,19 @@ class CTabPage : public SchedulePage {
     void on_clicked(QTreeWidgetItem* item, int column);
     void pick_talk();
     void pick_speaker();
-    void press_third();
+    void press_exchange_or_congregation();
     void show_contacts();
     void show_availability();
 
-    store::CVrDoc& doc_;
+    store::Document& doc_;
     schedule::LocalTalksModel model_;
     QTreeWidget* list_;
     QLabel* week_;
     QLabel* talk_;
     QPushButton* pick_talk_;
     QPushButton* pick_speaker_;
-    QPushButton* third_;
-    QPushButton* fourth_;
+    QPushButton* exchange_or_congregation_;
+    QPushButton* clear_or_cancel_;
     QPushButton* contacts_;
     QPushButton* availability_;
     QPushButton* speaker_history_;

@@ -1,4 +1,4 @@
-#include "gui/schedule/tab_schedule.h"
+#include "gui/schedule/schedule_sheet.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -12,8 +12,8 @@
 #include "gui/app/command_set.h"
 #include "gui/app/icons.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/schedule/local_talks_page.h"
 #include "gui/schedule/schedule_widgets.h"
-#include "gui/schedule/tab_page.h"
 
 namespace vorla::gui {
 
@@ -22,18 +22,18 @@ using schedule::PageKind;
 PageFactory schedule_page_factory(PageKind kind) {
     switch (kind) {
         case PageKind::local_talks:
-            return [](store::CVrDoc& doc, QWidget* parent) -> SchedulePage* {
-                return new CTabPage(doc, parent);
+            return [](store::Document& doc, QWidget* parent) -> SchedulePage* {
+                return new LocalTalksPage(doc, parent);
             };
         default:
             return nullptr;
     }
 }
 
-CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind active,
-                           QWidget* parent)
+ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKind active,
+                             QWidget* parent)
     : QDialog(parent), doc_(doc), commands_(commands), model_(doc) {
-    setObjectName(QStringLiteral("CTabSchedule"));
+    setObjectName(QStringLiteral("ScheduleSheet"));
     setWindowTitle(qs(schedule::SheetModel::title()));
     setWindowIcon(program_icon());
 
@@ -83,9 +83,9 @@ CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind ac
     layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
 
-    connect(buttons, &QDialogButtonBox::accepted, this, &CTabSchedule::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CTabSchedule::reject);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CTabSchedule::show_tab);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ScheduleSheet::reject);
+    connect(tabs_, &QTabWidget::currentChanged, this, &ScheduleSheet::show_tab);
 
     int start = 0;
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
@@ -95,14 +95,14 @@ CTabSchedule::CTabSchedule(store::CVrDoc& doc, CommandSet* commands, PageKind ac
     show_tab(start);
 }
 
-SchedulePage* CTabSchedule::page(PageKind kind) const {
+SchedulePage* ScheduleSheet::page(PageKind kind) const {
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
         if (kinds_[k] == kind) return pages_.value(static_cast<int>(k), nullptr);
     }
     return nullptr;
 }
 
-void CTabSchedule::show_tab(int index) {
+void ScheduleSheet::show_tab(int index) {
     if (index < 0 || pages_.contains(index)) return;
     SchedulePage* page =
         schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
@@ -113,30 +113,30 @@ void CTabSchedule::show_tab(int index) {
     if (page->take_sibling_request()) refresh_pages(page);
 }
 
-void CTabSchedule::refresh_pages(const SchedulePage* except) {
+void ScheduleSheet::refresh_pages(const SchedulePage* except) {
     for (SchedulePage* page : pages_) {
         if (page != except) page->refresh_page();
     }
 }
 
-void CTabSchedule::accept() {
+void ScheduleSheet::accept() {
     for (SchedulePage* page : pages_)
         page->store_selected();
     model_.accept();
     QDialog::accept();
 }
 
-void CTabSchedule::reject() {
+void ScheduleSheet::reject() {
     model_.cancel();
     QDialog::reject();
 }
 
-void CTabSchedule::closeEvent(QCloseEvent* event) {
+void ScheduleSheet::closeEvent(QCloseEvent* event) {
     model_.refuse_close();
     event->ignore();
 }
 
-void CTabSchedule::keyPressEvent(QKeyEvent* event) {
+void ScheduleSheet::keyPressEvent(QKeyEvent* event) {
     // Only OK and "Отмена" close the sheet.
     if (event->key() == Qt::Key_Escape) {
         event->accept();

@@ -1,4 +1,4 @@
-#include "core/app/data_folder.h"
+#include "core/app/data_folder_setup.h"
 
 #include <system_error>
 

@@ -11,11 +11,11 @@
 #include "core/schedule/schedule_fixture.h"
 #include "core/schedule/sheet_model.h"
 #include "core/schedule/week_list.h"
-#include "gui/app/main_frame.h"
+#include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
+#include "gui/schedule/local_talks_page.h"
+#include "gui/schedule/schedule_sheet.h"
 #include "gui/schedule/speaker_picker_dialog.h"
-#include "gui/schedule/tab_page.h"
-#include "gui/schedule/tab_schedule.h"
 #include "gui/schedule/talk_picker_dialog.h"
 #include "schedule_dialogs.h"
 #include "support/gui_fixture.h"
@@ -24,7 +24,7 @@ using namespace vorla;
 using namespace vorla::testing;
 using schedule::PageKind;
 
-class TabScheduleTest : public QObject {
+class ScheduleSheetTest : public QObject {
     Q_OBJECT
   private slots:
     void a_week_is_planned_from_the_work_panel_to_history();
@@ -37,7 +37,7 @@ namespace {
 
 // Week 1406 is planned (Петров, talk 12, Лесное, asked in week 1400); week 1407 is a
 // convention; talk 34 is on the talks-we-need list.
-store::CVrDoc& open_planning(GuiDocument& g) {
+store::Document& open_planning(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "history.dat", concat({planned_week(1406, 1, 12, 2).u16(8, 1400),
                                                week_bytes(1407).u16(20, 0x03)}));
@@ -46,26 +46,26 @@ store::CVrDoc& open_planning(GuiDocument& g) {
     return g.open();
 }
 
-gui::CTabPage* local_page(gui::CTabSchedule* sheet) {
-    return qobject_cast<gui::CTabPage*>(sheet->page(PageKind::local_talks));
+gui::LocalTalksPage* local_page(gui::ScheduleSheet* sheet) {
+    return qobject_cast<gui::LocalTalksPage*>(sheet->page(PageKind::local_talks));
 }
 
 }  // namespace
 
-void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
+void ScheduleSheetTest::a_week_is_planned_from_the_work_panel_to_history() {
     GuiDocument g;
-    store::CVrDoc& doc = open_planning(g);
+    store::Document& doc = open_planning(g);
     doc.set_current_week(calendar::WeekNumber(1300));
-    gui::CMainFrame frame(doc, g.prompter);
-    frame.show();
+    gui::MainWindow window(doc, g.prompter);
+    window.show();
     bool ran = false;
-    when_dialog<gui::CTabSchedule>([&](gui::CTabSchedule* sheet) {
+    when_dialog<gui::ScheduleSheet>([&](gui::ScheduleSheet* sheet) {
         ran = true;
         QCOMPARE(sheet->windowTitle(), QStringLiteral("Панель планирования"));
         QCOMPARE(doc.current_week(), calendar::WeekNumber(1406));
         QCOMPARE(sheet->tabs()->tabText(sheet->tabs()->currentIndex()),
                  QStringLiteral("Местные речи"));
-        gui::CTabPage* page = local_page(sheet);
+        gui::LocalTalksPage* page = local_page(sheet);
         QVERIFY(page);
         QTreeWidget* list = page->list();
         QCOMPARE(list->topLevelItemCount(), 26);
@@ -75,7 +75,7 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
         // The first week still to plan: the third row.
         QCOMPARE(list->currentIndex().row(), 2);
         QCOMPARE(page->week_label()->text(), QStringLiteral("Дек 27"));
-        shot(sheet, QStringLiteral("tab_schedule_local_talks"));
+        shot(sheet, QStringLiteral("schedule_sheet_local_talks"));
 
         // A talk: nobody is planned, so the talks we need come first; then all talks not
         // heard in the last six months.
@@ -106,7 +106,7 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
         QTest::mouseClick(page->speaker_button(), Qt::LeftButton);
         QCOMPARE(list->topLevelItem(2)->text(2), QStringLiteral("Павел Орлов"));
         QCOMPARE(list->topLevelItem(2)->text(3), QStringLiteral("Речное"));
-        QCOMPARE(page->third_button()->text(), QStringLiteral("Обмен"));
+        QCOMPARE(page->exchange_or_congregation_button()->text(), QStringLiteral("Обмен"));
 
         // Asked and confirmed: clicks on the mark cells.
         click_cell(list, 2, 4);
@@ -117,7 +117,7 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
 
         // The plan of the first week moves to the fourth.
         click_cell(list, 0, 0);
-        QTest::mouseClick(page->third_button(), Qt::LeftButton);
+        QTest::mouseClick(page->exchange_or_congregation_button(), Qt::LeftButton);
         QVERIFY(page->exchange_prompt()->isVisible());
         QCOMPARE(page->exchange_prompt()->text(),
                  QStringLiteral("Выбор докладчика для обмена с Иван Петров или -> "));
@@ -126,11 +126,11 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
         QVERIFY(!page->exchange_prompt()->isVisible());
         QCOMPARE(list->topLevelItem(3)->text(2), QStringLiteral("Иван Петров"));
         QCOMPARE(list->topLevelItem(0)->text(2), QString());
-        shot(sheet, QStringLiteral("tab_schedule_planned"));
+        shot(sheet, QStringLiteral("schedule_sheet_planned"));
 
         QTest::mouseClick(sheet->ok_button(), Qt::LeftButton);
     });
-    QTest::mouseClick(frame.panel()->button(115), Qt::LeftButton);
+    QTest::mouseClick(window.panel()->button(115), Qt::LeftButton);
     QVERIFY(ran);
     QCOMPARE(read_bytes(g.dir / "history.dat"),
              concat({week_bytes(1406).u16(20, 1), week_bytes(1407).u16(20, 0x03),
@@ -139,16 +139,16 @@ void TabScheduleTest::a_week_is_planned_from_the_work_panel_to_history() {
     QCOMPARE(read_bytes(g.dir / "special.dat"), concat({event_bytes(1406, 0x02, "Конгресс")}));
 }
 
-void TabScheduleTest::cancel_restores_the_saved_weeks() {
+void ScheduleSheetTest::cancel_restores_the_saved_weeks() {
     GuiDocument g;
-    store::CVrDoc& doc = open_planning(g);
+    store::Document& doc = open_planning(g);
     const auto history = read_bytes(g.dir / "history.dat");
-    gui::CTabSchedule sheet(doc, nullptr, PageKind::local_talks);
+    gui::ScheduleSheet sheet(doc, nullptr, PageKind::local_talks);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    gui::CTabPage* page = local_page(&sheet);
+    gui::LocalTalksPage* page = local_page(&sheet);
     click_cell(page->list(), 0, 0);
-    QTest::mouseClick(page->fourth_button(), Qt::LeftButton);  // "Очистить выборку"
+    QTest::mouseClick(page->clear_or_cancel_button(), Qt::LeftButton);  // "Очистить выборку"
     click_cell(page->list(), 5, 6);
     QCOMPARE(doc.weeks().at(calendar::WeekIndex(1405)).speaker_id, 0);
     QTest::mouseClick(sheet.cancel_button(), Qt::LeftButton);
@@ -158,10 +158,10 @@ void TabScheduleTest::cancel_restores_the_saved_weeks() {
     QCOMPARE(read_bytes(g.dir / "history.dat"), history);
 }
 
-void TabScheduleTest::only_ok_and_cancel_close_the_sheet() {
+void ScheduleSheetTest::only_ok_and_cancel_close_the_sheet() {
     GuiDocument g;
-    store::CVrDoc& doc = open_planning(g);
-    gui::CTabSchedule sheet(doc, nullptr, PageKind::local_talks);
+    store::Document& doc = open_planning(g);
+    gui::ScheduleSheet sheet(doc, nullptr, PageKind::local_talks);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
     QString message;
@@ -183,17 +183,17 @@ void TabScheduleTest::only_ok_and_cancel_close_the_sheet() {
     QCOMPARE(sheet.result(), int(QDialog::Accepted));
 }
 
-void TabScheduleTest::edit_menu_runs_the_frame_commands() {
+void ScheduleSheetTest::edit_menu_runs_the_frame_commands() {
     GuiDocument g;
-    store::CVrDoc& doc = open_planning(g);
-    gui::CMainFrame frame(doc, g.prompter);
+    store::Document& doc = open_planning(g);
+    gui::MainWindow window(doc, g.prompter);
     int brothers_runs = 0;
-    frame.commands().set_handler(app::cmd::kBrothers, [&] { ++brothers_runs; });
-    frame.commands().refresh();
-    QVERIFY(!frame.commands().enabled(app::cmd::kSummary));  // no handler yet: disabled
-    QVERIFY(frame.commands().enabled(app::cmd::kLocalTalks));
+    window.commands().set_handler(app::cmd::kBrothers, [&] { ++brothers_runs; });
+    window.commands().refresh();
+    QVERIFY(!window.commands().enabled(app::cmd::kSummary));  // no handler yet: disabled
+    QVERIFY(window.commands().enabled(app::cmd::kLocalTalks));
 
-    gui::CTabSchedule sheet(doc, &frame.commands(), PageKind::local_talks);
+    gui::ScheduleSheet sheet(doc, &window.commands(), PageKind::local_talks);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
     QCOMPARE(sheet.edit_button()->text(), QStringLiteral("Редактировать"));
@@ -205,12 +205,12 @@ void TabScheduleTest::edit_menu_runs_the_frame_commands() {
     QCOMPARE(items.size(), 2);
     QCOMPARE(items[0]->text(), QStringLiteral("Собрания"));
     QCOMPARE(items[1]->text(), QStringLiteral("Братья"));
-    QCOMPARE(items[0]->isEnabled(), frame.commands().enabled(app::cmd::kCongregations));
+    QCOMPARE(items[0]->isEnabled(), window.commands().enabled(app::cmd::kCongregations));
     QVERIFY(items[1]->isEnabled());
     items[1]->trigger();
     QCOMPARE(brothers_runs, 1);
     sheet.accept();
 }
 
-QTEST_MAIN(TabScheduleTest)
-#include "tab_schedule_test.moc"
+QTEST_MAIN(ScheduleSheetTest)
+#include "schedule_sheet_test.moc"
