@@ -45,9 +45,4 @@ constexpr DayOffset next_day(DayOffset d) {
     return DayOffset(d.value >= 6 || d.value < 0 ? 0 : d.value + 1);
 }
 
-// Text number of the weekday name ("Понедельник" ... "Воскресенье").
-constexpr int weekday_text(DayOffset d) {
-    return 1252 + (d.value >= 0 && d.value <= 6 ? d.value : 6);
-}
-
 }  // namespace vorla::calendar

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
+#include "core/calendar/date_label.h"
 #include "core/calendar/days.h"
 #include "core/reports/band.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/report_page.h"
 #include "core/reports/schedule_week.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 namespace {
 
@@ -67,8 +70,7 @@ std::string destination_text(const store::Document& doc, std::uint16_t cong_id, 
     if (!with_day) return time.empty() ? name : name + " ( " + time + " )";
     const calendar::StoredDay day =
         congs.meeting_day(cong_id, week, service_year).value_or(calendar::StoredDay{});
-    const std::string day_text =
-        text::left(text::text(calendar::weekday_text(calendar::to_offset(day))), 3);
+    const std::string day_text = text::left(calendar::weekday_name(calendar::to_offset(day)), 3);
     return name + " ( " + (time.empty() ? day_text : time + " - " + day_text) + " )";
 }
 
@@ -92,14 +94,14 @@ class ScheduleLayout {
     }
     // A caption at the left of a line, with the value starting at value_x: a long caption
     // (a large caption font, a long translation) is condensed rather than run into it.
-    void left_caption(Page& page, int y, int text_id, int value_x) const {
+    void left_caption(Page& page, int y, text::TextId caption, int value_x) const {
         const std::size_t before = page.texts.size();
-        text(page, c_.caption, y, text::text(text_id), FontId::captions);
+        text(page, c_.caption, y, text::text(caption), FontId::captions);
         if (page.texts.size() > before)
             page.texts.back().max_width = value_x - c_.caption - c_.caption_gap;
     }
     std::string talk_number(int talk_no) const {
-        return text::format(1134, doc_.talks().number_text(talk_no));
+        return text::format(TextId::talk_number, doc_.talks().number_text(talk_no));
     }
 
     const store::Document& doc_;
@@ -138,19 +140,21 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     const store::SpecialEventRecord* event = event_of(doc_, i);
     const bool named_event = kind == EventKind::other && event && !event->event_title.empty();
     if ((!convention && kind != EventKind::other) || named_event)
-        left_caption(page, y, 1036, c_.value);
-    if (ordinary) text(page, c_.cong_caption, y, text::text(1057), FontId::captions, HAlign::right);
+        left_caption(page, y, TextId::role_speaker, c_.value);
+    if (ordinary)
+        text(page, c_.cong_caption, y, text::text(TextId::congregation), FontId::captions,
+             HAlign::right);
     if (w.chairman_id && (ordinary || w.keeps_chairman())) {
-        left_caption(page, y + L, 1038, c_.value);
+        left_caption(page, y + L, TextId::role_chairman, c_.value);
     }
     const bool readers_shown = s_.readers_scheduled && s_.show_readers;
     if (readers_shown && (ordinary || w.keeps_reader())) {
-        text(page, c_.reader - c_.column_caption_offset, y + L, text::text(1039), FontId::captions,
-             HAlign::right);
+        text(page, c_.reader - c_.column_caption_offset, y + L, text::text(TextId::role_reader),
+             FontId::captions, HAlign::right);
     }
     if (s_.hospitality_scheduled && (ordinary || w.keeps_hospitality())) {
-        text(page, c_.host - c_.column_caption_offset, y + L, text::text(1192), FontId::captions,
-             HAlign::right);
+        text(page, c_.host - c_.column_caption_offset, y + L, text::text(TextId::hospitality),
+             FontId::captions, HAlign::right);
     }
 
     // Values.
@@ -182,8 +186,9 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
         for (std::size_t k = 0; k < WeekRecord::kOutPlaces; ++k) {
             if (!w.out_speaker_id[k]) continue;
             const int line_y = y + (printed + (convention ? 0 : 2)) * L;
-            left_caption(page, line_y, 1037, c_.out_name);
-            text(page, c_.cong_caption, line_y, text::text(1170), FontId::captions, HAlign::right);
+            left_caption(page, line_y, TextId::role_outgoing_speaker, c_.out_name);
+            text(page, c_.cong_caption, line_y, text::text(TextId::at_word), FontId::captions,
+                 HAlign::right);
             text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]),
                  FontId::text);
             text(page, c_.cong, line_y, destination_text(doc_, w.out_cong_id[k], i), FontId::text);

@@ -15,7 +15,7 @@ namespace {
 constexpr int kFirstSpecial = 231;  // 231-256 are the special talks S-31 .. S-56
 constexpr int kUpdateFirst = 161;   // talks 161-230 came after the first catalogue
 constexpr int kUpdateLast = 230;
-constexpr int kTitleText = 400;  // title of talk n is text 400 + n
+constexpr int kTalkTitleBase = 400;  // the title of talk n is text 400 + n
 constexpr std::size_t kTitleMinLength = 10;
 
 struct DefaultTopic {
@@ -80,7 +80,7 @@ void TalkCatalogue::build_defaults(const text::StringTable& texts) {
     for (int n = 1; n <= kTalks; ++n) {
         TalkRecord& t = talks_[n - 1];
         t.talk_no = static_cast<std::uint16_t>(n);
-        t.title = texts.get(kTitleText + n);
+        t.title = texts.get(kTalkTitleBase + n);
         if (n < kFirstSpecial) {
             t.number_text = std::to_string(n);
             t.topic_ids[0] = default_topic(n);
@@ -95,7 +95,7 @@ void TalkCatalogue::update_loaded(const text::StringTable& texts) {
         TalkRecord& t = talks_[n - 1];
         if (t.number_text.starts_with('S')) t.number_text = std::to_string(n);
         if (text::is_blank(t.title)) {
-            const std::string_view fresh = text::trim(texts.get(kTitleText + n));
+            const std::string_view fresh = text::trim(texts.get(kTalkTitleBase + n));
             if (!fresh.empty()) t.title = std::string(fresh);
         }
     }

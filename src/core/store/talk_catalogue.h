@@ -7,7 +7,7 @@
 
 #include "core/store/data_folder.h"
 #include "core/store/talk_record.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
@@ -19,8 +19,7 @@ class TalkCatalogue {
 
     // Reads talk.dat and brings talks 161-230 up to date; without the file the catalogue is
     // built from the string table (titles are texts 401-656). Nothing is written.
-    void load(const DataFolder& folder,
-              const text::StringTable& texts = text::StringTable::builtin());
+    void load(const DataFolder& folder, const text::StringTable& texts = text::builtin_texts());
 
     const std::vector<TalkRecord>& entries() const { return talks_; }
     // The entry of talk number 1-256, nullptr for any other number.

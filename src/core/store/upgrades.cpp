@@ -9,7 +9,7 @@ namespace vorla::store {
 void rename_creole_files(const DataFolder& folder, std::string_view language) {
     if (language != "HT") return;
     struct Pair {
-        int current;
+        std::string_view current;
         const char* creole;  // Latin-1 bytes: 0xE8 is "è"
     };
     static constexpr Pair kPairs[] = {

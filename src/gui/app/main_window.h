@@ -9,10 +9,10 @@
 #include "core/settings/report_fonts.h"
 #include "core/store/document.h"
 #include "gui/app/command_set.h"
+#include "gui/reports/report_view.h"
 
 namespace vorla::gui {
 
-class ReportView;
 class HelpWindow;
 class QtPrompter;
 class WorkPanel;
@@ -48,8 +48,8 @@ class MainWindow : public QMainWindow {
     void build_tool_bar();
     void build_status_bar();
     void install_handlers();
-    bool mode_allows(int command) const;
-    void on_mode_changed(int mode);
+    bool mode_allows(commands::Command command) const;
+    void on_mode_changed(ReportView::Mode mode);
 
     store::Document& doc_;
     QtPrompter& prompter_;

@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -17,7 +19,7 @@ std::string us(const QString& s) {
 }
 
 QString program_title() {
-    return qs(text::text(2)).section(QLatin1Char('\n'), 0, 0);
+    return qs(text::text(TextId::program_title)).section(QLatin1Char('\n'), 0, 0);
 }
 
 QWidget* QtPrompter::active_parent() const {

@@ -39,8 +39,8 @@ void ReportView::show_report(QWidget* report) {
     scroll_->horizontalScrollBar()->setSingleStep(logicalDpiX() / 10);
     report->installEventFilter(this);
     setCurrentWidget(scroll_);
-    const bool changed = mode_ != kReportMode;
-    mode_ = kReportMode;
+    const bool changed = mode_ != Mode::report;
+    mode_ = Mode::report;
     report->setFocus();
     if (changed) emit mode_changed(mode_);
 }
@@ -54,8 +54,8 @@ ReportWidget* ReportView::report_page() const {
 }
 
 void ReportView::return_to_panel() {
-    if (mode_ == kPanelMode) return;
-    mode_ = kPanelMode;
+    if (mode_ == Mode::panel) return;
+    mode_ = Mode::panel;
     setCurrentWidget(panel_);
     emit mode_changed(mode_);
 }
@@ -109,7 +109,7 @@ bool ReportView::scroll_key(int key) {
 }
 
 bool ReportView::eventFilter(QObject* watched, QEvent* event) {
-    if (mode_ == kReportMode && event->type() == QEvent::KeyPress) {
+    if (mode_ == Mode::report && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
             return_to_panel();
@@ -130,7 +130,7 @@ bool ReportView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && mode_ == kReportMode) {
+    if (event->key() == Qt::Key_Escape && mode_ == Mode::report) {
         return_to_panel();
         return;
     }

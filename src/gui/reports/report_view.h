@@ -18,7 +18,7 @@ class ReportWidget;
 class ReportView : public QStackedWidget {
     Q_OBJECT
   public:
-    enum Mode { kPanelMode = 1, kReportMode = 2 };
+    enum class Mode { panel, report };
 
     ReportView(QWidget* panel, QWidget* parent = nullptr);
     ~ReportView() override;
@@ -58,7 +58,7 @@ class ReportView : public QStackedWidget {
     bool save_pdf(const QString& path);
 
   signals:
-    void mode_changed(int mode);
+    void mode_changed(vorla::gui::ReportView::Mode mode);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +69,7 @@ class ReportView : public QStackedWidget {
 
     QWidget* panel_;
     QScrollArea* scroll_;
-    Mode mode_ = kPanelMode;
+    Mode mode_ = Mode::panel;
     bool printing_ = false;
     std::function<void(const QPoint&)> popup_;
     std::unique_ptr<QPrinter> printer_;

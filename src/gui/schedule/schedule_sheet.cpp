@@ -52,7 +52,7 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
     edit_menu_ = new QMenu(edit_);
     for (const schedule::EditChoice& choice : schedule::SheetModel::edit_choices()) {
         QAction* item = edit_menu_->addAction(qs(choice.text));
-        const int command = choice.command;
+        const commands::Command command = choice.command;
         connect(item, &QAction::triggered, this, [this, command] {
             if (!commands_ || !commands_->enabled(command)) return;
             commands_->action(command)->trigger();
