@@ -31,6 +31,7 @@
 #include "gui/app/work_panel.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_commands.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_renderer.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/report_widget.h"
@@ -353,10 +354,10 @@ void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
     printer.setOutputFileName(file);
     QVERIFY(!printer.supportsMultipleCopies());
     // 20 weeks with two outgoing speakers: 8, 8 and 4 weeks; twice, one copy after the other.
-    QVERIFY(window.view()->print_range(printer, 0, 0, 2));
+    QVERIFY(window.report_printer().print_range(printer, 0, 0, 2));
     QCOMPARE(pdf_pages(file), 6);
-    QVERIFY(!window.view()->printing());
-    QVERIFY(window.view()->print_range(printer, 2, 3, 1));
+    QVERIFY(!window.report_printer().printing());
+    QVERIFY(window.report_printer().print_range(printer, 2, 3, 1));
     QCOMPARE(pdf_pages(file), 2);
 }
 
@@ -476,7 +477,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
     QCOMPARE(from, 1);
     QCOMPARE(to, 3);
     QCOMPARE(max, 3);
-    QVERIFY(!window.view()->printing());
+    QVERIFY(!window.report_printer().printing());
 
     bool setup = false;
     when_modal([&](QWidget* w) {

@@ -2,7 +2,7 @@
 // Three codings of a weekday meet in this program; each has its own type.
 //  - StoredDay: as congregation records store it, 0 = Sunday, 1 = Monday ... 6 = Saturday.
 //  - DayOffset: days after Monday, 0 = Monday ... 6 = Sunday (our meeting day, editor display
-//    index of the day buttons, the weekday names of texts 1252-1258).
+//    index of the day buttons, the weekday names from "Понедельник").
 //  - LabelDay: the explicit day code of a date label, 1 = Monday ... 7 = Sunday.
 #include <cstdint>
 

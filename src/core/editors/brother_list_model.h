@@ -1,5 +1,5 @@
 #pragma once
-// The brother list: the brothers editor's list (command 32768) and the program's brother
+// The brother list: the brothers editor's list (Command::brothers) and the program's brother
 // chooser. Its parameters say which brothers are listed and what OK does with the selection.
 #include <cstdint>
 #include <optional>

@@ -59,9 +59,9 @@ void write_backup_settings(IniFile& ini, const BackupSettings& b);
 
 // The section and key names, from the string table.
 namespace keys {
-std::string section_options();   // text 1057 "Собрание"
-std::string section_schedule();  // text 1120 "Формат расписания"
-std::string section_dialling();  // text 1241 with "OK" for %1
+std::string section_options();   // "Собрание"
+std::string section_schedule();  // "Формат расписания"
+std::string section_dialling();  // "Набрать номер OK"
 }  // namespace keys
 
 }  // namespace vorla::settings

@@ -51,7 +51,7 @@ class Document {
     struct Options {
         std::filesystem::path folder;  // the data folder (absolute)
         calendar::Date today;
-        std::string language;  // empty: text 1198 of the string table
+        std::string language;  // empty: the string table's language_code
     };
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
@@ -141,7 +141,7 @@ class Document {
     // Deletes the brother at an index position with everything that names him.
     bool delete_brother(std::size_t pos);
     // Moves a brother into another congregation; when he already belongs to one the user is
-    // asked first (text 1009). False when the user says No or he cannot be read.
+    // asked first (confirm_move_brother). False when the user says No or he cannot be read.
     bool move_brother(std::size_t pos, std::uint16_t cong_id);
     // Deletes the circuit at a table position; congregations lose it. Saves circuit.dat.
     bool delete_circuit(std::size_t pos);

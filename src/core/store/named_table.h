@@ -15,8 +15,9 @@ namespace vorla::store {
 // The outcome of an add or rename refused as a duplicate: the notice to show.
 struct NameChange {
     bool done = false;
-    std::uint16_t id = 0;          // the entry's id when done
-    std::string duplicate_notice;  // the existing name, " ", text 1006 and "\n\n" when refused
+    std::uint16_t id = 0;  // the entry's id when done
+    std::string
+        duplicate_notice;  // the existing name, " ", "дублирующее имя." and "\n\n" when refused
 };
 
 class NamedTable {

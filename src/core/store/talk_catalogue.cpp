@@ -23,7 +23,7 @@ struct DefaultTopic {
     std::initializer_list<int> talks;
 };
 
-// Topics 1-10 are texts 701-710.
+// Topics 1-10 are the topic texts, topic_bible_god onwards.
 const std::array<DefaultTopic, 10> kDefaultTopics{{
     {1, {4, 26, 54, 80, 88, 99, 100, 101, 114, 124, 133, 137, 139, 145, 150}},
     {2, {7, 10, 12, 14, 15, 48, 68, 69, 72, 76, 77, 78, 103, 112, 144, 148, 157}},

@@ -18,7 +18,7 @@ class TopicTable {
     static constexpr std::uint16_t kFirstId = 1;
     static constexpr std::uint16_t kLastId = 99;
 
-    // Reads topic.dat, or builds topics 1-10 from texts 701-710 without writing; then sorts.
+    // Reads topic.dat, or builds topics 1-10 from the topic texts without writing; then sorts.
     void load(const DataFolder& folder, const text::NameCollator& order,
               const text::StringTable& texts = text::builtin_texts());
 

@@ -1,7 +1,7 @@
 #include "gui/app/command_set.h"
 
 #include "core/commands/command_prompt.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

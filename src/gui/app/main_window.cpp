@@ -17,9 +17,11 @@
 #include "gui/app/icons.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/settings_dialog.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/editor_commands.h"
 #include "gui/reports/report_commands.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
 #include "gui/schedule/schedule_commands.h"
 
@@ -45,6 +47,7 @@ MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* pare
         return app::panel_button_allowed(doc_, button);
     });
     view_ = new ReportView(panel_, this);
+    printer_ = new ReportPrinter(*view_, this);
     setCentralWidget(view_);
     connect(view_, &ReportView::mode_changed, this, &MainWindow::on_mode_changed);
 
@@ -190,7 +193,7 @@ void MainWindow::on_mode_changed(ReportView::Mode mode) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (view_->printing()) {
+    if (printer_->printing()) {
         prompter_.inform("Use Close Button", io::Icon::information, {});
         event->ignore();
         return;

@@ -15,6 +15,7 @@ namespace vorla::gui {
 
 class HelpWindow;
 class QtPrompter;
+class ReportPrinter;
 class WorkPanel;
 
 class MainWindow : public QMainWindow {
@@ -26,6 +27,7 @@ class MainWindow : public QMainWindow {
     store::Document& doc() { return doc_; }
     CommandSet& commands() { return commands_; }
     ReportView* view() const { return view_; }
+    ReportPrinter& report_printer() const { return *printer_; }
     WorkPanel* panel() const { return panel_; }
     QLabel* date_pane() const { return date_pane_; }
     HelpWindow* help_window() const { return help_; }
@@ -57,6 +59,7 @@ class MainWindow : public QMainWindow {
     settings::ReportFonts fonts_;
     WorkPanel* panel_ = nullptr;
     ReportView* view_ = nullptr;
+    ReportPrinter* printer_ = nullptr;
     QLabel* date_pane_ = nullptr;
     HelpWindow* help_ = nullptr;
     QByteArray panel_geometry_;

@@ -5,18 +5,11 @@
 #include <QMessageBox>
 
 #include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
 using text::TextId;
-
-QString qs(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string us(const QString& s) {
-    return s.toUtf8().toStdString();
-}
 
 QString program_title() {
     return qs(text::text(TextId::program_title)).section(QLatin1Char('\n'), 0, 0);

@@ -9,7 +9,7 @@
 #include "core/commands/command_prompt.h"
 #include "core/text/texts.h"
 #include "gui/app/command_set.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

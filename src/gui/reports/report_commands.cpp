@@ -7,8 +7,9 @@
 #include "core/reports/font_commands.h"
 #include "core/reports/schedule_export.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/reports/font_chooser.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/week_range_dialog.h"
 
@@ -53,7 +54,7 @@ void save_pdf(MainWindow& window) {
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
-    if (!window.view()->save_pdf(file)) {
+    if (!window.report_printer().save_pdf(file)) {
         window.doc().folder().report_write_failure(file.toStdString());
     }
 }
@@ -74,9 +75,9 @@ void popup(MainWindow& window, const QPoint& at) {
 void install_report_commands(MainWindow& window) {
     CommandSet& c = window.commands();
     c.set_handler(Command::schedule, [&window] { open_schedule(window); });
-    c.set_handler(Command::print, [&window] { window.view()->print(); });
-    c.set_handler(Command::print_preview, [&window] { window.view()->print_preview(); });
-    c.set_handler(Command::print_setup, [&window] { window.view()->print_setup(); });
+    c.set_handler(Command::print, [&window] { window.report_printer().print(); });
+    c.set_handler(Command::print_preview, [&window] { window.report_printer().print_preview(); });
+    c.set_handler(Command::print_setup, [&window] { window.report_printer().print_setup(); });
     c.set_handler(Command::save_pdf, [&window] { save_pdf(window); });
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
         c.set_handler(info.command,

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/schedule/schedule_widgets.h"
 

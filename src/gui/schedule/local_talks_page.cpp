@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "core/text/texts.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"

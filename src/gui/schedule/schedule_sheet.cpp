@@ -11,7 +11,7 @@
 
 #include "gui/app/command_set.h"
 #include "gui/app/icons.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/local_talks_page.h"
 #include "gui/schedule/schedule_widgets.h"
 

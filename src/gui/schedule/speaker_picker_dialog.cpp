@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"

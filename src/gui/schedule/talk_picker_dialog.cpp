@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 
