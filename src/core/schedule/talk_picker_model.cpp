@@ -79,6 +79,7 @@ TalkPickerModel::TalkPickerModel(const store::Document& doc, TalkPickerParams pa
 
 std::vector<std::string> TalkPickerModel::recency_lines() {
     std::vector<std::string> lines;
+    lines.reserve(kRecency.size());
     for (const Recency& r : kRecency)
         lines.push_back(text::text(r.text));
     return lines;
