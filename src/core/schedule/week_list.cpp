@@ -84,6 +84,8 @@ void WeekListModel::set_row(int row) {
 
 void WeekListModel::rebuild(bool refreshing) {
     const bool previous = marks_.conflict;
+    before_build();
+    if (const auto row = row_to_select()) set_row(*row);
     rows_.clear();
     marks_ = {};
     for (int r = 0; r < kRows; ++r)

@@ -3,6 +3,7 @@
 // "* " and "# " markers with the flags that show their legends, the event text of a week,
 // the conflict details, and the request to the sibling pages when the conflict flag changed.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,10 @@ class WeekListModel {
 
   protected:
     virtual std::string row_text(calendar::WeekIndex w, ListMarks& marks) const = 0;
+    // Before each build: a page may tidy its weeks (the outgoing page packs their slots).
+    virtual void before_build() {}
+    // The row each build selects; nothing keeps the selected row.
+    virtual std::optional<int> row_to_select() const { return std::nullopt; }
     void set_row(int row);
     // Marks the week changed: bit 0 follows its content.
     void store(calendar::WeekIndex w) { doc_.weeks().store(w); }
