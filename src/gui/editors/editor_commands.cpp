@@ -5,6 +5,7 @@
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
+#include "gui/editors/our_congregation_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/reports/report_view.h"
 
@@ -38,6 +39,12 @@ void install_editor_commands(MainWindow& window) {
         BrotherListDialog dialog(window.doc(), editors::BrotherListParams{}, &window);
         dialog.exec();
         if (window.doc().modified()) window.doc().rebuild_our_congregation();
+        redraw_if_modified(window);
+    });
+    commands.set_handler(Command::our_congregation, [&window] {
+        // The package export comes with the packages; until then its button stays disabled.
+        OurCongregationDialog dialog(window.doc(), nullptr, &window);
+        dialog.exec();
         redraw_if_modified(window);
     });
     commands.set_handler(Command::talks, [&window] {

@@ -218,10 +218,7 @@ void LocalTalksPage::show_contacts() {
 }
 
 void LocalTalksPage::show_availability() {
-    const auto pos = doc_.brothers().find(model_.speaker());
-    AvailabilityDialog dialog(doc_, model_.speaker(),
-                              pos && doc_.brothers().at(*pos).discontinued(), true, this);
-    dialog.exec();
+    AvailabilityDialog::show_read_only(doc_, model_.speaker(), this);
     list_->setFocus();
 }
 
