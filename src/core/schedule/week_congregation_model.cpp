@@ -44,7 +44,8 @@ void WeekCongregationModel::fill() {
             const store::WeekRecord& w = doc_.weeks().at(*week);
             line += doc_.brothers().name_of(w.speaker_id);
             if (w.talk_no != 0) line += " ( " + doc_.talks().number_text(w.talk_no) + " ) ";
-            line += "\t" + doc_.date_label(week->number(), 10);
+            line += '\t';
+            line += doc_.date_label(week->number(), 10);
         }
         lines_.push_back({std::move(line), pos});
     }
