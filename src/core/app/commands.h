@@ -61,7 +61,7 @@ inline constexpr int kHelpContents = 57666;
 inline constexpr int kHelpIndex = 57667;
 inline constexpr int kContextHelp = 57669;
 inline constexpr int kAbout = 57664;
-// Beyond the Windows program: save the report on screen as PDF.
+// Saves the report on screen as a PDF file.
 inline constexpr int kSavePdf = 32900;
 
 }  // namespace vorla::app::cmd
