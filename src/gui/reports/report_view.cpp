@@ -17,7 +17,8 @@
 
 namespace vorla::gui {
 
-ReportView::ReportView(QWidget* panel, QWidget* parent) : QStackedWidget(parent), panel_(panel) {
+ReportView::ReportView(QWidget* panel, QWidget* parent)
+    : QStackedWidget(parent), panel_(panel), sheet_(sheet_layout(reports::locale_paper())) {
     setObjectName(QStringLiteral("ReportView"));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ReportArea"));
@@ -46,7 +47,7 @@ void ReportView::show_report(QWidget* report) {
 }
 
 void ReportView::show_report(const reports::ReportRequest& request, ReportSource source) {
-    show_report(new ReportWidget(request.kind, std::move(source)));
+    show_report(new ReportWidget(request.kind, std::move(source), sheet_));
 }
 
 ReportWidget* ReportView::report_page() const {
@@ -140,15 +141,25 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
 // --- printing ------------------------------------------------------------------------------
 
 QPrinter& ReportView::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The page is placed on the whole sheet, as on every other output.
+        printer_->setFullPage(true);
+        printer_->setPageSize(sheet_.pageSize());
+        printer_->setPageOrientation(sheet_.orientation());
+    }
     return *printer_;
+}
+
+void ReportView::take_printer_sheet() {
+    sheet_ = printer().pageLayout();
+    if (ReportWidget* page = report_page()) page->set_sheet(sheet_);
 }
 
 bool ReportView::print_range(QPrinter& device, int from, int to, int copies) {
     const ReportWidget* page = report_page();
     if (!page) return false;
-    const reports::Device d = reports::Device::printer(device.logicalDpiX(), device.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
+    const int pages = static_cast<int>(page->source()(sheet_device(device)).pages.size());
     // A driver that makes copies is given the count; otherwise every copy is printed here.
     const bool driver_copies = device.supportsMultipleCopies();
     device.setCopyCount(driver_copies ? copies : 1);
@@ -165,8 +176,7 @@ void ReportView::print() {
     const ReportWidget* page = report_page();
     if (!page) return;
     QPrinter& p = printer();
-    const reports::Device d = reports::Device::printer(p.logicalDpiX(), p.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
+    const int pages = static_cast<int>(page->source()(sheet_device(p)).pages.size());
     QPrintDialog dialog(&p, this);
     dialog.setMinMax(1, pages);
     dialog.setFromTo(1, pages);
@@ -174,6 +184,7 @@ void ReportView::print() {
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     p.setCollateCopies(true);
     if (dialog.exec() != QDialog::Accepted) return;
+    take_printer_sheet();
     int from = 0;
     int to = 0;
     if (p.printRange() == QPrinter::PageRange) {
@@ -189,8 +200,7 @@ void ReportView::print_preview() {
     QPrintPreviewDialog preview(&printer(), this);
     const ReportSource source = page->source();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [source](QPrinter* p) {
-        const int pages = static_cast<int>(
-            source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
+        const int pages = static_cast<int>(source(sheet_device(*p)).pages.size());
         paint_pages(*p, source, reports::print_page_sequence(1, pages, pages, 1, true));
     });
     // Pages side by side, two at the most, as the report has them: the dialog's own "all
@@ -209,17 +219,18 @@ void ReportView::print_preview() {
         QTimer::singleShot(0, widget, [widget] { widget->fitInView(); });
     }
     preview.exec();
+    take_printer_sheet();
 }
 
 void ReportView::print_setup() {
     QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) take_printer_sheet();
 }
 
 bool ReportView::save_pdf(const QString& path) {
     const ReportWidget* page = report_page();
     if (!page) return false;
-    return write_pdf(path, page->source(), 600);
+    return write_pdf(path, page->source(), 600, sheet_).ok();
 }
 
 }  // namespace vorla::gui

@@ -1,6 +1,7 @@
 #pragma once
 // ReportView: the window's view. In work-panel mode it shows the work panel; in report mode it
 // shows the report on screen, page by page, in a scrolling area, and prints it.
+#include <QPageLayout>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
@@ -45,8 +46,11 @@ class ReportView : public QStackedWidget {
         popup_ = std::move(handler);
     }
 
-    // The printer of Print, Print preview and Print setup (created on first use).
+    // The printer of Print, Print preview and Print setup (created on first use), on the
+    // paper of the user's locale until its dialogs choose another.
     QPrinter& printer();
+    // The sheet reports are shown, printed and saved on: the printer's paper.
+    const QPageLayout& sheet() const { return sheet_; }
     // Print: the print dialog with the page range, then the pages (copies made here when the
     // driver cannot). Print preview and Print setup as the platform offers them.
     void print();
@@ -66,6 +70,8 @@ class ReportView : public QStackedWidget {
 
   private:
     bool scroll_key(int key);
+    // Takes the paper the printer's dialogs chose.
+    void take_printer_sheet();
 
     QWidget* panel_;
     QScrollArea* scroll_;
@@ -73,6 +79,7 @@ class ReportView : public QStackedWidget {
     bool printing_ = false;
     std::function<void(const QPoint&)> popup_;
     std::unique_ptr<QPrinter> printer_;
+    QPageLayout sheet_;
 };
 
 }  // namespace vorla::gui
