@@ -13,10 +13,12 @@ set(CPACK_PACKAGE_CONTACT "Vorla developers <vorla@localhost>")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The libraries the program links come from dpkg-shlibdeps. Beside them: the Russian of Qt's
-# own dialogs, and the fonts the reports name (Arial and Times New Roman are matched by
-# Liberation; DejaVu is the fallback for everything else).
+# The libraries the program links come from dpkg-shlibdeps. Beside them: Qt's SVG plugins
+# (every icon is an SVG, and no symbol of the library is linked), the Russian of Qt's own
+# dialogs, and the fonts the reports name (Arial and Times New Roman are matched by Liberation;
+# DejaVu is the fallback for everything else).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6svg6, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
 
 include(CPack)
