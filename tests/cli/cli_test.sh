@@ -174,6 +174,15 @@ else
     "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf "$WORK/plainfile/x.pdf" >/dev/null 2>"$WORK/err"; rc=$?
     [ $rc -eq 1 ] || fail "pdf under a file exit $rc"
     grep -qx "vorla: cannot write $WORK/plainfile/x.pdf: Not a directory" "$WORK/err" || fail "under a file message: $(cat "$WORK/err")"
+    # ... a read-only folder, where permissions bind (they do not bind root) ...
+    mkdir -p "$WORK/ro"
+    chmod 555 "$WORK/ro"
+    if ! touch "$WORK/ro/probe" 2>/dev/null; then
+        "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf "$WORK/ro/x.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+        [ $rc -eq 1 ] || fail "pdf into a read-only folder exit $rc"
+        grep -qx "vorla: cannot write $WORK/ro/x.pdf: Permission denied" "$WORK/err" || fail "read-only message: $(cat "$WORK/err")"
+    fi
+    chmod 755 "$WORK/ro"
     # ... a full disk (a file-size limit), for the PDF and for the pages ...
     mkdir -p "$WORK/full"
     (trap '' XFSZ; ulimit -f 1; exec "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 20 \
