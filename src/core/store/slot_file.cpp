@@ -13,7 +13,7 @@ std::uint16_t SlotFile::id_of(const Bytes& record) const {
 
 SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
     Loaded out;
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     const auto bytes = io::read_file(path);
     if (!bytes) {
         if (!io::file_exists(path)) {
@@ -45,7 +45,7 @@ SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
 
 std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uint16_t slot) const {
     const auto bytes =
-        io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
+        io::read_at(folder.file(file_name_), std::uint64_t{slot} * kRecordSize, kRecordSize);
     if (!bytes) return std::nullopt;
     Bytes record;
     std::copy_n(bytes->begin(), kRecordSize, record.begin());
@@ -54,7 +54,7 @@ std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uin
 
 bool SlotFile::write(const DataFolder& folder, std::uint16_t slot, const Bytes& record) const {
     if (slot == 0) return false;
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     if (io::write_at(path, std::uint64_t{slot} * kRecordSize, record)) return true;
     folder.report_write_failure(path);
     return false;
@@ -65,7 +65,7 @@ bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {
 }
 
 std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder) const {
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     const auto bytes = io::read_file(path);
     if (!bytes) {
         folder.report_write_failure(path);

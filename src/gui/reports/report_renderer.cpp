@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {
@@ -15,10 +15,10 @@ namespace vorla::gui {
 namespace {
 
 using reports::DisplayList;
-
-constexpr const char* kNotDrawn = "the report could not be drawn";
 using reports::HAlign;
 using reports::VAlign;
+
+constexpr const char* kNotDrawn = "the report could not be drawn";
 
 void paint_text(QPainter& painter, const DisplayList& list, const reports::TextItem& item) {
     const QFont font = to_qfont(list.font(item.font));
@@ -124,8 +124,7 @@ QByteArray render_pdf(const ReportSource& source, int dpi, const QPageLayout& sh
     writer.setCreator(QStringLiteral("Vorla"));
     if (!title.isEmpty()) writer.setTitle(title);
     writer.setPageLayout(QPageLayout(sheet.pageSize(), sheet.orientation(), QMarginsF()));
-    const reports::PagePlacement place = placement(sheet, dpi, dpi);
-    const DisplayList list = source(reports::paper_device(place, dpi, dpi));
+    const DisplayList list = source(sheet_device(writer));
     std::vector<int> pages;
     for (std::size_t p = 1; p <= list.pages.size(); ++p)
         pages.push_back(static_cast<int>(p));

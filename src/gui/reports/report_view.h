@@ -1,16 +1,13 @@
 #pragma once
 // ReportView: the window's view. In work-panel mode it shows the work panel; in report mode it
-// shows the report on screen, page by page, in a scrolling area, and prints it.
+// shows the report on screen, page by page, in a scrolling area (ReportPrinter prints it).
 #include <QPageLayout>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
-#include <memory>
 
 #include "core/reports/report_request.h"
 #include "gui/reports/report_renderer.h"
-
-class QPrinter;
 
 namespace vorla::gui {
 
@@ -19,18 +16,16 @@ class ReportWidget;
 class ReportView : public QStackedWidget {
     Q_OBJECT
   public:
-    enum Mode { kPanelMode = 1, kReportMode = 2 };
+    enum class Mode { panel, report };
 
     ReportView(QWidget* panel, QWidget* parent = nullptr);
     ~ReportView() override;
 
     Mode mode() const { return mode_; }
-    bool printing() const { return printing_; }
-    void set_printing(bool on) { printing_ = on; }
 
     // Shows a report widget in the scrolling area (the view takes it) and enters report mode.
     void show_report(QWidget* report);
-    // Shows a report laid out by `source` (the view keeps the request for printing).
+    // Shows a report laid out by `source`.
     void show_report(const reports::ReportRequest& request, ReportSource source);
     QWidget* report() const { return scroll_->widget(); }
     // The report drawn from a display list, when the view shows one.
@@ -46,23 +41,13 @@ class ReportView : public QStackedWidget {
         popup_ = std::move(handler);
     }
 
-    // The printer of Print, Print preview and Print setup (created on first use), on the
-    // paper of the user's locale until its dialogs choose another.
-    QPrinter& printer();
-    // The sheet reports are shown, printed and saved on: the printer's paper.
+    // The sheet reports are shown on, and printed and saved on: at first the paper of the user's
+    // locale, then the paper the printer's dialogs chose.
     const QPageLayout& sheet() const { return sheet_; }
-    // Print: the print dialog with the page range, then the pages (copies made here when the
-    // driver cannot). Print preview and Print setup as the platform offers them.
-    void print();
-    void print_preview();
-    void print_setup();
-    // Prints pages from..to (0 = all) with `copies` copies on a printer already set up.
-    bool print_range(QPrinter& printer, int from, int to, int copies);
-    // Saves the report as PDF, as it prints.
-    bool save_pdf(const QString& path);
+    void set_sheet(const QPageLayout& sheet);
 
   signals:
-    void mode_changed(int mode);
+    void mode_changed(vorla::gui::ReportView::Mode mode);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,15 +55,11 @@ class ReportView : public QStackedWidget {
 
   private:
     bool scroll_key(int key);
-    // Takes the paper the printer's dialogs chose.
-    void take_printer_sheet();
 
     QWidget* panel_;
     QScrollArea* scroll_;
-    Mode mode_ = kPanelMode;
-    bool printing_ = false;
+    Mode mode_ = Mode::panel;
     std::function<void(const QPoint&)> popup_;
-    std::unique_ptr<QPrinter> printer_;
     QPageLayout sheet_;
 };
 
