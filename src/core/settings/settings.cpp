@@ -52,7 +52,9 @@ Settings read_settings(const IniFile& ini) {
     Settings s = Settings::defaults();
     const std::string opt = keys::section_options();
     const std::string sched = keys::section_schedule();
-    s.our_congregation = static_cast<std::uint16_t>(ini.get_int(kCongregation, kNumber, 0));
+    // An id no congregation can have is no choice at all (65538 must not become 2).
+    const long ours = ini.get_int(kCongregation, kNumber, 0);
+    s.our_congregation = ours > 0 && ours <= 0xFFFF ? static_cast<std::uint16_t>(ours) : 0;
     s.alternate_date_format = ini.get_int(opt, text(1034), 0) != 0;
     s.service_year = ini.get_int(kMeetingTime, kServiceYear, 0) != 0;
     s.readers_scheduled = ini.get_int(opt, text(1042), 0) != 0;
@@ -64,8 +66,9 @@ Settings read_settings(const IniFile& ini) {
     s.skip_outgoing = ini.get_int(sched, text(1195), 0) != 0;
     s.background_style = clamp(ini.get_int(sched, text(1132), 0), 0, 4);
     const Key colour = key_background_colour();
-    s.background_colour = static_cast<std::uint32_t>(
-        ini.get_int(colour.section, colour.key, Settings::kDefaultBackgroundColour) & 0xFFFFFF);
+    const long rgb = ini.get_int(colour.section, colour.key, Settings::kDefaultBackgroundColour);
+    s.background_colour = rgb >= 0 && rgb <= 0xFFFFFF ? static_cast<std::uint32_t>(rgb)
+                                                      : Settings::kDefaultBackgroundColour;
     s.print_date = ini.get_int(sched, text(1176), 0) != 0;
     s.top_margin = clamp(ini.get_int(sched, text(1183), 50), 0, 99);
     s.auto_cap = ini.get_int(kAutoCap, text(1265), 1) != 0;

@@ -1,18 +1,119 @@
 #include "core/store/data_folder.h"
 
+#include <algorithm>
+#include <system_error>
+
 #include "core/text/string_table.h"
 
 namespace vorla::store {
 
-DataFolder::DataFolder(fs::path folder, io::Prompter& prompter)
-    : folder_(std::move(folder)), prompter_(&prompter) {}
+DataFolder::DataFolder(fs::path folder, io::Prompter& prompter, bool read_only)
+    : folder_(std::move(folder)), prompter_(&prompter), read_only_(read_only) {}
 
 fs::path DataFolder::file(int name_text) const {
     return folder_ / text::text(name_text);
 }
 
-void DataFolder::report_write_failure(const fs::path& file) const {
-    prompter_->inform(text::format(1231, file.string()), io::Icon::error);
+bool DataFolder::held(const fs::path& file) const {
+    return std::find(held_.begin(), held_.end(), file) != held_.end();
+}
+
+io::FileRead DataFolder::read(const fs::path& file, std::uint64_t max_bytes) const {
+    io::FileRead r = io::read_file(file, max_bytes);
+    if (r.failed()) {
+        if (!held(file)) {
+            held_.push_back(file);
+            prompter_->inform(text::format(1360, file.string(), io::failure_reason(r.error)),
+                              io::Icon::error);
+        }
+        return r;
+    }
+    stamps_[file] = r.stamp;
+    if (r.cut()) {
+        prompter_->inform(text::format(1366, file.string(), std::to_string(max_bytes)),
+                          io::Icon::warning);
+    }
+    return r;
+}
+
+void DataFolder::report_write_failure(const fs::path& file, int error) const {
+    ++failed_writes_;
+    std::string message = text::format(1231, file.string());
+    if (error != 0) message += "\n\n" + text::format(1362, io::failure_reason(error));
+    prompter_->inform(message, io::Icon::error);
+}
+
+bool DataFolder::may_write(const fs::path& file) const {
+    if (read_only_) {
+        ++failed_writes_;
+        prompter_->inform(text::format(1364, folder_.string()), io::Icon::warning);
+        return false;
+    }
+    if (held(file)) {
+        ++failed_writes_;
+        prompter_->inform(text::format(1363, file.string()), io::Icon::error);
+        return false;
+    }
+    return true;
+}
+
+void DataFolder::wrote(const fs::path& file, const io::WriteResult& result) const {
+    if (result) {
+        // Files the program never read (an export) are not watched.
+        if (const auto known = stamps_.find(file); known != stamps_.end())
+            known->second = result.stamp;
+    } else {
+        report_write_failure(file, result.error);
+    }
+}
+
+bool DataFolder::replace(const fs::path& file, std::span<const std::uint8_t> content) const {
+    if (!may_write(file)) return false;
+    // A file we may not replace is told as such, before any question about it.
+    if (const int refusal = io::write_refusal(io::resolve_links(file)); refusal != 0) {
+        report_write_failure(file, refusal);
+        return false;
+    }
+    // Another program saved the file after we read it: ours would undo its change.
+    if (const auto known = stamps_.find(file); known != stamps_.end()) {
+        if (io::stamp_of(file) != known->second &&
+            !prompter_->ask_yes_no(text::format(1365, file.string()), false)) {
+            ++failed_writes_;
+            return false;
+        }
+    }
+    const io::WriteResult result = io::replace_file(file, content);
+    wrote(file, result);
+    return static_cast<bool>(result);
+}
+
+bool DataFolder::replace(const fs::path& file, std::string_view content) const {
+    return replace(
+        file, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(content.data()),
+                                            content.size()));
+}
+
+bool DataFolder::write_at(const fs::path& file, std::uint64_t offset,
+                          std::span<const std::uint8_t> bytes) const {
+    if (!may_write(file)) return false;
+    const io::WriteResult result = io::write_at(file, offset, bytes);
+    wrote(file, result);
+    return static_cast<bool>(result);
+}
+
+int DataFolder::remove_leftovers() const {
+    if (read_only_) return 0;
+    int removed = io::remove_leftover_temp_files(folder_);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_symlink(ec)) continue;
+        const fs::path target = io::resolve_links(it->path());
+        if (target.parent_path() != folder_) {
+            removed +=
+                io::remove_leftover_temp_files(target.parent_path(), target.filename().string());
+        }
+    }
+    return removed;
 }
 
 }  // namespace vorla::store

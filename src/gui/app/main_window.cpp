@@ -9,6 +9,7 @@
 
 #include "core/app/command_rules.h"
 #include "core/app/commands.h"
+#include "core/app/folder_access.h"
 #include "core/app/menu_model.h"
 #include "core/calendar/locale_date.h"
 #include "core/text/string_table.h"
@@ -34,7 +35,7 @@ QString status_date(const calendar::Date& d, std::string_view language) {
 MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompter_(prompter), commands_(this), fonts_(doc.language()) {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(program_title());
+    setWindowTitle(program_title() + qs(app::title_suffix(doc_)));
     setWindowIcon(program_icon());
     prompter_.set_parent(this);
 

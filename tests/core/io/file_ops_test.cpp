@@ -104,11 +104,11 @@ TEST(WriteAt, WritesInPlaceAndNeverCreates) {
 
 TEST(ReadFile, MissingFilesAndFolders) {
     TempDir dir;
-    EXPECT_FALSE(read_file(dir / "none"));
-    EXPECT_FALSE(read_file(dir.path()));
+    EXPECT_FALSE(read_file(dir / "none").bytes);
+    EXPECT_FALSE(read_file(dir.path()).bytes);
     EXPECT_EQ(file_size_or_zero(dir / "none"), 0u);
     EXPECT_EQ(file_size_or_zero(dir.path()), 0u);
     write_text(dir / "f", "abc");
     EXPECT_EQ(file_size_or_zero(dir / "f"), 3u);
-    EXPECT_EQ(read_file(dir / "f")->size(), 3u);
+    EXPECT_EQ(read_file(dir / "f").bytes->size(), 3u);
 }
