@@ -19,7 +19,7 @@ enum class FolderUse {
 };
 
 struct FolderAccess {
-    io::FolderLock lock;   // held for the life of the program when it may write
+    io::FolderLock lock;  // held for the life of the program when it may write
     bool read_only = false;
     bool refused = false;  // the program must not go on
     std::string message;   // why it was refused, for a command's standard error
