@@ -30,7 +30,8 @@ void check_date(const std::string& text) {
         if (!calendar::is_valid(*d) || calendar::to_iso(*d) != text) __builtin_trap();
     }
     if (const auto d6 = calendar::parse_date6(text)) {
-        if (d6->mm < 1 || d6->mm > 12 || d6->dd < 1 || d6->dd > 31 || calendar::to_text(*d6) != text)
+        if (d6->mm < 1 || d6->mm > 12 || d6->dd < 1 || d6->dd > 31 ||
+            calendar::to_text(*d6) != text)
             __builtin_trap();
     }
 }
@@ -50,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string env_today = args.size() > 2 ? args[args.size() - 2] : std::string();
     const std::string env_dir = args.size() > 2 ? args.back() : std::string();
     if (args.size() > 2) args.resize(args.size() - 2);
-    for (const std::string& a : args) check_date(a);
+    for (const std::string& a : args)
+        check_date(a);
     check_date(env_today);
 
     const auto parsed = app::parse_command_line(args, commands());

@@ -31,16 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     extras.load(folder);
     if (extras.count() != (records > 0 ? records : 1)) __builtin_trap();
     for (std::size_t n = 1; n <= records; ++n) {
-        const OldExtraRecord old = OldExtraRecord::decode(
-            std::span<const std::uint8_t, OldExtraRecord::kSize>(
+        const OldExtraRecord old =
+            OldExtraRecord::decode(std::span<const std::uint8_t, OldExtraRecord::kSize>(
                 data + (n - 1) * OldExtraRecord::kSize, OldExtraRecord::kSize));
         const auto now = extras.read(folder, static_cast<std::uint16_t>(n));
         if (!now || now->brother_id != old.brother_id || now->phone2 != as_written(old.phone2) ||
             now->phone3 != as_written(old.phone3) || !now->note.empty())
             __builtin_trap();
         // The new e-mail field is narrower: it keeps the beginning of the old one.
-        if (as_written(old.email).compare(0, now->email.size(), now->email) != 0)
-            __builtin_trap();
+        if (as_written(old.email).compare(0, now->email.size(), now->email) != 0) __builtin_trap();
     }
     // A second conversion never runs over the file the first one made.
     if (ExtraFile::convert_old_file(folder)) __builtin_trap();

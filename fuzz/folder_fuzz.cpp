@@ -20,9 +20,9 @@ namespace {
 using namespace vorla;
 
 constexpr const char* kFiles[] = {
-    "speakers.dat", "xtend.dat",   "cong.dat",     "circuit.dat", "talk.dat",
+    "speakers.dat", "xtend.dat",   "cong.dat",     "circuit.dat",  "talk.dat",
     "topic.dat",    "history.dat", "hospital.dat", "blackout.dat", "special.dat",
-    "wishlist.dat", "extend.dat",  "vorla.ini",    "oratori.dat", "Kong.dat",
+    "wishlist.dat", "extend.dat",  "vorla.ini",    "oratori.dat",  "Kong.dat",
 };
 constexpr const char* kLanguages[] = {"rus", "HT", "italian", "esp"};
 
@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choice = size ? data[0] : 0;
     for (std::size_t at = 1; at + 3 <= size;) {
         const char* name = kFiles[data[at] % std::size(kFiles)];
-        const std::size_t length = std::min<std::size_t>(data[at + 1] | data[at + 2] << 8,
-                                                         size - at - 3);
+        const std::size_t length =
+            std::min<std::size_t>(data[at + 1] | data[at + 2] << 8, size - at - 3);
         fuzz::put(dir / name, data + at + 3, length);
         at += 3 + length;
     }
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fonts.load(doc.read_settings_file());
     const reports::Device device =
         choice & 0x80 ? reports::Device::printer(600, 600) : reports::Device::screen();
-    const reports::DisplayList pages = reports::layout_report(
-        doc, fonts, {reports::ReportKind::schedule, first, weeks}, device);
+    const reports::DisplayList pages =
+        reports::layout_report(doc, fonts, {reports::ReportKind::schedule, first, weeks}, device);
     // The schedule of one week or more has at least one page.
     if (pages.pages.empty()) __builtin_trap();
     return 0;

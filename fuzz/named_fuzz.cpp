@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NamedTable saved(file, hosts);
     saved.load(folder);
     std::set<std::uint16_t> ids;
-    for (const NamedRecord& r : saved.entries()) ids.insert(r.id);
+    for (const NamedRecord& r : saved.entries())
+        ids.insert(r.id);
     if (!saved.save(folder)) __builtin_trap();
     NamedTable again(file, hosts);
     again.load(folder);

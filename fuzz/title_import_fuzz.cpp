@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [number, title] : parsed.titles) {
         // A later line for the same talk wins.
         bool later = false;
-        for (const auto& [n, t] : parsed.titles) later = later || (n == number && &t > &title);
+        for (const auto& [n, t] : parsed.titles)
+            later = later || (n == number && &t > &title);
         if (!later && doc.talks().title(number) != title) __builtin_trap();
     }
     return 0;

@@ -29,7 +29,7 @@ io::FileRead DataFolder::read(const fs::path& file, std::uint64_t max_bytes) con
         return r;
     }
     stamps_[file] = r.stamp;
-    if (r.cut()) {
+    if (r.cut() && cut_told_.insert(file).second) {
         prompter_->inform(text::format(1366, file.string(), std::to_string(max_bytes)),
                           io::Icon::warning);
     }

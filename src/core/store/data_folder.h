@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,7 @@ class DataFolder {
     // const folder keep it up to date.
     mutable std::map<fs::path, io::FileStamp> stamps_;
     mutable std::vector<fs::path> held_;
+    mutable std::set<fs::path> cut_told_;  // files whose ignored rest the user has been told of
     mutable int failed_writes_ = 0;
 };
 

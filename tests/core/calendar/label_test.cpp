@@ -121,4 +121,7 @@ TEST(DayCodings, StoredDaysAndDisplayIndexes) {
     EXPECT_EQ(to_label_day(DayOffset(6)), LabelDay(7));
     EXPECT_EQ(weekday_text(DayOffset(0)), 1252);
     EXPECT_EQ(weekday_text(to_offset(StoredDay(0))), 1258);
+    // A day no record should hold is unset (Sunday, as 0), not 199 days after Monday.
+    EXPECT_EQ(to_offset(StoredDay(7)), DayOffset(6));
+    EXPECT_EQ(to_offset(StoredDay(200)), DayOffset(6));
 }

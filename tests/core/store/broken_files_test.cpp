@@ -118,7 +118,8 @@ std::map<std::string, bool> save_everything(store::Document& doc) {
     saved["vorla.ini"] = doc.write_settings_file();
     bool brothers = true;
     for (std::size_t i = 0; i < doc.brothers().size(); ++i) {
-        if (const auto r = doc.brothers().read(folder, i)) brothers = doc.brothers().write(folder, *r) && brothers;
+        if (const auto r = doc.brothers().read(folder, i))
+            brothers = doc.brothers().write(folder, *r) && brothers;
     }
     saved["speakers.dat"] = brothers;
     bool congregations = true;
@@ -158,10 +159,13 @@ TEST_P(BrokenFolder, OpensDumpsAndSavesWithoutLosingWhatItCouldRead) {
         EXPECT_EQ(info.at(key), value) << key;
     }
     const std::string dump = store::dump_json(*doc);
-    for (const std::string& s : expect.dump) EXPECT_NE(dump.find(s), std::string::npos) << s;
-    for (const std::string& s : expect.no_dump) EXPECT_EQ(dump.find(s), std::string::npos) << s;
+    for (const std::string& s : expect.dump)
+        EXPECT_NE(dump.find(s), std::string::npos) << s;
+    for (const std::string& s : expect.no_dump)
+        EXPECT_EQ(dump.find(s), std::string::npos) << s;
     if (expect.no_messages) {
-        for (const auto& m : first_prompter.messages) ADD_FAILURE() << "message: " << m.text;
+        for (const auto& m : first_prompter.messages)
+            ADD_FAILURE() << "message: " << m.text;
     }
     for (const std::string& name : expect.messages) {
         const bool told = std::any_of(
@@ -170,21 +174,26 @@ TEST_P(BrokenFolder, OpensDumpsAndSavesWithoutLosingWhatItCouldRead) {
         EXPECT_TRUE(told) << "nothing said about " << name;
     }
     std::vector<std::string> held;
-    for (const fs::path& p : doc->folder().unreadable()) held.push_back(p.filename().string());
+    for (const fs::path& p : doc->folder().unreadable())
+        held.push_back(p.filename().string());
     std::sort(held.begin(), held.end());
     std::vector<std::string> expected_held = expect.unreadable;
     std::sort(expected_held.begin(), expected_held.end());
     EXPECT_EQ(held, expected_held);
-    for (const std::string& f : expect.files) EXPECT_TRUE(fs::exists(dir / f)) << f;
-    for (const std::string& f : expect.no_files) EXPECT_FALSE(fs::exists(dir / f)) << f;
+    for (const std::string& f : expect.files)
+        EXPECT_TRUE(fs::exists(dir / f)) << f;
+    for (const std::string& f : expect.no_files)
+        EXPECT_FALSE(fs::exists(dir / f)) << f;
 
     // --- saving: readable files are written, held files stay as they are -----------------
     std::map<std::string, std::optional<std::string>> held_before;
-    for (const std::string& name : held) held_before[name] = on_disk(dir / name);
+    for (const std::string& name : held)
+        held_before[name] = on_disk(dir / name);
     for (const auto& [file, ok] : save_everything(*doc)) {
         EXPECT_EQ(ok, !held_before.count(file)) << file;
     }
-    for (const auto& [name, before] : held_before) EXPECT_EQ(on_disk(dir / name), before) << name;
+    for (const auto& [name, before] : held_before)
+        EXPECT_EQ(on_disk(dir / name), before) << name;
     for (const auto& e : fs::directory_iterator(dir.path())) {
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos)
             << "left behind: " << e.path();
