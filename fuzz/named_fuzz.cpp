@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vorla::store;
     static const vorla::text::NameCollator order("rus");
     const bool hosts = size > 0 && (data[0] & 1);
-    const int file = hosts ? files::kHosts : files::kCircuits;
+    const std::string_view file = hosts ? files::kHosts : files::kCircuits;
     const DataFolder& folder =
         vorla::fuzz::input_as(file, size ? data + 1 : data, size ? size - 1 : 0);
 

@@ -52,13 +52,14 @@ inline const fs::path& empty_scratch_dir() {
     return scratch_dir();
 }
 
-// The scratch data folder of this process with the input bytes as the data file named by
-// string-table text `file_text`. Each input gets a folder of its own: what one remembers of
-// the files it read must not meet the files of the next.
-inline store::DataFolder input_as(int file_text, const std::uint8_t* data, std::size_t size) {
+// The scratch data folder of this process with the input bytes as the data file `name`.
+// Each input gets a folder of its own: what one remembers of the files it read must not meet
+// the files of the next.
+inline store::DataFolder input_as(std::string_view name, const std::uint8_t* data,
+                                  std::size_t size) {
     static io::SilentPrompter prompter;
     store::DataFolder folder(scratch_dir(), prompter);
-    put(folder.file(file_text), data, size);
+    put(folder.file(name), data, size);
     return folder;
 }
 

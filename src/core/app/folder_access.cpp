@@ -1,6 +1,6 @@
 #include "core/app/folder_access.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::app {
 
@@ -38,11 +38,14 @@ FolderAccess take_data_folder(const std::filesystem::path& folder, FolderUse use
             if (use == FolderUse::reading) {
                 access.read_only = true;
             } else if (use == FolderUse::desktop &&
-                       prompter.ask_yes_no(text::format(1367, folder.string()), false)) {
+                       prompter.ask_yes_no(
+                           text::format(text::TextId::folder_in_use_ask_read_only, folder.string()),
+                           false)) {
                 access.read_only = true;
             } else {
                 access.refused = true;
-                access.message = text::format(1368, folder.string());
+                access.message =
+                    text::format(text::TextId::folder_in_use_command_refused, folder.string());
             }
             break;
     }
@@ -50,7 +53,8 @@ FolderAccess take_data_folder(const std::filesystem::path& folder, FolderUse use
 }
 
 std::string title_suffix(const store::Document& doc) {
-    return doc.folder().read_only() ? " [" + text::text(1369) + "]" : std::string();
+    return doc.folder().read_only() ? " [" + text::text(text::TextId::read_only_mark) + "]"
+                                    : std::string();
 }
 
 int command_status(const store::Document& doc, int status) {

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::io {
 
@@ -101,7 +101,7 @@ void sync_folder(const fs::path& folder) {
 }  // namespace
 
 std::string failure_reason(int error) {
-    if (error == kNotRegularFile) return text::text(1361);
+    if (error == kNotRegularFile) return text::text(text::TextId::not_a_regular_file);
     return std::strerror(error);
 }
 

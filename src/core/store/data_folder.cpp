@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <system_error>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
+using text::TextId;
+
 DataFolder::DataFolder(fs::path folder, io::Prompter& prompter, bool read_only)
     : folder_(std::move(folder)), prompter_(&prompter), read_only_(read_only) {}
-
-fs::path DataFolder::file(int name_text) const {
-    return folder_ / text::text(name_text);
-}
 
 bool DataFolder::held(const fs::path& file) const {
     return std::find(held_.begin(), held_.end(), file) != held_.end();
@@ -23,35 +21,40 @@ io::FileRead DataFolder::read(const fs::path& file, std::uint64_t max_bytes) con
     if (r.failed()) {
         if (!held(file)) {
             held_.push_back(file);
-            prompter_->inform(text::format(1360, file.string(), io::failure_reason(r.error)),
-                              io::Icon::error);
+            prompter_->inform(
+                text::format(TextId::file_unreadable, file.string(), io::failure_reason(r.error)),
+                io::Icon::error);
         }
         return r;
     }
     stamps_[file] = r.stamp;
     if (r.cut() && cut_told_.insert(file).second) {
-        prompter_->inform(text::format(1366, file.string(), std::to_string(max_bytes)),
-                          io::Icon::warning);
+        prompter_->inform(
+            text::format(TextId::file_rest_ignored, file.string(), std::to_string(max_bytes)),
+            io::Icon::warning);
     }
     return r;
 }
 
 void DataFolder::report_write_failure(const fs::path& file, int error) const {
     ++failed_writes_;
-    std::string message = text::format(1231, file.string());
-    if (error != 0) message += "\n\n" + text::format(1362, io::failure_reason(error));
+    std::string message = text::format(TextId::cannot_create_file, file.string());
+    if (error != 0)
+        message += "\n\n" + text::format(TextId::reason_line, io::failure_reason(error));
     prompter_->inform(message, io::Icon::error);
 }
 
 bool DataFolder::may_write(const fs::path& file) const {
     if (read_only_) {
         ++failed_writes_;
-        prompter_->inform(text::format(1364, folder_.string()), io::Icon::warning);
+        prompter_->inform(text::format(TextId::folder_read_only, folder_.string()),
+                          io::Icon::warning);
         return false;
     }
     if (held(file)) {
         ++failed_writes_;
-        prompter_->inform(text::format(1363, file.string()), io::Icon::error);
+        prompter_->inform(text::format(TextId::save_refused_unread_file, file.string()),
+                          io::Icon::error);
         return false;
     }
     return true;
@@ -77,7 +80,8 @@ bool DataFolder::replace(const fs::path& file, std::span<const std::uint8_t> con
     // Another program saved the file after we read it: ours would undo its change.
     if (const auto known = stamps_.find(file); known != stamps_.end()) {
         if (io::stamp_of(file) != known->second &&
-            !prompter_->ask_yes_no(text::format(1365, file.string()), false)) {
+            !prompter_->ask_yes_no(text::format(TextId::file_changed_on_disk, file.string()),
+                                   false)) {
             ++failed_writes_;
             return false;
         }

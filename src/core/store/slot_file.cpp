@@ -13,7 +13,7 @@ std::uint16_t SlotFile::id_of(const Bytes& record) const {
 
 SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
     Loaded out;
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     const io::FileRead file = folder.read(path, std::uint64_t{kMaxSlots} * kRecordSize);
     if (!file.bytes) {
         if (file.missing() && !folder.read_only()) {
@@ -44,7 +44,7 @@ SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
 
 std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uint16_t slot) const {
     const auto bytes =
-        io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
+        io::read_at(folder.file(file_name_), std::uint64_t{slot} * kRecordSize, kRecordSize);
     if (!bytes) return std::nullopt;
     Bytes record;
     std::copy_n(bytes->begin(), kRecordSize, record.begin());
@@ -53,7 +53,7 @@ std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uin
 
 bool SlotFile::write(const DataFolder& folder, std::uint16_t slot, const Bytes& record) const {
     if (slot == 0) return false;
-    return folder.write_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, record);
+    return folder.write_at(folder.file(file_name_), std::uint64_t{slot} * kRecordSize, record);
 }
 
 bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {

@@ -27,7 +27,8 @@ class SlotFile {
         std::set<std::uint16_t> free;        // slots 1 .. H - 1 whose id is 0
     };
 
-    SlotFile(int file_text, std::size_t id_offset) : file_text_(file_text), id_offset_(id_offset) {}
+    SlotFile(std::string_view file_name, std::size_t id_offset)
+        : file_name_(file_name), id_offset_(id_offset) {}
 
     // Reads every record (of the first 65,535); live records are those with a non-zero id that
     // equals their slot (a record elsewhere is damage and stays untouched on disk). A missing
@@ -51,7 +52,7 @@ class SlotFile {
     std::uint16_t id_of(const Bytes& record) const;
 
   private:
-    int file_text_;
+    std::string_view file_name_;
     std::size_t id_offset_;
 };
 

@@ -9,7 +9,7 @@
 #include "core/store/named_table.h"
 #include "core/store/topic_record.h"
 #include "core/text/collation.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
@@ -20,9 +20,9 @@ class TopicTable {
     // Every id, and the one past them a full table hands out: no file holds more.
     static constexpr std::size_t kCapacity = kLastId - kFirstId + 2;
 
-    // Reads topic.dat, or builds topics 1-10 from texts 701-710 without writing; then sorts.
+    // Reads topic.dat, or builds topics 1-10 from the topic texts without writing; then sorts.
     void load(const DataFolder& folder, const text::NameCollator& order,
-              const text::StringTable& texts = text::StringTable::builtin());
+              const text::StringTable& texts = text::builtin_texts());
 
     const std::vector<TopicRecord>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }

@@ -9,7 +9,7 @@ namespace vorla::store {
 void rename_creole_files(const DataFolder& folder, std::string_view language) {
     if (language != "HT" || folder.read_only()) return;
     struct Pair {
-        int current;
+        std::string_view current;
         const char* creole;  // Latin-1 bytes: 0xE8 is "è"
     };
     static constexpr Pair kPairs[] = {
@@ -28,12 +28,14 @@ void rename_creole_files(const DataFolder& folder, std::string_view language) {
     }
 }
 
+constexpr std::string_view kItalianSpeakers = "oratori.dat";
+
 void adopt_italian_brother_file(const DataFolder& folder, std::string_view language) {
     if (language != "italian" || folder.read_only()) return;
     // A linked speakers.dat has its target replaced, in the target's own folder; across
     // disks the rename fails and both files stay as they were.
     const fs::path speakers = io::resolve_links(folder.file(files::kSpeakers));
-    const fs::path italian = folder.file("oratori.dat");
+    const fs::path italian = folder.file(kItalianSpeakers);
     if (!io::file_exists(italian)) return;
     const io::FileStamp current = io::stamp_of(speakers);
     // A speakers.dat we may not replace, or cannot read (so its size is unknown), stays.

@@ -7,7 +7,7 @@
 
 #include <thread>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -41,7 +41,8 @@ TEST_F(AccessTest, ASecondDesktopProgramAsksToOpenReadOnlyOrQuit) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].question);
     EXPECT_FALSE(prompter.messages[0].default_yes);
-    EXPECT_EQ(prompter.messages[0].text, text::format(1367, dir.path().string()));
+    EXPECT_EQ(prompter.messages[0].text,
+              text::format(text::TextId::folder_in_use_ask_read_only, dir.path().string()));
     EXPECT_TRUE(read_only.read_only);
     EXPECT_FALSE(read_only.refused);
     EXPECT_FALSE(read_only.lock.held());
@@ -65,7 +66,8 @@ TEST_F(AccessTest, CommandsReadAlongsideAndWritersWaitThenRefuse) {
 
     const app::FolderAccess writer = take(app::FolderUse::writing);
     EXPECT_TRUE(writer.refused);
-    EXPECT_EQ(writer.message, text::format(1368, dir.path().string()));
+    EXPECT_EQ(writer.message,
+              text::format(text::TextId::folder_in_use_command_refused, dir.path().string()));
     EXPECT_TRUE(prompter.messages.empty());
 
     // A writer that finds the folder taken for a moment gets it when the holder is done.
@@ -84,12 +86,13 @@ TEST_F(AccessTest, CommandsReadAlongsideAndWritersWaitThenRefuse) {
 TEST_F(AccessTest, AReadOnlyDocumentRefusesEverySaveAndChangesNoFile) {
     // An old folder: extend.dat to convert, a Creole file name, a leftover of a save in progress.
     vorla::testing::write_bytes(dir / "extend.dat", std::vector<std::uint8_t>(96, 1));
-    vorla::testing::write_bytes(dir / "Kong.dat",
-                                vorla::testing::slot_file({vorla::testing::congregation_bytes(1, "A")}));
+    vorla::testing::write_bytes(
+        dir / "Kong.dat", vorla::testing::slot_file({vorla::testing::congregation_bytes(1, "A")}));
     vorla::testing::write_text(dir / "history.dat.tmp99_0", "the other program's save");
     const auto listing = [&] {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename());
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            names.push_back(e.path().filename());
         std::sort(names.begin(), names.end());
         return names;
     };
@@ -106,7 +109,7 @@ TEST_F(AccessTest, AReadOnlyDocumentRefusesEverySaveAndChangesNoFile) {
     EXPECT_FALSE(doc.congregations().add(doc.folder(), c));
     EXPECT_EQ(prompter.messages.size(), 4u);
     for (const auto& m : prompter.messages)
-        EXPECT_EQ(m.text, text::format(1364, dir.path().string()));
+        EXPECT_EQ(m.text, text::format(text::TextId::folder_read_only, dir.path().string()));
     EXPECT_EQ(listing(), before);
     EXPECT_EQ(app::command_status(doc, 0), 1);
 

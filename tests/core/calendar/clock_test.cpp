@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 
-
 using namespace vorla::calendar;
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "support/temp_dir.h"
 
 using namespace vorla::editors;
@@ -43,7 +43,8 @@ TEST(MapPicture, OnlyAPlainFileOfAPicturesSizeIsRead) {
     ::alarm(20);  // a FIFO must not make us wait
     vorla::testing::TempDir dir;
     ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
-    EXPECT_EQ(read_map_file(dir / "fifo.jpg").error, vorla::text::text(1361));
+    EXPECT_EQ(read_map_file(dir / "fifo.jpg").error,
+              vorla::text::text(vorla::text::TextId::not_a_regular_file));
     std::filesystem::create_directory(dir / "folder.jpg");
     EXPECT_EQ(read_map_file(dir / "folder.jpg").error, std::strerror(EISDIR));
     EXPECT_EQ(read_map_file(dir / "missing.jpg").error, std::strerror(ENOENT));

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/io/file_ops.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
@@ -241,7 +241,8 @@ TEST(ReplaceFile, SaysWhyAWriteFailed) {
         EXPECT_EQ(r.error, EFBIG);
     }
     EXPECT_EQ(failure_reason(EFBIG), std::strerror(EFBIG));
-    EXPECT_EQ(failure_reason(kNotRegularFile), vorla::text::text(1361));
+    EXPECT_EQ(failure_reason(kNotRegularFile),
+              vorla::text::text(vorla::text::TextId::not_a_regular_file));
 
     // A FIFO in the file's place is refused without waiting for a reader, and stays.
     ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);

@@ -14,7 +14,7 @@
 
 #include "core/app/folder_access.h"
 #include "core/store/document.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -51,7 +51,8 @@ void write_full_folder(const TempDir& dir) {
     write_bytes(dir / "special.dat", FixtureBytes(144).u16(0, 1405).u16(2, 2).bytes());
     std::vector<std::uint8_t> talks;
     for (int n = 1; n <= 256; ++n) {
-        const auto t = FixtureBytes(154).text(0, "Моя речь").text(93, std::to_string(n)).u16(100, n);
+        const auto t =
+            FixtureBytes(154).text(0, "Моя речь").text(93, std::to_string(n)).u16(100, n);
         talks.insert(talks.end(), t.bytes().begin(), t.bytes().end());
     }
     write_bytes(dir / "talk.dat", talks);
@@ -76,7 +77,8 @@ std::string save_tables(Document& doc) {
 
 std::string all_messages(const RecordingPrompter& p) {
     std::string out;
-    for (const auto& m : p.messages) out += m.text + "\n---\n";
+    for (const auto& m : p.messages)
+        out += m.text + "\n---\n";
     return out;
 }
 
@@ -120,9 +122,14 @@ TEST_F(FolderTest, UnreadableFilesAreToldAndNeverSavedOver) {
     EXPECT_NE(report.find("status 1\n"), std::string::npos) << report;
     for (const std::string& f : kTableFiles) {
         const std::string path = (dir / f).string();
-        EXPECT_NE(report.find(text::format(1360, path, std::strerror(EACCES))), std::string::npos)
-            << f << "\n" << report;
-        EXPECT_NE(report.find(text::format(1363, path)), std::string::npos) << f;
+        EXPECT_NE(
+            report.find(text::format(text::TextId::file_unreadable, path, std::strerror(EACCES))),
+            std::string::npos)
+            << f << "\n"
+            << report;
+        EXPECT_NE(report.find(text::format(text::TextId::save_refused_unread_file, path)),
+                  std::string::npos)
+            << f;
         EXPECT_EQ(mode_of(dir / f), 0u) << f;
         ::chmod((dir / f).c_str(), 0600);  // so that this test may look inside
         EXPECT_EQ(read_bytes(dir / f), before[f]) << f;
@@ -136,15 +143,18 @@ TEST_F(FolderTest, AFifoOrFolderInAFilesPlaceIsRefusedWithoutWaiting) {
     fs::create_directory(dir / "special.dat");
     auto doc = open();
     EXPECT_EQ(doc->folder().unreadable().size(), 6u);
-    EXPECT_TRUE(told(text::format(1360, (dir / "history.dat").string(), text::text(1361))));
-    EXPECT_TRUE(told(text::format(1360, (dir / "special.dat").string(), std::strerror(EISDIR))));
+    EXPECT_TRUE(told(text::format(text::TextId::file_unreadable, (dir / "history.dat").string(),
+                                  text::text(text::TextId::not_a_regular_file))));
+    EXPECT_TRUE(told(text::format(text::TextId::file_unreadable, (dir / "special.dat").string(),
+                                  std::strerror(EISDIR))));
     EXPECT_EQ(doc->talks().title(232), "Погребальная Речь");  // the built-in catalogue meanwhile
 
     EXPECT_EQ(save_tables(*doc), "00010");  // wishlist.dat was simply missing
     BrotherRecord b;
     b.first_name = "Новый";
     EXPECT_FALSE(doc->brothers().add(doc->folder(), b, {}));
-    EXPECT_TRUE(told(text::format(1363, (dir / "speakers.dat").string())));
+    EXPECT_TRUE(told(
+        text::format(text::TextId::save_refused_unread_file, (dir / "speakers.dat").string())));
     for (const char* f : {"speakers.dat", "history.dat", "talk.dat", "vorla.ini", "xtend.dat"})
         EXPECT_TRUE(fs::is_fifo(dir / f)) << f;
     EXPECT_TRUE(fs::is_directory(dir / "special.dat"));
@@ -155,7 +165,8 @@ TEST_F(FolderTest, AReadOnlyFileIsNotReplacedWhateverItHolds) {
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров")}));
     write_bytes(dir / "topic.dat", FixtureBytes(48).text(0, "Семья").u16(46, 1).bytes());
     write_bytes(dir / "history.dat", week_bytes(1406).u16(20, 1).bytes());
-    for (const char* f : {"speakers.dat", "topic.dat", "history.dat"}) ::chmod((dir / f).c_str(), 0444);
+    for (const char* f : {"speakers.dat", "topic.dat", "history.dat"})
+        ::chmod((dir / f).c_str(), 0444);
     auto doc = open();
     doc->weeks().at(calendar::WeekIndex(1405)).talk_no = 7;
     doc->weeks().store(calendar::WeekIndex(1405));
@@ -169,8 +180,8 @@ TEST_F(FolderTest, AReadOnlyFileIsNotReplacedWhateverItHolds) {
 
     // Text 1231 with the system's reason, for each file alike.
     for (const char* f : {"speakers.dat", "topic.dat", "history.dat"}) {
-        EXPECT_TRUE(told(text::format(1231, (dir / f).string()) + "\n\n" +
-                         text::format(1362, std::strerror(EACCES))))
+        EXPECT_TRUE(told(text::format(text::TextId::cannot_create_file, (dir / f).string()) +
+                         "\n\n" + text::format(text::TextId::reason_line, std::strerror(EACCES))))
             << f;
         EXPECT_EQ(mode_of(dir / f), 0444u);
     }
@@ -219,7 +230,8 @@ TEST_F(FolderTest, AFileAnotherProgramChangedIsReplacedOnlyWhenTheUserSaysSo) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].question);
     EXPECT_FALSE(prompter.messages[0].default_yes);
-    EXPECT_EQ(prompter.messages[0].text, text::format(1365, (dir / "history.dat").string()));
+    EXPECT_EQ(prompter.messages[0].text,
+              text::format(text::TextId::file_changed_on_disk, (dir / "history.dat").string()));
     EXPECT_EQ(read_bytes(dir / "history.dat"), theirs);
     EXPECT_EQ(app::command_status(*doc, 0), 1);
 
@@ -239,8 +251,8 @@ TEST_F(FolderTest, AFileAnotherProgramChangedIsReplacedOnlyWhenTheUserSaysSo) {
 
 TEST_F(FolderTest, OnlyWhatAFileFormatCanUseIsRead) {
     // A sparse speakers.dat of 3 GiB: slots past 65,534 can never be used.
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров"), brother_bytes(2, "Олег", "Сидоров")}));
+    write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров"),
+                                                 brother_bytes(2, "Олег", "Сидоров")}));
     ASSERT_EQ(::truncate((dir / "speakers.dat").c_str(), 3LL << 30), 0);
     std::vector<std::uint8_t> topics;
     for (int k = 1; k <= 150; ++k) {
@@ -252,7 +264,7 @@ TEST_F(FolderTest, OnlyWhatAFileFormatCanUseIsRead) {
     EXPECT_EQ(doc->brothers().size(), 2u);
     EXPECT_EQ(doc->brothers().high_water(), 65535);
     EXPECT_EQ(doc->topics().size(), TopicTable::kCapacity);
-    EXPECT_TRUE(told(text::format(1366, (dir / "speakers.dat").string(),
+    EXPECT_TRUE(told(text::format(text::TextId::file_rest_ignored, (dir / "speakers.dat").string(),
                                   std::to_string(65535 * 256))));
     EXPECT_TRUE(told((dir / "topic.dat").string()));
     // The rest of speakers.dat is still there: records are written in place.
@@ -292,11 +304,13 @@ TEST_F(FolderTest, ValuesOutOfTheirRangeAreUnsetNeverWrapped) {
     // Day 200 would move every date label by 199 days; unset is Sunday, as day 0.
     EXPECT_EQ(doc->our_meeting_odd().value, 6);
     EXPECT_EQ(doc->our_meeting_even().value, 6);
-    const std::string label = doc->date_label(calendar::WeekNumber(1406), 10);
+    constexpr auto kLabelStyle =
+        calendar::LabelStyle::with_year | calendar::LabelStyle::short_month;
+    const std::string label = doc->date_label(calendar::WeekNumber(1406), kLabelStyle);
 
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше")}));
     auto sunday = open();
-    EXPECT_EQ(sunday->date_label(calendar::WeekNumber(1406), 10), label);
+    EXPECT_EQ(sunday->date_label(calendar::WeekNumber(1406), kLabelStyle), label);
 
     write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=65537\r\n");
     EXPECT_EQ(open()->our_congregation(), 0);
@@ -337,7 +351,7 @@ TEST_F(FolderTest, AFullDiskIsToldAsItsOwnReason) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(saved);
-    EXPECT_TRUE(told(text::format(1362, std::strerror(EFBIG))));
+    EXPECT_TRUE(told(text::format(text::TextId::reason_line, std::strerror(EFBIG))));
     EXPECT_FALSE(told(std::strerror(EACCES)));
     EXPECT_EQ(read_bytes(dir / "history.dat"), week_bytes(1406).u16(20, 1).bytes());
     EXPECT_EQ(app::command_status(*doc, 0), 1);
