@@ -15,7 +15,7 @@ namespace {
 
 using namespace vorla;
 
-const std::vector<app::SubcommandSpec>& commands() {
+const std::vector<app::SubcommandSpec>& subcommands() {
     static const std::vector<app::SubcommandSpec> list = {
         {"info", {}, 0, "", ""},
         {"dump", {}, 0, "", ""},
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_date(a);
     check_date(env_today);
 
-    const auto parsed = app::parse_command_line(args, commands());
-    (void)app::usage_text(commands());
+    const auto parsed = app::parse_command_line(args, subcommands());
+    (void)app::usage_text(subcommands());
     if (!parsed.error.empty()) return 0;
     const app::CommandLine& cl = parsed.line;
     if (cl.today && !calendar::is_valid(*cl.today)) __builtin_trap();

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/app/info_lines.h"
 #include "core/reports/report_request.h"
@@ -19,10 +20,13 @@ namespace {
 
 using namespace vorla;
 
-constexpr const char* kFiles[] = {
-    "speakers.dat", "xtend.dat",   "cong.dat",     "circuit.dat",  "talk.dat",
-    "topic.dat",    "history.dat", "hospital.dat", "blackout.dat", "special.dat",
-    "wishlist.dat", "extend.dat",  "vorla.ini",    "oratori.dat",  "Kong.dat",
+// Every file of the folder, and the old names the upgrades look for.
+constexpr std::string_view kFiles[] = {
+    store::files::kSpeakers, store::files::kExtras,   store::files::kCongregations,
+    store::files::kCircuits, store::files::kTalks,    store::files::kTopics,
+    store::files::kHistory,  store::files::kHosts,    store::files::kUnavailable,
+    store::files::kSpecial,  store::files::kWishList, store::files::kOldExtras,
+    store::files::kSettings, "oratori.dat",           "Kong.dat",
 };
 constexpr const char* kLanguages[] = {"rus", "HT", "italian", "esp"};
 
@@ -32,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path& dir = fuzz::empty_scratch_dir();
     const std::uint8_t choice = size ? data[0] : 0;
     for (std::size_t at = 1; at + 3 <= size;) {
-        const char* name = kFiles[data[at] % std::size(kFiles)];
+        const std::string_view name = kFiles[data[at] % std::size(kFiles)];
         const std::size_t length =
             std::min<std::size_t>(data[at + 1] | data[at + 2] << 8, size - at - 3);
         fuzz::put(dir / name, data + at + 3, length);
