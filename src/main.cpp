@@ -7,6 +7,7 @@
 #include "core/app/command_line.h"
 #include "core/app/data_folder_setup.h"
 #include "core/app/info_lines.h"
+#include "core/app/package_command.h"
 #include "core/calendar/clock.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
@@ -44,6 +45,13 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N]",
          "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
          "unless told (PDF up to 2400, PNG up to 600)"},
+        {"package",
+         {"--cong", "--output", "--circuit"},
+         2,
+         "export --cong ID [--output FILE] | import FILE [--circuit ID]",
+         "write a congregation's data package (its name.vpk in the data folder unless told) and "
+         "print its path; or import a package as the import dialog's OK does with every brother "
+         "chosen, printing what was added, updated and detached"},
     };
     return list;
 }
@@ -176,6 +184,17 @@ int main(int argc, char** argv) {
     }
     const calendar::Date today = today_choice.fixed.value_or(calendar::SystemClock().today());
 
+    // Paths given to `package` are the user's, taken from where the program was started.
+    app::PackageRequest package;
+    if (cl.command == "package") {
+        std::error_code ec;
+        package = app::parse_package_request(cl, std::filesystem::current_path(ec));
+        if (!package.error.empty()) {
+            std::cerr << "vorla: " << package.error << "\n";
+            return 1;
+        }
+    }
+
     std::string error;
     const std::filesystem::path folder = app::resolve_data_dir(cl, env);
     if (!app::enter_data_folder(folder, error)) {
@@ -209,6 +228,14 @@ int main(int argc, char** argv) {
         StderrPrompter prompter;
         const store::Document doc({absolute, today, {}}, prompter);
         return run_export_text(doc, range.range);
+    }
+    if (cl.command == "package") {
+        StderrPrompter prompter;
+        store::Document doc({absolute, today, {}}, prompter);
+        const app::PackageOutcome outcome = app::run_package(doc, package);
+        std::cout << outcome.out;
+        std::cerr << outcome.err;
+        return outcome.status;
     }
     if (cl.command == "report") {
 #ifdef VORLA_WITH_GUI

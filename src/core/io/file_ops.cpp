@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -106,10 +107,21 @@ bool file_exists(const fs::path& path) {
 }
 
 bool replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
+    std::error_code ignored;
+    return replace_file(path, content, ignored);
+}
+
+bool replace_file(const fs::path& path, std::span<const std::uint8_t> content,
+                  std::error_code& error) {
+    const auto fail = [&error](int code) {
+        error = std::error_code(code, std::generic_category());
+        return false;
+    };
+    error.clear();
     const fs::path folder = path.parent_path();
     struct stat old {};
     const bool had_old = ::stat(path.c_str(), &old) == 0;
-    if (had_old && !S_ISREG(old.st_mode)) return false;
+    if (had_old && !S_ISREG(old.st_mode)) return fail(S_ISDIR(old.st_mode) ? EISDIR : EEXIST);
 
     fs::path temp;
     int raw = -1;
@@ -117,18 +129,20 @@ bool replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
         temp = path;
         temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
         raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0 && errno != EEXIST) return false;
+        if (raw < 0 && errno != EEXIST) return fail(errno);
     }
-    if (raw < 0) return false;
+    if (raw < 0) return fail(EEXIST);
     Fd fd(raw);
     if (had_old) ::fchmod(fd.get(), old.st_mode & 07777);
 
+    errno = 0;
     const bool ok = write_all(fd.get(), content.data(), content.size(), 0, false) &&
                     ::fsync(fd.get()) == 0 && fd.close() &&
                     ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
+        const int code = errno != 0 ? errno : EIO;
         ::unlink(temp.c_str());
-        return false;
+        return fail(code);
     }
     sync_folder(folder);
     return true;
@@ -143,8 +157,39 @@ bool replace_file(const fs::path& path, std::string_view content) {
 bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes) {
     Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
     if (fd.get() < 0) return false;
-    return write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true) &&
-           ::fdatasync(fd.get()) == 0 && fd.close();
+    if (!write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true))
+        return false;
+    return (BatchedFlush::defer(path) || ::fdatasync(fd.get()) == 0) && fd.close();
+}
+
+namespace {
+thread_local BatchedFlush* current_batch = nullptr;
+}
+
+BatchedFlush::BatchedFlush() : outer_(current_batch) {
+    current_batch = this;
+}
+
+BatchedFlush::~BatchedFlush() {
+    flush();
+    current_batch = outer_;
+}
+
+bool BatchedFlush::defer(const fs::path& path) {
+    if (!current_batch) return false;
+    auto& files = current_batch->files_;
+    if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);
+    return true;
+}
+
+bool BatchedFlush::flush() {
+    bool ok = true;
+    for (const fs::path& path : files_) {
+        Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+        ok = fd.get() >= 0 && ::fdatasync(fd.get()) == 0 && fd.close() && ok;
+    }
+    files_.clear();
+    return ok;
 }
 
 }  // namespace vorla::io

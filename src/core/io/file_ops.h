@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace vorla::io {
@@ -25,8 +26,32 @@ bool file_exists(const fs::path& path);
 // old one: an interrupted save leaves the old file or the new one, never half of either.
 bool replace_file(const fs::path& path, std::span<const std::uint8_t> content);
 bool replace_file(const fs::path& path, std::string_view content);
+// The same, saying why it failed (the system's error) when it did.
+bool replace_file(const fs::path& path, std::span<const std::uint8_t> content,
+                  std::error_code& error);
 
 // Writes bytes at an offset of an existing file (never creates it), flushed to disk.
 bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes);
+
+// While one is alive, write_at on this thread leaves the flush to it: each file written is
+// flushed to disk once, when flush() is called or it ends. Many records written together (a
+// package import) then cost one flush per file instead of one per record; every write is in
+// the file at once, so later reads see it.
+class BatchedFlush {
+  public:
+    BatchedFlush();
+    ~BatchedFlush();
+    BatchedFlush(const BatchedFlush&) = delete;
+    BatchedFlush& operator=(const BatchedFlush&) = delete;
+
+    // Flushes the files written so far; false when one of them could not be flushed.
+    bool flush();
+    // Called by write_at: notes the file for the flush.
+    static bool defer(const fs::path& path);
+
+  private:
+    BatchedFlush* outer_;
+    std::vector<fs::path> files_;
+};
 
 }  // namespace vorla::io

@@ -14,6 +14,7 @@ constexpr std::size_t kSize = BrotherExtraRecord::kSize;
 }
 
 void ExtraFile::load(const DataFolder& folder) {
+    scan_from_ = 0;
     const fs::path path = folder.file(files::kExtras);
     if (!io::file_exists(path)) {
         const std::array<std::uint8_t, kSize> zero{};
@@ -56,15 +57,20 @@ std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder
 }
 
 std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
-    if (const auto bytes = io::read_file(folder.file(files::kExtras))) {
-        const std::size_t n = std::min<std::size_t>(bytes->size() / kSize, 65534);
-        for (std::size_t i = 0; i < n; ++i) {
-            if (io::ByteReader(std::span(*bytes).subspan(i * kSize, kSize)).u16(0) == 0) {
+    const fs::path path = folder.file(files::kExtras);
+    const std::uint64_t length = io::file_size_or_zero(path);
+    const std::uint64_t from = std::min(std::uint64_t{scan_from_} * kSize, length);
+    if (const auto tail = io::read_at(path, from, static_cast<std::size_t>(length - from))) {
+        const std::size_t n = std::min<std::size_t>(length / kSize, 65534);
+        for (std::size_t i = scan_from_; i < n; ++i) {
+            if (io::ByteReader(std::span(*tail).subspan(i * kSize - from, kSize)).u16(0) == 0) {
+                scan_from_ = static_cast<std::uint16_t>(i);
                 return static_cast<std::uint16_t>(i + 1);
             }
         }
     }
     if (count_ < 65535) ++count_;
+    scan_from_ = static_cast<std::uint16_t>(count_ - 1);
     return count_;
 }
 
@@ -81,6 +87,7 @@ bool ExtraFile::clear(const DataFolder& folder, std::uint16_t number, std::uint1
     if (!read_owned(folder, number, brother_id)) return false;
     const fs::path path = folder.file(files::kExtras);
     const std::array<std::uint8_t, kSize> zero{};
+    scan_from_ = std::min<std::uint16_t>(scan_from_, static_cast<std::uint16_t>(number - 1));
     if (io::write_at(path, std::uint64_t{number - 1u} * kSize, zero)) return true;
     folder.report_write_failure(path);
     return false;

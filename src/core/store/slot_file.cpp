@@ -13,6 +13,7 @@ std::uint16_t SlotFile::id_of(const Bytes& record) const {
 
 SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
     Loaded out;
+    scan_from_ = 1;
     const fs::path path = folder.file(file_text_);
     const auto bytes = io::read_file(path);
     if (!bytes) {
@@ -54,6 +55,7 @@ std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uin
 
 bool SlotFile::write(const DataFolder& folder, std::uint16_t slot, const Bytes& record) const {
     if (slot == 0) return false;
+    if (id_of(record) == 0) scan_from_ = std::min(scan_from_, slot);
     const fs::path path = folder.file(file_text_);
     if (io::write_at(path, std::uint64_t{slot} * kRecordSize, record)) return true;
     folder.report_write_failure(path);
@@ -66,18 +68,25 @@ bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {
 
 std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder) const {
     const fs::path path = folder.file(file_text_);
-    const auto bytes = io::read_file(path);
-    if (!bytes) {
+    const std::uint64_t length = io::file_size_or_zero(path);
+    const std::uint64_t from = std::min(std::uint64_t{scan_from_} * kRecordSize, length);
+    const auto tail = io::read_at(path, from, static_cast<std::size_t>(length - from));
+    if (!tail) {
         folder.report_write_failure(path);
         return std::nullopt;
     }
-    const std::size_t records = std::min<std::size_t>(bytes->size() / kRecordSize, 65535);
-    for (std::size_t slot = 1; slot < records; ++slot) {
-        const auto record = std::span(*bytes).subspan(slot * kRecordSize, kRecordSize);
-        if (io::ByteReader(record).u16(id_offset_) == 0) return static_cast<std::uint16_t>(slot);
+    const std::size_t records = std::min<std::size_t>(length / kRecordSize, 65535);
+    for (std::size_t slot = std::max<std::size_t>(scan_from_, 1); slot < records; ++slot) {
+        const std::size_t at = slot * kRecordSize - from;
+        const auto record = std::span(*tail).subspan(at, kRecordSize);
+        if (io::ByteReader(record).u16(id_offset_) == 0) {
+            scan_from_ = static_cast<std::uint16_t>(slot);
+            return scan_from_;
+        }
     }
     if (records >= 65535) return std::nullopt;  // no id left
-    return static_cast<std::uint16_t>(std::max<std::size_t>(records, 1));
+    scan_from_ = static_cast<std::uint16_t>(std::max<std::size_t>(records, 1));
+    return scan_from_;
 }
 
 }  // namespace vorla::store

@@ -47,6 +47,9 @@ class SlotFile {
   private:
     int file_text_;
     std::size_t id_offset_;
+    // No slot below this one was free when the file was last scanned; slots freed since
+    // lower it. Adding many records then reads only the end of the file each time.
+    mutable std::uint16_t scan_from_ = 1;
 };
 
 }  // namespace vorla::store

@@ -100,7 +100,7 @@ class SlotIndex {
         if (!file_.write(folder, *slot, record.encode())) return std::nullopt;
         if (*slot >= high_water_) ++high_water_;
         entries_.push_back(Entry::of(record, *slot));
-        lookup_.invalidate();
+        lookup_.appended(*slot, entries_.size() - 1);
         return *slot;
     }
 

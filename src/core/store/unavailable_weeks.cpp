@@ -39,6 +39,15 @@ void UnavailableWeeks::unmark(std::uint16_t brother_id, calendar::WeekNumber wee
     }
 }
 
+void UnavailableWeeks::unmark_range(std::uint16_t brother_id, calendar::WeekNumber first,
+                                    calendar::WeekNumber last) {
+    changed_ = true;
+    for (UnavailableRecord& e : entries_) {
+        if (e.ua_brother_id == brother_id && e.ua_week >= first && e.ua_week <= last)
+            e = UnavailableRecord{};
+    }
+}
+
 bool UnavailableWeeks::is_available(std::uint16_t brother_id, calendar::WeekNumber week) const {
     if (brother_id == 0) return true;
     const UnavailableRecord pair{brother_id, week};

@@ -25,6 +25,9 @@ class UnavailableWeeks {
     // is already there stays once.
     void mark(std::uint16_t brother_id, calendar::WeekNumber week);
     void unmark(std::uint16_t brother_id, calendar::WeekNumber week);
+    // Unmarks him for every week from `first` to `last`, both included, in one pass.
+    void unmark_range(std::uint16_t brother_id, calendar::WeekNumber first,
+                      calendar::WeekNumber last);
     bool is_available(std::uint16_t brother_id, calendar::WeekNumber week) const;
     // His weeks in table order, at most max_weeks of them.
     std::vector<calendar::WeekNumber> weeks_of(std::uint16_t brother_id,

@@ -154,6 +154,10 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
     return folded(a) == folded(b);
 }
 
+std::string fold_case(std::string_view s) {
+    return to_utf8(folded(s));
+}
+
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
     const std::u32string t = folded(text);
     const std::u32string p = folded(prefix);

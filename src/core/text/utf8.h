@@ -30,6 +30,9 @@ std::string to_upper(std::string_view utf8);
 namespace vorla::text {
 // Exact comparison that ignores letter case (Unicode case folding).
 bool equal_ignoring_case(std::string_view a, std::string_view b);
+// The text with letter case folded away: equal_ignoring_case(a, b) is fold_case(a) ==
+// fold_case(b), so folded texts can key a lookup.
+std::string fold_case(std::string_view s);
 // Case-insensitive prefix test, used by type-ahead lists.
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix);
 }  // namespace vorla::text

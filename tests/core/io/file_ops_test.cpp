@@ -62,6 +62,12 @@ TEST(ReplaceFile, FailureInTheMiddleLeavesTheOldFileIntact) {
     {
         FileSizeLimit limit(4096);  // the write stops after 4 KiB
         EXPECT_FALSE(replace_file(file, std::string_view(big)));
+        // The caller can say why.
+        std::error_code error;
+        const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(big.data()),
+                                                  big.size());
+        EXPECT_FALSE(replace_file(file, bytes, error));
+        EXPECT_EQ(error, std::errc::file_too_large);
     }
     EXPECT_EQ(read_text(file), "old contents");
     EXPECT_EQ(entries(dir.path()), 1u);
@@ -100,6 +106,28 @@ TEST(WriteAt, WritesInPlaceAndNeverCreates) {
     EXPECT_EQ(read_text(file), "0123ab6789ab");
     EXPECT_FALSE(write_at(dir / "missing.dat", 0, patch));
     EXPECT_FALSE(file_exists(dir / "missing.dat"));
+}
+
+TEST(WriteAt, BatchedWritesAreReadableAtOnceAndFlushedOncePerFile) {
+    TempDir dir;
+    const auto file = dir / "speakers.dat";
+    const auto other = dir / "xtend.dat";
+    write_text(file, "0123456789");
+    write_text(other, "abc");
+    const std::vector<std::uint8_t> patch{'x'};
+    {
+        BatchedFlush batch;
+        EXPECT_TRUE(write_at(file, 0, patch));
+        EXPECT_TRUE(write_at(file, 9, patch));
+        EXPECT_TRUE(write_at(other, 1, patch));
+        EXPECT_EQ(read_text(file), "x12345678x");
+        EXPECT_TRUE(batch.flush());
+        // A file that is gone by the flush cannot be flushed: said so.
+        EXPECT_TRUE(write_at(other, 2, patch));
+        std::filesystem::remove(other);
+        EXPECT_FALSE(batch.flush());
+    }
+    EXPECT_EQ(read_text(file), "x12345678x");
 }
 
 TEST(ReadFile, MissingFilesAndFolders) {
