@@ -32,8 +32,8 @@ struct Folder {
         append(circuits, NamedRecord{"Северный", 30001});
         append(circuits, NamedRecord{"Южный", 30002});
         congregations.resize(256, 0);
-        for (const auto& [id, name] : {std::pair<std::uint16_t, const char*>{1, "Наше"},
-                                       {2, "Лесное"}}) {
+        for (const auto& [id, name] :
+             {std::pair<std::uint16_t, const char*>{1, "Наше"}, {2, "Лесное"}}) {
             CongregationRecord c;
             c.name = name;
             c.cong_id = id;
@@ -62,14 +62,13 @@ struct Folder {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Folder fresh;
-    const DataFolder& folder = fuzz::input_as(files::kSpeakers, fresh.brothers.data(),
-                                              fresh.brothers.size());
+    const DataFolder& folder =
+        fuzz::input_as(files::kSpeakers, fresh.brothers.data(), fresh.brothers.size());
     fuzz::put(folder.file(files::kCircuits), fresh.circuits.data(), fresh.circuits.size());
     fuzz::put(folder.file(files::kCongregations), fresh.congregations.data(),
               fresh.congregations.size());
     fuzz::put(folder.file(files::kExtras), fresh.extras.data(), fresh.extras.size());
-    fuzz::put(folder.file(files::kUnavailable), fresh.unavailable.data(),
-              fresh.unavailable.size());
+    fuzz::put(folder.file(files::kUnavailable), fresh.unavailable.data(), fresh.unavailable.size());
     const auto package_file = folder.folder() / "in.vpk";
     fuzz::put(package_file, data, size);
 
@@ -113,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (again.brothers().size() != doc.brothers().size()) __builtin_trap();
     if (again.congregations().size() != doc.congregations().size()) __builtin_trap();
     std::set<std::uint16_t> ids;
-    for (const auto& e : again.brothers().entries()) ids.insert(e.brother_id);
+    for (const auto& e : again.brothers().entries())
+        ids.insert(e.brother_id);
     if (ids.size() != again.brothers().size()) __builtin_trap();
     return 0;
 }

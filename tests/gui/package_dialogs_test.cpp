@@ -54,8 +54,9 @@ void PackageDialogsTest::import_dialog_binds_name_lines_and_ok() {
     GuiDocument g;
     write_planning_folder(g.dir.path());
     const auto file = g.dir / "Лесное.vpk";
-    write_bytes(file, concat({package_congregation("Лесное", "Западный"),
-                              package_brother("Иван", "Петров"), package_brother("Пётр", "Новиков")}));
+    write_bytes(
+        file, concat({package_congregation("Лесное", "Западный"), package_brother("Иван", "Петров"),
+                      package_brother("Пётр", "Новиков")}));
     store::Document& doc = g.open();
     gui::PackageImportDialog dialog(doc, file);
     dialog.show();

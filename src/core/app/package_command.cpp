@@ -31,7 +31,8 @@ PackageOutcome run_import(store::Document& doc, const PackageRequest& r) {
         return failure("no circuit with id " + std::to_string(*r.circuit_id));
     schedule::PackageImportModel model(doc, r.file);
     if (!model.readable()) return failure("cannot read " + r.file.string());
-    if (!model.ok_enabled()) return failure("the package names no congregation: " + r.file.string());
+    if (!model.ok_enabled())
+        return failure("the package names no congregation: " + r.file.string());
     PackageOutcome outcome;
     if (r.circuit_id) {
         model.set_circuit(*r.circuit_id);
@@ -40,9 +41,9 @@ PackageOutcome run_import(store::Document& doc, const PackageRequest& r) {
     }
     model.ok();
     const schedule::ImportReport& report = model.report();
-    outcome.out += std::string(report.congregation_added ? "congregation added: "
-                                                         : "congregation updated: ") +
-                   report.congregation + "\n";
+    outcome.out +=
+        std::string(report.congregation_added ? "congregation added: " : "congregation updated: ") +
+        report.congregation + "\n";
     for (const std::string& name : report.added)
         outcome.out += "added: " + name + "\n";
     for (const std::string& name : report.updated)
@@ -72,14 +73,21 @@ PackageRequest parse_package_request(const CommandLine& line,
     const std::string what = line.positional.empty() ? std::string() : line.positional[0];
     if (what == "export") {
         r.action = PackageRequest::Action::export_package;
-        if (line.positional.size() > 1) r.error = "unexpected argument: " + line.positional[1];
-        else if (option("--circuit")) r.error = "--circuit belongs to package import";
-        else if (!option("--cong")) r.error = "package export needs --cong ID";
-        else if (const auto id = parse_id(*option("--cong"), 1)) r.cong_id = *id;
-        else r.error = "bad congregation id for --cong: " + *option("--cong");
+        if (line.positional.size() > 1)
+            r.error = "unexpected argument: " + line.positional[1];
+        else if (option("--circuit"))
+            r.error = "--circuit belongs to package import";
+        else if (!option("--cong"))
+            r.error = "package export needs --cong ID";
+        else if (const auto id = parse_id(*option("--cong"), 1))
+            r.cong_id = *id;
+        else
+            r.error = "bad congregation id for --cong: " + *option("--cong");
         if (const auto out = option("--output"); out && r.error.empty()) {
-            if (out->empty()) r.error = "option --output needs a file";
-            else r.output = from_launch(*out);
+            if (out->empty())
+                r.error = "option --output needs a file";
+            else
+                r.output = from_launch(*out);
         }
     } else if (what == "import") {
         r.action = PackageRequest::Action::import_package;
@@ -87,10 +95,13 @@ PackageRequest parse_package_request(const CommandLine& line,
             r.error = "package import needs the package FILE";
         else if (option("--cong") || option("--output"))
             r.error = "--cong and --output belong to package export";
-        else r.file = from_launch(line.positional[1]);
+        else
+            r.file = from_launch(line.positional[1]);
         if (const auto c = option("--circuit"); c && r.error.empty()) {
-            if (const auto id = parse_id(*c, 0)) r.circuit_id = *id;
-            else r.error = "bad circuit id for --circuit: " + *c;
+            if (const auto id = parse_id(*c, 0))
+                r.circuit_id = *id;
+            else
+                r.error = "bad circuit id for --circuit: " + *c;
         }
     } else {
         r.error = what.empty() ? "package export or package import?"

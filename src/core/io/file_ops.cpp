@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <future>
 #include <string>
 
 namespace vorla::io {
@@ -77,13 +78,15 @@ std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path) {
 
 std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint64_t offset,
                                                  std::size_t size) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
+    const int batched = BatchedFlush::descriptor(path);
+    Fd own(batched >= 0 ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    const int fd = batched >= 0 ? batched : own.get();
+    if (fd < 0) return std::nullopt;
     std::vector<std::uint8_t> data(size);
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n =
-            ::pread(fd.get(), data.data() + done, size - done, static_cast<off_t>(offset + done));
+            ::pread(fd, data.data() + done, size - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -118,6 +121,8 @@ bool replace_file(const fs::path& path, std::span<const std::uint8_t> content,
         return false;
     };
     error.clear();
+    // A descriptor kept by a batch would go on writing the replaced file.
+    BatchedFlush::forget(path);
     const fs::path folder = path.parent_path();
     struct stat old {};
     const bool had_old = ::stat(path.c_str(), &old) == 0;
@@ -155,11 +160,13 @@ bool replace_file(const fs::path& path, std::string_view content) {
 }
 
 bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    if (const int batched = BatchedFlush::descriptor(path, true); batched >= 0) {
+        return write_all(batched, bytes.data(), bytes.size(), static_cast<off_t>(offset), true);
+    }
     Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
     if (fd.get() < 0) return false;
-    if (!write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true))
-        return false;
-    return (BatchedFlush::defer(path) || ::fdatasync(fd.get()) == 0) && fd.close();
+    return write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true) &&
+           ::fdatasync(fd.get()) == 0 && fd.close();
 }
 
 namespace {
@@ -172,24 +179,79 @@ BatchedFlush::BatchedFlush() : outer_(current_batch) {
 
 BatchedFlush::~BatchedFlush() {
     flush();
+    for (const Held& h : open_)
+        ::close(h.fd);
     current_batch = outer_;
 }
 
-bool BatchedFlush::defer(const fs::path& path) {
-    if (!current_batch) return false;
-    auto& files = current_batch->files_;
-    if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);
-    return true;
+int BatchedFlush::descriptor(const fs::path& path, bool writing) {
+    if (!current_batch) return -1;
+    auto& open = current_batch->open_;
+    const auto it =
+        std::find_if(open.begin(), open.end(), [&](const Held& h) { return h.path == path; });
+    if (it != open.end()) {
+        it->written = it->written || writing;
+        return it->fd;
+    }
+    // Only existing regular files: write_at never creates one.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    open.push_back(Held{path, fd, writing});
+    return fd;
+}
+
+void BatchedFlush::forget(const fs::path& path) {
+    if (!current_batch) return;
+    auto& open = current_batch->open_;
+    const auto it =
+        std::find_if(open.begin(), open.end(), [&](const Held& h) { return h.path == path; });
+    if (it == open.end()) return;
+    if (it->written) ::fdatasync(it->fd);
+    ::close(it->fd);
+    open.erase(it);
 }
 
 bool BatchedFlush::flush() {
+    return flush_in_background().get();
+}
+
+std::future<bool> BatchedFlush::flush_in_background() {
+    // Descriptors of their own: the batch may let go of its files meanwhile.
+    std::vector<int> fds;
     bool ok = true;
-    for (const fs::path& path : files_) {
-        Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-        ok = fd.get() >= 0 && ::fdatasync(fd.get()) == 0 && fd.close() && ok;
+    for (Held& h : open_) {
+        if (!h.written) continue;
+        h.written = false;
+        const int fd = ::dup(h.fd);
+        ok = fd >= 0 && ok;
+        if (fd >= 0) fds.push_back(fd);
     }
-    files_.clear();
-    return ok;
+    if (fds.empty()) {
+        std::promise<bool> nothing_to_flush;
+        nothing_to_flush.set_value(ok);
+        return nothing_to_flush.get_future();
+    }
+    return std::async(std::launch::async, [fds, ok] {
+        // Side by side: the disk can take the flushes together.
+        std::vector<std::future<bool>> flushed;
+        for (const int fd : fds) {
+            flushed.push_back(std::async(std::launch::async, [fd] {
+                Fd own(fd);
+                // Writes into a file removed meanwhile went nowhere.
+                struct stat st {};
+                return ::fdatasync(fd) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0;
+            }));
+        }
+        bool all = ok;
+        for (auto& f : flushed)
+            all = f.get() && all;
+        return all;
+    });
 }
 
 }  // namespace vorla::io

@@ -3,6 +3,7 @@
 // file behind, and an in-place write of one record at its offset.
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -33,10 +34,11 @@ bool replace_file(const fs::path& path, std::span<const std::uint8_t> content,
 // Writes bytes at an offset of an existing file (never creates it), flushed to disk.
 bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes);
 
-// While one is alive, write_at on this thread leaves the flush to it: each file written is
-// flushed to disk once, when flush() is called or it ends. Many records written together (a
-// package import) then cost one flush per file instead of one per record; every write is in
-// the file at once, so later reads see it.
+// While one is alive, write_at and read_at on this thread keep each file open and leave the
+// flush to it: every file written is flushed to disk once, when flush() is called or it ends.
+// Many records written together (a package import) then cost one open and one flush per
+// file instead of one per record; every write is in the file at once, so later reads see it.
+// replace_file on a file it holds lets go of it first.
 class BatchedFlush {
   public:
     BatchedFlush();
@@ -44,14 +46,25 @@ class BatchedFlush {
     BatchedFlush(const BatchedFlush&) = delete;
     BatchedFlush& operator=(const BatchedFlush&) = delete;
 
-    // Flushes the files written so far; false when one of them could not be flushed.
+    // Flushes the files written so far; false when one of them could not be flushed (or was
+    // removed, so that its writes went nowhere).
     bool flush();
-    // Called by write_at: notes the file for the flush.
-    static bool defer(const fs::path& path);
+    // The same while the caller goes on (writing another file, say); the result says it.
+    std::future<bool> flush_in_background();
+
+    // For the file operations: the open descriptor of an existing regular file while a batch
+    // is alive (-1 otherwise), and letting go of one.
+    static int descriptor(const fs::path& path, bool writing = false);
+    static void forget(const fs::path& path);
 
   private:
+    struct Held {
+        fs::path path;
+        int fd;
+        bool written;  // since the last flush
+    };
     BatchedFlush* outer_;
-    std::vector<fs::path> files_;
+    std::vector<Held> open_;
 };
 
 }  // namespace vorla::io

@@ -4,9 +4,9 @@
 // of hundreds of brothers is matched against an index of thousands.
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/store/brother_index.h"
 
@@ -14,15 +14,21 @@ namespace vorla::schedule {
 
 class BrotherNameLookup {
   public:
+    // Keeps a reference to the index: the brothers are looked up by id when a name is found.
     explicit BrotherNameLookup(const store::BrotherIndex& brothers);
 
     // The brother id whose label equals the name ignoring case.
     std::optional<std::uint16_t> find(std::string_view label) const;
-    // A brother added since: found from now on unless an earlier one has the name.
+    // A brother appended to the index since: found from now on unless an earlier one has
+    // the name.
     void add(std::string_view label, std::uint16_t brother_id);
 
   private:
-    std::unordered_map<std::string, std::uint16_t> ids_;
+    using Key = std::pair<std::uint64_t, std::uint16_t>;  // hash of the folded label, id
+
+    const store::BrotherIndex& brothers_;
+    std::vector<Key> keys_;   // by hash, index order among equal hashes
+    std::vector<Key> added_;  // in the order added
 };
 
 }  // namespace vorla::schedule

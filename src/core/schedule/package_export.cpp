@@ -16,9 +16,9 @@ constexpr int kUnreadableCongregation = 1345;
 
 PackageCongregation congregation_of(const store::Document& doc,
                                     const store::CongregationRecord& c) {
-    return PackageCongregation{c.name,     c.hall_address1, c.hall_address2,
-                               c.phone1,   c.phone2,        c.time_odd,
-                               c.time_even, doc.circuits().name_of(c.circuit_id)};
+    return PackageCongregation{
+        c.name,   c.hall_address1, c.hall_address2, c.phone1,
+        c.phone2, c.time_odd,      c.time_even,     doc.circuits().name_of(c.circuit_id)};
 }
 
 std::uint8_t office_bits(const store::CongregationRecord& c, std::uint16_t id) {

@@ -42,17 +42,17 @@ struct PackageCongregation {
 };
 
 struct PackageBrother {
-    std::string first_name;  // 0, 50
-    std::string last_name;   // 50, 20
-    std::string address1;    // 70, 41
-    std::string address2;    // 111, 41
-    std::string phone;       // 152, 16
-    std::string phone2;      // 168, 16
-    std::string phone3;      // 184, 16
-    std::string email;       // 200, 48
-    text::TalkSet talks;     // 248, 32
-    std::uint8_t flags = 0;  // 312: the `flags` byte of his record
-    std::uint8_t roles = 0;  // 313: package_bits
+    std::string first_name;                            // 0, 50
+    std::string last_name;                             // 50, 20
+    std::string address1;                              // 70, 41
+    std::string address2;                              // 111, 41
+    std::string phone;                                 // 152, 16
+    std::string phone2;                                // 168, 16
+    std::string phone3;                                // 184, 16
+    std::string email;                                 // 200, 48
+    text::TalkSet talks;                               // 248, 32
+    std::uint8_t flags = 0;                            // 312: the `flags` byte of his record
+    std::uint8_t roles = 0;                            // 313: package_bits
     std::array<std::uint16_t, kPackageWeeks> weeks{};  // 364: week numbers, 0 = none
 
     friend bool operator==(const PackageBrother&, const PackageBrother&) = default;

@@ -50,7 +50,8 @@ void take_package_fields(BrotherRecord& r, const PackageBrother& b, std::uint16_
     r.phone = fitted(b.phone, BrotherRecord::kPhoneMax);
     r.talks = b.talks;
     r.flags = known_flags(b.flags);
-    r.roles = static_cast<std::uint8_t>((r.roles & ~package_bits::kRoles) | (b.roles & kKnownRoles));
+    r.roles =
+        static_cast<std::uint8_t>((r.roles & ~package_bits::kRoles) | (b.roles & kKnownRoles));
     r.cong_id = cong_id;
 }
 
@@ -106,6 +107,12 @@ std::optional<std::size_t> congregation_named(const store::Document& doc, std::s
 
 ImportReport import_package(store::Document& doc, const Package& package,
                             const ImportChoice& choice) {
+    BrotherNameLookup names(doc.brothers());
+    return import_package(doc, package, choice, names);
+}
+
+ImportReport import_package(store::Document& doc, const Package& package,
+                            const ImportChoice& choice, BrotherNameLookup& names) {
     ImportReport report;
     report.congregation = choice.name;
     const store::DataFolder& folder = doc.folder();
@@ -125,7 +132,7 @@ ImportReport import_package(store::Document& doc, const Package& package,
             report.complete = false;
             return report;
         }
-        congs.sort(doc.collator());
+        congs.sort_appended(doc.collator(), congs.size() - 1);
         pos = congs.find(*id);
         report.congregation_added = true;
     }
@@ -142,7 +149,6 @@ ImportReport import_package(store::Document& doc, const Package& package,
     report.complete = congs.write(folder, *cong) && report.complete;
 
     // 3. The chosen brothers.
-    BrotherNameLookup names(brothers);
     const std::size_t before = brothers.size();
     for (const std::size_t k : choice.brothers) {
         if (k >= package.brothers.size()) continue;
@@ -158,8 +164,8 @@ ImportReport import_package(store::Document& doc, const Package& package,
             }
             const BrotherExtraRecord old = brothers.read_extra(folder, *record);
             take_package_fields(*record, b, cong_id);
-            report.complete = brothers.update(folder, *record, extras_of(b, old.note)) &&
-                              report.complete;
+            report.complete =
+                brothers.update(folder, *record, extras_of(b, old.note)) && report.complete;
             id = record->brother_id;
             report.updated.push_back(record->first_name + " " + record->last_name);
         } else {
@@ -180,7 +186,7 @@ ImportReport import_package(store::Document& doc, const Package& package,
         take_offices(*cong, b.roles, id);
         take_weeks(doc, id, b);
     }
-    if (brothers.size() != before) brothers.sort(doc.collator());
+    brothers.sort_appended(doc.collator(), before);
 
     // 4. The offices the package gave.
     report.complete = congs.write(folder, *cong) && report.complete;
@@ -198,8 +204,10 @@ ImportReport import_package(store::Document& doc, const Package& package,
         report.detached.push_back(record->first_name + " " + record->last_name);
     }
 
+    // The records written in place reach the disk while the weeks' file is replaced.
+    auto records_flushed = flush.flush_in_background();
     report.complete = doc.unavailable().save(folder) && report.complete;
-    report.complete = flush.flush() && report.complete;
+    report.complete = records_flushed.get() && report.complete;
     doc.rebuild_our_congregation();
     return report;
 }

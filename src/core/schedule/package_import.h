@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/schedule/brother_name_lookup.h"
 #include "core/schedule/package_format.h"
 #include "core/store/document.h"
 
@@ -26,17 +27,17 @@ ImportedName imported_name(const PackageBrother& b);
 std::optional<std::size_t> congregation_named(const store::Document& doc, std::string_view name);
 
 struct ImportChoice {
-    std::string name;                    // the congregation's name as the user left it
-    std::uint16_t circuit_id = 0;        // 0 = none
-    std::vector<std::size_t> brothers;   // the chosen package brothers (their positions)
-    std::vector<std::uint16_t> detach;   // brothers who leave the congregation
+    std::string name;                   // the congregation's name as the user left it
+    std::uint16_t circuit_id = 0;       // 0 = none
+    std::vector<std::size_t> brothers;  // the chosen package brothers (their positions)
+    std::vector<std::uint16_t> detach;  // brothers who leave the congregation
 };
 
 struct ImportReport {
     std::string congregation;  // its name
     bool congregation_added = false;
-    std::vector<std::string> added;     // "First Last" of each brother, in package order
-    std::vector<std::string> updated;   // by the names they keep
+    std::vector<std::string> added;    // "First Last" of each brother, in package order
+    std::vector<std::string> updated;  // by the names they keep
     std::vector<std::string> detached;
     bool complete = true;  // false when a record could not be read or written
 };
@@ -46,5 +47,9 @@ struct ImportReport {
 // ignored.
 ImportReport import_package(store::Document& doc, const Package& package,
                             const ImportChoice& choice);
+// The same with the brothers' names looked up already (the dialog did); the brothers it adds
+// are added to the lookup.
+ImportReport import_package(store::Document& doc, const Package& package,
+                            const ImportChoice& choice, BrotherNameLookup& names);
 
 }  // namespace vorla::schedule

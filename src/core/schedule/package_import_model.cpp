@@ -14,7 +14,8 @@ namespace {
 
 // A list line as the removal check compares it: without the duplicate mark.
 std::string_view unmarked(std::string_view line) {
-    while (!line.empty() && (line.front() == '*' || line.front() == ' ')) line.remove_prefix(1);
+    while (!line.empty() && (line.front() == '*' || line.front() == ' '))
+        line.remove_prefix(1);
     return line;
 }
 
@@ -36,12 +37,12 @@ PackageImportModel::PackageImportModel(store::Document& doc, std::filesystem::pa
 void PackageImportModel::load(std::span<const std::uint8_t> bytes) {
     package_ = decode_package(bytes);
     name_ = text::left(package_.congregation.name, kNameMax);
-    const BrotherNameLookup names(doc_.brothers());
+    names_.emplace(doc_.brothers());
     lines_.reserve(package_.brothers.size());
     for (const PackageBrother& b : package_.brothers) {
         const ImportedName n = imported_name(b);
         Line line;
-        line.match = names.find(n.label());
+        line.match = names_->find(n.label());
         line.text = line.match ? "* " + b.first_name + " " + b.last_name : n.label();
         lines_.push_back(std::move(line));
     }
@@ -120,8 +121,8 @@ std::size_t PackageImportModel::count_selected(bool duplicates_only) const {
 }
 
 std::string PackageImportModel::selection_line() const {
-    return text::format(1144, std::to_string(count_selected(false)) + " " + text::text(1201) +
-                                  " " + std::to_string(lines_.size()) + " ");
+    return text::format(1144, std::to_string(count_selected(false)) + " " + text::text(1201) + " " +
+                                  std::to_string(lines_.size()) + " ");
 }
 
 std::string PackageImportModel::duplicates_line() const {
@@ -162,7 +163,7 @@ bool PackageImportModel::ok() {
     for (std::size_t k = 0; k < lines_.size(); ++k) {
         if (lines_[k].selected) choice.brothers.push_back(k);
     }
-    report_ = import_package(doc_, package_, choice);
+    report_ = import_package(doc_, package_, choice, *names_);
     return true;
 }
 

@@ -53,7 +53,7 @@ class PackageImportModel {
     bool duplicate(std::size_t k) const { return lines_.at(k).match.has_value(); }
 
     std::string selection_line() const;
-    std::string duplicates_line() const;  // empty without selected duplicates
+    std::string duplicates_line() const;    // empty without selected duplicates
     std::string new_brothers_line() const;  // empty when every selected line is a duplicate
     std::string hint() const;
 
@@ -86,6 +86,7 @@ class PackageImportModel {
     std::filesystem::path path_;
     bool readable_ = false;
     Package package_;
+    std::optional<BrotherNameLookup> names_;
     std::string name_;
     std::optional<std::uint16_t> matched_;
     std::uint16_t circuit_ = 0;

@@ -58,12 +58,15 @@ std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder
 
 std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
     const fs::path path = folder.file(files::kExtras);
-    const std::uint64_t length = io::file_size_or_zero(path);
-    const std::uint64_t from = std::min(std::uint64_t{scan_from_} * kSize, length);
-    if (const auto tail = io::read_at(path, from, static_cast<std::size_t>(length - from))) {
-        const std::size_t n = std::min<std::size_t>(length / kSize, 65534);
-        for (std::size_t i = scan_from_; i < n; ++i) {
-            if (io::ByteReader(std::span(*tail).subspan(i * kSize - from, kSize)).u16(0) == 0) {
+    const std::size_t n = std::min<std::size_t>(io::file_size_or_zero(path) / kSize, 65534);
+    // A chunk at a time, from where the last free record was found.
+    constexpr std::size_t kChunk = 512;
+    for (std::size_t i = scan_from_; i < n;) {
+        const std::size_t count = std::min(kChunk, n - i);
+        const auto chunk = io::read_at(path, std::uint64_t{i} * kSize, count * kSize);
+        if (!chunk) break;
+        for (std::size_t k = 0; k < count; ++k, ++i) {
+            if (io::ByteReader(std::span(*chunk).subspan(k * kSize, kSize)).u16(0) == 0) {
                 scan_from_ = static_cast<std::uint16_t>(i);
                 return static_cast<std::uint16_t>(i + 1);
             }

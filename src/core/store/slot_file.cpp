@@ -69,21 +69,26 @@ bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {
 std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder) const {
     const fs::path path = folder.file(file_text_);
     const std::uint64_t length = io::file_size_or_zero(path);
-    const std::uint64_t from = std::min(std::uint64_t{scan_from_} * kRecordSize, length);
-    const auto tail = io::read_at(path, from, static_cast<std::size_t>(length - from));
-    if (!tail) {
-        folder.report_write_failure(path);
-        return std::nullopt;
-    }
     const std::size_t records = std::min<std::size_t>(length / kRecordSize, 65535);
-    for (std::size_t slot = std::max<std::size_t>(scan_from_, 1); slot < records; ++slot) {
-        const std::size_t at = slot * kRecordSize - from;
-        const auto record = std::span(*tail).subspan(at, kRecordSize);
-        if (io::ByteReader(record).u16(id_offset_) == 0) {
-            scan_from_ = static_cast<std::uint16_t>(slot);
-            return scan_from_;
+    // A chunk at a time: a large file is not held in memory whole for one free slot.
+    constexpr std::size_t kChunk = 256;
+    std::size_t slot = std::max<std::size_t>(scan_from_, 1);
+    do {
+        const std::size_t count = std::min(kChunk, records > slot ? records - slot : 0);
+        const auto chunk =
+            io::read_at(path, std::uint64_t{slot} * kRecordSize, count * kRecordSize);
+        if (!chunk) {
+            folder.report_write_failure(path);
+            return std::nullopt;
         }
-    }
+        for (std::size_t k = 0; k < count; ++k, ++slot) {
+            const auto record = std::span(*chunk).subspan(k * kRecordSize, kRecordSize);
+            if (io::ByteReader(record).u16(id_offset_) == 0) {
+                scan_from_ = static_cast<std::uint16_t>(slot);
+                return scan_from_;
+            }
+        }
+    } while (slot < records);
     if (records >= 65535) return std::nullopt;  // no id left
     scan_from_ = static_cast<std::uint16_t>(std::max<std::size_t>(records, 1));
     return scan_from_;

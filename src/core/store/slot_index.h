@@ -76,6 +76,13 @@ class SlotIndex {
         lookup_.invalidate();
     }
 
+    // Name order again after entries were appended to an index in order (the first
+    // `sorted` entries): the same order sort() gives, for a fraction of its work.
+    void sort_appended(const text::NameCollator& order, std::size_t sorted) {
+        order.sort_appended(entries_, sorted, [](const Entry& e) { return e.sort_name(); });
+        lookup_.invalidate();
+    }
+
     // Changes fields of an entry in memory only (cascades that write the record themselves).
     Entry& entry_for_update(std::size_t pos) { return entries_.at(pos); }
 
@@ -86,7 +93,9 @@ class SlotIndex {
         lookup_.invalidate();
         SlotFile::Loaded loaded = file_.load(folder);
         high_water_ = loaded.high_water;
-        entries_.reserve(loaded.live.size());
+        // Room for the entries added while running, as the index always had: adding one
+        // does not move thousands.
+        entries_.reserve(loaded.live.size() + kSpareEntries);
         for (const auto& [slot, bytes] : loaded.live)
             entries_.push_back(Entry::of(Record::decode(bytes), slot));
         if (entries_.size() > 1) sort(order);
@@ -115,6 +124,8 @@ class SlotIndex {
     }
 
   private:
+    static constexpr std::size_t kSpareEntries = 305;
+
     SlotFile file_;
     std::vector<Entry> entries_;
     std::uint16_t high_water_ = 0;

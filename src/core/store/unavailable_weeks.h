@@ -2,6 +2,8 @@
 // The weeks in which brothers are unavailable (blackout.dat), by week number. Emptied entries
 // stay in the table as zeros and are dropped when the file is written.
 #include <cstdint>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "core/calendar/week.h"
@@ -40,9 +42,21 @@ class UnavailableWeeks {
     bool save(const DataFolder& folder);
 
   private:
+    bool reusable(const UnavailableRecord& e) const {
+        return e.ua_brother_id == 0 || e.ua_week < today_ - 1;
+    }
+    // Sets entry i, keeping the indexes below in step.
+    void place(std::size_t i, const UnavailableRecord& r);
+    void reindex();
+
     std::vector<UnavailableRecord> entries_;
     calendar::WeekNumber today_;
     bool changed_ = false;
+    // Each brother's entries in table order, and the entries a mark may reuse: marking the
+    // weeks of hundreds of brothers into a long table (a package import) then costs a lookup
+    // per week instead of a scan of the table.
+    std::unordered_map<std::uint16_t, std::vector<std::size_t>> of_brother_;
+    std::set<std::size_t> reusable_;
 };
 
 }  // namespace vorla::store

@@ -36,9 +36,8 @@ void export_congregation_package(store::Document& doc, std::uint16_t cong_id, QW
         return;
     }
     const QByteArray path = qgetenv("PATH");
-    PackageExportedDialog dialog(result.message,
-                                 schedule::package_hand_on(result.path, path.toStdString()),
-                                 parent);
+    PackageExportedDialog dialog(
+        result.message, schedule::package_hand_on(result.path, path.toStdString()), parent);
     dialog.exec();
 }
 

@@ -28,8 +28,8 @@ TEST_F(ChooserTest, AllModeListsEveryCongregationUnderTheAllLineAndFiltersByCirc
     EXPECT_TRUE(m.circuit_filter_visible());
     EXPECT_EQ(m.circuit_lines(),
               (std::vector<std::string>{"Все районы", "Северный", "Южный", "Западный"}));
-    EXPECT_EQ(texts(m), (std::vector<std::string>{"Все собрания", "Лесное", "Наше", "Пустое",
-                                                  "Речное"}));
+    EXPECT_EQ(texts(m),
+              (std::vector<std::string>{"Все собрания", "Лесное", "Наше", "Пустое", "Речное"}));
     EXPECT_EQ(m.selected_line(), 0u);
     EXPECT_EQ(m.accept(), 0);  // all congregations
     m.select_line(4);
@@ -61,7 +61,7 @@ TEST_F(ChooserTest, ExchangeModeListsCongregationsOfTheComingWeeksButNeverOurs) 
                 concat({planned_week(1405, 1, 12, 4),  // one week too early: Пустое
                         planned_week(1406, 3, 12, 3),  // Речное sends a speaker
                         planned_week(1500, 0, 0, 0).u16(40, 1).u16(50, 2),  // we visit Лесное
-                        planned_week(1562, 1, 12, 4)}));  // one week too late
+                        planned_week(1562, 1, 12, 4)}));                    // one week too late
     open();
     CongregationChooserModel m(*doc, ChooserMode::exchange);
     EXPECT_FALSE(m.circuit_filter_visible());

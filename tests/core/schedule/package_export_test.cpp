@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/editors/editor_fixture.h"
 #include "core/schedule/package_export.h"
 #include "core/text/string_table.h"
-#include "core/editors/editor_fixture.h"
 #include "support/package_fixtures.h"
 
 using namespace vorla;
@@ -27,18 +27,17 @@ FixtureBytes with_talk_bits(FixtureBytes b, std::size_t at, std::initializer_lis
 struct PackageExportTest : EditorTest {
     void SetUp() override {
         write_bytes(dir / "circuit.dat", concat({named_bytes("Северный", 30001)}));
-        write_bytes(dir / "cong.dat",
-                    slot_file({congregation_bytes(1, "Наше")
-                                   .text(50, "ул. Мира, 5")
-                                   .text(132, "100-20-30")
-                                   .text(164, "10:00")
-                                   .text(188, "17:00")
-                                   .u16(178, 30001)
-                                   .u16(182, 3)
-                                   .u16(186, 4)
-                                   .u8(226, 3)
-                                   .text(198, "map.jpg"),
-                               congregation_bytes(2, "Лесное")}));
+        write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Наше")
+                                                     .text(50, "ул. Мира, 5")
+                                                     .text(132, "100-20-30")
+                                                     .text(164, "10:00")
+                                                     .text(188, "17:00")
+                                                     .u16(178, 30001)
+                                                     .u16(182, 3)
+                                                     .u16(186, 4)
+                                                     .u8(226, 3)
+                                                     .text(198, "map.jpg"),
+                                                 congregation_bytes(2, "Лесное")}));
         const auto brother = [](std::uint16_t id, const char* first, const char* last,
                                 std::uint16_t cong, std::initializer_list<int> talks,
                                 std::uint8_t flags, std::uint8_t roles) {
@@ -151,9 +150,9 @@ TEST_F(PackageExportTest, FailedExportSaysWhyAndLeavesNoFile) {
     const auto nowhere = dir / "no-such-folder" / "x.vpk";
     const schedule::PackageExport missing = schedule::export_package(*doc, 2, nowhere);
     EXPECT_FALSE(missing.written);
-    EXPECT_NE(missing.message.find(std::make_error_code(std::errc::no_such_file_or_directory)
-                                       .message()),
-              std::string::npos);
+    EXPECT_NE(
+        missing.message.find(std::make_error_code(std::errc::no_such_file_or_directory).message()),
+        std::string::npos);
     // No temporary file is left behind.
     for (const auto& f : std::filesystem::directory_iterator(dir.path()))
         EXPECT_EQ(f.path().filename().string().find(".tmp"), std::string::npos) << f.path();

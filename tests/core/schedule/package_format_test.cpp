@@ -78,7 +78,8 @@ TEST(PackageFormat, TextsWithoutTerminatorEndAtTheirWidthAndControlsReadAsBlanks
     ASSERT_EQ(p.brothers.size(), 1u);
     EXPECT_EQ(p.brothers[0].first_name.size(), 50u * 2);  // fifty Cyrillic letters
     std::string seventeen;
-    for (int i = 0; i < 17; ++i) seventeen += "Б";
+    for (int i = 0; i < 17; ++i)
+        seventeen += "Б";
     EXPECT_EQ(p.brothers[0].last_name, " A " + seventeen);
     EXPECT_EQ(p.brothers[0].email.substr(0, 2), "  ");
     EXPECT_EQ(p.brothers[0].phone.size(), 16u * 2);

@@ -41,7 +41,8 @@ struct PackageImportTest : ScheduleTest {
 
 std::string repeated(const char* letter, int n) {
     std::string s;
-    for (int i = 0; i < n; ++i) s += letter;
+    for (int i = 0; i < n; ++i)
+        s += letter;
     return s;
 }
 
@@ -49,12 +50,13 @@ std::string repeated(const char* letter, int n) {
 // other letters and blanks, and a new brother with extras.
 std::vector<FixtureBytes> forest_package() {
     FixtureBytes cong = package_congregation("лесное", "Южный")
-                                   .text(70, "ул. Лесная, 1")
-                                   .text(152, "111-22-33")
-                                   .text(314, "10:00")
-                                   .text(324, "18:00");
+                            .text(70, "ул. Лесная, 1")
+                            .text(152, "111-22-33")
+                            .text(314, "10:00")
+                            .text(324, "18:00");
     FixtureBytes ivan = [] {
-        FixtureBytes b = package_brother("  иван ", "ПЕТРОВ").text(70, "ул. Новая").text(152, "222");
+        FixtureBytes b =
+            package_brother("  иван ", "ПЕТРОВ").text(70, "ул. Новая").text(152, "222");
         package_talks(b, {7});
         package_weeks(b, {1410, 1400});
         return b.u8(312, 2).u8(313, 0x02 | 0x40);
@@ -167,8 +169,8 @@ TEST_F(PackageImportTest, DeselectedDuplicateIsLeftAlone) {
 TEST_F(PackageImportTest, NewNameCreatesTheCongregationAndEditingTheNameMatchesAgain) {
     open();
     PackageImportModel model(
-        *doc, package({package_congregation("Горное", "Южный"),
-                       package_brother("Павел", "Орлов"), package_brother("Иван", "Петров")}));
+        *doc, package({package_congregation("Горное", "Южный"), package_brother("Павел", "Орлов"),
+                       package_brother("Иван", "Петров")}));
     EXPECT_EQ(model.status_line(), text::text(1148));
     EXPECT_EQ(model.circuit(), 30002);  // found by the package's circuit name
     EXPECT_FALSE(model.removal_visible());
@@ -225,9 +227,8 @@ TEST_F(PackageImportTest, UnknownCircuitIsAskedForAndBlankNameCannotBeImported) 
 
 TEST_F(PackageImportTest, ExtraRecordsFollowThePackage) {
     // Иван has extras without a note, Павел only a note; Антон has none.
-    write_bytes(dir / "xtend.dat",
-                concat({FixtureBytes(128).u16(0, 1).text(2, "555"),
-                        FixtureBytes(128).u16(0, 3).text(82, "ключ у соседа")}));
+    write_bytes(dir / "xtend.dat", concat({FixtureBytes(128).u16(0, 1).text(2, "555"),
+                                           FixtureBytes(128).u16(0, 3).text(82, "ключ у соседа")}));
     auto speakers = read_bytes(dir / "speakers.dat");
     speakers[256 + 206] = 1;
     speakers[3 * 256 + 206] = 2;
@@ -266,10 +267,10 @@ TEST_F(PackageImportTest, UnavailableWeeksFromTodayOnAreReplacedByThePackages) {
     ASSERT_TRUE(model.ok());
     // 1406-1414 were cleared (1407 went, its entry was reused for 1410); 1420 and 1500 lie
     // beyond the package's last week and stay.
-    EXPECT_EQ(read_bytes(dir / "blackout.dat"),
-              concat({unavailable_bytes(1, 1410), unavailable_bytes(1, 1420),
-                      unavailable_bytes(1, 1500), unavailable_bytes(3, 1408),
-                      unavailable_bytes(1, 1415)}));
+    EXPECT_EQ(
+        read_bytes(dir / "blackout.dat"),
+        concat({unavailable_bytes(1, 1410), unavailable_bytes(1, 1420), unavailable_bytes(1, 1500),
+                unavailable_bytes(3, 1408), unavailable_bytes(1, 1415)}));
 }
 
 TEST_F(PackageImportTest, WeeksAllInThePastLeaveHisUnavailabilityAlone) {
@@ -289,7 +290,8 @@ TEST_F(PackageImportTest, HostileRecordsAreCutCleanedAndMasked) {
     // A congregation name and a first name filling their fields without terminator, control
     // characters in the last name, every flag and role bit set, 100 stray bytes at the end.
     FixtureBytes cong = package_congregation("").fill(0, 50, 0xC0);  // "А" x 50
-    FixtureBytes odd = package_brother("", "Ко\tр\x01ин").fill(0, 50, 0xC1).u8(312, 0xFF).u8(313, 0xFF);
+    FixtureBytes odd =
+        package_brother("", "Ко\tр\x01ин").fill(0, 50, 0xC1).u8(312, 0xFF).u8(313, 0xFF);
     FixtureBytes twice = package_brother("Пётр", "Новиков");
     auto bytes = concat({cong, odd, twice, twice});
     bytes.resize(bytes.size() + 100, 0xEE);
@@ -313,7 +315,8 @@ TEST_F(PackageImportTest, HostileRecordsAreCutCleanedAndMasked) {
     EXPECT_EQ(u16(cong_record, 184), 6);
     EXPECT_EQ(u16(cong_record, 186), 6);
     // The same brother twice: added once, then updated.
-    EXPECT_EQ(model.report().added, (std::vector<std::string>{eighteen + " Ко р ин", "Пётр Новиков"}));
+    EXPECT_EQ(model.report().added,
+              (std::vector<std::string>{eighteen + " Ко р ин", "Пётр Новиков"}));
     EXPECT_EQ(model.report().updated, std::vector<std::string>{"Пётр Новиков"});
     EXPECT_EQ(read_bytes(dir / "speakers.dat").size(), 8 * 256u);
 }
