@@ -3,7 +3,7 @@
 # Quick when everything is already there: it only asks dpkg.
 set -eu
 
-PACKAGES="cmake ninja-build g++ clang pkg-config make
+PACKAGES="cmake ninja-build g++ clang clang-tidy clang-format pkg-config make
 qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
 fonts-liberation2 poppler-utils"
 

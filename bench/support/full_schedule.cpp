@@ -10,7 +10,7 @@ void fill_schedule(store::Document& doc, calendar::WeekIndex first, int weeks) {
     s.show_readers = true;
     s.hospitality_scheduled = true;
     s.print_date = true;
-    s.background_style = 1;
+    s.background_style = settings::BackgroundStyle::grey;
     doc.set_settings(s);
     for (int t = 1; t <= 200; ++t) {
         store::TalkRecord talk = *doc.talks().find(t);

@@ -127,7 +127,8 @@ void BrotherListDialogTest::role_chooser_returns_the_picked_brother() {
     GuiDocument g;
     store::Document& doc = open_brothers(g);
     gui::BrotherListDialog dialog(
-        doc, editors::BrotherListParams{.cong_filter = 1, .role = 3, .current_brother = 1});
+        doc, editors::BrotherListParams{
+                 .cong_filter = 1, .role = editors::BrotherRole::secretary, .current_brother = 1});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Выбрать Секретарь"));

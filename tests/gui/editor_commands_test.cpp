@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/availability_dialog.h"
@@ -18,6 +18,7 @@
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::commands::Command;
 
 class EditorCommandsTest : public QObject {
     Q_OBJECT
@@ -54,19 +55,19 @@ void expect_dialog(const QString& title) {
 void EditorCommandsTest::editing_commands_open_their_dialogs() {
     GuiDocument g;
     gui::MainWindow window(open_data(g), g.prompter);
-    using namespace app::cmd;
-    for (int command : {kCongregations, kCircuits, kBrothers, kTalks, kAvailability}) {
+    for (Command command : {Command::congregations, Command::circuits, Command::brothers,
+                            Command::talks, Command::availability}) {
         QVERIFY(window.commands().action(command)->isEnabled());
     }
-    QVERIFY(window.panel()->button(109)->isEnabled());  // "Собрания"
+    QVERIFY(window.panel()->button(app::PanelButtonId::congregations)->isEnabled());  // "Собрания"
     expect_dialog<gui::CongregationListDialog>(QStringLiteral("Выбор собрания"));
-    window.commands().action(kCongregations)->trigger();
+    window.commands().action(Command::congregations)->trigger();
     expect_dialog<gui::NameListDialog>(QStringLiteral("Районы"));
-    window.commands().action(kCircuits)->trigger();
+    window.commands().action(Command::circuits)->trigger();
     expect_dialog<gui::BrotherListDialog>(QStringLiteral("Братья"));
-    QTest::mouseClick(window.panel()->button(114), Qt::LeftButton);
+    QTest::mouseClick(window.panel()->button(app::PanelButtonId::brothers), Qt::LeftButton);
     expect_dialog<gui::TalkChooserDialog>(QStringLiteral("Выбрать речь для редактирования"));
-    window.commands().action(kTalks)->trigger();
+    window.commands().action(Command::talks)->trigger();
     QVERIFY(!window.doc().modified());
 }
 
@@ -94,7 +95,7 @@ void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change()
         });
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });
-    window.commands().action(app::cmd::kBrothers)->trigger();
+    window.commands().action(Command::brothers)->trigger();
     QVERIFY(window.doc().modified());
     QCOMPARE(window.doc().local_brothers().size(), std::size_t(2));
 }
@@ -117,7 +118,7 @@ void EditorCommandsTest::availability_command_marks_weeks_and_writes_them_at_the
         });
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });
-    window.commands().action(app::cmd::kAvailability)->trigger();
+    window.commands().action(Command::availability)->trigger();
     // Brother 1, week number W + 2 = 1408.
     QCOMPARE(read_bytes(g.dir / "blackout.dat"), unavailable_bytes(1, 1408).bytes());
 }

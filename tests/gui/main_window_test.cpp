@@ -9,8 +9,8 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
-#include "core/app/commands.h"
 #include "core/app/menu_model.h"
+#include "core/commands/command.h"
 #include "core/text/cp1251.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
@@ -23,6 +23,7 @@
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::commands::Command;
 
 namespace {
 
@@ -50,7 +51,7 @@ QList<QAction*> menu_actions(QMainWindow& w) {
 
 void collect_model(const std::vector<app::MenuItem>& items, std::vector<int>& out) {
     for (const auto& i : items) {
-        if (i.command) out.push_back(i.command);
+        if (i.command != Command::none) out.push_back(static_cast<int>(i.command));
         collect_model(i.children, out);
     }
 }
@@ -84,18 +85,18 @@ void MainWindowTest::menus_hold_every_item_with_its_id_and_keys() {
     QCOMPARE(top.size(), 7);
     QCOMPARE(top[0]->text(), QStringLiteral("&Файл"));
     QCOMPARE(top[5]->text(), QStringLiteral("&Настройки"));
-    QCOMPARE(top[5]->data().toInt(), app::cmd::kSettings);
+    QCOMPARE(top[5]->data().toInt(), static_cast<int>(Command::settings));
     QCOMPARE(top[6]->text(), QStringLiteral("&Помощь"));
-    QAction* print = window.commands().action(app::cmd::kPrint);
+    QAction* print = window.commands().action(Command::print);
     QCOMPARE(print->text(), QStringLiteral("&Печать...\tCtrl+P"));
     QCOMPARE(print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    QCOMPARE(window.commands().action(app::cmd::kHelpContents)->shortcut(),
+    QCOMPARE(window.commands().action(Command::help_contents)->shortcut(),
              QKeySequence(Qt::Key_F1));
-    QCOMPARE(window.commands().action(app::cmd::kContextHelp)->shortcut(),
+    QCOMPARE(window.commands().action(Command::context_help)->shortcut(),
              QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    QCOMPARE(window.commands().action(app::cmd::kLocalTalks)->statusTip(),
+    QCOMPARE(window.commands().action(Command::local_talks)->statusTip(),
              QStringLiteral("Расписание речей для нашего собрания"));
-    QCOMPARE(window.commands().action(app::cmd::kLocalTalks)->toolTip(),
+    QCOMPARE(window.commands().action(Command::local_talks)->toolTip(),
              QStringLiteral("Местные речи"));
     save_shot(&window, QStringLiteral("main_window"));
 }
@@ -109,8 +110,8 @@ void MainWindowTest::tool_bar_follows_the_menu_commands_in_order() {
     for (QAction* a : bar->actions())
         ids.append(a->isSeparator() ? 0 : a->data().toInt());
     QList<int> expected;
-    for (int id : app::toolbar_commands())
-        expected.append(id);
+    for (Command command : app::toolbar_commands())
+        expected.append(static_cast<int>(command));
     QCOMPARE(ids, expected);
     for (QAction* a : bar->actions()) {
         if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
@@ -121,31 +122,31 @@ void MainWindowTest::panel_and_menu_follow_the_document() {
     GuiDocument g;
     gui::MainWindow window(g.open(), g.prompter);
     // A command the program has is enabled by its data rule; pretend the hospitality page is built.
-    window.commands().set_handler(app::cmd::kHospitality, [] {});
-    window.commands().set_handler(app::cmd::kHistory, [] {});
+    window.commands().set_handler(Command::hospitality, [] {});
+    window.commands().set_handler(Command::history, [] {});
     window.refresh();
-    QPushButton* hospitality = window.panel()->button(126);
-    QPushButton* history = window.panel()->button(116);
+    QPushButton* hospitality = window.panel()->button(app::PanelButtonId::hospitality);
+    QPushButton* history = window.panel()->button(app::PanelButtonId::edit_history);
     QVERIFY(!hospitality->isEnabled());
-    QVERIFY(!window.commands().action(app::cmd::kHospitality)->isEnabled());
+    QVERIFY(!window.commands().action(Command::hospitality)->isEnabled());
     QVERIFY(!history->isEnabled());  // no congregation chosen
-    QVERIFY(window.commands().action(app::cmd::kHistory)->isEnabled());
+    QVERIFY(window.commands().action(Command::history)->isEnabled());
 
     settings::Settings s = window.doc().settings();
     s.hospitality_scheduled = true;
     window.doc().set_settings(s);
     window.refresh();
     QVERIFY(hospitality->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kHospitality)->isEnabled());
+    QVERIFY(window.commands().action(Command::hospitality)->isEnabled());
 
     // Features the program does not have yet stay disabled whatever the data says.
-    QVERIFY(!window.commands().action(app::cmd::kBackup)->isEnabled());
+    QVERIFY(!window.commands().action(Command::backup)->isEnabled());
     // Commands that work now.
-    QVERIFY(window.commands().action(app::cmd::kSettings)->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kAbout)->isEnabled());
-    QVERIFY(window.panel()->button(110)->isEnabled());
+    QVERIFY(window.commands().action(Command::settings)->isEnabled());
+    QVERIFY(window.commands().action(Command::about)->isEnabled());
+    QVERIFY(window.panel()->button(app::PanelButtonId::exit)->isEnabled());
     // Print and the way back only in report mode.
-    QVERIFY(!window.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QVERIFY(!window.commands().action(Command::back_to_panel)->isEnabled());
 }
 
 void MainWindowTest::status_bar_shows_prompts_and_the_date() {
@@ -154,7 +155,7 @@ void MainWindowTest::status_bar_shows_prompts_and_the_date() {
     QCOMPARE(window.date_pane()->text(), QStringLiteral("дек 07, 2026"));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.commands().action(app::cmd::kSettings)->showStatusText(&window);
+    window.commands().action(Command::settings)->showStatusText(&window);
     QCOMPARE(window.statusBar()->currentMessage(),
              QStringLiteral("Изменить настройки планирования и печати"));
 }
@@ -164,14 +165,14 @@ void MainWindowTest::report_mode_closes_back_to_the_panel() {
     gui::MainWindow window(g.open(), g.prompter);
     window.show();
     window.view()->show_report(new QLabel(QStringLiteral("отчет")));
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kReportMode));
-    QVERIFY(window.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::report));
+    QVERIFY(window.commands().action(Command::back_to_panel)->isEnabled());
     QVERIFY(!window.close());  // closing a report returns to the panel
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
-    QVERIFY(!window.commands().action(app::cmd::kBackToPanel)->isEnabled());
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));
+    QVERIFY(!window.commands().action(Command::back_to_panel)->isEnabled());
     window.view()->show_report(new QLabel(QStringLiteral("отчет")));
     QTest::keyClick(window.view()->report(), Qt::Key_Escape);
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));
     QVERIFY(window.close());
 }
 
@@ -265,10 +266,10 @@ void MainWindowTest::about_and_help_show_their_pages() {
     auto* folder = about.findChild<QLabel*>(QStringLiteral("dataFolder"));
     QCOMPARE(folder->text(), QString::fromStdString(g.dir.path().string()));
     save_shot(&about, QStringLiteral("about_dialog"));
-    window.commands().action(app::cmd::kHelpContents)->trigger();
+    window.commands().action(Command::help_contents)->trigger();
     QVERIFY(window.help_window());
     QVERIFY(window.help_window()->browser()->toPlainText().contains(QStringLiteral("Содержание")));
-    window.commands().action(app::cmd::kHelpIndex)->trigger();
+    window.commands().action(Command::help_index)->trigger();
     QVERIFY(window.help_window()->browser()->toPlainText().contains(QStringLiteral("Указатель")));
     save_shot(window.help_window(), QStringLiteral("help_window"));
 }

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/schedule/schedule_fixture.h"
 #include "gui/app/main_window.h"
 #include "gui/editors/line_list.h"
@@ -101,9 +101,9 @@ void PackageDialogsTest::export_command_chooses_writes_and_offers_the_file() {
     write_planning_folder(g.dir.path());
     store::Document& doc = g.open();
     gui::MainWindow window(doc, g.prompter);
-    QAction* export_action = window.commands().action(app::cmd::kExportPackage);
+    QAction* export_action = window.commands().action(commands::Command::export_package);
     QVERIFY(export_action->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kImportPackage)->isEnabled());
+    QVERIFY(window.commands().action(commands::Command::import_package)->isEnabled());
 
     bool offered = false;
     when_dialog<gui::CongregationChooserDialog>([&](gui::CongregationChooserDialog* chooser) {

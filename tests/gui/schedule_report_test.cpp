@@ -22,7 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/reports/report_request.h"
 #include "core/text/cp1251.h"
 #include "gui/app/main_window.h"
@@ -31,6 +31,7 @@
 #include "gui/app/work_panel.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_commands.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_renderer.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/report_widget.h"
@@ -40,6 +41,7 @@
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::commands::Command;
 
 namespace {
 
@@ -122,8 +124,8 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     write_folder(g.dir);
     gui::MainWindow window(g.open(), g.prompter);
     window.show();
-    QVERIFY(!window.commands().action(app::cmd::kPrint)->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kSchedule)->isEnabled());
+    QVERIFY(!window.commands().action(Command::print)->isEnabled());
+    QVERIFY(window.commands().action(Command::schedule)->isEnabled());
 
     QString caption;
     int top_row = -1;
@@ -153,18 +155,18 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
         save_shot(dialog, QStringLiteral("week_range_dialog"));
         QTest::keyClick(dialog, Qt::Key_Return);
     });
-    window.panel()->button(122)->click();  // "Текущее расписание"
+    window.panel()->button(app::PanelButtonId::schedule)->click();  // "Текущее расписание"
     QCOMPARE(caption, QStringLiteral("12 Стартовая неделя Декабря 13, 2026"));
     QCOMPARE(top_row, 0);
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kReportMode));
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::report));
     gui::ReportWidget* page = window.view()->report_page();
     QVERIFY(page);
     // Two outgoing lines a week: (2n + 4n) x 16 + 80 <= 936 holds for 8 weeks a page.
     QCOMPARE(page->page_count(), 2);
     QCOMPARE(page->size(), QSize(8 * page->logicalDpiX(), 22 * page->logicalDpiY()));
-    QVERIFY(window.commands().action(app::cmd::kPrint)->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kPrintPreview)->isEnabled());
-    QVERIFY(window.commands().action(app::cmd::kSavePdf)->isEnabled());
+    QVERIFY(window.commands().action(Command::print)->isEnabled());
+    QVERIFY(window.commands().action(Command::print_preview)->isEnabled());
+    QVERIFY(window.commands().action(Command::save_pdf)->isEnabled());
     // What the screen shows: white paper with the title's ink near the top centre.
     const QImage shot = page->grab().toImage();
     QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::white));
@@ -198,7 +200,7 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
 
     // Escape is "Отмена".
     QTest::keyClick(weeks, Qt::Key_Escape);
-    QCOMPARE(longer.result(), int(gui::WeekRangeDialog::kCancel));
+    QCOMPARE(longer.result(), int(gui::WeekRangeDialog::Choice::cancel));
     QVERIFY(!longer.isVisible());
 }
 
@@ -208,8 +210,8 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
     gui::MainWindow window(g.open(), g.prompter);
     window.show();
     when_modal([](QWidget* w) { qobject_cast<gui::WeekRangeDialog*>(w)->reject(); });
-    window.commands().action(app::cmd::kSchedule)->trigger();
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
+    window.commands().action(Command::schedule)->trigger();
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));
     QVERIFY(!std::filesystem::exists(g.dir / "ptsched.txt"));
 
     QString message;
@@ -222,9 +224,9 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
         });
         dialog->export_button()->click();
     });
-    window.commands().action(app::cmd::kSchedule)->trigger();
+    window.commands().action(Command::schedule)->trigger();
     QCOMPARE(int(window.view()->mode()),
-             int(gui::ReportView::kPanelMode));  // no report after Экспорт
+             int(gui::ReportView::Mode::panel));  // no report after Экспорт
     QCOMPARE(message, QStringLiteral("Расписание экспортировалось в\n\n%1/ptsched.txt.")
                           .arg(QString::fromStdString(g.dir.path().string())));
     const std::string text = text::cp1251_to_utf8(read_text(g.dir / "ptsched.txt"));
@@ -262,7 +264,7 @@ void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {
     QCOMPARE(v->value(), 0);
     QCOMPARE(h->value(), 0);
     QTest::keyClick(page, Qt::Key_Escape);
-    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::kPanelMode));
+    QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));
 }
 
 void ScheduleReportTest::right_button_offers_the_eight_font_and_settings_items() {
@@ -310,7 +312,7 @@ void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_change
         save_shot(chooser, QStringLiteral("font_chooser"));
         chooser->accept();
     });
-    window.commands().action(app::cmd::kFontTitle)->trigger();
+    window.commands().action(Command::font_title)->trigger();
     QCOMPARE(title, QStringLiteral("Шрифт для заголовка расписания"));
     QCOMPARE(shown.pointSize(), 20);  // 27 pixels of the 96-dpi screen, in whole points
     QVERIFY(shown.bold());
@@ -329,13 +331,13 @@ void ScheduleReportTest::font_commands_keep_the_font_when_only_the_colour_change
         chooser->font_dialog()->setCurrentFont(f);
         chooser->accept();
     });
-    window.commands().action(app::cmd::kFontText)->trigger();
+    window.commands().action(Command::font_text)->trigger();
     QCOMPARE(window.fonts().get(settings::FontRole::text).height, -32);
     QCOMPARE(window.view()->report_page()->page_count(), 3);
 
     // Cancel keeps everything.
     when_modal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-    window.commands().action(app::cmd::kFontDate)->trigger();
+    window.commands().action(Command::font_date)->trigger();
     QCOMPARE(window.fonts().get(settings::FontRole::date),
              settings::default_font(settings::FontRole::date, "rus"));
 }
@@ -352,10 +354,10 @@ void ScheduleReportTest::printing_makes_the_copies_the_driver_cannot() {
     printer.setOutputFileName(file);
     QVERIFY(!printer.supportsMultipleCopies());
     // 20 weeks with two outgoing speakers: 8, 8 and 4 weeks; twice, one copy after the other.
-    QVERIFY(window.view()->print_range(printer, 0, 0, 2));
+    QVERIFY(window.report_printer().print_range(printer, 0, 0, 2));
     QCOMPARE(pdf_pages(file), 6);
-    QVERIFY(!window.view()->printing());
-    QVERIFY(window.view()->print_range(printer, 2, 3, 1));
+    QVERIFY(!window.report_printer().printing());
+    QVERIFY(window.report_printer().print_range(printer, 2, 3, 1));
     QCOMPARE(pdf_pages(file), 2);
 }
 
@@ -364,7 +366,7 @@ void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
     write_folder(g.dir);
     store::Document& doc = g.open();
     settings::Settings s = doc.settings();
-    s.background_style = 2;  // black bands, white text
+    s.background_style = settings::BackgroundStyle::black;  // white text
     doc.set_settings(s);
     settings::ReportFonts fonts("rus");
     const auto request = schedule(9);
@@ -455,7 +457,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         save_shot(w, QStringLiteral("print_preview"));
         qobject_cast<QDialog*>(w)->reject();
     });
-    window.commands().action(app::cmd::kPrintPreview)->trigger();
+    window.commands().action(Command::print_preview)->trigger();
     QCOMPARE(preview_pages, 3);
     QCOMPARE(preview_mode, int(QPrintPreviewWidget::AllPagesView));
 
@@ -471,18 +473,18 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         save_shot(dialog, QStringLiteral("print_dialog"));
         dialog->reject();
     });
-    window.commands().action(app::cmd::kPrint)->trigger();
+    window.commands().action(Command::print)->trigger();
     QCOMPARE(from, 1);
     QCOMPARE(to, 3);
     QCOMPARE(max, 3);
-    QVERIFY(!window.view()->printing());
+    QVERIFY(!window.report_printer().printing());
 
     bool setup = false;
     when_modal([&](QWidget* w) {
         setup = qobject_cast<QPageSetupDialog*>(w) != nullptr;
         qobject_cast<QDialog*>(w)->reject();
     });
-    window.commands().action(app::cmd::kPrintSetup)->trigger();
+    window.commands().action(Command::print_setup)->trigger();
     QVERIFY(setup);
 
     // "Сохранить в PDF...": the file named in the file dialog, ".pdf" added.
@@ -496,7 +498,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         name->setText(QStringLiteral("план"));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    window.commands().action(app::cmd::kSavePdf)->trigger();
+    window.commands().action(Command::save_pdf)->trigger();
     QCOMPARE(opened_in, QString::fromStdString(g.dir.path().string()));
     QCOMPARE(pdf_pages(base + QStringLiteral(".pdf")), 3);
 
@@ -516,7 +518,7 @@ void ScheduleReportTest::print_commands_open_their_dialogs_on_the_report() {
         });
         QTest::keyClick(name, Qt::Key_Return);
     });
-    window.commands().action(app::cmd::kSavePdf)->trigger();
+    window.commands().action(Command::save_pdf)->trigger();
     QVERIFY(asked);
     QCOMPARE(read_text(g.dir / "план.pdf"), std::string("kept"));
 }
@@ -537,7 +539,7 @@ void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {
         dialog->skip_outgoing()->click();
         dialog->accept();
     });
-    window.commands().action(app::cmd::kSettings)->trigger();
+    window.commands().action(Command::settings)->trigger();
     QVERIFY(window.doc().settings().skip_outgoing);
     QCOMPARE(window.view()->report_page()->page_count(), 1);
     QCOMPARE(window.view()->report_page()->height(),

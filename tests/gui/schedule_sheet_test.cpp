@@ -7,7 +7,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/schedule/schedule_fixture.h"
 #include "core/schedule/sheet_model.h"
 #include "core/schedule/week_list.h"
@@ -23,6 +23,7 @@
 using namespace vorla;
 using namespace vorla::testing;
 using schedule::PageKind;
+using vorla::commands::Command;
 
 class ScheduleSheetTest : public QObject {
     Q_OBJECT
@@ -130,7 +131,7 @@ void ScheduleSheetTest::a_week_is_planned_from_the_work_panel_to_history() {
 
         QTest::mouseClick(sheet->ok_button(), Qt::LeftButton);
     });
-    QTest::mouseClick(window.panel()->button(115), Qt::LeftButton);
+    QTest::mouseClick(window.panel()->button(app::PanelButtonId::local_talks), Qt::LeftButton);
     QVERIFY(ran);
     QCOMPARE(read_bytes(g.dir / "history.dat"),
              concat({week_bytes(1406).u16(20, 1), week_bytes(1407).u16(20, 0x03),
@@ -188,10 +189,10 @@ void ScheduleSheetTest::edit_menu_runs_the_frame_commands() {
     store::Document& doc = open_planning(g);
     gui::MainWindow window(doc, g.prompter);
     int brothers_runs = 0;
-    window.commands().set_handler(app::cmd::kBrothers, [&] { ++brothers_runs; });
+    window.commands().set_handler(Command::brothers, [&] { ++brothers_runs; });
     window.commands().refresh();
-    QVERIFY(!window.commands().enabled(app::cmd::kSummary));  // no handler yet: disabled
-    QVERIFY(window.commands().enabled(app::cmd::kLocalTalks));
+    QVERIFY(!window.commands().enabled(Command::summary));  // no handler yet: disabled
+    QVERIFY(window.commands().enabled(Command::local_talks));
 
     gui::ScheduleSheet sheet(doc, &window.commands(), PageKind::local_talks);
     sheet.show();
@@ -205,7 +206,7 @@ void ScheduleSheetTest::edit_menu_runs_the_frame_commands() {
     QCOMPARE(items.size(), 2);
     QCOMPARE(items[0]->text(), QStringLiteral("Собрания"));
     QCOMPARE(items[1]->text(), QStringLiteral("Братья"));
-    QCOMPARE(items[0]->isEnabled(), window.commands().enabled(app::cmd::kCongregations));
+    QCOMPARE(items[0]->isEnabled(), window.commands().enabled(Command::congregations));
     QVERIFY(items[1]->isEnabled());
     items[1]->trigger();
     QCOMPARE(brothers_runs, 1);

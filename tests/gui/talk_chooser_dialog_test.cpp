@@ -212,13 +212,17 @@ void TalkChooserDialogTest::talk_editor_titles_itself_with_the_week_picked_in_it
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     QCOMPARE(editor.history()->count(), 2);
     using gui::qs;
-    const QString recent = qs(doc.date_label(calendar::WeekNumber(1400), 26));
+    const QString recent =
+        qs(doc.date_label(calendar::WeekNumber(1400),
+                          calendar::LabelStyle::short_month | calendar::LabelStyle::with_year));
     QCOMPARE(editor.history()->item(0)->text(), recent);
     QCOMPARE(editor.windowTitle(), recent);
     QTest::mouseClick(editor.history()->viewport(), Qt::LeftButton, {},
                       editor.history()->visualItemRect(editor.history()->item(1)).center());
-    QCOMPARE(editor.windowTitle(), qs(doc.date_label(calendar::WeekNumber(1300), 26)) +
-                                       QStringLiteral(" - Иван Петров - Озёрное"));
+    QCOMPARE(editor.windowTitle(),
+             qs(doc.date_label(calendar::WeekNumber(1300), calendar::LabelStyle::short_month |
+                                                               calendar::LabelStyle::with_year)) +
+                 QStringLiteral(" - Иван Петров - Озёрное"));
     save_shot(&editor, QStringLiteral("talk_editor_history"));
     QTest::keyClick(&editor, Qt::Key_Escape);
     QCOMPARE(editor.result(), int(QDialog::Rejected));

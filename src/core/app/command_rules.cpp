@@ -1,31 +1,30 @@
 #include "core/app/command_rules.h"
 
-#include "core/app/commands.h"
-
 namespace vorla::app {
 
-bool data_allows(const store::Document& doc, int command) {
+bool data_allows(const store::Document& doc, commands::Command command) {
+    using enum commands::Command;
     switch (command) {
-        case cmd::kOurCongregation:
+        case our_congregation:
             return doc.congregations().size() > 1;
-        case cmd::kChairmen:
+        case chairmen:
             return !doc.local_brothers().empty();
-        case cmd::kHospitality:
+        case hospitality:
             return doc.settings().hospitality_scheduled;
-        case cmd::kReaders:
+        case readers:
             return doc.settings().readers_scheduled;
-        case cmd::kExportPackage:
+        case export_package:
             return doc.brothers().size() >= 2 && doc.congregations().size() >= 2;
-        case cmd::kInvitationLetter:
+        case invitation_letter:
             return doc.our_congregation() != 0;
         default:
             return true;
     }
 }
 
-bool panel_button_allowed(const store::Document& doc, int button) {
+bool panel_button_allowed(const store::Document& doc, PanelButtonId button) {
     switch (button) {
-        case panel::kEditHistory:
+        case PanelButtonId::edit_history:
             return doc.our_congregation() != 0;
         default:
             return true;

@@ -2,8 +2,6 @@
 
 #include <system_error>
 
-#include "core/text/string_table.h"
-
 namespace vorla::app {
 
 bool enter_data_folder(const std::filesystem::path& folder, std::string& error) {
@@ -26,10 +24,6 @@ bool enter_data_folder(const std::filesystem::path& folder, std::string& error) 
         return false;
     }
     return true;
-}
-
-std::filesystem::path settings_path(const std::filesystem::path& data_folder) {
-    return data_folder / text::text(1251);
 }
 
 }  // namespace vorla::app

@@ -10,7 +10,4 @@ namespace vorla::app {
 // error says what went wrong and nothing else is done.
 bool enter_data_folder(const std::filesystem::path& folder, std::string& error);
 
-// The settings file inside the data folder (text 1251, "vorla.ini").
-std::filesystem::path settings_path(const std::filesystem::path& data_folder);
-
 }  // namespace vorla::app

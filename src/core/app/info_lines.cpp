@@ -2,9 +2,11 @@
 
 #include "core/calendar/clock.h"
 #include "core/settings/report_fonts.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::app {
+
+using text::TextId;
 
 namespace {
 
@@ -39,12 +41,15 @@ std::vector<std::pair<std::string, std::string>> info_lines(const store::Documen
     }
     const settings::BackupSettings backup =
         settings::read_backup_settings(ini, doc.folder().folder().string());
-    add("setting " + text::text(1228) + "/" + text::text(1229), backup.path);
-    add("setting " + text::text(1228) + "/" + text::text(1230), backup.floppy ? "1" : "0");
+    add("setting " + text::text(TextId::section_backup) + "/" + text::text(TextId::key_backup_path),
+        backup.path);
+    add("setting " + text::text(TextId::section_backup) + "/" +
+            text::text(TextId::key_backup_floppy),
+        backup.floppy ? "1" : "0");
     settings::ReportFonts fonts(doc.language());
     fonts.load(ini);
     for (const settings::FontRoleInfo& role : settings::font_roles()) {
-        add("font " + text::text(role.section_text), describe(fonts.get(role.role)));
+        add("font " + text::text(role.section), describe(fonts.get(role.role)));
     }
 
     std::size_t weeks = 0;

@@ -1,157 +1,124 @@
 #include "core/app/menu_model.h"
 
-#include "core/app/commands.h"
-#include "core/text/string_table.h"
-
 namespace vorla::app {
 
 namespace {
 
-MenuItem item(std::string text, int command) {
+MenuItem item(std::string text, Command command) {
     return MenuItem{std::move(text), command, {}};
 }
 MenuItem sub(std::string text, std::vector<MenuItem> children) {
-    return MenuItem{std::move(text), 0, std::move(children)};
+    return MenuItem{std::move(text), Command::none, std::move(children)};
 }
 MenuItem separator() {
     return MenuItem{};
 }
 
-std::string line(int command, int n) {
-    const std::string& t = text::text(command);
-    std::size_t start = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t nl = t.find('\n', start);
-        if (nl == std::string::npos) return {};
-        start = nl + 1;
-    }
-    return t.substr(start, t.find('\n', start) - start);
-}
-
 }  // namespace
 
 const std::vector<MenuItem>& main_menu() {
-    using namespace cmd;
+    using enum Command;
     static const std::vector<MenuItem> menu = {
         sub("&Файл",
-            {item("&Печать...\tCtrl+P", kPrint), item("Просмотр печати", kPrintPreview),
-             item("Настройка печати...", kPrintSetup), item("Сохранить в PDF...", kSavePdf),
-             separator(), item("Создать &экспортный пакет", kExportPackage),
-             item("&Импорт пакета собрания", kImportPackage), separator(),
+            {item("&Печать...\tCtrl+P", print), item("Просмотр печати", print_preview),
+             item("Настройка печати...", print_setup), item("Сохранить в PDF...", save_pdf),
+             separator(), item("Создать &экспортный пакет", export_package),
+             item("&Импорт пакета собрания", import_package), separator(),
              sub("&Резерв и Восстановление",
-                 {item("Резервировать", kBackup), item("Восстановить", kRestore)}),
-             separator(), item("Возврат к &главному окну", kBackToPanel), separator(),
-             item("В&ыход", kExit)}),
+                 {item("Резервировать", backup), item("Восстановить", restore)}),
+             separator(), item("Возврат к &главному окну", back_to_panel), separator(),
+             item("В&ыход", exit)}),
         sub("&Редактировать",
-            {item("&Собрания", kCongregations), item("&Братья", kBrothers),
-             item("&Наше собрание", kOurCongregation), item("&Нужные нам речи", kTalksWeNeed),
-             item("Рай&оны", kCircuits), item("&Речи", kTalks), item("&История", kHistory),
-             item("&Доступность", kAvailability)}),
-        sub("&Планирование",
-            {item("&Сводка", kSummary), item("&Местные речи", kLocalTalks),
-             item("&Председатели", kChairmen), item("&Гостеприимные", kHospitality),
-             item("&Чтецы", kReaders), item("&Уходящие докладчики", kOutgoing)}),
+            {item("&Собрания", congregations), item("&Братья", brothers),
+             item("&Наше собрание", our_congregation), item("&Нужные нам речи", talks_we_need),
+             item("Рай&оны", circuits), item("&Речи", talks), item("&История", history),
+             item("&Доступность", availability)}),
+        sub("&Планирование", {item("&Сводка", summary), item("&Местные речи", local_talks),
+                              item("&Председатели", chairmen), item("&Гостеприимные", hospitality),
+                              item("&Чтецы", readers), item("&Уходящие докладчики", outgoing)}),
         sub("&Смотреть",
-            {item("&План", kSchedule), item("Докладчик - Речи", kSpeakerTalks),
-             item("&Речь - Докладчики", kTalkSpeakers), item("История докладчика", kSpeakerHistory),
-             item("История речи", kTalkHistory),
-             item("История речи вне собрания", kOutgoingTalkHistory),
-             item("Ежегодный контроль речей", kAnnualCheck),
-             sub("Списки назначений", {item("Извещение уход. докладчика", kOutgoingNotice),
-                                       item("Письмо приглаш. докладчику", kInvitationLetter),
-                                       item("Список обмена докладчиками", kExchangeList),
-                                       item("Назначения местных братьев", kLocalAssignments),
-                                       item("Список приглашенных", kInvitedList),
-                                       item("Список уход. докладчиков", kOutgoingList)}),
-             item("Чтецы Сторожевой Башни", kReadersList),
-             item("Местные речи рабочий лист", kLocalTalksWorksheet),
-             item("Местные докладчики", kLocalSpeakers),
-             item("Координаторы речей", kTalkCoordinators)}),
+            {item("&План", schedule), item("Докладчик - Речи", speaker_talks),
+             item("&Речь - Докладчики", talk_speakers), item("История докладчика", speaker_history),
+             item("История речи", talk_history),
+             item("История речи вне собрания", outgoing_talk_history),
+             item("Ежегодный контроль речей", annual_check),
+             sub("Списки назначений", {item("Извещение уход. докладчика", outgoing_notice),
+                                       item("Письмо приглаш. докладчику", invitation_letter),
+                                       item("Список обмена докладчиками", exchange_list),
+                                       item("Назначения местных братьев", local_assignments),
+                                       item("Список приглашенных", invited_list),
+                                       item("Список уход. докладчиков", outgoing_list)}),
+             item("Чтецы Сторожевой Башни", readers_list),
+             item("Местные речи рабочий лист", local_talks_worksheet),
+             item("Местные докладчики", local_speakers),
+             item("Координаторы речей", talk_coordinators)}),
         sub("Шр&ифты",
-            {item("&Заголовок", kFontTitle), item("&Дата", kFontDate), item("&Речи", kFontTalk),
-             item("&Названия", kFontCaptions), item("Докладчики", kFontSpeakers),
-             item("Те&кст", kFontText), item("М&елкий текст", kFontSmall), separator(),
-             item("По умолчанию", kFontDefaults)}),
-        item("&Настройки", kSettings),
-        sub("&Помощь", {item("&Обзор\tF1", kHelpContents), item("&Индекс", kHelpIndex),
-                        item("&Контекстная помощь\tShift+F1", kContextHelp), separator(),
-                        item("&О Vorla...", kAbout)}),
+            {item("&Заголовок", font_title), item("&Дата", font_date), item("&Речи", font_talk),
+             item("&Названия", font_captions), item("Докладчики", font_speakers),
+             item("Те&кст", font_text), item("М&елкий текст", font_small), separator(),
+             item("По умолчанию", font_defaults)}),
+        item("&Настройки", settings),
+        sub("&Помощь", {item("&Обзор\tF1", help_contents), item("&Индекс", help_index),
+                        item("&Контекстная помощь\tShift+F1", context_help), separator(),
+                        item("&О Vorla...", about)}),
     };
     return menu;
 }
 
-const std::vector<int>& toolbar_commands() {
-    using namespace cmd;
-    static const std::vector<int> bar = {
-        kBackToPanel,
-        0,
-        kBackup,
-        0,
-        kPrint,
-        kPrintPreview,
-        0,
-        kSummary,
-        kLocalTalks,
-        kChairmen,
-        kHospitality,
-        kReaders,
-        kOutgoing,
-        0,
-        kCongregations,
-        kBrothers,
-        kTalks,
-        kOurCongregation,
-        kTalksWeNeed,
-        0,
-        kAbout,
-        kContextHelp,
+const std::vector<Command>& toolbar_commands() {
+    using enum Command;
+    static const std::vector<Command> bar = {
+        back_to_panel, none,    backup,        none,         print,       print_preview,
+        none,          summary, local_talks,   chairmen,     hospitality, readers,
+        outgoing,      none,    congregations, brothers,     talks,       our_congregation,
+        talks_we_need, none,    about,         context_help,
     };
     return bar;
 }
 
-std::string command_prompt(int command) {
-    return line(command, 0);
-}
-std::string command_tip(int command) {
-    return line(command, 1);
-}
-
 const std::vector<PanelGroup>& work_panel() {
-    using namespace cmd;
+    using enum Command;
+    using text::TextId;
     static const std::vector<PanelGroup> panel = {
         {" Сообщения ",
-         {{122, "Текущее расписание", kSchedule, {}},
-          {130, "Докладчик - Речи", kSpeakerTalks, {}},
-          {131, "Речь - Докладчики", kTalkSpeakers, {}},
-          {128, "Извещение докладчика", 0, {{1281, kOutgoingNotice}, {1282, kInvitationLetter}}},
-          {119,
+         {{PanelButtonId::schedule, "Текущее расписание", schedule, {}},
+          {PanelButtonId::speaker_talks, "Докладчик - Речи", speaker_talks, {}},
+          {PanelButtonId::talk_speakers, "Речь - Докладчики", talk_speakers, {}},
+          {PanelButtonId::speaker_notices,
+           "Извещение докладчика",
+           none,
+           {{TextId::panel_outgoing_notice, outgoing_notice},
+            {TextId::panel_invitation_letter, invitation_letter}}},
+          {PanelButtonId::assignment_lists,
            "Списки назначений",
-           0,
-           {{1278, kExchangeList},
-            {1279, kLocalAssignments},
-            {1045, kInvitedList},
-            {1280, kOutgoingList}}},
-          {132, "Ежегодный контроль речей", kAnnualCheck, {}},
-          {129,
+           none,
+           {{TextId::panel_exchange_list, exchange_list},
+            {TextId::panel_local_assignments, local_assignments},
+            {TextId::invited_speakers_list, invited_list},
+            {TextId::panel_outgoing_list, outgoing_list}}},
+          {PanelButtonId::annual_check, "Ежегодный контроль речей", annual_check, {}},
+          {PanelButtonId::histories,
            "Просмотреть историю",
-           0,
-           {{1283, kSpeakerHistory}, {1284, kTalkHistory}, {1285, kOutgoingTalkHistory}}}}},
+           none,
+           {{TextId::panel_speaker_history, speaker_history},
+            {TextId::panel_talk_history, talk_history},
+            {TextId::panel_outgoing_talk_history, outgoing_talk_history}}}}},
         {" Планирование ",
-         {{117, "Сводка", kSummary, {}},
-          {115, "Местные речи", kLocalTalks, {}},
-          {124, "Уходящие докладчики", kOutgoing, {}},
-          {125, "Председатели", kChairmen, {}},
-          {126, "Гостеприимные", kHospitality, {}},
-          {127, "Чтецы", kReaders, {}},
-          {button::kExit, "Выход из программы", kExit, {}}}},
+         {{PanelButtonId::summary, "Сводка", summary, {}},
+          {PanelButtonId::local_talks, "Местные речи", local_talks, {}},
+          {PanelButtonId::outgoing, "Уходящие докладчики", outgoing, {}},
+          {PanelButtonId::chairmen, "Председатели", chairmen, {}},
+          {PanelButtonId::hospitality, "Гостеприимные", hospitality, {}},
+          {PanelButtonId::readers, "Чтецы", readers, {}},
+          {PanelButtonId::exit, "Выход из программы", exit, {}}}},
         {" Установка и редактирование ",
-         {{109, "Собрания", kCongregations, {}},
-          {button::kBrothers, "Братья", kBrothers, {}},
-          {121, "Наше собрание", kOurCongregation, {}},
-          {123, "Нужные нам речи", kTalksWeNeed, {}},
-          {118, "Районы", kCircuits, {}},
-          {120, "Речи", kTalks, {}},
-          {button::kEditHistory, "Редактировать историю", kHistory, {}}}},
+         {{PanelButtonId::congregations, "Собрания", congregations, {}},
+          {PanelButtonId::brothers, "Братья", brothers, {}},
+          {PanelButtonId::our_congregation, "Наше собрание", our_congregation, {}},
+          {PanelButtonId::talks_we_need, "Нужные нам речи", talks_we_need, {}},
+          {PanelButtonId::circuits, "Районы", circuits, {}},
+          {PanelButtonId::talks, "Речи", talks, {}},
+          {PanelButtonId::edit_history, "Редактировать историю", history, {}}}},
     };
     return panel;
 }

@@ -1,37 +1,63 @@
 #pragma once
 // The main window's menu, tool bar and work panel as data: texts with their mnemonics,
-// command ids and order. The window builds its widgets from these.
+// commands and order. The window builds its widgets from these.
 #include <string>
 #include <vector>
 
+#include "core/commands/command.h"
+#include "core/text/texts.h"
+
 namespace vorla::app {
 
+using commands::Command;
+
 struct MenuItem {
-    std::string text;  // with "&" before the mnemonic; "\t" and the shortcut text
-    int command = 0;   // 0 for a sub-menu or a separator
+    std::string text;                 // with "&" before the mnemonic; "\t" and the shortcut
+    Command command = Command::none;  // none for a sub-menu or a separator
     std::vector<MenuItem> children;
-    bool separator() const { return text.empty() && command == 0; }
+    bool separator() const { return text.empty() && command == Command::none; }
 };
 
 // The menu bar: top-level items in order; "&Настройки" is a command on the bar itself.
 const std::vector<MenuItem>& main_menu();
-// The tool bar: command ids in order, 0 for a separator.
-const std::vector<int>& toolbar_commands();
+// The tool bar: commands in order, Command::none for a separator.
+const std::vector<Command>& toolbar_commands();
 
-// A command's status-bar prompt (first line of its text) and tool-bar tip (second line).
-std::string command_prompt(int command);
-std::string command_tip(int command);
+// The work panel's buttons, by their numbers in the panel's resources.
+enum class PanelButtonId : int {
+    congregations = 109,
+    exit = 110,
+    brothers = 114,
+    local_talks = 115,
+    edit_history = 116,
+    summary = 117,
+    circuits = 118,
+    assignment_lists = 119,
+    talks = 120,
+    our_congregation = 121,
+    schedule = 122,
+    talks_we_need = 123,
+    outgoing = 124,
+    chairmen = 125,
+    hospitality = 126,
+    readers = 127,
+    speaker_notices = 128,
+    histories = 129,
+    speaker_talks = 130,
+    talk_speakers = 131,
+    annual_check = 132,
+};
 
 struct PanelChoice {
-    int text = 0;  // string-table text of the pop-up item
-    int command = 0;
+    text::TextId text;  // the pop-up item
+    Command command = Command::none;
 };
 
 struct PanelButton {
-    int id = 0;
+    PanelButtonId id;
     std::string caption;
-    int command = 0;                 // 0 when the button opens a pop-up
-    std::vector<PanelChoice> popup;  // the pop-up's items
+    Command command = Command::none;  // none when the button opens a pop-up
+    std::vector<PanelChoice> popup;   // the pop-up's items
 };
 
 struct PanelGroup {
@@ -41,12 +67,5 @@ struct PanelGroup {
 
 // The work panel's three groups of buttons.
 const std::vector<PanelGroup>& work_panel();
-
-// Button ids of the work panel with actions of their own.
-namespace button {
-inline constexpr int kExit = 110;
-inline constexpr int kBrothers = 114;
-inline constexpr int kEditHistory = 116;
-}  // namespace button
 
 }  // namespace vorla::app

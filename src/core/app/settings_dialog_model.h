@@ -21,7 +21,9 @@ class SettingsDialogModel {
     // Each press moves to the next style, 4 wrapping to 0.
     void press_background();
     // "Цвет" is shown only for the coloured style.
-    bool colour_visible() const { return values_.background_style == 4; }
+    bool colour_visible() const {
+        return values_.background_style == settings::BackgroundStyle::coloured;
+    }
     // The colour chooser's result: kept for the coloured style, else the default grey.
     void choose_colour(std::uint32_t rgb);
     // "Включить чтецов СБ" only while readers are scheduled.

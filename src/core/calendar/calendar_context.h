@@ -7,7 +7,7 @@
 namespace vorla::calendar {
 
 struct CalendarContext {
-    std::string language = "rus";        // the language code (text 1198)
+    std::string language = "rus";        // the language code (text language_code)
     bool alternate_date_format = false;  // "Другой формат даты ( dd mmm yy )"
     bool service_year = false;           // meeting arrangement switches in September
     int current_yy = 0;                  // today's two-digit year

@@ -14,7 +14,7 @@ constexpr int kMaxWeekSteps = 2000;
 std::string to_text(const Date6& d) {
     std::string s(6, '0');
     const std::array<int, 3> parts{d.yy, d.mm, d.dd};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
         const int v = parts[i] < 0 ? 0 : parts[i] % 100;
         s[2 * i] = static_cast<char>('0' + v / 10);
         s[2 * i + 1] = static_cast<char>('0' + v % 10);

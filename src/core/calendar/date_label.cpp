@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/calendar/parity.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::calendar {
+
+using text::TextId;
 
 namespace {
 
@@ -30,14 +32,18 @@ void remove_all(std::string& s, char c) {
 
 std::string month_name(int mm, bool short_name) {
     if (mm < 1 || mm > 12) return "xxx";
-    return text::text(short_name ? 1214 + mm : 2 + mm);
+    return text::text_at(short_name ? TextId::month_short_january : TextId::month_january, mm - 1);
 }
 
-std::string label_for_date(const Date6& d, int style, const CalendarContext& ctx) {
+const std::string& weekday_name(DayOffset d) {
+    return text::text_at(TextId::weekday_monday, d.value >= 0 && d.value <= 6 ? d.value : 6);
+}
+
+std::string label_for_date(const Date6& d, LabelStyle style, const CalendarContext& ctx) {
     if (d.mm > 12 || d.dd < 1 || d.dd > 31 || d.yy < 0 || d.yy > 99 || d.mm < 0) return {};
     const std::string& lang = ctx.language;
     const bool dots = dot_language(lang);
-    std::string month = month_name(d.mm, (style & kShortMonth) != 0);
+    std::string month = month_name(d.mm, has(style, LabelStyle::short_month));
     const std::string dd = two_digits(d.dd);
     std::string label;
     if (ctx.alternate_date_format) {
@@ -52,7 +58,7 @@ std::string label_for_date(const Date6& d, int style, const CalendarContext& ctx
     } else {
         label = month + " " + dd;
     }
-    if (style & kWithYear) {
+    if (has(style, LabelStyle::with_year)) {
         label += dots ? ". " : ", ";
         label += d.yy <= ctx.current_yy + 5 ? "20" : "19";
         label += two_digits(d.yy);
@@ -66,10 +72,10 @@ std::string label_for_date(const Date6& d, int style, const CalendarContext& ctx
     return label;
 }
 
-std::string date_label(WeekNumber n, int style, const CalendarContext& ctx,
+std::string date_label(WeekNumber n, LabelStyle style, const CalendarContext& ctx,
                        std::optional<LabelDay> day) {
     Date6 d = week_date(n);
-    if (!(style & kStayOnMonday)) {
+    if (!has(style, LabelStyle::stay_on_monday)) {
         const int days =
             day ? day->value - 1
                 : meeting_offset(ctx, own_day_parity(n.index(), ctx.service_year)).value;

@@ -2,7 +2,7 @@
 // Three codings of a weekday meet in this program; each has its own type.
 //  - StoredDay: as congregation records store it, 0 = Sunday, 1 = Monday ... 6 = Saturday.
 //  - DayOffset: days after Monday, 0 = Monday ... 6 = Sunday (our meeting day, editor display
-//    index of the day buttons, the weekday names of texts 1252-1258).
+//    index of the day buttons, the weekday names from "Понедельник").
 //  - LabelDay: the explicit day code of a date label, 1 = Monday ... 7 = Sunday.
 #include <cstdint>
 
@@ -43,11 +43,6 @@ constexpr LabelDay to_label_day(DayOffset d) {
 // The next day of the editor's day buttons: Monday -> ... -> Sunday -> Monday.
 constexpr DayOffset next_day(DayOffset d) {
     return DayOffset(d.value >= 6 || d.value < 0 ? 0 : d.value + 1);
-}
-
-// Text number of the weekday name ("Понедельник" ... "Воскресенье").
-constexpr int weekday_text(DayOffset d) {
-    return 1252 + (d.value >= 0 && d.value <= 6 ? d.value : 6);
 }
 
 }  // namespace vorla::calendar

@@ -1,11 +1,13 @@
 #include "core/editors/availability_model.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::editors {
 
+using text::TextId;
+
 namespace {
-constexpr int kLabelStyle = 26;
+constexpr auto kLabelStyle = calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
 }
 
 AvailabilityModel::AvailabilityModel(store::Document& doc, std::uint16_t brother_id,
@@ -36,7 +38,7 @@ AvailabilityModel::AvailabilityModel(store::Document& doc, std::uint16_t brother
 }
 
 std::string AvailabilityModel::cancel_caption() const {
-    return read_only_ ? text::text(1131) : "Отмена";
+    return read_only_ ? text::text(TextId::close) : "Отмена";
 }
 
 bool AvailabilityModel::selected(int line) const {

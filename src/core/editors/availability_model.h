@@ -28,7 +28,7 @@ class AvailabilityModel {
     // Weeks can be marked only for a brother who has an id to store them under (a new brother
     // gets his when he is saved); otherwise clicks in the list must not pretend to mark.
     bool weeks_editable() const { return !read_only_ && brother_id_ != 0; }
-    // "Отмена", or text 1131 "Закрыть" when read-only.
+    // "Отмена", or "Закрыть" when read-only.
     std::string cancel_caption() const;
 
     // Line i is the date label (style 26) of week number W + i.

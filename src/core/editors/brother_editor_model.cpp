@@ -1,11 +1,13 @@
 #include "core/editors/brother_editor_model.h"
 
 #include "core/editors/name_check.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
 namespace vorla::editors {
+
+using text::TextId;
 
 namespace {
 
@@ -110,15 +112,16 @@ std::string BrotherEditorModel::congregation_caption() const {
 }
 
 std::string BrotherEditorModel::talks_caption() const {
-    return text::text(1049) + " ( " + std::to_string(record_.talks.count()) + " )";
+    return text::text(TextId::view_choose_talks) + " ( " + std::to_string(record_.talks.count()) +
+           " )";
 }
 
 std::string BrotherEditorModel::availability_caption() const {
-    if (discontinued_) return text::text(1300);
+    if (discontinued_) return text::text(TextId::discontinued);
     if (record_.brother_id != 0 && !doc_.unavailable().weeks_of(record_.brother_id, 1).empty()) {
-        return text::text(1065);
+        return text::text(TextId::press_for_unavailable_dates);
     }
-    return text::text(1064);
+    return text::text(TextId::always_available);
 }
 
 store::BrotherRecord BrotherEditorModel::record_for_talks() const {
@@ -246,7 +249,8 @@ bool BrotherEditorModel::remove() {
     const auto pos = doc_.brothers().find(record_.brother_id);
     if (!pos) return false;
     const std::string name = doc_.brothers().display_name(*pos, false);
-    if (!doc_.prompter().ask_yes_no(text::format(1008, " " + name), true)) return false;
+    if (!doc_.prompter().ask_yes_no(text::format(TextId::confirm_delete, " " + name), true))
+        return false;
     doc_.delete_brother(*pos);
     if (list_) list_->fill();
     saved_ = true;

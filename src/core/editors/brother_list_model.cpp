@@ -1,14 +1,36 @@
 #include "core/editors/brother_list_model.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::editors {
 
+using text::TextId;
+
 namespace {
 
-constexpr int kRoleWords[] = {0, 1022, 1023, 1024, 1036, 1037, 1038, 1039};
-constexpr int kOutgoingDateStyle = 9;
-constexpr int kStatusDateStyle = 2;
+// The word of a role in "Выбрать %1".
+TextId role_word(BrotherRole role) {
+    switch (role) {
+        case BrotherRole::cobe:
+            return TextId::office_coordinator;
+        case BrotherRole::talk_coordinator:
+            return TextId::office_talk_coordinator;
+        case BrotherRole::secretary:
+            return TextId::office_secretary;
+        case BrotherRole::speaker:
+            return TextId::role_speaker;
+        case BrotherRole::outgoing_speaker:
+            return TextId::role_outgoing_speaker;
+        case BrotherRole::chairman:
+            return TextId::role_chairman;
+        case BrotherRole::reader:
+        case BrotherRole::editing:
+            break;
+    }
+    return TextId::role_reader;
+}
+constexpr auto kOutgoingDateStyle = calendar::LabelStyle::short_month;
+constexpr auto kStatusDateStyle = calendar::LabelStyle::with_year;
 
 bool goes_out(const store::Document& doc, std::uint16_t brother_id, calendar::WeekIndex week) {
     if (!doc.weeks().in_window(week)) return false;
@@ -33,36 +55,37 @@ std::optional<calendar::WeekIndex> nearest_outgoing_week(const store::Document& 
 
 BrotherListModel::BrotherListModel(store::Document& doc, BrotherListParams params)
     : doc_(doc), params_(params) {
-    if (params_.role < kEditing || params_.role > kReaderRole) params_.role = kEditing;
     fill();
 }
 
 std::uint16_t BrotherListModel::filter() const {
     // Chairmen and readers come from our own congregation.
     if (params_.cong_filter == 0 &&
-        (params_.role == kChairmanRole || params_.role == kReaderRole)) {
+        (params_.role == BrotherRole::chairman || params_.role == BrotherRole::reader)) {
         return doc_.our_congregation();
     }
     return params_.cong_filter;
 }
 
 std::string BrotherListModel::title() const {
-    if (role_mode()) return text::format(1021, text::text(kRoleWords[params_.role]));
-    if (speaker_chooser()) return text::text(1046);
+    if (role_mode()) return text::format(TextId::choose_what, text::text(role_word(params_.role)));
+    if (speaker_chooser()) return text::text(TextId::choose_speaker);
     return "Братья";
 }
 
 std::string BrotherListModel::ok_caption() const {
-    return role_mode() || speaker_chooser() || params_.availability ? "&" + text::text(1259)
-                                                                    : "&Редактировать...";
+    return role_mode() || speaker_chooser() || params_.availability
+               ? "&" + text::text(TextId::choose)
+               : "&Редактировать...";
 }
 
 std::string BrotherListModel::close_caption() const {
-    return role_mode() || speaker_chooser() ? "&" + text::text(1260) : "&Закрыть";
+    return role_mode() || speaker_chooser() ? "&" + text::text(TextId::cancel) : "&Закрыть";
 }
 
 std::string BrotherListModel::add_caption() const {
-    return role_mode() || speaker_chooser() ? "&" + text::text(1047) : "&Добавить брата";
+    return role_mode() || speaker_chooser() ? "&" + text::text(TextId::new_speaker)
+                                            : "&Добавить брата";
 }
 
 bool BrotherListModel::add_visible() const {
@@ -86,8 +109,9 @@ std::string BrotherListModel::line_text(std::size_t pos, int& no_cong, int& disc
         text = "* " + text;
         star_listed_ = true;
     }
-    if (params_.role == kOutgoingSpeakerRole && params_.week != 0) {
-        if (e.ministerial_servant()) text += " (" + text::text(1272) + ")";
+    if (params_.role == BrotherRole::outgoing_speaker && params_.week != 0) {
+        if (e.ministerial_servant())
+            text += " (" + text::text(TextId::ministerial_servant_mark) + ")";
         if (const auto out =
                 nearest_outgoing_week(doc_, e.brother_id, calendar::WeekIndex(params_.week))) {
             text += "\t # " + doc_.date_label(out->number(), kOutgoingDateStyle);
@@ -108,7 +132,7 @@ void BrotherListModel::fill() {
         const store::BrotherEntry& e = brothers.at(pos);
         if (only != 0 && e.cong_id != only) continue;
         if (params_.excluded_cong != 0 && e.cong_id == params_.excluded_cong) continue;
-        if (params_.role == kOutgoingSpeakerRole &&
+        if (params_.role == BrotherRole::outgoing_speaker &&
             (!doc_.is_local_outgoing_speaker(pos) || e.talks.empty()))
             continue;
         lines_.push_back(ListLine{line_text(pos, no_cong, discontinued), pos});
@@ -121,13 +145,15 @@ void BrotherListModel::fill() {
 
     if (params_.week != 0) {
         star_note_ = text::format(
-            1097, doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
+            TextId::unavailable_on,
+            doc_.date_label(calendar::WeekIndex(params_.week).number(), kStatusDateStyle));
     } else {
-        star_note_ = text::text(1194) + " ( " + std::to_string(no_cong) + " )";
+        star_note_ =
+            text::text(TextId::no_congregation_note) + " ( " + std::to_string(no_cong) + " )";
     }
-    discontinued_note_ =
-        discontinued > 0 ? "(§) " + text::text(1300) + " ( " + std::to_string(discontinued) + " )"
-                         : "";
+    discontinued_note_ = discontinued > 0 ? "(§) " + text::text(TextId::discontinued) + " ( " +
+                                                std::to_string(discontinued) + " )"
+                                          : "";
 }
 
 std::optional<std::size_t> BrotherListModel::selection() const {

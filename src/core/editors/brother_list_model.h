@@ -1,5 +1,5 @@
 #pragma once
-// The brother list: the brothers editor's list (command 32768) and the program's brother
+// The brother list: the brothers editor's list (Command::brothers) and the program's brother
 // chooser. Its parameters say which brothers are listed and what OK does with the selection.
 #include <cstdint>
 #include <optional>
@@ -13,23 +13,23 @@
 namespace vorla::editors {
 
 // What the chooser picks a brother for; the word goes into "Выбрать %1".
-enum BrotherRole : int {
-    kEditing = 0,
-    kCobeRole = 1,             // "Координатор Совета Старейшин"
-    kTalkCoordinatorRole = 2,  // "Ответственный за речи"
-    kSecretaryRole = 3,        // "Секретарь"
-    kSpeakerRole = 4,          // "Докладчик"
-    kOutgoingSpeakerRole = 5,  // "Уходящий докладчик"
-    kChairmanRole = 6,         // "Председатель"
-    kReaderRole = 7,           // "Чтец"
+enum class BrotherRole {
+    editing,           // no role: the brothers editor
+    cobe,              // "Координатор Совета Старейшин"
+    talk_coordinator,  // "Ответственный за речи"
+    secretary,         // "Секретарь"
+    speaker,           // "Докладчик"
+    outgoing_speaker,  // "Уходящий докладчик"
+    chairman,          // "Председатель"
+    reader,            // "Чтец"
 };
 
 struct BrotherListParams {
     std::uint16_t cong_filter = 0;    // only the brothers of this congregation (0 = all)
     std::uint16_t excluded_cong = 0;  // speaker chooser: everyone but this congregation's brothers
-    int role = kEditing;              // 1-7: choose a brother for the role
-    int week = 0;                     // week index; 0 = none. Marks who is unavailable then
-    std::uint16_t current_brother = 0;  // preselected in role modes
+    BrotherRole role = BrotherRole::editing;  // otherwise: choose a brother for the role
+    int week = 0;                             // week index; 0 = none. Marks who is unavailable then
+    std::uint16_t current_brother = 0;        // preselected in role modes
     bool hide_add = false;
     // The availability command: each brother chosen opens his availability editor.
     bool availability = false;
@@ -56,7 +56,7 @@ class BrotherListModel {
 
     store::Document& doc() { return doc_; }
     const BrotherListParams& params() const { return params_; }
-    bool role_mode() const { return params_.role != kEditing; }
+    bool role_mode() const { return params_.role != BrotherRole::editing; }
     bool speaker_chooser() const { return params_.excluded_cong != 0; }
 
     std::string title() const;

@@ -1,14 +1,39 @@
 #include "core/editors/congregation_editor_model.h"
 
+#include "core/calendar/date_label.h"
 #include "core/editors/name_check.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::editors {
 
+using text::TextId;
+
 namespace {
 
-constexpr int kOfficeWord[] = {0, 1022, 1023, 1024};
+TextId office_word(CongregationOffice o) {
+    switch (o) {
+        case CongregationOffice::cobe:
+            return TextId::office_coordinator;
+        case CongregationOffice::talk_coordinator:
+            return TextId::office_talk_coordinator;
+        case CongregationOffice::secretary:
+            break;
+    }
+    return TextId::office_secretary;
+}
+
+BrotherRole role_of(CongregationOffice o) {
+    switch (o) {
+        case CongregationOffice::cobe:
+            return BrotherRole::cobe;
+        case CongregationOffice::talk_coordinator:
+            return BrotherRole::talk_coordinator;
+        case CongregationOffice::secretary:
+            break;
+    }
+    return BrotherRole::secretary;
+}
 
 }  // namespace
 
@@ -41,7 +66,7 @@ void CongregationEditorModel::load(std::optional<std::size_t> position) {
 }
 
 std::string CongregationEditorModel::day_name(calendar::DayOffset d) {
-    return text::text(calendar::weekday_text(d));
+    return calendar::weekday_name(d);
 }
 
 bool CongregationEditorModel::apply_visible() const {
@@ -57,7 +82,7 @@ int CongregationEditorModel::brother_count() const {
 }
 
 std::string CongregationEditorModel::brothers_caption() const {
-    return text::text(1015) + " ( " + std::to_string(brother_count()) + " )";
+    return text::text(TextId::brothers) + " ( " + std::to_string(brother_count()) + " )";
 }
 
 std::uint16_t CongregationEditorModel::officer(CongregationOffice o) const {
@@ -73,14 +98,14 @@ std::uint16_t CongregationEditorModel::officer(CongregationOffice o) const {
 }
 
 std::string CongregationEditorModel::officer_caption(CongregationOffice o) const {
-    std::string caption = text::text(kOfficeWord[static_cast<int>(o)]);
+    std::string caption = text::text(office_word(o));
     const std::string name = doc_.brothers().name_of(officer(o));
     if (officer(o) != 0 && !name.empty()) caption += " - " + name;
     return caption;
 }
 
 std::string CongregationEditorModel::circuit_caption() const {
-    std::string caption = text::text(1025);
+    std::string caption = text::text(TextId::circuit);
     if (doc_.circuits().find_by_id(record_.circuit_id) != 0)
         caption += " - " + doc_.circuits().name_of(record_.circuit_id);
     return caption;
@@ -88,7 +113,7 @@ std::string CongregationEditorModel::circuit_caption() const {
 
 bool CongregationEditorModel::validate() {
     if (first_word_empty(fields_.name)) {
-        doc_.prompter().inform(text::text(1061), io::Icon::information);
+        doc_.prompter().inform(text::text(TextId::enter_congregation_name), io::Icon::information);
         return false;
     }
     if (!congregation_name_allowed(fields_.name)) {
@@ -178,7 +203,8 @@ bool CongregationEditorModel::remove() {
     if (!step_visible()) return false;
     const auto pos = doc_.congregations().find(record_.cong_id);
     if (!pos) return false;
-    const std::string question = text::format(1008, " " + doc_.congregations().at(*pos).name);
+    const std::string question =
+        text::format(TextId::confirm_delete, " " + doc_.congregations().at(*pos).name);
     if (!doc_.prompter().ask_yes_no(question, true)) return false;
     doc_.delete_congregation(*pos);
     if (list_) list_->fill();
@@ -190,7 +216,7 @@ bool CongregationEditorModel::remove() {
 std::optional<BrotherListParams> CongregationEditorModel::brothers_list() {
     if (!validate()) return std::nullopt;
     if (record_.cong_id == 0) {
-        doc_.prompter().inform(text::text(1061), io::Icon::information);
+        doc_.prompter().inform(text::text(TextId::enter_congregation_name), io::Icon::information);
         return std::nullopt;
     }
     BrotherListParams p;
@@ -214,7 +240,7 @@ void CongregationEditorModel::brothers_closed() {
 BrotherListParams CongregationEditorModel::officer_chooser(CongregationOffice o) const {
     BrotherListParams p;
     p.cong_filter = record_.cong_id;
-    p.role = static_cast<int>(o);
+    p.role = role_of(o);
     p.current_brother = officer(o);
     return p;
 }

@@ -26,11 +26,7 @@ struct CongregationFields {
 };
 
 // The three offices, in the order of their buttons.
-enum class CongregationOffice {
-    cobe = kCobeRole,
-    talk_coordinator = kTalkCoordinatorRole,
-    secretary = kSecretaryRole
-};
+enum class CongregationOffice { cobe, talk_coordinator, secretary };
 
 class CongregationEditorModel {
   public:

@@ -1,5 +1,5 @@
 #pragma once
-// The congregation list "Выбор собрания": the congregations editor's list (command 32844)
+// The congregation list "Выбор собрания": the congregations editor's list (Command::congregations)
 // and the congregation chooser.
 #include <optional>
 #include <string>

@@ -2,10 +2,12 @@
 
 #include <cstring>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 
 namespace vorla::editors {
+
+using text::TextId;
 
 namespace {
 
@@ -52,15 +54,15 @@ MapDialogModel::MapDialogModel(std::filesystem::path data_folder, std::string_vi
     : folder_(std::move(data_folder)), name_(text::trim(name)) {}
 
 std::string MapDialogModel::rules_text() const {
-    return text::text(1158);
+    return text::text(TextId::map_file_rules);
 }
 
 std::string MapDialogModel::choose_title() const {
-    return text::text(1155);
+    return text::text(TextId::choose_map_file);
 }
 
 std::string MapDialogModel::choose_filter() const {
-    return text::text(1156) + " (*.jpg *.JPG)";
+    return text::text(TextId::map_file_filter) + " (*.jpg *.JPG)";
 }
 
 void MapDialogModel::choose(const std::filesystem::path& file) {

@@ -41,7 +41,7 @@ class MapDialogModel {
     // A stored name that is not a bare file name is not loaded; the user is shown the rules.
     bool name_refused() const { return !name_.empty() && !is_bare_file_name(name_); }
 
-    // "Правила" only while no picture is shown; it shows text 1158.
+    // "Правила" only while no picture is shown; it shows the rules for map files.
     bool rules_visible(bool loaded) const { return !loaded; }
     std::string rules_text() const;
     // The file dialog of "Выбрать карту".

@@ -1,11 +1,13 @@
 #include "core/editors/name_list_model.h"
 
 #include "core/editors/table_save.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
 namespace vorla::editors {
+
+using text::TextId;
 
 NameListModel::NameListModel(store::Document& doc, NamedList which, bool choose, int preselect)
     : doc_(doc), which_(which), choose_(choose) {
@@ -20,15 +22,15 @@ store::NamedTable& NameListModel::table() {
 }
 
 std::string NameListModel::title() const {
-    return which_ == NamedList::circuits ? "Районы" : text::text(1192);
+    return which_ == NamedList::circuits ? "Районы" : text::text(TextId::hospitality);
 }
 
 std::string NameListModel::add_caption() const {
-    return which_ == NamedList::circuits ? "Добавить район" : text::text(1193);
+    return which_ == NamedList::circuits ? "Добавить район" : text::text(TextId::add_hosts);
 }
 
 std::string NameListModel::cancel_caption() const {
-    return choose_ ? text::text(1260) : "Закрыть";
+    return choose_ ? text::text(TextId::cancel) : "Закрыть";
 }
 
 void NameListModel::fill() {

@@ -1,5 +1,5 @@
 #pragma once
-// The name-list editor: the circuit table ("Районы", command 32845) or the hospitality list
+// The name-list editor: the circuit table ("Районы", Command::circuits) or the hospitality list
 // ("Гостеприимство"), edited one entry at a time, and the chooser of either.
 #include <cstdint>
 #include <optional>

@@ -7,9 +7,9 @@ namespace vorla::editors {
 namespace {
 
 template <class Table, class Record>
-bool save_table(store::Document& doc, const Table& table, int file_text) {
+bool save_table(store::Document& doc, const Table& table, std::string_view file_name) {
     if (table.size() != 0) return table.save(doc.folder());
-    const auto path = doc.folder().file(file_text);
+    const auto path = doc.folder().file(file_name);
     if (!io::file_exists(path)) return true;
     return store::write_table_file<Record>(doc.folder(), path, {});
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 
 namespace vorla::editors {
+
+using text::TextId;
 
 namespace {
 
@@ -58,38 +60,39 @@ TalkChooserModel::TalkChooserModel(store::Document& doc, TalkChooserMode mode,
 std::string TalkChooserModel::title() const {
     switch (mode_) {
         case TalkChooserMode::titles:
-            return text::text(1027);
+            return text::text(TextId::choose_talk_to_edit);
         case TalkChooserMode::any_talk:
-            return text::text(1040);
+            return text::text(TextId::choose_a_talk);
         case TalkChooserMode::speaker:
-            if (!grid_view_) return text::text(1040);
+            if (!grid_view_) return text::text(TextId::choose_a_talk);
             break;
         case TalkChooserMode::brother:
             break;
     }
-    return name_ + " - " + std::to_string(record_.talks.count()) + " " + text::text(1000);
+    return name_ + " - " + std::to_string(record_.talks.count()) + " " +
+           text::text(TextId::talks_word);
 }
 
 std::string TalkChooserModel::ok_caption() const {
-    return mode_ == TalkChooserMode::titles ? text::text(1004) : "OK";
+    return mode_ == TalkChooserMode::titles ? text::text(TextId::edit) : "OK";
 }
 
 std::string TalkChooserModel::cancel_caption() const {
-    return mode_ == TalkChooserMode::titles ? "Закрыть" : text::text(1260);
+    return mode_ == TalkChooserMode::titles ? "Закрыть" : text::text(TextId::cancel);
 }
 
 std::string TalkChooserModel::action_caption() const {
-    if (lists_titles()) return text::text(1062);
-    if (grid_view_) return text::text(1020);
-    return text::text(mode_ == TalkChooserMode::speaker ? 1096 : 1048);
+    if (lists_titles()) return text::text(TextId::add_talk);
+    if (grid_view_) return text::text(TextId::view_list);
+    return text::text(mode_ == TalkChooserMode::speaker ? TextId::edit_list : TextId::choose_talks);
 }
 
 std::string TalkChooserModel::added_text() const {
-    return text::text(1005) + " " + std::to_string(added_);
+    return text::text(TextId::added_count) + " " + std::to_string(added_);
 }
 
 std::string TalkChooserModel::removed_text() const {
-    return text::text(1010) + " " + std::to_string(removed_);
+    return text::text(TextId::removed_count) + " " + std::to_string(removed_);
 }
 
 std::string TalkChooserModel::hover_text(std::optional<std::size_t> talk_index) const {
@@ -117,7 +120,7 @@ void TalkChooserModel::fill() {
         if (lists_titles()) {
             if (!store::TalkCatalogue::has_title(talks[i])) {
                 if (!show_empty_) continue;
-                title = text::text(1063);
+                title = text::text(TextId::free_for_new_talk);
                 if (!first_empty) first_empty = lines_.size();
             }
         } else if (!record_.talks.has(static_cast<int>(i) + 1)) {

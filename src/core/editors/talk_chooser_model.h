@@ -1,5 +1,5 @@
 #pragma once
-// The talk chooser in its four modes: editing the titles of the catalogue (command 32782),
+// The talk chooser in its four modes: editing the titles of the catalogue (Command::talks),
 // choosing any talk, choosing one of a speaker's talks (and editing his list), and choosing
 // the set of talks a brother gives.
 #include <cstdint>

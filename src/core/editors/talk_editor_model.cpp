@@ -2,14 +2,16 @@
 
 #include <algorithm>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
 namespace vorla::editors {
 
+using text::TextId;
+
 namespace {
-constexpr int kHistoryStyle = 26;
+constexpr auto kHistoryStyle = calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
 }
 
 TalkEditorModel::TalkEditorModel(store::Document& doc, TalkChooserModel* chooser,
@@ -29,8 +31,8 @@ void TalkEditorModel::load(std::size_t talk_index) {
 }
 
 std::string TalkEditorModel::topic_button_caption() const {
-    return text::text(topic_selection_ ? 1020 : 1026) + " " + text::text(1028) + " " +
-           entry_.number_text;
+    return text::text(topic_selection_ ? TextId::view_list : TextId::choose_topic) + " " +
+           text::text(TextId::for_talk) + " " + entry_.number_text;
 }
 
 void TalkEditorModel::fill() {

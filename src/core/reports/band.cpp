@@ -2,6 +2,8 @@
 
 namespace vorla::reports {
 
+using settings::BackgroundStyle;
+
 bool is_dark(std::uint32_t rgb) {
     const unsigned r = rgb & 0xFF;
     const unsigned g = rgb >> 8 & 0xFF;
@@ -20,17 +22,17 @@ std::uint32_t band_colour(const settings::Settings& s) {
 
 void add_band(Page& page, const Rect& rect, const settings::Settings& settings) {
     switch (settings.background_style) {
-        case kBandGrey:
+        case BackgroundStyle::grey:
             page.bands.push_back({rect, kLightGrey});
             break;
-        case kBandBlack:
+        case BackgroundStyle::black:
             page.bands.push_back({rect, kBlack});
             break;
-        case kBandWhite:
+        case BackgroundStyle::white:
             page.lines.push_back({rect.left, rect.top - 1, rect.right, rect.top - 1});
             page.lines.push_back({rect.left, rect.bottom - 1, rect.right, rect.bottom - 1});
             break;
-        case kBandColoured:
+        case BackgroundStyle::coloured:
             if (band_colour(settings) != 0) page.bands.push_back({rect, band_colour(settings)});
             break;
         default:
@@ -40,9 +42,9 @@ void add_band(Page& page, const Rect& rect, const settings::Settings& settings) 
 
 std::uint32_t colour_on_band(const settings::Settings& settings, std::uint32_t text_colour) {
     switch (settings.background_style) {
-        case kBandBlack:
+        case BackgroundStyle::black:
             return kWhite;
-        case kBandColoured:
+        case BackgroundStyle::coloured:
             return band_colour(settings) != 0 && is_dark(band_colour(settings)) ? kWhite
                                                                                 : text_colour;
         default:

@@ -9,14 +9,6 @@
 
 namespace vorla::reports {
 
-enum BandStyle : int {
-    kBandClean = 0,
-    kBandGrey = 1,
-    kBandBlack = 2,
-    kBandWhite = 3,
-    kBandColoured = 4
-};
-
 // Light unless red + green + blue exceeds 374 or one channel exceeds 251.
 bool is_dark(std::uint32_t rgb);
 

@@ -1,19 +1,18 @@
 #include "core/reports/font_commands.h"
 
-#include "core/app/commands.h"
-#include "core/app/menu_model.h"
+#include "core/commands/command_prompt.h"
 
 namespace vorla::reports {
 
-std::optional<settings::FontRole> font_role_of_command(int command) {
+std::optional<settings::FontRole> font_role_of_command(commands::Command command) {
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
         if (info.command == command) return info.role;
     }
     return std::nullopt;
 }
 
-std::string font_chooser_caption(int command) {
-    return app::command_prompt(command);
+std::string font_chooser_caption(commands::Command command) {
+    return commands::command_prompt(command);
 }
 
 bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
@@ -27,12 +26,12 @@ bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
 }
 
 const std::vector<PopupItem>& schedule_popup_items() {
-    using namespace app::cmd;
+    using enum commands::Command;
     static const std::vector<PopupItem> items = {
-        {"Настройки", kSettings},          {"Шрифт заголовка", kFontTitle},
-        {"Дата Шрифт", kFontDate},         {"Речь Шрифт", kFontTalk},
-        {"Названия Шрифт", kFontCaptions}, {"Докладчик Шрифт", kFontSpeakers},
-        {"Текст Шрифт", kFontText},        {"Шрифты по умолчанию", kFontDefaults},
+        {"Настройки", settings},           {"Шрифт заголовка", font_title},
+        {"Дата Шрифт", font_date},         {"Речь Шрифт", font_talk},
+        {"Названия Шрифт", font_captions}, {"Докладчик Шрифт", font_speakers},
+        {"Текст Шрифт", font_text},        {"Шрифты по умолчанию", font_defaults},
     };
     return items;
 }

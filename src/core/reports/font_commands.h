@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "core/commands/command.h"
 #include "core/settings/report_fonts.h"
 
 namespace vorla::reports {
 
 // The role a font command of the "Шрифты" menu opens; nothing for any other command.
-std::optional<settings::FontRole> font_role_of_command(int command);
+std::optional<settings::FontRole> font_role_of_command(commands::Command command);
 
 // The chooser's caption: the command's own text ("Шрифт для заголовка расписания").
-std::string font_chooser_caption(int command);
+std::string font_chooser_caption(commands::Command command);
 
 // OK of the font chooser: the colour is always kept; the font only when its description
 // differs. True when the report must be drawn again (the font changed).
@@ -23,7 +24,7 @@ bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
 // The right-button pop-up of the schedule, in order.
 struct PopupItem {
     std::string text;
-    int command = 0;
+    commands::Command command = commands::Command::none;
 };
 const std::vector<PopupItem>& schedule_popup_items();
 

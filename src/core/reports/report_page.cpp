@@ -2,16 +2,18 @@
 
 #include "core/calendar/locale_date.h"
 #include "core/reports/band.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 settings::FontSpec print_date_font(std::string_view language) {
     settings::FontSpec f;
     f.height = -9;
     f.weight = 400;
     f.pitch_and_family = 18;
-    f.face = text::text(1110);
+    f.face = text::text(TextId::face_times_new_roman);
     f.charset = settings::charset_for_language(language);
     return f;
 }

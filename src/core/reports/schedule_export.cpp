@@ -3,10 +3,12 @@
 #include "core/io/file_ops.h"
 #include "core/reports/schedule_week.h"
 #include "core/text/cp1251.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 namespace {
 
@@ -79,7 +81,7 @@ std::optional<std::filesystem::path> write_schedule_export(const store::Document
 bool export_schedule(const store::Document& doc, calendar::WeekIndex first, int count) {
     if (!write_schedule_export(doc, first, count)) return false;
     const std::string folder = text::left(doc.folder().folder().string(), 300);
-    doc.prompter().inform(text::format(1286, folder));
+    doc.prompter().inform(text::format(TextId::schedule_exported_to, folder));
     return true;
 }
 

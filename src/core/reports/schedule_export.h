@@ -17,12 +17,12 @@ inline constexpr const char* kScheduleExportName = "ptsched.txt";
 std::string schedule_export_text(const store::Document& doc, calendar::WeekIndex first, int count);
 
 // Replaces ptsched.txt in the data folder; its path, or nothing when it could not be written
-// (then the user has been told with text 1231 and the full path). A count of 0 does nothing.
+// (then the user has been told with the full path). A count of 0 does nothing.
 std::optional<std::filesystem::path> write_schedule_export(const store::Document& doc,
                                                            calendar::WeekIndex first, int count);
 
-// "Экспорт" of the week-range dialog: writes the file and tells the user where it is (text
-// 1286). True when the file was written.
+// "Экспорт" of the week-range dialog: writes the file and tells the user where it is
+// ("Расписание экспортировалось в..."). True when the file was written.
 bool export_schedule(const store::Document& doc, calendar::WeekIndex first, int count);
 
 }  // namespace vorla::reports

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 
+#include "core/calendar/date_label.h"
 #include "core/calendar/days.h"
 #include "core/reports/band.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/report_page.h"
 #include "core/reports/schedule_week.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 namespace {
 
@@ -67,8 +70,7 @@ std::string destination_text(const store::Document& doc, std::uint16_t cong_id, 
     if (!with_day) return time.empty() ? name : name + " ( " + time + " )";
     const calendar::StoredDay day =
         congs.meeting_day(cong_id, week, service_year).value_or(calendar::StoredDay{});
-    const std::string day_text =
-        text::left(text::text(calendar::weekday_text(calendar::to_offset(day))), 3);
+    const std::string day_text = text::left(calendar::weekday_name(calendar::to_offset(day)), 3);
     return name + " ( " + (time.empty() ? day_text : time + " - " + day_text) + " )";
 }
 
@@ -76,11 +78,11 @@ class ScheduleLayout {
   public:
     ScheduleLayout(const store::Document& doc, DisplayList& list, const PageMetrics& m)
         : doc_(doc),
-          s_(doc.settings()),
+          settings_(doc.settings()),
           list_(list),
-          m_(m),
-          c_(columns(m, s_)),
-          line_(schedule_line_height(list)) {}
+          metrics_(m),
+          columns_(columns(m, settings_)),
+          line_height_(schedule_line_height(list)) {}
 
     // Lays out one week with its block line at y; returns the next block's line.
     int week(Page& page, WeekIndex i, int y) const;
@@ -92,22 +94,22 @@ class ScheduleLayout {
     }
     // A caption at the left of a line, with the value starting at value_x: a long caption
     // (a large caption font, a long translation) is condensed rather than run into it.
-    void left_caption(Page& page, int y, int text_id, int value_x) const {
+    void left_caption(Page& page, int y, text::TextId caption, int value_x) const {
         const std::size_t before = page.texts.size();
-        text(page, c_.caption, y, text::text(text_id), FontId::captions);
+        text(page, columns_.caption, y, text::text(caption), FontId::captions);
         if (page.texts.size() > before)
-            page.texts.back().max_width = value_x - c_.caption - c_.caption_gap;
+            page.texts.back().max_width = value_x - columns_.caption - columns_.caption_gap;
     }
     std::string talk_number(int talk_no) const {
-        return text::format(1134, doc_.talks().number_text(talk_no));
+        return text::format(TextId::talk_number, doc_.talks().number_text(talk_no));
     }
 
     const store::Document& doc_;
-    const settings::Settings& s_;
+    const settings::Settings& settings_;
     DisplayList& list_;
-    const PageMetrics& m_;
-    Columns c_;
-    int line_;
+    const PageMetrics& metrics_;
+    Columns columns_;
+    int line_height_;
 };
 
 int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
@@ -115,42 +117,45 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     const EventKind kind = w.event_kind();
     const bool ordinary = kind == EventKind::none;
     const bool convention = kind == EventKind::convention;
-    const int r = m_.res_y;
-    const int x0 = m_.left_margin;
-    const int L = line_;
+    const int dpi = metrics_.res_y;  // dots per inch down the page
+    const int x0 = metrics_.left_margin;
 
     // Date line on its band: the meeting date and the incoming talk.
-    const int date_y = y - r / 4;
-    const BandSpan span = heading_band_span(m_, s_);
-    const int h = std::max(list_.height(FontId::date), list_.height(FontId::talk_title));
-    const Rect band{span.left, date_y - (r / 80 + h), span.right, date_y + r / 90};
-    add_band(page, band, s_);
-    const std::uint32_t date_colour = colour_on_band(s_, list_.font(FontId::date).colour);
-    const std::uint32_t talk_colour = colour_on_band(s_, list_.font(FontId::talk_title).colour);
+    const int date_y = y - dpi / 4;
+    const BandSpan span = heading_band_span(metrics_, settings_);
+    const int heading_height =
+        std::max(list_.height(FontId::date), list_.height(FontId::talk_title));
+    const Rect band{span.left, date_y - (dpi / 80 + heading_height), span.right, date_y + dpi / 90};
+    add_band(page, band, settings_);
+    const std::uint32_t date_colour = colour_on_band(settings_, list_.font(FontId::date).colour);
+    const std::uint32_t talk_colour =
+        colour_on_band(settings_, list_.font(FontId::talk_title).colour);
     page.texts.push_back(
         {x0, date_y, doc_.date_label(i.number(), kScheduleLabelStyle), FontId::date, date_colour});
     if (std::string talk = incoming_talk_text(doc_, i); !talk.empty()) {
         page.texts.push_back(
-            {c_.out_name, date_y, std::move(talk), FontId::talk_title, talk_colour});
+            {columns_.out_name, date_y, std::move(talk), FontId::talk_title, talk_colour});
     }
 
     // Captions.
     const store::SpecialEventRecord* event = event_of(doc_, i);
     const bool named_event = kind == EventKind::other && event && !event->event_title.empty();
     if ((!convention && kind != EventKind::other) || named_event)
-        left_caption(page, y, 1036, c_.value);
-    if (ordinary) text(page, c_.cong_caption, y, text::text(1057), FontId::captions, HAlign::right);
+        left_caption(page, y, TextId::role_speaker, columns_.value);
+    if (ordinary)
+        text(page, columns_.cong_caption, y, text::text(TextId::congregation), FontId::captions,
+             HAlign::right);
     if (w.chairman_id && (ordinary || w.keeps_chairman())) {
-        left_caption(page, y + L, 1038, c_.value);
+        left_caption(page, y + line_height_, TextId::role_chairman, columns_.value);
     }
-    const bool readers_shown = s_.readers_scheduled && s_.show_readers;
+    const bool readers_shown = settings_.readers_scheduled && settings_.show_readers;
     if (readers_shown && (ordinary || w.keeps_reader())) {
-        text(page, c_.reader - c_.column_caption_offset, y + L, text::text(1039), FontId::captions,
-             HAlign::right);
+        text(page, columns_.reader - columns_.column_caption_offset, y + line_height_,
+             text::text(TextId::role_reader), FontId::captions, HAlign::right);
     }
-    if (s_.hospitality_scheduled && (ordinary || w.keeps_hospitality())) {
-        text(page, c_.host - c_.column_caption_offset, y + L, text::text(1192), FontId::captions,
-             HAlign::right);
+    if (settings_.hospitality_scheduled && (ordinary || w.keeps_hospitality())) {
+        text(page, columns_.host - columns_.column_caption_offset, y + line_height_,
+             text::text(TextId::hospitality), FontId::captions, HAlign::right);
     }
 
     // Values.
@@ -162,39 +167,43 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
     } else {
         speaker = doc_.brothers().name_of(w.speaker_id);
     }
-    text(page, c_.value, y, std::move(speaker), FontId::speakers);
-    text(page, c_.cong, y, doc_.congregations().name_of(w.speaker_cong_id), FontId::text);
-    if (w.talk_no && !s_.skip_talk_numbers)
-        text(page, c_.talk_no, y, talk_number(w.talk_no), FontId::text, HAlign::right);
-    text(page, c_.value, y + L, doc_.brothers().name_of(w.chairman_id), FontId::text);
+    text(page, columns_.value, y, std::move(speaker), FontId::speakers);
+    text(page, columns_.cong, y, doc_.congregations().name_of(w.speaker_cong_id), FontId::text);
+    if (w.talk_no && !settings_.skip_talk_numbers)
+        text(page, columns_.talk_no, y, talk_number(w.talk_no), FontId::text, HAlign::right);
+    text(page, columns_.value, y + line_height_, doc_.brothers().name_of(w.chairman_id),
+         FontId::text);
     if (readers_shown && kind != EventKind::overseer_visit) {
-        text(page, c_.reader, y + L, doc_.brothers().name_of(w.reader_id), FontId::text);
+        text(page, columns_.reader, y + line_height_, doc_.brothers().name_of(w.reader_id),
+             FontId::text);
     }
-    if (s_.hospitality_scheduled) {
-        text(page, c_.host, y + L,
+    if (settings_.hospitality_scheduled) {
+        text(page, columns_.host, y + line_height_,
              store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true), FontId::text);
     }
 
     // Our outgoing speakers on consecutive lines: an empty slot between filled ones leaves no
     // gap, which the block's height (counting printed lines only) would run into.
     int printed = 0;
-    if (!s_.skip_outgoing) {
+    if (!settings_.skip_outgoing) {
         for (std::size_t k = 0; k < WeekRecord::kOutPlaces; ++k) {
             if (!w.out_speaker_id[k]) continue;
-            const int line_y = y + (printed + (convention ? 0 : 2)) * L;
-            left_caption(page, line_y, 1037, c_.out_name);
-            text(page, c_.cong_caption, line_y, text::text(1170), FontId::captions, HAlign::right);
-            text(page, c_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]),
+            const int line_y = y + (printed + (convention ? 0 : 2)) * line_height_;
+            left_caption(page, line_y, TextId::role_outgoing_speaker, columns_.out_name);
+            text(page, columns_.cong_caption, line_y, text::text(TextId::at_word), FontId::captions,
+                 HAlign::right);
+            text(page, columns_.out_name, line_y, doc_.brothers().name_of(w.out_speaker_id[k]),
                  FontId::text);
-            text(page, c_.cong, line_y, destination_text(doc_, w.out_cong_id[k], i), FontId::text);
-            if (w.out_talk_no[k] && !s_.skip_talk_numbers) {
-                text(page, c_.talk_no, line_y, talk_number(w.out_talk_no[k]), FontId::text,
+            text(page, columns_.cong, line_y, destination_text(doc_, w.out_cong_id[k], i),
+                 FontId::text);
+            if (w.out_talk_no[k] && !settings_.skip_talk_numbers) {
+                text(page, columns_.talk_no, line_y, talk_number(w.out_talk_no[k]), FontId::text,
                      HAlign::right);
             }
             ++printed;
         }
     }
-    return y + (printed + (convention ? 2 : 4)) * L + L / 2;
+    return y + (printed + (convention ? 2 : 4)) * line_height_ + line_height_ / 2;
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "core/reports/schedule_week.h"
 
 #include "core/store/special_events.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 const store::SpecialEventRecord* event_of(const store::Document& doc, calendar::WeekIndex week) {
     if (!doc.weeks().at(week).is_special()) return nullptr;
@@ -25,7 +27,7 @@ std::string incoming_talk_text(const store::Document& doc, calendar::WeekIndex w
 std::string overseer_visit_name(const store::Document& doc, calendar::WeekIndex week) {
     const store::SpecialEventRecord* event = event_of(doc, week);
     if (event && !event->event_title.empty()) return event->event_title;
-    return text::text(1118);
+    return text::text(TextId::event_circuit_visit);
 }
 
 }  // namespace vorla::reports

@@ -9,7 +9,8 @@
 namespace vorla::reports {
 
 // The date-label style of schedules and lists: short month names with the year.
-inline constexpr int kScheduleLabelStyle = calendar::kWithYear | calendar::kShortMonth;
+inline constexpr auto kScheduleLabelStyle =
+    calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
 
 // The week's special-event record; nullptr for an ordinary week or when none is stored.
 const store::SpecialEventRecord* event_of(const store::Document& doc, calendar::WeekIndex week);

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "core/reports/schedule_week.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::reports {
+
+using text::TextId;
 
 using calendar::WeekIndex;
 
@@ -71,7 +73,8 @@ void WeekRangeModel::select_count_row(int row) {
 
 std::string WeekRangeModel::caption() const {
     return std::to_string(count_) + " " +
-           text::format(1133, doc_.date_label(first_week().number(), calendar::kWithYear));
+           text::format(TextId::first_week_of,
+                        doc_.date_label(first_week().number(), calendar::LabelStyle::with_year));
 }
 
 }  // namespace vorla::reports

@@ -1,11 +1,13 @@
 #include "core/schedule/circuit_filter.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
+using text::TextId;
+
 CircuitFilter::CircuitFilter(const store::Document& doc) {
-    lines_.push_back(text::text(1071));
+    lines_.push_back(text::text(TextId::all_circuits));
     ids_.push_back(0);
     for (const store::NamedRecord& c : doc.circuits().entries()) {
         lines_.push_back(c.name);

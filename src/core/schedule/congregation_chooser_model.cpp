@@ -1,8 +1,10 @@
 #include "core/schedule/congregation_chooser_model.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 bool takes_part_in_exchange(const store::Document& doc, std::uint16_t cong_id) {
     if (cong_id == 0 || cong_id == doc.our_congregation()) return false;
@@ -33,7 +35,7 @@ void CongregationChooserModel::set_circuit_line(int line) {
 
 void CongregationChooserModel::build() {
     lines_.clear();
-    if (mode_ == ChooserMode::all) lines_.push_back({text::text(1072), kAllLine});
+    if (mode_ == ChooserMode::all) lines_.push_back({text::text(TextId::all_congregations), kAllLine});
     std::optional<std::size_t> ours;
     const store::CongregationIndex& congs = doc_.congregations();
     for (std::size_t pos = 0; pos < congs.size(); ++pos) {

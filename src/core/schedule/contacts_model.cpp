@@ -1,22 +1,24 @@
 #include "core/schedule/contacts_model.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 ContactsModel::ContactsModel(const store::Document& doc, std::uint16_t brother_id,
                              std::uint16_t cong_id)
     : doc_(doc) {
     if (const auto pos = doc_.brothers().find(brother_id)) {
         if (cong_id == 0) cong_id = doc_.brothers().at(*pos).cong_id;
-        speaker_ = group_of(brother_id, 1036);
+        speaker_ = group_of(brother_id, TextId::role_speaker);
     }
     if (const auto pos = doc_.congregations().find(cong_id)) {
         const store::CongregationEntry& c = doc_.congregations().at(*pos);
         title_ = c.name;
-        coordinator_ = group_of(c.talk_coord_id, 1023);
+        coordinator_ = group_of(c.talk_coord_id, TextId::office_talk_coordinator);
     }
 }
 
@@ -24,11 +26,11 @@ std::string ContactsModel::hint() {
     return "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.";
 }
 
-ContactGroup ContactsModel::group_of(std::uint16_t brother_id, int role_text) const {
+ContactGroup ContactsModel::group_of(std::uint16_t brother_id, text::TextId role) const {
     ContactGroup g;
     const auto pos = doc_.brothers().find(brother_id);
     if (!pos) return g;
-    g.caption = " " + text::text(role_text) + " - " + doc_.brothers().at(*pos).first_last() + " ";
+    g.caption = " " + text::text(role) + " - " + doc_.brothers().at(*pos).first_last() + " ";
     const auto record = doc_.brothers().read(doc_.folder(), *pos);
     if (!record) return g;
     const store::BrotherExtraRecord extra = doc_.brothers().read_extra(doc_.folder(), *record);
@@ -60,7 +62,7 @@ void ContactsModel::focus_email(std::string_view email) {
 }
 
 std::string ContactsModel::action_caption() const {
-    return text::format(1137, copy_text_);
+    return text::format(TextId::copy_what, copy_text_);
 }
 
 std::string ContactsModel::take_copy() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/store/document.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
@@ -53,7 +54,7 @@ class ContactsModel {
     const std::string& mail_url() const { return mail_url_; }
 
   private:
-    ContactGroup group_of(std::uint16_t brother_id, int role_text) const;
+    ContactGroup group_of(std::uint16_t brother_id, text::TextId role) const;
 
     const store::Document& doc_;
     std::string title_;

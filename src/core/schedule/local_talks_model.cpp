@@ -1,17 +1,19 @@
 #include "core/schedule/local_talks_model.h"
 
 #include "core/schedule/week_scan.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 using calendar::WeekIndex;
 
 namespace {
 
-constexpr int kRowStyle = 26;
-constexpr int kWeekCaptionStyle = 24;
-constexpr int kTitleStyle = 2;
+constexpr auto kRowStyle = calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
+constexpr auto kWeekCaptionStyle = calendar::LabelStyle::short_month;
+constexpr auto kTitleStyle = calendar::LabelStyle::with_year;
 constexpr int kFirstMarkColumn = 4;
 
 bool planned(const store::WeekRecord& w) {
@@ -80,7 +82,7 @@ std::string LocalTalksModel::row_text(WeekIndex w, ListMarks& marks) const {
     if (has_event(week)) return row + "\t" + event_text(week);
     row += week.talk_no != 0 ? d.talks().number_text(week.talk_no) : "  ";
     row += "\t";
-    row += person_marker(d, week.speaker_id, w, store::kSpeaker, marks);
+    row += person_marker(d, week.speaker_id, w, store::AssignmentType::speaker, marks);
     row += d.brothers().name_of(week.speaker_id);
     row += "\t";
     row += d.congregations().name_of(week.speaker_cong_id);
@@ -132,7 +134,7 @@ bool LocalTalksModel::offers_exchange() const {
 }
 
 std::string LocalTalksModel::exchange_or_congregation_caption() const {
-    return text::text(offers_exchange() ? 1002 : 1011);
+    return text::text(offers_exchange() ? TextId::exchange : TextId::choose_congregation);
 }
 
 bool LocalTalksModel::clear_or_cancel_visible() const {
@@ -141,7 +143,7 @@ bool LocalTalksModel::clear_or_cancel_visible() const {
 }
 
 std::string LocalTalksModel::clear_or_cancel_caption() const {
-    return text::text(exchange_pending() ? 1003 : 1012);
+    return text::text(exchange_pending() ? TextId::cancel_exchange : TextId::clear_selection);
 }
 
 bool LocalTalksModel::contacts_visible() const {
@@ -153,7 +155,7 @@ bool LocalTalksModel::availability_visible() const {
 }
 
 std::string LocalTalksModel::availability_caption() const {
-    return text::format(1080, doc().brothers().name_of(speaker()));
+    return text::format(TextId::show_available, doc().brothers().name_of(speaker()));
 }
 
 bool LocalTalksModel::legend_visible() const {
@@ -165,7 +167,7 @@ bool LocalTalksModel::speaker_history_visible() const {
 }
 
 std::string LocalTalksModel::speaker_history_caption() const {
-    return text::format(1078, doc().brothers().name_of(speaker()));
+    return text::format(TextId::show_history_of, doc().brothers().name_of(speaker()));
 }
 
 bool LocalTalksModel::talk_history_visible() const {
@@ -173,18 +175,20 @@ bool LocalTalksModel::talk_history_visible() const {
 }
 
 std::string LocalTalksModel::talk_history_caption() const {
-    return text::format(1077, doc().talks().number_text(talk()));
+    return text::format(TextId::show_talk_history, doc().talks().number_text(talk()));
 }
 
 std::string LocalTalksModel::conflict_text() const {
-    const int other = doc().assignment_type(speaker(), selected_week(), store::kSpeaker);
-    if (other == store::kNoAssignment) return text::text(1162);
+    const store::AssignmentType other =
+        doc().assignment_type(speaker(), selected_week(), store::AssignmentType::speaker);
+    if (other == store::AssignmentType::none) return text::text(TextId::scheduling_conflict);
     return speaker_conflict_detail(doc(), selected_week(), other);
 }
 
 std::string LocalTalksModel::exchange_prompt() const {
     if (!exchange_) return {};
-    return text::format(1013, doc().brothers().name_of(doc().weeks().at(*exchange_).speaker_id));
+    return text::format(TextId::choose_exchange_speaker,
+                        doc().brothers().name_of(doc().weeks().at(*exchange_).speaker_id));
 }
 
 void LocalTalksModel::changed(WeekIndex w) {

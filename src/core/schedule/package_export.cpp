@@ -2,17 +2,14 @@
 
 #include "core/io/file_ops.h"
 #include "core/io/find_program.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
+using text::TextId;
+
 namespace {
 
-constexpr int kMailCaption = 1341;
-constexpr int kFolderCaption = 1342;
-constexpr int kFileLine = 1343;
-constexpr int kReasonLine = 1344;
-constexpr int kUnreadableCongregation = 1345;
 
 PackageCongregation congregation_of(const store::Document& doc,
                                     const store::CongregationRecord& c) {
@@ -102,32 +99,32 @@ PackageExport export_package(const store::Document& doc, std::uint16_t cong_id,
     out.path = output ? *output : doc.folder().folder() / file_name;
     const auto package = build_package(doc, cong_id);
     if (!package) {
-        out.message = text::format(kUnreadableCongregation, name);
+        out.message = text::format(TextId::cannot_read_congregation_record, name);
         return out;
     }
     std::error_code error;
     if (!io::replace_file(out.path, encode_package(*package), error)) {
-        out.message = text::format(1231, out.path.string()) + "\n\n" +
-                      text::format(kReasonLine, error.message());
+        out.message = text::format(TextId::cannot_create_file, out.path.string()) + "\n\n" +
+                      text::format(TextId::reason_is, error.message());
         return out;
     }
     out.written = true;
     if (cong_id == doc.our_congregation()) {
         const std::string shown = out.path.filename().string();
-        out.message = text::format(1150, shown) + text::format(1298, shown);
+        out.message = text::format(TextId::package_exported_to, shown) + text::format(TextId::send_package_file, shown);
     } else {
-        out.message = text::format(1293, name);
+        out.message = text::format(TextId::congregation_exported_to, name);
     }
-    out.message += "\n\n" + text::format(kFileLine, out.path.string());
+    out.message += "\n\n" + text::format(TextId::package_file_is, out.path.string());
     return out;
 }
 
 std::string PackageHandOn::mail_caption() const {
-    return text::text(kMailCaption);
+    return text::text(TextId::send_by_mail);
 }
 
 std::string PackageHandOn::folder_caption() const {
-    return text::text(kFolderCaption);
+    return text::text(TextId::open_folder);
 }
 
 std::vector<std::string> PackageHandOn::mail_command() const {

@@ -4,11 +4,13 @@
 
 #include "core/io/file_ops.h"
 #include "core/schedule/brother_name_lookup.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 namespace {
 
@@ -57,7 +59,7 @@ void PackageImportModel::load(std::span<const std::uint8_t> bytes) {
 }
 
 std::string PackageImportModel::caption() const {
-    return text::text(1141) + path_.string();
+    return text::text(TextId::invited_from) + path_.string();
 }
 
 void PackageImportModel::edit_name(const std::string& name) {
@@ -95,7 +97,7 @@ std::string PackageImportModel::status_line() const {
 }
 
 std::string PackageImportModel::circuit_caption() const {
-    return circuit_ != 0 ? doc_.circuits().name_of(circuit_) : text::text(1153);
+    return circuit_ != 0 ? doc_.circuits().name_of(circuit_) : text::text(TextId::choose_circuit);
 }
 
 int PackageImportModel::circuit_preselect() const {
@@ -105,7 +107,7 @@ int PackageImportModel::circuit_preselect() const {
 
 std::string PackageImportModel::circuit_warning() const {
     if (circuit_ != 0 || text::is_blank(package_.congregation.circuit_name)) return {};
-    return text::format(1154, package_.congregation.circuit_name);
+    return text::format(TextId::circuit_not_found, package_.congregation.circuit_name);
 }
 
 void PackageImportModel::set_selected(std::size_t k, bool on) {
@@ -121,28 +123,28 @@ std::size_t PackageImportModel::count_selected(bool duplicates_only) const {
 }
 
 std::string PackageImportModel::selection_line() const {
-    return text::format(1144, std::to_string(count_selected(false)) + " " + text::text(1201) + " " +
+    return text::format(TextId::brothers_chosen_to_invite, std::to_string(count_selected(false)) + " " + text::text(TextId::of_word) + " " +
                                   std::to_string(lines_.size()) + " ");
 }
 
 std::string PackageImportModel::duplicates_line() const {
     const std::size_t d = count_selected(true);
-    return d == 0 ? std::string() : text::format(1145, std::to_string(d) + " ");
+    return d == 0 ? std::string() : text::format(TextId::chosen_brothers_are_duplicates, std::to_string(d) + " ");
 }
 
 std::string PackageImportModel::new_brothers_line() const {
     const std::size_t fresh = count_selected(false) - count_selected(true);
-    return fresh == 0 ? std::string() : text::format(1149, std::to_string(fresh) + " ");
+    return fresh == 0 ? std::string() : text::format(TextId::brothers_will_be_added, std::to_string(fresh) + " ");
 }
 
 std::string PackageImportModel::hint() const {
-    return text::text(1146);
+    return text::text(TextId::press_ok_to_import);
 }
 
 std::string PackageImportModel::removal_caption() const {
     if (!matched_) return {};
     return std::to_string(removal_.size()) + " " +
-           text::format(1175, doc_.congregations().name_of(*matched_));
+           text::format(TextId::brother_will_be_removed_from, doc_.congregations().name_of(*matched_));
 }
 
 std::string PackageImportModel::ok_caption() const {

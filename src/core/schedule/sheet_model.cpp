@@ -1,9 +1,10 @@
 #include "core/schedule/sheet_model.h"
 
-#include "core/app/commands.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 std::vector<PageKind> sheet_pages(const settings::Settings& s) {
     std::vector<PageKind> pages{PageKind::summary, PageKind::local_talks, PageKind::chairmen};
@@ -22,20 +23,20 @@ std::optional<int> page_position(PageKind page, const settings::Settings& s) {
     return std::nullopt;
 }
 
-std::optional<PageKind> page_of_command(int command) {
-    namespace cmd = app::cmd;
+std::optional<PageKind> page_of_command(commands::Command command) {
+    using commands::Command;
     switch (command) {
-        case cmd::kSummary:
+        case Command::summary:
             return PageKind::summary;
-        case cmd::kLocalTalks:
+        case Command::local_talks:
             return PageKind::local_talks;
-        case cmd::kChairmen:
+        case Command::chairmen:
             return PageKind::chairmen;
-        case cmd::kHospitality:
+        case Command::hospitality:
             return PageKind::hospitality;
-        case cmd::kReaders:
+        case Command::readers:
             return PageKind::readers;
-        case cmd::kOutgoing:
+        case Command::outgoing:
             return PageKind::outgoing;
         default:
             return std::nullopt;
@@ -67,21 +68,23 @@ SheetModel::SheetModel(store::Document& doc) : doc_(doc) {
 }
 
 std::string SheetModel::title() {
-    return text::text(1082);
+    return text::text(TextId::scheduling_panel);
 }
 std::string SheetModel::cancel_caption() {
-    return text::text(1260);
+    return text::text(TextId::cancel);
 }
 std::string SheetModel::edit_caption() {
-    return text::text(1004);
+    return text::text(TextId::edit);
 }
 
 std::vector<EditChoice> SheetModel::edit_choices() {
-    return {{text::text(1295), app::cmd::kCongregations}, {text::text(1015), app::cmd::kBrothers}};
+    using commands::Command;
+    return {{text::text(text::TextId::congregations), Command::congregations},
+            {text::text(text::TextId::brothers), Command::brothers}};
 }
 
 void SheetModel::refuse_close() const {
-    doc_.prompter().inform(text::text(1294), io::Icon::information);
+    doc_.prompter().inform(text::text(TextId::choose_ok_or_cancel), io::Icon::information);
 }
 
 void SheetModel::accept() {

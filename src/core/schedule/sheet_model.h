@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/commands/command.h"
 #include "core/settings/settings.h"
 #include "core/store/document.h"
 
@@ -18,15 +19,16 @@ enum class PageKind { summary, local_talks, chairmen, hospitality, readers, outg
 std::vector<PageKind> sheet_pages(const settings::Settings& s);
 // The tab position of a page, nothing when it is switched off.
 std::optional<int> page_position(PageKind page, const settings::Settings& s);
-// The page a command opens the sheet on (32874, 32850, 32854, 32855, 32856, 32857).
-std::optional<PageKind> page_of_command(int command);
+// The page a command opens the sheet on: summary, local talks, chairmen, hospitality,
+// readers or outgoing speakers.
+std::optional<PageKind> page_of_command(commands::Command command);
 // The tab title ("Сводка", "Местные речи", ...).
 std::string page_title(PageKind page);
 
 // An item of the "Редактировать" pop-up: its text and the command it runs.
 struct EditChoice {
     std::string text;
-    int command = 0;
+    commands::Command command = commands::Command::none;
 };
 
 class SheetModel {
@@ -38,7 +40,7 @@ class SheetModel {
     static std::string title();
     // "Отмена"
     static std::string cancel_caption();
-    // "Редактировать" and its pop-up: "Собрания" (32844), "Братья" (32768).
+    // "Редактировать" and its pop-up: "Собрания" and "Братья".
     static std::string edit_caption();
     static std::vector<EditChoice> edit_choices();
 

@@ -1,16 +1,19 @@
 #include "core/schedule/speaker_picker_model.h"
 
 #include "core/schedule/unavailable_in_week.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 
 namespace vorla::schedule {
 
+using text::TextId;
+
 using calendar::WeekIndex;
 
 namespace {
-constexpr int kLastVisitStyle = 10;
-constexpr int kCaptionStyle = 2;
+constexpr auto kLastVisitStyle =
+    calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
+constexpr auto kCaptionStyle = calendar::LabelStyle::with_year;
 }  // namespace
 
 SpeakerPickerModel::SpeakerPickerModel(store::Document& doc, SpeakerPickerParams params)
@@ -43,10 +46,11 @@ void SpeakerPickerModel::fill_congregations() {
         if (circuits_.passes(c)) listed.push_back(&c);
     }
     if (circuits_.circuit() == 0) {
-        cong_lines_.push_back(text::text(1072));
+        cong_lines_.push_back(text::text(TextId::all_congregations));
     } else {
         cong_lines_.push_back(std::to_string(listed.size()) + " " +
-                              text::format(1073, doc_.circuits().name_of(circuits_.circuit())));
+                              text::format(TextId::congregations_in_circuit,
+                                           doc_.circuits().name_of(circuits_.circuit())));
     }
     cong_ids_.push_back(0);
     for (const store::CongregationEntry* c : listed) {
@@ -88,7 +92,8 @@ void SpeakerPickerModel::fill() {
 
         std::string line = away.unavailable(b.brother_id) ? "* " : "";
         line += b.first_last();
-        if (b.ministerial_servant()) line += " ( " + text::text(1272) + " ) ";
+        if (b.ministerial_servant())
+            line += " ( " + text::text(TextId::ministerial_servant_mark) + " ) ";
         line += "\t";
         if (cong) line += doc_.congregations().at(*cong).name;
         line += "\t";
@@ -140,8 +145,8 @@ std::string SpeakerPickerModel::talk_button_caption() const {
     const auto pos = chosen();
     if (!pos) return {};
     const store::BrotherEntry& b = doc_.brothers().at(*pos);
-    return text::text(1016) + " - " + b.first_last() + " ( " + std::to_string(b.talks.count()) +
-           " )";
+    return text::text(TextId::choose_talk_of) + " - " + b.first_last() + " ( " +
+           std::to_string(b.talks.count()) + " )";
 }
 
 bool SpeakerPickerModel::history_visible() const {
@@ -149,7 +154,7 @@ bool SpeakerPickerModel::history_visible() const {
 }
 
 std::string SpeakerPickerModel::history_caption() const {
-    return text::format(1078, doc_.brothers().name_of(chosen_id()));
+    return text::format(TextId::show_history_of, doc_.brothers().name_of(chosen_id()));
 }
 
 bool SpeakerPickerModel::chosen_available() const {
@@ -161,14 +166,15 @@ bool SpeakerPickerModel::availability_visible() const {
 }
 
 std::string SpeakerPickerModel::availability_caption() const {
-    return text::format(1080, doc_.brothers().name_of(chosen_id()));
+    return text::format(TextId::show_available, doc_.brothers().name_of(chosen_id()));
 }
 
 bool SpeakerPickerModel::refuse_unavailable() {
     if (chosen_available()) return false;
-    doc_.prompter().inform(text::format(1081, doc_.brothers().name_of(chosen_id())) + " - " +
-                               doc_.date_label(params_.week.number(), kCaptionStyle),
-                           io::Icon::warning);
+    doc_.prompter().inform(
+        text::format(TextId::unavailable_of, doc_.brothers().name_of(chosen_id())) + " - " +
+            doc_.date_label(params_.week.number(), kCaptionStyle),
+        io::Icon::warning);
     return true;
 }
 
@@ -209,7 +215,8 @@ std::vector<std::string> texts_of(const std::vector<PickerLine>& lines) {
 std::string speaker_picker_title(const store::Document& doc, calendar::WeekIndex week,
                                  int talk_no) {
     std::string title = doc.date_label(week.number(), kCaptionStyle);
-    if (talk_no != 0) title += " - " + text::text(1041) + " " + doc.talks().number_text(talk_no);
+    if (talk_no != 0)
+        title += " - " + text::text(TextId::talk) + " " + doc.talks().number_text(talk_no);
     return title;
 }
 

@@ -69,14 +69,14 @@ class SpeakerPickerModel {
     const std::string& note_line() const { return note_; }
 
     // The talk picker for the selected brother: only his talks. An unavailable brother is
-    // refused first (text 1081), and nothing opens.
+    // refused first ("<name> не доступные"), and nothing opens.
     std::optional<TalkPickerParams> talk_picker();
     // That picker's OK: the week's talk becomes the picked talk; the speaker picker then
     // closes with OK.
     void apply_talk(int talk_no);
 
     // OK: closes when nobody is selected (as Cancel) or the brother is available; an
-    // unavailable brother is refused with text 1081 and the picker stays open.
+    // unavailable brother is refused ("<name> не доступные") and the picker stays open.
     enum class Close { cancel, ok, stay };
     Close accept();
 

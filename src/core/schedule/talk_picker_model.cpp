@@ -4,27 +4,42 @@
 #include <array>
 
 #include "core/schedule/week_scan.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 using calendar::WeekIndex;
 
 namespace {
 
 struct Recency {
-    int text;
+    TextId text;
     int weeks_back;  // -1: no filter
 };
-constexpr std::array<Recency, 8> kRecency{{{1067, -1},
-                                           {1083, 0},
-                                           {1266, 26},
-                                           {1267, 52},
-                                           {1268, 78},
-                                           {1269, 104},
-                                           {1270, 156},
-                                           {1271, 208}}};
+constexpr std::array<Recency, 8> kRecency{{{TextId::all_talks, -1},
+                                           {TextId::not_on_schedule, 0},
+                                           {TextId::not_in_6_months, 26},
+                                           {TextId::not_in_12_months, 52},
+                                           {TextId::not_in_18_months, 78},
+                                           {TextId::not_in_2_years, 104},
+                                           {TextId::not_in_3_years, 156},
+                                           {TextId::not_in_4_years, 208}}};
+
+// The picker words its priorities in a text of its own.
+TextId picker_priority_text(store::WishList::Priority priority) {
+    switch (priority) {
+        case store::WishList::Priority::high:
+            return TextId::picker_priority_high;
+        case store::WishList::Priority::low:
+            return TextId::picker_priority_low;
+        case store::WishList::Priority::medium:
+            break;
+    }
+    return TextId::picker_priority_medium;
+}
 
 }  // namespace
 
@@ -46,7 +61,7 @@ TalkPickerModel::TalkPickerModel(const store::Document& doc, TalkPickerParams pa
         }
     }
 
-    topic_lines_.push_back(text::text(1051));
+    topic_lines_.push_back(text::text(TextId::all_topics));
     topic_ids_.push_back(0);
     for (const store::TopicRecord& t : doc_.topics().entries()) {
         topic_lines_.push_back(t.topic_name);
@@ -64,6 +79,7 @@ TalkPickerModel::TalkPickerModel(const store::Document& doc, TalkPickerParams pa
 
 std::vector<std::string> TalkPickerModel::recency_lines() {
     std::vector<std::string> lines;
+    lines.reserve(kRecency.size());
     for (const Recency& r : kRecency)
         lines.push_back(text::text(r.text));
     return lines;
@@ -143,7 +159,9 @@ TalkDetails TalkPickerModel::details(int talk_no) const {
     if (!talk) return d;
     d.title = talk->title + " ( " + talk->number_text + " ) ";
     if (const auto week = last_week_of_talk(doc_.weeks(), talk_no, last_considered())) {
-        d.last_heard = text::text(1066) + doc_.date_label(week->number(), 26);
+        d.last_heard = text::text(TextId::last_heard) +
+                       doc_.date_label(week->number(), calendar::LabelStyle::short_month |
+                                                           calendar::LabelStyle::with_year);
         const store::WeekRecord& w = doc_.weeks().at(*week);
         if (const auto pos = doc_.brothers().find(w.speaker_id)) {
             const store::BrotherEntry& b = doc_.brothers().at(*pos);
@@ -153,8 +171,7 @@ TalkDetails TalkPickerModel::details(int talk_no) const {
         }
     }
     if (params_.only_needed) {
-        static constexpr int kPriorityText = 1178;  // + priority 1, 2, 3
-        d.priority = text::text(kPriorityText + doc_.wish_list().priority(talk_no));
+        d.priority = text::text(picker_priority_text(doc_.wish_list().priority(talk_no)));
     }
     return d;
 }
@@ -164,7 +181,7 @@ bool TalkPickerModel::history_visible() const {
 }
 
 std::string TalkPickerModel::history_caption() const {
-    return text::format(1077, doc_.talks().number_text(params_.chosen));
+    return text::format(TextId::show_talk_history, doc_.talks().number_text(params_.chosen));
 }
 
 std::optional<int> TalkPickerModel::accept_single() const {

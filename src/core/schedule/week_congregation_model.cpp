@@ -1,8 +1,10 @@
 #include "core/schedule/week_congregation_model.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
+
+using text::TextId;
 
 using calendar::WeekIndex;
 
@@ -44,7 +46,8 @@ void WeekCongregationModel::fill() {
             const store::WeekRecord& w = doc_.weeks().at(*week);
             line += doc_.brothers().name_of(w.speaker_id);
             if (w.talk_no != 0) line += " ( " + doc_.talks().number_text(w.talk_no) + " ) ";
-            line += "\t" + doc_.date_label(week->number(), 10);
+            line += "\t" + doc_.date_label(week->number(), calendar::LabelStyle::short_month |
+                                                               calendar::LabelStyle::with_year);
         }
         lines_.push_back({std::move(line), pos});
     }
@@ -56,7 +59,8 @@ void WeekCongregationModel::select_line(std::size_t line) {
 
 std::string WeekCongregationModel::speaker_button_caption() const {
     if (!selected_) return {};
-    return text::text(1074) + " " + doc_.congregations().at(lines_[*selected_].position).name;
+    return text::text(TextId::choose_speaker_from) + " " +
+           doc_.congregations().at(lines_[*selected_].position).name;
 }
 
 SpeakerPickerParams WeekCongregationModel::speaker_picker() const {

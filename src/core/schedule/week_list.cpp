@@ -1,16 +1,13 @@
 #include "core/schedule/week_list.h"
 
 #include "core/calendar/date_label.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
-using calendar::WeekIndex;
+using text::TextId;
 
-namespace {
-constexpr int kRoleTexts = 1035;  // + assignment type
-constexpr int kConflictText = 1162;
-}  // namespace
+using calendar::WeekIndex;
 
 bool has_event(const store::WeekRecord& week) {
     return week.is_special();
@@ -19,26 +16,37 @@ bool has_event(const store::WeekRecord& week) {
 std::string event_text(const store::WeekRecord& week) {
     switch (week.event_kind()) {
         case store::EventKind::convention:
-            return text::text(1117);
+            return text::text(TextId::event_convention);
         case store::EventKind::overseer_visit:
-            return text::text(1118);
+            return text::text(TextId::event_circuit_visit);
         case store::EventKind::other:
-            return text::text(1014);
+            return text::text(TextId::special_event);
         case store::EventKind::none:
             break;
     }
     return {};
 }
 
-std::string role_name(int type) {
-    if (type < store::kSpeaker || type > store::kReader) return {};
-    return text::text(kRoleTexts + type);
+std::string role_name(store::AssignmentType type) {
+    switch (type) {
+        case store::AssignmentType::speaker:
+            return text::text(TextId::role_speaker);
+        case store::AssignmentType::outgoing_speaker:
+            return text::text(TextId::role_outgoing_speaker);
+        case store::AssignmentType::chairman:
+            return text::text(TextId::role_chairman);
+        case store::AssignmentType::reader:
+            return text::text(TextId::role_reader);
+        case store::AssignmentType::none:
+            break;
+    }
+    return {};
 }
 
 std::string person_marker(const store::Document& doc, std::uint16_t brother_id, WeekIndex i,
-                          int own_type, ListMarks& marks) {
+                          store::AssignmentType own_type, ListMarks& marks) {
     if (brother_id == 0) return {};
-    const bool other = doc.assignment_type(brother_id, i, own_type) != store::kNoAssignment;
+    const bool other = doc.assignment_type(brother_id, i, own_type) != store::AssignmentType::none;
     if (other) marks.conflict = true;
     if (!doc.brother_available(brother_id, i.number())) {
         marks.unavailable = true;
@@ -47,15 +55,17 @@ std::string person_marker(const store::Document& doc, std::uint16_t brother_id, 
     return other ? "# " : "";
 }
 
-std::string speaker_conflict_detail(const store::Document& doc, WeekIndex i, int other_type) {
-    return text::text(kConflictText) + " - " + doc.date_label(i.number(), calendar::kShortMonth) +
-           " - " + role_name(other_type) + " - " + role_name(store::kSpeaker);
+std::string speaker_conflict_detail(const store::Document& doc, WeekIndex i,
+                                    store::AssignmentType other_type) {
+    return text::text(TextId::scheduling_conflict) + " - " +
+           doc.date_label(i.number(), calendar::LabelStyle::short_month) + " - " +
+           role_name(other_type) + " - " + role_name(store::AssignmentType::speaker);
 }
 
 std::string role_conflict_detail(const store::Document& doc, WeekIndex i, std::string_view name,
                                  std::string_view other_role, std::string_view own_role) {
-    std::string s =
-        text::text(kConflictText) + "  " + doc.date_label(i.number(), calendar::kShortMonth);
+    std::string s = text::text(TextId::scheduling_conflict) + "  " +
+                    doc.date_label(i.number(), calendar::LabelStyle::short_month);
     s += "\n";
     s += name;
     s += "\n";

@@ -22,7 +22,7 @@ std::string event_text(const store::WeekRecord& week);
 bool has_event(const store::WeekRecord& week);
 
 // The name of an assignment type (1 "Докладчик" ... 4 "Чтец"); empty for 0.
-std::string role_name(int type);
+std::string role_name(store::AssignmentType type);
 
 // What the markers of one build found.
 struct ListMarks {
@@ -34,11 +34,11 @@ struct ListMarks {
 // otherwise "# " when he holds another assignment than own_type. The conflict flag is set
 // whenever he holds another, also under a "* ". Brother 0 gets nothing.
 std::string person_marker(const store::Document& doc, std::uint16_t brother_id,
-                          calendar::WeekIndex i, int own_type, ListMarks& marks);
+                          calendar::WeekIndex i, store::AssignmentType own_type, ListMarks& marks);
 
 // The local-talks page's conflict line: "# Конфликт планирования - <date> - <other> - Докладчик".
 std::string speaker_conflict_detail(const store::Document& doc, calendar::WeekIndex i,
-                                    int other_type);
+                                    store::AssignmentType other_type);
 // The other pages' conflict lines: "# Конфликт планирования  <date>\n<name>\n<other> - <own>".
 std::string role_conflict_detail(const store::Document& doc, calendar::WeekIndex i,
                                  std::string_view name, std::string_view other_role,

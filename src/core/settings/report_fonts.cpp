@@ -1,6 +1,6 @@
 #include "core/settings/report_fonts.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::settings {
@@ -12,27 +12,27 @@ struct RoleDefault {
     int weight;
     bool italic;
     int pitch_and_family;
-    int face_text;  // 1109 "Arial", 1110 "Times New Roman"
+    text::TextId face;
 };
 
 RoleDefault role_default(FontRole r) {
     switch (r) {
         case FontRole::title:
-            return {-27, 700, false, 22, 1109};
+            return {-27, 700, false, 22, text::TextId::face_arial};
         case FontRole::date:
-            return {-19, 700, false, 12, 1110};
+            return {-19, 700, false, 12, text::TextId::face_times_new_roman};
         case FontRole::talk_title:
-            return {-16, 700, true, 12, 1109};
+            return {-16, 700, true, 12, text::TextId::face_arial};
         case FontRole::captions:
-            return {-13, 400, true, 22, 1109};
+            return {-13, 400, true, 22, text::TextId::face_arial};
         case FontRole::speakers:
-            return {-16, 700, false, 18, 1110};
+            return {-16, 700, false, 18, text::TextId::face_times_new_roman};
         case FontRole::text:
-            return {-16, 400, false, 18, 1110};
+            return {-16, 400, false, 18, text::TextId::face_times_new_roman};
         case FontRole::small_text:
-            return {-13, 400, false, 34, 1109};
+            return {-13, 400, false, 34, text::TextId::face_arial};
     }
-    return {-16, 400, false, 18, 1110};
+    return {-16, 400, false, 18, text::TextId::face_times_new_roman};
 }
 
 FontSpec make_default(const RoleDefault& d, std::string_view language) {
@@ -41,13 +41,13 @@ FontSpec make_default(const RoleDefault& d, std::string_view language) {
     f.weight = d.weight;
     f.italic = d.italic;
     f.pitch_and_family = d.pitch_and_family;
-    f.face = text::text(d.face_text);
+    f.face = text::text(d.face);
     f.charset = charset_for_language(language);
     return f;
 }
 
 std::string section_of(FontRole r) {
-    return text::text(font_roles()[static_cast<std::size_t>(r)].section_text);
+    return text::text(font_roles()[static_cast<std::size_t>(r)].section);
 }
 
 }  // namespace
@@ -59,14 +59,16 @@ bool FontSpec::same_font(const FontSpec& o) const {
 }
 
 const std::array<FontRoleInfo, kFontRoles>& font_roles() {
+    using commands::Command;
+    using text::TextId;
     static const std::array<FontRoleInfo, kFontRoles> roles = {{
-        {FontRole::title, 32868, 1099},
-        {FontRole::date, 32867, 1123},
-        {FontRole::talk_title, 32869, 1124},
-        {FontRole::captions, 32872, 1100},
-        {FontRole::speakers, 32870, 1101},
-        {FontRole::text, 32791, 1098},
-        {FontRole::small_text, 32803, 1172},
+        {FontRole::title, Command::font_title, TextId::section_font_title},
+        {FontRole::date, Command::font_date, TextId::section_font_date},
+        {FontRole::talk_title, Command::font_talk, TextId::section_font_talk},
+        {FontRole::captions, Command::font_captions, TextId::section_font_talk_titles},
+        {FontRole::speakers, Command::font_speakers, TextId::section_font_speakers},
+        {FontRole::text, Command::font_text, TextId::section_font_text},
+        {FontRole::small_text, Command::font_small, TextId::section_font_small},
     }};
     return roles;
 }
@@ -84,7 +86,7 @@ FontSpec default_font(FontRole role, std::string_view language) {
 }
 
 FontSpec fixed_font(std::string_view language) {
-    return make_default({-13, 400, false, 18, 1110}, language);
+    return make_default({-13, 400, false, 18, text::TextId::face_times_new_roman}, language);
 }
 
 ReportFonts::ReportFonts(std::string language) : language_(std::move(language)) {

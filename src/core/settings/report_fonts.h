@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/commands/command.h"
 #include "core/settings/ini_file.h"
+#include "core/text/texts.h"
 
 namespace vorla::settings {
 
@@ -39,8 +41,8 @@ struct FontSpec {
 
 struct FontRoleInfo {
     FontRole role;
-    int command;       // the font command of the "Шрифты" menu
-    int section_text;  // string-table text naming the settings section
+    commands::Command command;  // the font command of the "Шрифты" menu
+    text::TextId section;       // the settings section of the role
 };
 const std::array<FontRoleInfo, kFontRoles>& font_roles();
 

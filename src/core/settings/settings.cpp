@@ -1,20 +1,22 @@
 #include "core/settings/settings.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::settings {
+
+using text::TextId;
 
 using text::text;
 
 namespace keys {
 std::string section_options() {
-    return text(1057);
+    return text(TextId::congregation);
 }
 std::string section_schedule() {
-    return text(1120);
+    return text(TextId::section_schedule);
 }
 std::string section_dialling() {
-    return text::format(1241, "OK");
+    return text::format(TextId::dial_number, "OK");
 }
 }  // namespace keys
 
@@ -37,14 +39,14 @@ struct Key {
 };
 
 Key key_background_colour() {
-    return {keys::section_schedule(), text(1132) + "*"};
+    return {keys::section_schedule(), text(TextId::key_background) + "*"};
 }
 
 }  // namespace
 
 Settings Settings::defaults() {
     Settings s;
-    s.schedule_title = text(1122);
+    s.schedule_title = text(TextId::default_schedule_title);
     return s;
 }
 
@@ -53,22 +55,24 @@ Settings read_settings(const IniFile& ini) {
     const std::string opt = keys::section_options();
     const std::string sched = keys::section_schedule();
     s.our_congregation = static_cast<std::uint16_t>(ini.get_int(kCongregation, kNumber, 0));
-    s.alternate_date_format = ini.get_int(opt, text(1034), 0) != 0;
+    s.alternate_date_format = ini.get_int(opt, text(TextId::key_alternate_date_format), 0) != 0;
     s.service_year = ini.get_int(kMeetingTime, kServiceYear, 0) != 0;
-    s.readers_scheduled = ini.get_int(opt, text(1042), 0) != 0;
-    s.hospitality_scheduled = ini.get_int(opt, text(1192), 0) != 0;
-    s.left_margin = clamp(ini.get_int(opt, text(1273), 20), 0, 99);
-    s.schedule_title = ini.get_string(sched, text(1121), text(1122));
-    s.show_readers = ini.get_int(sched, text(1143), 0) != 0;
-    s.skip_talk_numbers = ini.get_int(sched, text(1171), 0) != 0;
-    s.skip_outgoing = ini.get_int(sched, text(1195), 0) != 0;
-    s.background_style = clamp(ini.get_int(sched, text(1132), 0), 0, 4);
+    s.readers_scheduled = ini.get_int(opt, text(TextId::key_readers_scheduled), 0) != 0;
+    s.hospitality_scheduled = ini.get_int(opt, text(TextId::hospitality), 0) != 0;
+    s.left_margin = clamp(ini.get_int(opt, text(TextId::key_left_margin), 20), 0, 99);
+    s.schedule_title = ini.get_string(sched, text(TextId::key_schedule_title),
+                                      text(TextId::default_schedule_title));
+    s.show_readers = ini.get_int(sched, text(TextId::key_show_readers), 0) != 0;
+    s.skip_talk_numbers = ini.get_int(sched, text(TextId::key_skip_talk_numbers), 0) != 0;
+    s.skip_outgoing = ini.get_int(sched, text(TextId::key_skip_outgoing), 0) != 0;
+    s.background_style = static_cast<BackgroundStyle>(
+        clamp(ini.get_int(sched, text(TextId::key_background), 0), 0, kBackgroundStyles - 1));
     const Key colour = key_background_colour();
     s.background_colour = static_cast<std::uint32_t>(
         ini.get_int(colour.section, colour.key, Settings::kDefaultBackgroundColour) & 0xFFFFFF);
-    s.print_date = ini.get_int(sched, text(1176), 0) != 0;
-    s.top_margin = clamp(ini.get_int(sched, text(1183), 50), 0, 99);
-    s.auto_cap = ini.get_int(kAutoCap, text(1265), 1) != 0;
+    s.print_date = ini.get_int(sched, text(TextId::key_print_date), 0) != 0;
+    s.top_margin = clamp(ini.get_int(sched, text(TextId::key_top_margin), 50), 0, 99);
+    s.auto_cap = ini.get_int(kAutoCap, text(TextId::key_allowed), 1) != 0;
     return s;
 }
 
@@ -85,35 +89,36 @@ std::vector<SettingLine> describe_settings(const Settings& s) {
     const Key colour = key_background_colour();
     return {
         {kCongregation, kNumber, n(s.our_congregation)},
-        {opt, text(1034), b(s.alternate_date_format)},
+        {opt, text(TextId::key_alternate_date_format), b(s.alternate_date_format)},
         {kMeetingTime, kServiceYear, b(s.service_year)},
-        {opt, text(1042), b(s.readers_scheduled)},
-        {opt, text(1192), b(s.hospitality_scheduled)},
-        {opt, text(1273), n(s.left_margin)},
-        {sched, text(1121), s.schedule_title},
-        {sched, text(1143), b(s.show_readers)},
-        {sched, text(1171), b(s.skip_talk_numbers)},
-        {sched, text(1195), b(s.skip_outgoing)},
-        {sched, text(1132), n(s.background_style)},
+        {opt, text(TextId::key_readers_scheduled), b(s.readers_scheduled)},
+        {opt, text(TextId::hospitality), b(s.hospitality_scheduled)},
+        {opt, text(TextId::key_left_margin), n(s.left_margin)},
+        {sched, text(TextId::key_schedule_title), s.schedule_title},
+        {sched, text(TextId::key_show_readers), b(s.show_readers)},
+        {sched, text(TextId::key_skip_talk_numbers), b(s.skip_talk_numbers)},
+        {sched, text(TextId::key_skip_outgoing), b(s.skip_outgoing)},
+        {sched, text(TextId::key_background), n(static_cast<int>(s.background_style))},
         {colour.section, colour.key, n(s.background_colour)},
-        {sched, text(1176), b(s.print_date)},
-        {sched, text(1183), n(s.top_margin)},
+        {sched, text(TextId::key_print_date), b(s.print_date)},
+        {sched, text(TextId::key_top_margin), n(s.top_margin)},
         // Dialling is not supported: whatever was read, 0 is written back.
-        {keys::section_dialling(), text(1265), "0"},
-        {kAutoCap, text(1265), b(s.auto_cap)},
+        {keys::section_dialling(), text(TextId::key_allowed), "0"},
+        {kAutoCap, text(TextId::key_allowed), b(s.auto_cap)},
     };
 }
 
 BackupSettings read_backup_settings(const IniFile& ini, const std::string& data_folder) {
     BackupSettings b;
-    b.path = ini.get_string(text(1228), text(1229), data_folder);
-    b.floppy = ini.get_int(text(1228), text(1230), 0) != 0;
+    b.path =
+        ini.get_string(text(TextId::section_backup), text(TextId::key_backup_path), data_folder);
+    b.floppy = ini.get_int(text(TextId::section_backup), text(TextId::key_backup_floppy), 0) != 0;
     return b;
 }
 
 void write_backup_settings(IniFile& ini, const BackupSettings& b) {
-    ini.set(text(1228), text(1229), b.path);
-    ini.set_int(text(1228), text(1230), b.floppy ? 1 : 0);
+    ini.set(text(TextId::section_backup), text(TextId::key_backup_path), b.path);
+    ini.set_int(text(TextId::section_backup), text(TextId::key_backup_floppy), b.floppy ? 1 : 0);
 }
 
 }  // namespace vorla::settings

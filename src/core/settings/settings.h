@@ -9,6 +9,10 @@
 
 namespace vorla::settings {
 
+// The band behind report titles and week dates ("Фон"), stored as its position 0..4.
+enum class BackgroundStyle { clean, grey, black, white, coloured };
+inline constexpr int kBackgroundStyles = 5;
+
 struct Settings {
     std::uint16_t our_congregation = 0;  // [Congregation] Number; 0 = not chosen
     bool alternate_date_format = false;  // "Другой формат даты"
@@ -16,11 +20,11 @@ struct Settings {
     bool readers_scheduled = false;      // "Включите чтецов"
     bool hospitality_scheduled = false;  // "Гостеприимство"
     int left_margin = 20;                // "Отступ слева", hundredths of an inch
-    std::string schedule_title;          // "Заголовок"; default text 1122
-    bool show_readers = false;           // "Показать чтецов"
-    bool skip_talk_numbers = false;      // "Пропустить OTLK"
-    bool skip_outgoing = false;          // "Пропуст. уход."
-    int background_style = 0;            // "Фон": 0..4, texts 1126..1130
+    std::string schedule_title;  // "Заголовок"; "Расписание публичных встреч" by default
+    bool show_readers = false;                                   // "Показать чтецов"
+    bool skip_talk_numbers = false;                              // "Пропустить OTLK"
+    bool skip_outgoing = false;                                  // "Пропуст. уход."
+    BackgroundStyle background_style = BackgroundStyle::clean;   // "Фон"
     std::uint32_t background_colour = kDefaultBackgroundColour;  // "Фон*", RGB integer
     bool print_date = false;                                     // "Дата"
     int top_margin = 50;   // "Верхнее поле", hundredths of an inch
@@ -55,9 +59,9 @@ void write_backup_settings(IniFile& ini, const BackupSettings& b);
 
 // The section and key names, from the string table.
 namespace keys {
-std::string section_options();   // text 1057 "Собрание"
-std::string section_schedule();  // text 1120 "Формат расписания"
-std::string section_dialling();  // text 1241 with "OK" for %1
+std::string section_options();   // "Собрание"
+std::string section_schedule();  // "Формат расписания"
+std::string section_dialling();  // "Набрать номер OK"
 }  // namespace keys
 
 }  // namespace vorla::settings

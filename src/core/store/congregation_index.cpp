@@ -1,9 +1,11 @@
 #include "core/store/congregation_index.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::store {
+
+using text::TextId;
 
 CongregationEntry CongregationEntry::of(const CongregationRecord& r, std::uint16_t slot) {
     return CongregationEntry{r.name,          r.cong_id,      r.circuit_id, r.cobe_id,
@@ -17,7 +19,7 @@ std::string CongregationIndex::name_of(std::uint16_t cong_id) const {
 }
 
 std::string CongregationIndex::titled_name_of(std::uint16_t cong_id) const {
-    return text::text(1057) + " - " + name_of(cong_id);
+    return text::text(TextId::congregation) + " - " + name_of(cong_id);
 }
 
 std::string CongregationIndex::meeting_time(std::uint16_t cong_id, calendar::WeekIndex week,

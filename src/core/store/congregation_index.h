@@ -47,7 +47,7 @@ class CongregationIndex : public CongregationSlots {
 
     // The name, or empty when there is no such congregation.
     std::string name_of(std::uint16_t cong_id) const;
-    // The name headed by text 1057 "Собрание" and " - ".
+    // The name headed by "Собрание" and " - ".
     std::string titled_name_of(std::uint16_t cong_id) const;
 
     // Writes the record to its slot and rebuilds its index entry. The index is not re-sorted.

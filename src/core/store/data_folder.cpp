@@ -1,18 +1,16 @@
 #include "core/store/data_folder.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
+
+using text::TextId;
 
 DataFolder::DataFolder(fs::path folder, io::Prompter& prompter)
     : folder_(std::move(folder)), prompter_(&prompter) {}
 
-fs::path DataFolder::file(int name_text) const {
-    return folder_ / text::text(name_text);
-}
-
 void DataFolder::report_write_failure(const fs::path& file) const {
-    prompter_->inform(text::format(1231, file.string()), io::Icon::error);
+    prompter_->inform(text::format(TextId::cannot_create_file, file.string()), io::Icon::error);
 }
 
 }  // namespace vorla::store

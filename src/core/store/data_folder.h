@@ -14,11 +14,10 @@ class DataFolder {
     DataFolder(fs::path folder, io::Prompter& prompter);
 
     const fs::path& folder() const { return folder_; }
-    // The full path of the data file whose name is string-table text n.
-    fs::path file(int name_text) const;
+    // The full path of a file of the folder (one of files::k...).
     fs::path file(std::string_view name) const { return folder_ / name; }
 
-    // Text 1231 with the full path: the file cannot be written. The change stays in memory.
+    // "Невозможно создать новый файл: <path>..."; the change stays in memory.
     void report_write_failure(const fs::path& file) const;
     io::Prompter& prompter() const { return *prompter_; }
 
@@ -27,20 +26,21 @@ class DataFolder {
     io::Prompter* prompter_;
 };
 
-// The string-table numbers of the data-file names.
+// The names of the files in the data folder.
 namespace files {
-inline constexpr int kSpeakers = 1244;       // speakers.dat
-inline constexpr int kExtras = 1114;         // xtend.dat
-inline constexpr int kCongregations = 1296;  // cong.dat
-inline constexpr int kCircuits = 1186;       // circuit.dat
-inline constexpr int kTalks = 1187;          // talk.dat
-inline constexpr int kTopics = 1188;         // topic.dat
-inline constexpr int kHistory = 1189;        // history.dat
-inline constexpr int kHosts = 1190;          // hospital.dat
-inline constexpr int kUnavailable = 1115;    // blackout.dat
-inline constexpr int kSpecial = 1116;        // special.dat
-inline constexpr int kWishList = 1185;       // wishlist.dat
-inline constexpr int kOldExtras = 1287;      // extend.dat
+inline constexpr std::string_view kSpeakers = "speakers.dat";
+inline constexpr std::string_view kExtras = "xtend.dat";
+inline constexpr std::string_view kCongregations = "cong.dat";
+inline constexpr std::string_view kCircuits = "circuit.dat";
+inline constexpr std::string_view kTalks = "talk.dat";
+inline constexpr std::string_view kTopics = "topic.dat";
+inline constexpr std::string_view kHistory = "history.dat";
+inline constexpr std::string_view kHosts = "hospital.dat";
+inline constexpr std::string_view kUnavailable = "blackout.dat";
+inline constexpr std::string_view kSpecial = "special.dat";
+inline constexpr std::string_view kWishList = "wishlist.dat";
+inline constexpr std::string_view kOldExtras = "extend.dat";  // read once, replaced by xtend.dat
+inline constexpr std::string_view kSettings = "vorla.ini";
 }  // namespace files
 
 }  // namespace vorla::store

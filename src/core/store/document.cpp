@@ -1,19 +1,20 @@
 #include "core/store/document.h"
 
-#include "core/app/data_folder_setup.h"
 #include "core/calendar/date_label.h"
 #include "core/calendar/week_window.h"
 #include "core/store/upgrades.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
+
+using text::TextId;
 
 using calendar::WeekIndex;
 using calendar::WeekNumber;
 
 Document::Document(Options options, io::Prompter& prompter)
     : folder_(std::move(options.folder), prompter),
-      language_(options.language.empty() ? text::text(1198) : options.language),
+      language_(options.language.empty() ? text::text(TextId::language_code) : options.language),
       today_(options.today),
       collator_(language_),
       weeks_(calendar::week_window_base(options.today.year)) {
@@ -37,14 +38,14 @@ calendar::CalendarContext Document::calendar() const {
     return c;
 }
 
-std::string Document::date_label(WeekNumber n, int style) const {
+std::string Document::date_label(WeekNumber n, calendar::LabelStyle style) const {
     return calendar::date_label(n, style, calendar());
 }
 
 // --- settings ----------------------------------------------------------------------------
 
 std::filesystem::path Document::settings_path() const {
-    return app::settings_path(folder_.folder());
+    return folder_.file(files::kSettings);
 }
 
 settings::IniFile Document::read_settings_file() const {
@@ -242,7 +243,7 @@ bool Document::move_brother(std::size_t pos, std::uint16_t cong_id) {
     if (old == cong_id) return true;
     if (const auto old_pos = old ? congregations_.find(old) : std::nullopt) {
         const std::string question =
-            text::format(1009, record->first_name + " " + record->last_name,
+            text::format(TextId::confirm_move_brother, record->first_name + " " + record->last_name,
                          " " + congregations_.at(*old_pos).name);
         if (!prompter().ask_yes_no(question, false)) return false;
         if (auto c = congregations_.read(folder_, *old_pos)) {
@@ -300,24 +301,29 @@ bool Document::brother_available(std::uint16_t brother_id, WeekNumber n) const {
     return unavailable_.is_available(brother_id, n);
 }
 
-int Document::assignment_type(std::uint16_t brother_id, WeekIndex i, int excluded) const {
-    if (brother_id == 0) return kNoAssignment;
+AssignmentType Document::assignment_type(std::uint16_t brother_id, WeekIndex i,
+                                         AssignmentType excluded) const {
+    if (brother_id == 0) return AssignmentType::none;
     const WeekRecord& w = weeks_.at(i);
-    if (excluded != kOutgoingSpeaker) {
+    if (excluded != AssignmentType::outgoing_speaker) {
         for (std::uint16_t s : w.out_speaker_id) {
-            if (s == brother_id) return kOutgoingSpeaker;
+            if (s == brother_id) return AssignmentType::outgoing_speaker;
         }
     }
-    if (excluded != kSpeaker && w.speaker_id == brother_id) return kSpeaker;
-    if (excluded != kChairman && w.chairman_id == brother_id) return kChairman;
-    if (excluded != kReader && w.reader_id == brother_id) return kReader;
-    return kNoAssignment;
+    if (excluded != AssignmentType::speaker && w.speaker_id == brother_id)
+        return AssignmentType::speaker;
+    if (excluded != AssignmentType::chairman && w.chairman_id == brother_id)
+        return AssignmentType::chairman;
+    if (excluded != AssignmentType::reader && w.reader_id == brother_id)
+        return AssignmentType::reader;
+    return AssignmentType::none;
 }
 
 int Document::count_assignments(std::uint16_t brother_id) const {
     int n = 0;
     for (int k = 0; k < 55; ++k) {
-        if (assignment_type(brother_id, WeekIndex(today_week_.value + k)) != kNoAssignment) ++n;
+        if (assignment_type(brother_id, WeekIndex(today_week_.value + k)) != AssignmentType::none)
+            ++n;
     }
     return n;
 }

@@ -11,6 +11,7 @@
 
 #include "core/calendar/calendar_context.h"
 #include "core/calendar/clock.h"
+#include "core/calendar/date_label.h"
 #include "core/calendar/week.h"
 #include "core/io/prompter.h"
 #include "core/settings/ini_file.h"
@@ -30,12 +31,12 @@
 namespace vorla::store {
 
 // Assignment types of a brother in a week.
-enum AssignmentType : int {
-    kNoAssignment = 0,
-    kSpeaker = 1,  // speaker in our hall
-    kOutgoingSpeaker = 2,
-    kChairman = 3,
-    kReader = 4,
+enum class AssignmentType {
+    none,
+    speaker,  // speaker in our hall
+    outgoing_speaker,
+    chairman,
+    reader,
 };
 
 // A brother of our congregation with his list memberships (`roles` of his record).
@@ -50,7 +51,7 @@ class Document {
     struct Options {
         std::filesystem::path folder;  // the data folder (absolute)
         calendar::Date today;
-        std::string language;  // empty: text 1198 of the string table
+        std::string language;  // empty: the string table's language_code
     };
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
@@ -74,7 +75,7 @@ class Document {
     // What labels and parities need: language, date format, service year, our meeting days.
     calendar::CalendarContext calendar() const;
     // The date label of a week number in a style, by our settings.
-    std::string date_label(calendar::WeekNumber n, int style) const;
+    std::string date_label(calendar::WeekNumber n, calendar::LabelStyle style) const;
 
     // --- settings ---------------------------------------------------------------------------
     const settings::Settings& settings() const { return settings_; }
@@ -140,7 +141,7 @@ class Document {
     // Deletes the brother at an index position with everything that names him.
     bool delete_brother(std::size_t pos);
     // Moves a brother into another congregation; when he already belongs to one the user is
-    // asked first (text 1009). False when the user says No or he cannot be read.
+    // asked first (confirm_move_brother). False when the user says No or he cannot be read.
     bool move_brother(std::size_t pos, std::uint16_t cong_id);
     // Deletes the circuit at a table position; congregations lose it. Saves circuit.dat.
     bool delete_circuit(std::size_t pos);
@@ -155,7 +156,8 @@ class Document {
     bool brother_available(std::uint16_t brother_id, calendar::WeekNumber n) const;
     // The first assignment the brother holds in week index i, checking outgoing speakers,
     // speaker, chairman and reader in that order, skipping the excluded type.
-    int assignment_type(std::uint16_t brother_id, calendar::WeekIndex i, int excluded = 0) const;
+    AssignmentType assignment_type(std::uint16_t brother_id, calendar::WeekIndex i,
+                                   AssignmentType excluded = AssignmentType::none) const;
     // The number of the 55 weeks from today's week in which he has any assignment.
     int count_assignments(std::uint16_t brother_id) const;
     // Not discontinued and on the outgoing-speakers list of our congregation.

@@ -1,12 +1,14 @@
 #include "core/store/duplicate_check.h"
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
+using text::TextId;
+
 std::string duplicate_message(const std::string& existing_name, bool adding) {
-    std::string m = existing_name + " " + text::text(1006) + "\n\n";
-    if (adding) m += text::text(1007);
+    std::string m = existing_name + " " + text::text(TextId::duplicate_name) + "\n\n";
+    if (adding) m += text::text(TextId::overwrite_with_new);
     return m;
 }
 

@@ -7,8 +7,8 @@ namespace vorla::store {
 
 struct DuplicateCheck {
     std::optional<std::size_t> position;  // the entry with the same name
-    // The existing name, " ", text 1006 "дублирующее имя.", "\n\n" and, when adding, text
-    // 1007 "Перезаписать новой информацией?" (a Yes/No question, No as default).
+    // The existing name, " ", "дублирующее имя.", "\n\n" and, when adding,
+    // "Перезаписать новой информацией?" (a Yes/No question, No as default).
     std::string message;
     bool found() const { return position.has_value(); }
 };

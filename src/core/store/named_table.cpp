@@ -2,7 +2,7 @@
 
 #include "core/store/duplicate_check.h"
 #include "core/store/table_file.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::store {
@@ -16,7 +16,7 @@ std::string_view without_tilde(std::string_view s) {
 }  // namespace
 
 void NamedTable::load(const DataFolder& folder) {
-    entries_ = read_table_file<NamedRecord>(folder.file(file_text_));
+    entries_ = read_table_file<NamedRecord>(folder.file(file_name_));
 }
 
 std::size_t NamedTable::find_by_id(std::uint16_t id) const {
@@ -99,7 +99,7 @@ void NamedTable::sort(const text::NameCollator& order) {
 
 bool NamedTable::save(const DataFolder& folder) const {
     if (entries_.empty()) return true;
-    return write_table_file(folder, folder.file(file_text_), entries_);
+    return write_table_file(folder, folder.file(file_name_), entries_);
 }
 
 }  // namespace vorla::store

@@ -15,8 +15,9 @@ namespace vorla::store {
 // The outcome of an add or rename refused as a duplicate: the notice to show.
 struct NameChange {
     bool done = false;
-    std::uint16_t id = 0;          // the entry's id when done
-    std::string duplicate_notice;  // the existing name, " ", text 1006 and "\n\n" when refused
+    std::uint16_t id = 0;  // the entry's id when done
+    std::string
+        duplicate_notice;  // the existing name, " ", "дублирующее имя." and "\n\n" when refused
 };
 
 class NamedTable {
@@ -25,7 +26,7 @@ class NamedTable {
     static constexpr std::uint16_t kLastId = 30999;
 
     // hosts: a leading "~" does not count when names are compared for duplicates.
-    NamedTable(int file_text, bool hosts) : file_text_(file_text), hosts_(hosts) {}
+    NamedTable(std::string_view file_name, bool hosts) : file_name_(file_name), hosts_(hosts) {}
 
     // Reads the file as it stands (no sorting); a missing file gives an empty table.
     void load(const DataFolder& folder);
@@ -60,7 +61,7 @@ class NamedTable {
                                             std::optional<std::size_t> except) const;
     std::uint16_t free_id() const;
 
-    int file_text_;
+    std::string_view file_name_;
     bool hosts_;
     std::vector<NamedRecord> entries_;
 };

@@ -14,7 +14,7 @@ std::uint16_t SlotFile::id_of(const Bytes& record) const {
 SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
     Loaded out;
     scan_from_ = 1;
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     const auto bytes = io::read_file(path);
     if (!bytes) {
         if (!io::file_exists(path)) {
@@ -46,7 +46,7 @@ SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
 
 std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uint16_t slot) const {
     const auto bytes =
-        io::read_at(folder.file(file_text_), std::uint64_t{slot} * kRecordSize, kRecordSize);
+        io::read_at(folder.file(file_name_), std::uint64_t{slot} * kRecordSize, kRecordSize);
     if (!bytes) return std::nullopt;
     Bytes record;
     std::copy_n(bytes->begin(), kRecordSize, record.begin());
@@ -56,7 +56,7 @@ std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uin
 bool SlotFile::write(const DataFolder& folder, std::uint16_t slot, const Bytes& record) const {
     if (slot == 0) return false;
     if (id_of(record) == 0) scan_from_ = std::min(scan_from_, slot);
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     if (io::write_at(path, std::uint64_t{slot} * kRecordSize, record)) return true;
     folder.report_write_failure(path);
     return false;
@@ -67,7 +67,7 @@ bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {
 }
 
 std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder) const {
-    const fs::path path = folder.file(file_text_);
+    const fs::path path = folder.file(file_name_);
     const std::uint64_t length = io::file_size_or_zero(path);
     const std::size_t records = std::min<std::size_t>(length / kRecordSize, 65535);
     // A chunk at a time: a large file is not held in memory whole for one free slot.

@@ -23,7 +23,8 @@ class SlotFile {
         std::vector<std::uint16_t> skipped;  // slots whose id disagrees with the slot
     };
 
-    SlotFile(int file_text, std::size_t id_offset) : file_text_(file_text), id_offset_(id_offset) {}
+    SlotFile(std::string_view file_name, std::size_t id_offset)
+        : file_name_(file_name), id_offset_(id_offset) {}
 
     // Reads every record; live records are those with a non-zero id that equals their slot
     // (a record elsewhere is damage and stays untouched on disk). A missing file is created
@@ -45,7 +46,7 @@ class SlotFile {
     std::uint16_t id_of(const Bytes& record) const;
 
   private:
-    int file_text_;
+    std::string_view file_name_;
     std::size_t id_offset_;
     // No slot below this one was free when the file was last scanned; slots freed since
     // lower it. Adding many records then reads only the end of the file each time.

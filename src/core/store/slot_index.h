@@ -21,7 +21,7 @@ namespace vorla::store {
 template <class Record, class Entry, std::uint16_t Record::*IdField>
 class SlotIndex {
   public:
-    explicit SlotIndex(int file_text) : file_(file_text, Record::kIdOffset) {}
+    explicit SlotIndex(std::string_view file_name) : file_(file_name, Record::kIdOffset) {}
 
     std::size_t size() const { return entries_.size(); }
     bool empty() const { return entries_.empty(); }

@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "core/store/table_file.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
+
+using text::TextId;
 
 std::uint16_t event_conflicts(const WeekRecord& week, std::uint16_t event_flags) {
     std::uint16_t c = 0;
@@ -30,11 +32,11 @@ void apply_conflicts(WeekRecord& week, std::uint16_t conflicts) {
 std::string default_event_title(std::uint16_t event_flags) {
     switch (event_kind(event_flags)) {
         case EventKind::convention:
-            return text::text(1117);
+            return text::text(TextId::event_convention);
         case EventKind::overseer_visit:
-            return text::text(1118);
+            return text::text(TextId::event_circuit_visit);
         case EventKind::other:
-            return text::text(1014);
+            return text::text(TextId::special_event);
         case EventKind::none:
             break;
     }

@@ -25,7 +25,8 @@ inline constexpr std::uint16_t kReader = 1u << 12;
 std::uint16_t event_conflicts(const WeekRecord& week, std::uint16_t event_flags);
 // Clears exactly the fields the conflict bits name; outgoing speakers and stamps stay.
 void apply_conflicts(WeekRecord& week, std::uint16_t conflicts);
-// The name an event of this kind starts with: texts 1117, 1118 or 1014; empty for none.
+// The name an event of this kind starts with: "Конгресс", "РН Визит" or "Особое событие"; empty for
+// none.
 std::string default_event_title(std::uint16_t event_flags);
 
 class SpecialEvents {

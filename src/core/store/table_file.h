@@ -37,7 +37,7 @@ std::vector<std::uint8_t> encode_table(const std::vector<Record>& records) {
     return bytes;
 }
 
-// Rewrites the whole file (through the atomic replace); a failure is reported with text 1231.
+// Rewrites the whole file (through the atomic replace); a failure is reported to the user.
 template <class Record>
 bool write_table_file(const DataFolder& folder, const fs::path& path,
                       const std::vector<Record>& records) {

@@ -15,7 +15,7 @@ namespace {
 constexpr int kFirstSpecial = 231;  // 231-256 are the special talks S-31 .. S-56
 constexpr int kUpdateFirst = 161;   // talks 161-230 came after the first catalogue
 constexpr int kUpdateLast = 230;
-constexpr int kTitleText = 400;  // title of talk n is text 400 + n
+constexpr int kTalkTitleBase = 400;  // the title of talk n is text 400 + n
 constexpr std::size_t kTitleMinLength = 10;
 
 struct DefaultTopic {
@@ -23,7 +23,7 @@ struct DefaultTopic {
     std::initializer_list<int> talks;
 };
 
-// Topics 1-10 are texts 701-710.
+// Topics 1-10 are the topic texts, topic_bible_god onwards.
 const std::array<DefaultTopic, 10> kDefaultTopics{{
     {1, {4, 26, 54, 80, 88, 99, 100, 101, 114, 124, 133, 137, 139, 145, 150}},
     {2, {7, 10, 12, 14, 15, 48, 68, 69, 72, 76, 77, 78, 103, 112, 144, 148, 157}},
@@ -80,7 +80,7 @@ void TalkCatalogue::build_defaults(const text::StringTable& texts) {
     for (int n = 1; n <= kTalks; ++n) {
         TalkRecord& t = talks_[n - 1];
         t.talk_no = static_cast<std::uint16_t>(n);
-        t.title = texts.get(kTitleText + n);
+        t.title = texts.get(kTalkTitleBase + n);
         if (n < kFirstSpecial) {
             t.number_text = std::to_string(n);
             t.topic_ids[0] = default_topic(n);
@@ -95,7 +95,7 @@ void TalkCatalogue::update_loaded(const text::StringTable& texts) {
         TalkRecord& t = talks_[n - 1];
         if (t.number_text.starts_with('S')) t.number_text = std::to_string(n);
         if (text::is_blank(t.title)) {
-            const std::string_view fresh = text::trim(texts.get(kTitleText + n));
+            const std::string_view fresh = text::trim(texts.get(kTalkTitleBase + n));
             if (!fresh.empty()) t.title = std::string(fresh);
         }
     }

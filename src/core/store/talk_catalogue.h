@@ -7,7 +7,7 @@
 
 #include "core/store/data_folder.h"
 #include "core/store/talk_record.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
@@ -18,9 +18,8 @@ class TalkCatalogue {
     TalkCatalogue();
 
     // Reads talk.dat and brings talks 161-230 up to date; without the file the catalogue is
-    // built from the string table (titles are texts 401-656). Nothing is written.
-    void load(const DataFolder& folder,
-              const text::StringTable& texts = text::StringTable::builtin());
+    // built from the string table (the title of talk n is text 400 + n). Nothing is written.
+    void load(const DataFolder& folder, const text::StringTable& texts = text::builtin_texts());
 
     const std::vector<TalkRecord>& entries() const { return talks_; }
     // The entry of talk number 1-256, nullptr for any other number.
@@ -36,7 +35,7 @@ class TalkCatalogue {
     // A deleted topic disappears from every talk that carried it.
     void remove_topic(std::uint16_t topic_id);
 
-    // Rewrites all 256 records; a failure is reported with text 1231.
+    // Rewrites all 256 records; a failure is reported to the user.
     bool save(const DataFolder& folder) const;
 
     // The topic (1-10) a talk of the built-in catalogue starts with, 0 for none.

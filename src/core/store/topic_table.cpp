@@ -6,15 +6,18 @@
 
 namespace vorla::store {
 
+using text::TextId;
+
 namespace {
 
 constexpr int kDefaultTopics = 10;
-constexpr int kNameText = 700;  // default topic k is text 700 + k
+// Default topic k is the k-th of the topic texts.
+constexpr int kFirstTopicText = text::number_of(TextId::topic_bible_god);
 constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
 
 NameChange refused(const TopicRecord& existing) {
     NameChange r;
-    r.duplicate_notice = existing.topic_name + " " + text::text(1006) + "\n\n";
+    r.duplicate_notice = existing.topic_name + " " + text::text(TextId::duplicate_name) + "\n\n";
     return r;
 }
 
@@ -29,7 +32,7 @@ void TopicTable::load(const DataFolder& folder, const text::NameCollator& order,
         entries_.clear();
         for (int k = 1; k <= kDefaultTopics; ++k) {
             entries_.push_back(
-                TopicRecord{texts.get(kNameText + k), static_cast<std::uint16_t>(k)});
+                TopicRecord{texts.get(kFirstTopicText + k - 1), static_cast<std::uint16_t>(k)});
         }
     }
     sort(order);

@@ -9,7 +9,7 @@
 #include "core/store/named_table.h"
 #include "core/store/topic_record.h"
 #include "core/text/collation.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
 
@@ -18,9 +18,9 @@ class TopicTable {
     static constexpr std::uint16_t kFirstId = 1;
     static constexpr std::uint16_t kLastId = 99;
 
-    // Reads topic.dat, or builds topics 1-10 from texts 701-710 without writing; then sorts.
+    // Reads topic.dat, or builds topics 1-10 from the topic texts without writing; then sorts.
     void load(const DataFolder& folder, const text::NameCollator& order,
-              const text::StringTable& texts = text::StringTable::builtin());
+              const text::StringTable& texts = text::builtin_texts());
 
     const std::vector<TopicRecord>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }

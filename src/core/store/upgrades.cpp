@@ -9,7 +9,7 @@ namespace vorla::store {
 void rename_creole_files(const DataFolder& folder, std::string_view language) {
     if (language != "HT") return;
     struct Pair {
-        int current;
+        std::string_view current;
         const char* creole;  // Latin-1 bytes: 0xE8 is "è"
     };
     static constexpr Pair kPairs[] = {
@@ -26,10 +26,12 @@ void rename_creole_files(const DataFolder& folder, std::string_view language) {
     }
 }
 
+constexpr std::string_view kItalianSpeakers = "oratori.dat";
+
 void adopt_italian_brother_file(const DataFolder& folder, std::string_view language) {
     if (language != "italian") return;
     const fs::path speakers = folder.file(files::kSpeakers);
-    const fs::path italian = folder.file("oratori.dat");
+    const fs::path italian = folder.file(kItalianSpeakers);
     if (!io::file_exists(italian)) return;
     if (io::file_size_or_zero(italian) <= io::file_size_or_zero(speakers)) return;
     std::error_code ec;

@@ -1,9 +1,11 @@
 #include "core/store/wish_list.h"
 
 #include "core/io/file_ops.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 
 namespace vorla::store {
+
+using text::TextId;
 
 void WishList::load(const DataFolder& folder) {
     record_ = WishListRecord{};
@@ -13,21 +15,22 @@ void WishList::load(const DataFolder& folder) {
         std::span<const std::uint8_t, WishListRecord::kSize>(bytes->data(), WishListRecord::kSize));
 }
 
-int WishList::priority(int talk_no) const {
-    if (record_.wanted_high.has(talk_no)) return kHigh;
-    if (record_.wanted_low.has(talk_no)) return kLow;
-    return kMedium;
+WishList::Priority WishList::priority(int talk_no) const {
+    if (record_.wanted_high.has(talk_no)) return Priority::high;
+    if (record_.wanted_low.has(talk_no)) return Priority::low;
+    return Priority::medium;
 }
 
-std::string WishList::priority_text(int priority) {
+std::string WishList::priority_text(Priority priority) {
     switch (priority) {
-        case kHigh:
-            return text::text(1263);
-        case kLow:
-            return text::text(1261);
-        default:
-            return text::text(1262);
+        case Priority::high:
+            return text::text(TextId::wish_priority_high);
+        case Priority::low:
+            return text::text(TextId::wish_priority_low);
+        case Priority::medium:
+            break;
     }
+    return text::text(TextId::wish_priority_medium);
 }
 
 void WishList::remove(int talk_no) {

@@ -9,9 +9,7 @@ namespace vorla::store {
 
 class WishList {
   public:
-    static constexpr int kHigh = 1;
-    static constexpr int kMedium = 2;
-    static constexpr int kLow = 3;
+    enum class Priority { high, medium, low };
 
     // A missing file (or one too short to hold the record) gives an empty list.
     void load(const DataFolder& folder);
@@ -21,14 +19,14 @@ class WishList {
     void set_record(const WishListRecord& record) { record_ = record; }
 
     bool is_wanted(int talk_no) const { return record_.wanted.has(talk_no); }
-    // 1 high, 3 low, otherwise 2; high wins should both bits be set.
-    int priority(int talk_no) const;
-    // The word for a priority: texts 1263 "Высокий", 1262 "Средний", 1261 "Низкий".
-    static std::string priority_text(int priority);
+    // High, low, otherwise medium; high wins should both bits be set.
+    Priority priority(int talk_no) const;
+    // The word for a priority: "Высокий", "Средний", "Низкий".
+    static std::string priority_text(Priority priority);
     // Off the list: its wanted and both priority bits are cleared.
     void remove(int talk_no);
 
-    // Writes the whole record; a failure is reported with text 1231.
+    // Writes the whole record; a failure is reported to the user.
     bool save(const DataFolder& folder) const;
 
   private:

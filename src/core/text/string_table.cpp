@@ -2,22 +2,38 @@
 
 #include <charconv>
 #include <cstddef>
-
-extern const unsigned char vorla_strings_ru[];
-extern const std::size_t vorla_strings_ru_size;
+#include <set>
 
 namespace vorla::text {
 
 namespace {
 
-bool parse_line(std::string_view line, int& number, std::string& value) {
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool is_name_char(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool parse_line(std::string_view line, int& number, std::string& name, std::string& value) {
     std::size_t pos = 0;
     while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9')
         ++pos;
     if (pos == 0) return false;
     if (std::from_chars(line.data(), line.data() + pos, number).ec != std::errc{}) return false;
-    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
+    const std::size_t digits_end = pos;
+    while (pos < line.size() && is_blank(line[pos]))
         ++pos;
+    if (pos == digits_end || pos >= line.size() || line[pos] < 'a' || line[pos] > 'z') return false;
+    const std::size_t name_start = pos;
+    while (pos < line.size() && is_name_char(line[pos]))
+        ++pos;
+    name.assign(line.substr(name_start, pos - name_start));
+    const std::size_t name_end = pos;
+    while (pos < line.size() && is_blank(line[pos]))
+        ++pos;
+    if (pos == name_end) return false;
     if (pos >= line.size() || line[pos] != '"') return false;
     ++pos;
     value.clear();
@@ -59,6 +75,7 @@ bool parse_line(std::string_view line, int& number, std::string& value) {
 
 StringTable StringTable::parse(std::string_view source, std::string* errors) {
     StringTable table;
+    std::set<std::string, std::less<>> used_names;
     std::size_t line_no = 0;
     while (!source.empty()) {
         const std::size_t end = source.find('\n');
@@ -68,19 +85,17 @@ StringTable StringTable::parse(std::string_view source, std::string* errors) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
         int number = 0;
+        std::string name;
         std::string value;
-        if (!parse_line(line, number, value) || table.texts_.count(number) != 0) {
+        if (!parse_line(line, number, name, value) || table.texts_.count(number) != 0 ||
+            used_names.count(name) != 0) {
             if (errors) *errors += "line " + std::to_string(line_no) + "\n";
             continue;
         }
+        used_names.insert(name);
+        table.names_.emplace(number, std::move(name));
         table.texts_.emplace(number, std::move(value));
     }
-    return table;
-}
-
-const StringTable& StringTable::builtin() {
-    static const StringTable table = parse(
-        std::string_view(reinterpret_cast<const char*>(vorla_strings_ru), vorla_strings_ru_size));
     return table;
 }
 
@@ -88,18 +103,6 @@ const std::string& StringTable::get(int n) const {
     static const std::string empty;
     const auto it = texts_.find(n);
     return it == texts_.end() ? empty : it->second;
-}
-
-const std::string& text(int n) {
-    return StringTable::builtin().get(n);
-}
-
-std::string text_with(int n, int m) {
-    return format(n, text(m));
-}
-
-std::string format(int n, std::string_view arg1, std::string_view arg2) {
-    return format_pattern(text(n), arg1, arg2);
 }
 
 std::string format_pattern(std::string_view pattern, std::string_view arg1, std::string_view arg2) {

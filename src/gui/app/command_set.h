@@ -1,11 +1,14 @@
 #pragma once
-// One QAction per command id, shared by the menu, the tool bar and the work panel. A command
+// One QAction per command, shared by the menu, the tool bar and the work panel. A command
 // is enabled when the program has its feature, the data allows it, and the window's mode
 // allows it.
 #include <QAction>
-#include <QHash>
 #include <QObject>
 #include <functional>
+#include <map>
+#include <vector>
+
+#include "core/commands/command.h"
 
 namespace vorla::gui {
 
@@ -15,28 +18,28 @@ class CommandSet : public QObject {
     explicit CommandSet(QObject* parent = nullptr) : QObject(parent) {}
 
     // The action of a command, created on first use with its prompt and tip.
-    QAction* action(int command);
-    bool contains(int command) const { return actions_.contains(command); }
-    QList<int> commands() const { return actions_.keys(); }
+    QAction* action(commands::Command command);
+    bool contains(commands::Command command) const { return actions_.count(command) != 0; }
+    std::vector<commands::Command> commands() const;
 
-    void set_handler(int command, std::function<void()> handler);
-    bool has_handler(int command) const { return handlers_.contains(command); }
+    void set_handler(commands::Command command, std::function<void()> handler);
+    bool has_handler(commands::Command command) const { return handlers_.count(command) != 0; }
     // The rules that may disable a command the program has (data and window mode).
-    void set_rule(std::function<bool(int)> rule) { rule_ = std::move(rule); }
+    void set_rule(std::function<bool(commands::Command)> rule) { rule_ = std::move(rule); }
 
-    bool enabled(int command) const;
+    bool enabled(commands::Command command) const;
     // Recomputes every action's enabled state.
     void refresh();
 
   signals:
     void refreshed();
     // A command's handler has run: the data may have changed.
-    void ran(int command);
+    void ran(vorla::commands::Command command);
 
   private:
-    QHash<int, QAction*> actions_;
-    QHash<int, std::function<void()>> handlers_;
-    std::function<bool(int)> rule_;
+    std::map<commands::Command, QAction*> actions_;
+    std::map<commands::Command, std::function<void()>> handlers_;
+    std::function<bool(commands::Command)> rule_;
 };
 
 }  // namespace vorla::gui

@@ -1,36 +1,36 @@
 #include "gui/app/icons.h"
 
-#include <QHash>
 #include <QString>
+#include <map>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 
 namespace vorla::gui {
 
-QIcon command_icon(int command) {
-    using namespace app::cmd;
-    static const QHash<int, QString> names = {
-        {kBackToPanel, QStringLiteral("home")},
-        {kBackup, QStringLiteral("backup")},
-        {kPrint, QStringLiteral("print")},
-        {kPrintPreview, QStringLiteral("preview")},
-        {kSummary, QStringLiteral("summary")},
-        {kLocalTalks, QStringLiteral("local_talks")},
-        {kChairmen, QStringLiteral("chairmen")},
-        {kHospitality, QStringLiteral("hospitality")},
-        {kReaders, QStringLiteral("readers")},
-        {kOutgoing, QStringLiteral("outgoing")},
-        {kCongregations, QStringLiteral("congregations")},
-        {kBrothers, QStringLiteral("brothers")},
-        {kTalks, QStringLiteral("talks")},
-        {kOurCongregation, QStringLiteral("our_congregation")},
-        {kTalksWeNeed, QStringLiteral("talks_we_need")},
-        {kAbout, QStringLiteral("about")},
-        {kContextHelp, QStringLiteral("context_help")},
+QIcon command_icon(commands::Command command) {
+    using enum commands::Command;
+    static const std::map<commands::Command, QString> names = {
+        {back_to_panel, QStringLiteral("home")},
+        {backup, QStringLiteral("backup")},
+        {print, QStringLiteral("print")},
+        {print_preview, QStringLiteral("preview")},
+        {summary, QStringLiteral("summary")},
+        {local_talks, QStringLiteral("local_talks")},
+        {chairmen, QStringLiteral("chairmen")},
+        {hospitality, QStringLiteral("hospitality")},
+        {readers, QStringLiteral("readers")},
+        {outgoing, QStringLiteral("outgoing")},
+        {congregations, QStringLiteral("congregations")},
+        {brothers, QStringLiteral("brothers")},
+        {talks, QStringLiteral("talks")},
+        {our_congregation, QStringLiteral("our_congregation")},
+        {talks_we_need, QStringLiteral("talks_we_need")},
+        {about, QStringLiteral("about")},
+        {context_help, QStringLiteral("context_help")},
     };
-    const QString name = names.value(command);
-    if (name.isEmpty()) return {};
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    const auto it = names.find(command);
+    if (it == names.end()) return {};
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(it->second));
 }
 
 QIcon program_icon() {

@@ -8,25 +8,27 @@
 #include <QWhatsThis>
 
 #include "core/app/command_rules.h"
-#include "core/app/commands.h"
 #include "core/app/menu_model.h"
 #include "core/calendar/locale_date.h"
-#include "core/text/string_table.h"
+#include "core/commands/command.h"
+#include "core/text/texts.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/app/icons.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/settings_dialog.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/editor_commands.h"
 #include "gui/reports/report_commands.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
 #include "gui/schedule/package_commands.h"
 #include "gui/schedule/schedule_commands.h"
 
 namespace vorla::gui {
 
-using namespace app::cmd;
+using commands::Command;
 
 QString status_date(const calendar::Date& d, std::string_view language) {
     return qs(calendar::status_date_text(d, language));
@@ -39,11 +41,14 @@ MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* pare
     setWindowIcon(program_icon());
     prompter_.set_parent(this);
 
-    commands_.set_rule(
-        [this](int command) { return app::data_allows(doc_, command) && mode_allows(command); });
-    panel_ = new WorkPanel(commands_,
-                           [this](int button) { return app::panel_button_allowed(doc_, button); });
+    commands_.set_rule([this](Command command) {
+        return app::data_allows(doc_, command) && mode_allows(command);
+    });
+    panel_ = new WorkPanel(commands_, [this](app::PanelButtonId button) {
+        return app::panel_button_allowed(doc_, button);
+    });
     view_ = new ReportView(panel_, this);
+    printer_ = new ReportPrinter(*view_, this);
     setCentralWidget(view_);
     connect(view_, &ReportView::mode_changed, this, &MainWindow::on_mode_changed);
 
@@ -69,7 +74,7 @@ void MainWindow::build_menus() {
             for (const app::MenuItem& item : items) {
                 if (item.separator()) {
                     menu->addSeparator();
-                } else if (item.command == 0) {
+                } else if (item.command == Command::none) {
                     fill(menu->addMenu(qs(item.text)), item.children);
                 } else {
                     QAction* a = commands_.action(item.command);
@@ -79,7 +84,7 @@ void MainWindow::build_menus() {
             }
         };
     for (const app::MenuItem& top : app::main_menu()) {
-        if (top.command != 0) {
+        if (top.command != Command::none) {
             QAction* a = commands_.action(top.command);
             a->setText(qs(top.text));
             menuBar()->addAction(a);
@@ -88,10 +93,10 @@ void MainWindow::build_menus() {
         QMenu* menu = menuBar()->addMenu(qs(top.text));
         fill(menu, top.children);
     }
-    commands_.action(kPrint)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    commands_.action(kHelpContents)->setShortcut(QKeySequence(Qt::Key_F1));
-    commands_.action(kContextHelp)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    for (int command : commands_.commands())
+    commands_.action(Command::print)->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    commands_.action(Command::help_contents)->setShortcut(QKeySequence(Qt::Key_F1));
+    commands_.action(Command::context_help)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    for (Command command : commands_.commands())
         commands_.action(command)->setShortcutContext(Qt::ApplicationShortcut);
 }
 
@@ -100,8 +105,8 @@ void MainWindow::build_tool_bar() {
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));
-    for (int command : app::toolbar_commands()) {
-        if (command == 0) {
+    for (Command command : app::toolbar_commands()) {
+        if (command == Command::none) {
             bar->addSeparator();
             continue;
         }
@@ -125,29 +130,30 @@ void MainWindow::build_status_bar() {
 }
 
 void MainWindow::install_handlers() {
-    commands_.set_handler(kSettings, [this] {
+    commands_.set_handler(Command::settings, [this] {
         if (SettingsDialog::edit(doc_, this) && view_->report()) view_->report()->update();
     });
-    commands_.set_handler(kAbout, [this] {
+    commands_.set_handler(Command::about, [this] {
         AboutDialog about(QString::fromStdString(doc_.folder().folder().string()), this);
         about.exec();
     });
-    commands_.set_handler(kExit, [this] { close(); });
-    commands_.set_handler(kBackToPanel, [this] { view_->return_to_panel(); });
-    commands_.set_handler(kHelpContents, [this] { show_help(QStringLiteral("index.html")); });
-    commands_.set_handler(kHelpIndex, [this] { show_help(QStringLiteral("terms.html")); });
-    commands_.set_handler(kContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+    commands_.set_handler(Command::exit, [this] { close(); });
+    commands_.set_handler(Command::back_to_panel, [this] { view_->return_to_panel(); });
+    commands_.set_handler(Command::help_contents,
+                          [this] { show_help(QStringLiteral("index.html")); });
+    commands_.set_handler(Command::help_index, [this] { show_help(QStringLiteral("terms.html")); });
+    commands_.set_handler(Command::context_help, [] { QWhatsThis::enterWhatsThisMode(); });
 }
 
-bool MainWindow::mode_allows(int command) const {
-    const bool report = view_ && view_->mode() == ReportView::kReportMode;
+bool MainWindow::mode_allows(Command command) const {
+    const bool report = view_ && view_->mode() == ReportView::Mode::report;
     switch (command) {
-        case kPrint:
-        case kPrintPreview:
-        case kBackToPanel:
-        case kSavePdf:
+        case Command::print:
+        case Command::print_preview:
+        case Command::back_to_panel:
+        case Command::save_pdf:
             return report;
-        case kRestore:
+        case Command::restore:
             return !report;
         default:
             return true;
@@ -163,9 +169,9 @@ void MainWindow::show_help(const QString& page) {
     help_->show_page(page);
 }
 
-void MainWindow::on_mode_changed(int mode) {
+void MainWindow::on_mode_changed(ReportView::Mode mode) {
     const QRect desktop = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    if (mode == ReportView::kReportMode) {
+    if (mode == ReportView::Mode::report) {
         panel_geometry_ = saveGeometry();
         setWindowFlag(Qt::WindowMaximizeButtonHint, true);
         if (!report_geometry_.isEmpty()) {
@@ -189,12 +195,12 @@ void MainWindow::on_mode_changed(int mode) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (view_->printing()) {
+    if (printer_->printing()) {
         prompter_.inform("Use Close Button", io::Icon::information, {});
         event->ignore();
         return;
     }
-    if (view_->mode() == ReportView::kReportMode) {
+    if (view_->mode() == ReportView::Mode::report) {
         view_->return_to_panel();
         event->ignore();
         return;

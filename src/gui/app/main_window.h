@@ -9,12 +9,13 @@
 #include "core/settings/report_fonts.h"
 #include "core/store/document.h"
 #include "gui/app/command_set.h"
+#include "gui/reports/report_view.h"
 
 namespace vorla::gui {
 
-class ReportView;
 class HelpWindow;
 class QtPrompter;
+class ReportPrinter;
 class WorkPanel;
 
 class MainWindow : public QMainWindow {
@@ -26,6 +27,7 @@ class MainWindow : public QMainWindow {
     store::Document& doc() { return doc_; }
     CommandSet& commands() { return commands_; }
     ReportView* view() const { return view_; }
+    ReportPrinter& report_printer() const { return *printer_; }
     WorkPanel* panel() const { return panel_; }
     QLabel* date_pane() const { return date_pane_; }
     HelpWindow* help_window() const { return help_; }
@@ -48,8 +50,8 @@ class MainWindow : public QMainWindow {
     void build_tool_bar();
     void build_status_bar();
     void install_handlers();
-    bool mode_allows(int command) const;
-    void on_mode_changed(int mode);
+    bool mode_allows(commands::Command command) const;
+    void on_mode_changed(ReportView::Mode mode);
 
     store::Document& doc_;
     QtPrompter& prompter_;
@@ -57,6 +59,7 @@ class MainWindow : public QMainWindow {
     settings::ReportFonts fonts_;
     WorkPanel* panel_ = nullptr;
     ReportView* view_ = nullptr;
+    ReportPrinter* printer_ = nullptr;
     QLabel* date_pane_ = nullptr;
     HelpWindow* help_ = nullptr;
     QByteArray panel_geometry_;

@@ -4,20 +4,15 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
-QString qs(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string us(const QString& s) {
-    return s.toUtf8().toStdString();
-}
+using text::TextId;
 
 QString program_title() {
-    return qs(text::text(2)).section(QLatin1Char('\n'), 0, 0);
+    return qs(text::text(TextId::program_title)).section(QLatin1Char('\n'), 0, 0);
 }
 
 QWidget* QtPrompter::active_parent() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The Prompter of the desktop program: message boxes with the string-table texts.
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "core/io/prompter.h"
@@ -20,9 +21,7 @@ class QtPrompter final : public io::Prompter {
     QPointer<QWidget> parent_;
 };
 
-// The program's window title (first line of text 2) for message boxes without a caption.
+// The program's window title (first line of program_title) for message boxes without a caption.
 QString program_title();
-QString qs(std::string_view utf8);
-std::string us(const QString& s);
 
 }  // namespace vorla::gui

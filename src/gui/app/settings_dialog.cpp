@@ -13,7 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/reports/qt_fonts.h"
 

@@ -6,13 +6,16 @@
 #include <QVBoxLayout>
 
 #include "core/app/menu_model.h"
-#include "core/text/string_table.h"
+#include "core/commands/command_prompt.h"
+#include "core/text/texts.h"
 #include "gui/app/command_set.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
-WorkPanel::WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, QWidget* parent)
+using commands::Command;
+
+WorkPanel::WorkPanel(CommandSet& commands, ButtonRule extra_rule, QWidget* parent)
     : QWidget(parent), commands_(commands), extra_rule_(std::move(extra_rule)) {
     setObjectName(QStringLiteral("WorkPanel"));
     auto* layout = new QGridLayout(this);
@@ -25,32 +28,32 @@ WorkPanel::WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, 
         column_layout->setSpacing(6);
         for (const app::PanelButton& b : group.buttons) {
             auto* button = new QPushButton(qs(b.caption), box);
-            button->setObjectName(QStringLiteral("panel%1").arg(b.id));
+            button->setObjectName(QStringLiteral("panel%1").arg(static_cast<int>(b.id)));
             button->setMinimumHeight(34);
             button->setMinimumWidth(210);
-            button->setProperty("panelButton", b.id);
-            if (b.command != 0) {
-                button->setToolTip(qs(app::command_prompt(b.command)));
-                const int command = b.command;
+            if (b.command != Command::none) {
+                button->setToolTip(qs(commands::command_prompt(b.command)));
+                const Command command = b.command;
                 connect(button, &QPushButton::clicked, this,
                         [this, command] { commands_.action(command)->trigger(); });
             } else {
                 auto* menu = new QMenu(button);
+                std::vector<std::pair<QAction*, Command>> items;
                 for (const app::PanelChoice& choice : b.popup) {
                     QAction* a = menu->addAction(qs(text::text(choice.text)));
-                    a->setData(choice.command);
-                    const int command = choice.command;
+                    const Command command = choice.command;
+                    items.emplace_back(a, command);
                     connect(a, &QAction::triggered, this,
                             [this, command] { commands_.action(command)->trigger(); });
                 }
-                connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                    for (QAction* a : menu->actions())
-                        a->setEnabled(commands_.enabled(a->data().toInt()));
+                connect(menu, &QMenu::aboutToShow, this, [this, items] {
+                    for (const auto& [a, command] : items)
+                        a->setEnabled(commands_.enabled(command));
                 });
                 button->setMenu(menu);
             }
             column_layout->addWidget(button);
-            buttons_.insert(b.id, button);
+            buttons_.emplace(b.id, button);
         }
         column_layout->addStretch(1);
         layout->addWidget(box, 0, column++);
@@ -59,18 +62,23 @@ WorkPanel::WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, 
     refresh();
 }
 
+QPushButton* WorkPanel::button(app::PanelButtonId id) const {
+    const auto it = buttons_.find(id);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
 void WorkPanel::refresh() {
     for (const app::PanelGroup& group : app::work_panel()) {
         for (const app::PanelButton& b : group.buttons) {
             bool on = false;
-            if (b.command != 0) {
+            if (b.command != Command::none) {
                 on = commands_.enabled(b.command);
             } else {
                 for (const app::PanelChoice& c : b.popup)
                     on = on || commands_.enabled(c.command);
             }
             if (extra_rule_ && !extra_rule_(b.id)) on = false;
-            buttons_.value(b.id)->setEnabled(on);
+            buttons_.at(b.id)->setEnabled(on);
         }
     }
 }

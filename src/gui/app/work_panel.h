@@ -1,10 +1,12 @@
 #pragma once
 // The work panel: the home screen of large buttons in three groups. Each button runs its
 // command (or opens a pop-up of commands) and follows its command's enabled state.
-#include <QHash>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
+#include <map>
+
+#include "core/app/menu_model.h"
 
 namespace vorla::gui {
 
@@ -13,17 +15,18 @@ class CommandSet;
 class WorkPanel : public QWidget {
     Q_OBJECT
   public:
-    // extra_rule: rules of buttons beyond their command's (by button id).
-    WorkPanel(CommandSet& commands, std::function<bool(int)> extra_rule, QWidget* parent = nullptr);
+    using ButtonRule = std::function<bool(app::PanelButtonId)>;
+    // extra_rule: rules of buttons beyond their command's.
+    WorkPanel(CommandSet& commands, ButtonRule extra_rule, QWidget* parent = nullptr);
 
-    QPushButton* button(int id) const { return buttons_.value(id); }
+    QPushButton* button(app::PanelButtonId id) const;
     // Recomputes every button's enabled state.
     void refresh();
 
   private:
     CommandSet& commands_;
-    std::function<bool(int)> extra_rule_;
-    QHash<int, QPushButton*> buttons_;
+    ButtonRule extra_rule_;
+    std::map<app::PanelButtonId, QPushButton*> buttons_;
 };
 
 }  // namespace vorla::gui

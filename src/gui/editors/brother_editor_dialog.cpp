@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/editors/availability_model.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
 #include "gui/editors/line_list.h"

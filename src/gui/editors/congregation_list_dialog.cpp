@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/line_list.h"
 

@@ -1,6 +1,6 @@
 #include "gui/editors/editor_commands.h"
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "gui/app/main_window.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
@@ -22,29 +22,29 @@ void redraw_if_modified(MainWindow& window) {
 }  // namespace
 
 void install_editor_commands(MainWindow& window) {
-    using namespace app::cmd;
+    using commands::Command;
     CommandSet& commands = window.commands();
-    commands.set_handler(kCongregations, [&window] {
+    commands.set_handler(Command::congregations, [&window] {
         CongregationListDialog dialog(window.doc(), false, std::nullopt, &window);
         dialog.exec();
         redraw_if_modified(window);
     });
-    commands.set_handler(kCircuits, [&window] {
+    commands.set_handler(Command::circuits, [&window] {
         NameListDialog dialog(window.doc(), editors::NamedList::circuits, false, -1, &window);
         dialog.exec();
         redraw_if_modified(window);
     });
-    commands.set_handler(kBrothers, [&window] {
+    commands.set_handler(Command::brothers, [&window] {
         BrotherListDialog dialog(window.doc(), editors::BrotherListParams{}, &window);
         dialog.exec();
         if (window.doc().modified()) window.doc().rebuild_our_congregation();
         redraw_if_modified(window);
     });
-    commands.set_handler(kTalks, [&window] {
+    commands.set_handler(Command::talks, [&window] {
         TalkChooserDialog::edit_titles(window.doc(), &window);
         redraw_if_modified(window);
     });
-    commands.set_handler(kAvailability, [&window] {
+    commands.set_handler(Command::availability, [&window] {
         editors::BrotherListParams params;
         params.availability = true;
         BrotherListDialog dialog(window.doc(), params, &window);

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 
 namespace vorla::gui {

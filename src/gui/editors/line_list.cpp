@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/editors/talk_title_import.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/line_list.h"
 #include "gui/editors/talk_editor_dialog.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// The talk chooser: the catalogue's titles (command 32782), any talk, one of a speaker's
+// The talk chooser: the catalogue's titles (Command::talks), any talk, one of a speaker's
 // talks, or the set of talks a brother gives (the grid).
 #include <QDialog>
 #include <optional>
@@ -21,7 +21,7 @@ class TalkChooserDialog : public QDialog {
     TalkChooserDialog(store::Document& doc, editors::TalkChooserModel model,
                       QWidget* parent = nullptr);
 
-    // Command 32782: the titles; talk.dat is written when the chooser closes.
+    // Command::talks: the titles; talk.dat is written when the chooser closes.
     static void edit_titles(store::Document& doc, QWidget* parent);
     // Any talk; the chosen talk number, nothing when cancelled. talk_no: the present talk.
     static std::optional<int> choose_any_talk(store::Document& doc, int talk_no, QWidget* parent);

@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "core/text/utf8.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

@@ -3,18 +3,19 @@
 #include <QFileDialog>
 #include <QMenu>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/reports/font_commands.h"
 #include "core/reports/schedule_export.h"
 #include "gui/app/main_window.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/reports/font_chooser.h"
+#include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/week_range_dialog.h"
 
 namespace vorla::gui {
 
-using namespace app::cmd;
+using commands::Command;
 
 void show_report(MainWindow& window, const reports::ReportRequest& request) {
     const store::Document& doc = window.doc();
@@ -30,14 +31,14 @@ void open_schedule(MainWindow& window) {
     WeekRangeDialog dialog(window.doc(), reports::WeekRangeForm::schedule, &window);
     const WeekRangeDialog::Choice choice = dialog.choose();
     const reports::WeekRangeModel& m = dialog.model();
-    if (choice == WeekRangeDialog::kShow) {
+    if (choice == WeekRangeDialog::Choice::show) {
         show_report(window, {reports::ReportKind::schedule, m.first_week(), m.week_count()});
-    } else if (choice == WeekRangeDialog::kExport) {
+    } else if (choice == WeekRangeDialog::Choice::export_text) {
         reports::export_schedule(window.doc(), m.first_week(), m.week_count());
     }
 }
 
-void choose_role_font(MainWindow& window, settings::FontRole role, int command) {
+void choose_role_font(MainWindow& window, settings::FontRole role, Command command) {
     const auto chosen =
         choose_font(qs(reports::font_chooser_caption(command)), window.fonts().get(role), &window);
     if (chosen && reports::apply_font_choice(window.fonts(), role, *chosen))
@@ -53,7 +54,7 @@ void save_pdf(MainWindow& window) {
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString file = dialog.selectedFiles().constFirst();
-    if (!window.view()->save_pdf(file)) {
+    if (!window.report_printer().save_pdf(file)) {
         window.doc().folder().report_write_failure(file.toStdString());
     }
 }
@@ -73,16 +74,16 @@ void popup(MainWindow& window, const QPoint& at) {
 
 void install_report_commands(MainWindow& window) {
     CommandSet& c = window.commands();
-    c.set_handler(kSchedule, [&window] { open_schedule(window); });
-    c.set_handler(kPrint, [&window] { window.view()->print(); });
-    c.set_handler(kPrintPreview, [&window] { window.view()->print_preview(); });
-    c.set_handler(kPrintSetup, [&window] { window.view()->print_setup(); });
-    c.set_handler(kSavePdf, [&window] { save_pdf(window); });
+    c.set_handler(Command::schedule, [&window] { open_schedule(window); });
+    c.set_handler(Command::print, [&window] { window.report_printer().print(); });
+    c.set_handler(Command::print_preview, [&window] { window.report_printer().print_preview(); });
+    c.set_handler(Command::print_setup, [&window] { window.report_printer().print_setup(); });
+    c.set_handler(Command::save_pdf, [&window] { save_pdf(window); });
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
         c.set_handler(info.command,
                       [&window, info] { choose_role_font(window, info.role, info.command); });
     }
-    c.set_handler(kFontDefaults, [&window] {
+    c.set_handler(Command::font_defaults, [&window] {
         window.fonts().reset_to_defaults();
         window.view()->redraw();
     });
@@ -90,8 +91,8 @@ void install_report_commands(MainWindow& window) {
     // An editor, the scheduling sheet or the settings may have changed what the report shows;
     // a closing dialog does not always repaint the window beneath it. The font commands
     // redraw only for a new font.
-    QObject::connect(&c, &CommandSet::ran, window.view(), [&window](int command) {
-        if (window.view()->mode() == ReportView::kReportMode &&
+    QObject::connect(&c, &CommandSet::ran, window.view(), [&window](Command command) {
+        if (window.view()->mode() == ReportView::Mode::report &&
             !reports::font_role_of_command(command))
             window.view()->redraw();
     });

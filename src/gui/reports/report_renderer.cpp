@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {

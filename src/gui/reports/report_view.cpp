@@ -1,18 +1,8 @@
 #include "gui/reports/report_view.h"
 
-#include <QActionGroup>
 #include <QKeyEvent>
-#include <QTimer>
-
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QScrollBar>
-#include <algorithm>
 
-#include "core/reports/print_pages.h"
 #include "gui/reports/report_widget.h"
 
 namespace vorla::gui {
@@ -39,8 +29,8 @@ void ReportView::show_report(QWidget* report) {
     scroll_->horizontalScrollBar()->setSingleStep(logicalDpiX() / 10);
     report->installEventFilter(this);
     setCurrentWidget(scroll_);
-    const bool changed = mode_ != kReportMode;
-    mode_ = kReportMode;
+    const bool changed = mode_ != Mode::report;
+    mode_ = Mode::report;
     report->setFocus();
     if (changed) emit mode_changed(mode_);
 }
@@ -54,8 +44,8 @@ ReportWidget* ReportView::report_page() const {
 }
 
 void ReportView::return_to_panel() {
-    if (mode_ == kPanelMode) return;
-    mode_ = kPanelMode;
+    if (mode_ == Mode::panel) return;
+    mode_ = Mode::panel;
     setCurrentWidget(panel_);
     emit mode_changed(mode_);
 }
@@ -109,7 +99,7 @@ bool ReportView::scroll_key(int key) {
 }
 
 bool ReportView::eventFilter(QObject* watched, QEvent* event) {
-    if (mode_ == kReportMode && event->type() == QEvent::KeyPress) {
+    if (mode_ == Mode::report && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
             return_to_panel();
@@ -130,96 +120,11 @@ bool ReportView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ReportView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && mode_ == kReportMode) {
+    if (event->key() == Qt::Key_Escape && mode_ == Mode::report) {
         return_to_panel();
         return;
     }
     QStackedWidget::keyPressEvent(event);
-}
-
-// --- printing ------------------------------------------------------------------------------
-
-QPrinter& ReportView::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
-}
-
-bool ReportView::print_range(QPrinter& device, int from, int to, int copies) {
-    const ReportWidget* page = report_page();
-    if (!page) return false;
-    const reports::Device d = reports::Device::printer(device.logicalDpiX(), device.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
-    // A driver that makes copies is given the count; otherwise every copy is printed here.
-    const bool driver_copies = device.supportsMultipleCopies();
-    device.setCopyCount(driver_copies ? copies : 1);
-    const std::vector<int> sequence =
-        reports::print_page_sequence(from, to, pages, copies, driver_copies);
-    printing_ = true;
-    const bool ok = paint_pages(device, page->source(), sequence);
-    printing_ = false;
-    if (driver_copies) device.setCopyCount(1);
-    return ok;
-}
-
-void ReportView::print() {
-    const ReportWidget* page = report_page();
-    if (!page) return;
-    QPrinter& p = printer();
-    const reports::Device d = reports::Device::printer(p.logicalDpiX(), p.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
-    QPrintDialog dialog(&p, this);
-    dialog.setMinMax(1, pages);
-    dialog.setFromTo(1, pages);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
-    p.setCollateCopies(true);
-    if (dialog.exec() != QDialog::Accepted) return;
-    int from = 0;
-    int to = 0;
-    if (p.printRange() == QPrinter::PageRange) {
-        from = p.fromPage();
-        to = p.toPage();
-    }
-    print_range(p, from, to, p.copyCount());
-}
-
-void ReportView::print_preview() {
-    const ReportWidget* page = report_page();
-    if (!page) return;
-    QPrintPreviewDialog preview(&printer(), this);
-    const ReportSource source = page->source();
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [source](QPrinter* p) {
-        const int pages = static_cast<int>(
-            source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
-        paint_pages(*p, source, reports::print_page_sequence(1, pages, pages, 1, true));
-    });
-    // Pages side by side, two at the most, as the report has them: the dialog's own "all
-    // pages" button (the third of its three view modes), so that its tool bar agrees.
-    const int pages = page->page_count();
-    if (pages >= 2 && pages <= 4) {
-        for (QActionGroup* group : preview.findChildren<QActionGroup*>()) {
-            const QList<QAction*> modes = group->actions();
-            if (modes.size() == 3 && modes[2]->isCheckable()) modes[2]->trigger();
-        }
-    }
-    // Large enough to read a page: most of the window's height; fitted once it is shown.
-    const QWidget* top = window();
-    preview.resize(std::max(640, top->width() * 9 / 10), std::max(600, top->height() * 9 / 10));
-    if (auto* widget = preview.findChild<QPrintPreviewWidget*>()) {
-        QTimer::singleShot(0, widget, [widget] { widget->fitInView(); });
-    }
-    preview.exec();
-}
-
-void ReportView::print_setup() {
-    QPageSetupDialog dialog(&printer(), this);
-    dialog.exec();
-}
-
-bool ReportView::save_pdf(const QString& path) {
-    const ReportWidget* page = report_page();
-    if (!page) return false;
-    return write_pdf(path, page->source(), 600);
 }
 
 }  // namespace vorla::gui

@@ -1,15 +1,12 @@
 #pragma once
 // ReportView: the window's view. In work-panel mode it shows the work panel; in report mode it
-// shows the report on screen, page by page, in a scrolling area, and prints it.
+// shows the report on screen, page by page, in a scrolling area (ReportPrinter prints it).
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
-#include <memory>
 
 #include "core/reports/report_request.h"
 #include "gui/reports/report_renderer.h"
-
-class QPrinter;
 
 namespace vorla::gui {
 
@@ -18,18 +15,16 @@ class ReportWidget;
 class ReportView : public QStackedWidget {
     Q_OBJECT
   public:
-    enum Mode { kPanelMode = 1, kReportMode = 2 };
+    enum class Mode { panel, report };
 
     ReportView(QWidget* panel, QWidget* parent = nullptr);
     ~ReportView() override;
 
     Mode mode() const { return mode_; }
-    bool printing() const { return printing_; }
-    void set_printing(bool on) { printing_ = on; }
 
     // Shows a report widget in the scrolling area (the view takes it) and enters report mode.
     void show_report(QWidget* report);
-    // Shows a report laid out by `source` (the view keeps the request for printing).
+    // Shows a report laid out by `source`.
     void show_report(const reports::ReportRequest& request, ReportSource source);
     QWidget* report() const { return scroll_->widget(); }
     // The report drawn from a display list, when the view shows one.
@@ -45,20 +40,8 @@ class ReportView : public QStackedWidget {
         popup_ = std::move(handler);
     }
 
-    // The printer of Print, Print preview and Print setup (created on first use).
-    QPrinter& printer();
-    // Print: the print dialog with the page range, then the pages (copies made here when the
-    // driver cannot). Print preview and Print setup as the platform offers them.
-    void print();
-    void print_preview();
-    void print_setup();
-    // Prints pages from..to (0 = all) with `copies` copies on a printer already set up.
-    bool print_range(QPrinter& printer, int from, int to, int copies);
-    // Saves the report as PDF, as it prints.
-    bool save_pdf(const QString& path);
-
   signals:
-    void mode_changed(int mode);
+    void mode_changed(vorla::gui::ReportView::Mode mode);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,10 +52,8 @@ class ReportView : public QStackedWidget {
 
     QWidget* panel_;
     QScrollArea* scroll_;
-    Mode mode_ = kPanelMode;
-    bool printing_ = false;
+    Mode mode_ = Mode::panel;
     std::function<void(const QPoint&)> popup_;
-    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace vorla::gui

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
@@ -58,9 +58,11 @@ WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeF
     export_->setVisible(model_.export_visible());
     auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, [this] { done(kShow); });
-    connect(export_, &QPushButton::clicked, this, [this] { done(kExport); });
-    connect(cancel, &QPushButton::clicked, this, [this] { done(kCancel); });
+    connect(ok, &QPushButton::clicked, this, [this] { done(static_cast<int>(Choice::show)); });
+    connect(export_, &QPushButton::clicked, this,
+            [this] { done(static_cast<int>(Choice::export_text)); });
+    connect(cancel, &QPushButton::clicked, this,
+            [this] { done(static_cast<int>(Choice::cancel)); });
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(export_);
@@ -75,7 +77,8 @@ WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeF
         model_.select_count_row(row);
         sync_caption();
     });
-    connect(start_, &QListWidget::itemDoubleClicked, this, [this] { done(kShow); });
+    connect(start_, &QListWidget::itemDoubleClicked, this,
+            [this] { done(static_cast<int>(Choice::show)); });
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(start_label, 0, 0);

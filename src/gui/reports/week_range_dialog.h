@@ -13,7 +13,8 @@ namespace vorla::gui {
 class WeekRangeDialog : public QDialog {
     Q_OBJECT
   public:
-    enum Choice { kCancel = 0, kShow = 1, kExport = 2 };
+    // What the dialog was closed with; its result code.
+    enum class Choice { cancel = 0, show = 1, export_text = 2 };
 
     WeekRangeDialog(const store::Document& doc, reports::WeekRangeForm form,
                     QWidget* parent = nullptr);

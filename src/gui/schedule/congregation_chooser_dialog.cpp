@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/editors/line_list.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 CongregationChooserDialog::CongregationChooserDialog(const store::Document& doc,
                                                      schedule::ChooserMode mode, QWidget* parent)
@@ -28,7 +30,7 @@ CongregationChooserDialog::CongregationChooserDialog(const store::Document& doc,
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
 
     auto* filter = new QHBoxLayout;

@@ -14,12 +14,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
-#include "gui/app/qt_prompter.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 namespace {
 
@@ -54,7 +56,8 @@ ContactsDialog::ContactsDialog(const store::Document& doc, std::uint16_t brother
     mail_ = side_button(QStringLiteral("Написать письмо"), this);
     phone_ = side_button(qs(schedule::ContactsModel::phone_caption()), this);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(qs(text::text(1131)), QDialogButtonBox::RejectRole);
+    QPushButton* close =
+        buttons->addButton(qs(text::text(TextId::close)), QDialogButtonBox::RejectRole);
     close->setDefault(true);
 
     auto* actions = new QHBoxLayout;

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/text/string_table.h"
-#include "gui/app/qt_prompter.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
@@ -69,8 +69,10 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     top->addWidget(talk_, 1);
     // The exchange and clearing buttons change their captions; the column keeps the widest.
     int side_width = 0;
-    for (int text : {1002, 1003, 1011, 1012}) {
-        exchange_or_congregation_->setText(qs(text::text(text)));
+    using text::TextId;
+    for (TextId caption : {TextId::exchange, TextId::cancel_exchange, TextId::choose_congregation,
+                           TextId::clear_selection}) {
+        exchange_or_congregation_->setText(qs(text::text(caption)));
         side_width = std::max(side_width, exchange_or_congregation_->sizeHint().width());
     }
     auto* side = new QVBoxLayout;

@@ -2,9 +2,9 @@
 
 #include <QFileDialog>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/schedule/package_export.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/reports/report_view.h"
@@ -14,6 +14,8 @@
 
 namespace vorla::gui {
 
+using text::TextId;
+
 namespace {
 
 // The open-file dialog of the import: packages in the data folder first; Windows
@@ -21,8 +23,8 @@ namespace {
 std::optional<std::filesystem::path> choose_package_file(const store::Document& doc,
                                                          QWidget* parent) {
     const QString file = QFileDialog::getOpenFileName(
-        parent, qs(text::text(1151)), qs(doc.folder().folder().string()),
-        qs(text::text(1157)) + QStringLiteral(" (*.vpk *.VPK)"));
+        parent, qs(text::text(TextId::choose_package_to_import)), qs(doc.folder().folder().string()),
+        qs(text::text(TextId::package_file_filter)) + QStringLiteral(" (*.vpk *.VPK)"));
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(us(file));
 }
@@ -42,14 +44,14 @@ void export_congregation_package(store::Document& doc, std::uint16_t cong_id, QW
 }
 
 void install_package_commands(MainWindow& window) {
-    using namespace app::cmd;
+    using commands::Command;
     CommandSet& commands = window.commands();
-    commands.set_handler(kExportPackage, [&window] {
+    commands.set_handler(Command::export_package, [&window] {
         const auto cong_id =
             CongregationChooserDialog::choose(window.doc(), schedule::ChooserMode::ours, &window);
         if (cong_id && *cong_id != 0) export_congregation_package(window.doc(), *cong_id, &window);
     });
-    commands.set_handler(kImportPackage, [&window] {
+    commands.set_handler(Command::import_package, [&window] {
         const auto file = choose_package_file(window.doc(), &window);
         if (!file) return;
         PackageImportDialog dialog(window.doc(), *file, &window);

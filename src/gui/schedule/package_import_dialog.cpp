@@ -11,12 +11,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/editors/editor_widgets.h"
 #include "gui/editors/name_list_dialog.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 namespace {
 
@@ -87,7 +89,7 @@ PackageImportDialog::PackageImportDialog(store::Document& doc, const std::filesy
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
 
     auto* layout = new QVBoxLayout(this);

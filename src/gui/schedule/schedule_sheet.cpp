@@ -11,7 +11,7 @@
 
 #include "gui/app/command_set.h"
 #include "gui/app/icons.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/local_talks_page.h"
 #include "gui/schedule/schedule_widgets.h"
 
@@ -52,7 +52,7 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
     edit_menu_ = new QMenu(edit_);
     for (const schedule::EditChoice& choice : schedule::SheetModel::edit_choices()) {
         QAction* item = edit_menu_->addAction(qs(choice.text));
-        const int command = choice.command;
+        const commands::Command command = choice.command;
         connect(item, &QAction::triggered, this, [this, command] {
             if (!commands_ || !commands_->enabled(command)) return;
             commands_->action(command)->trigger();

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "core/schedule/week_list.h"
-#include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

@@ -9,14 +9,16 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
-#include "gui/app/qt_prompter.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
@@ -40,7 +42,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
 
     auto* filters = new QFormLayout;

@@ -10,11 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
-#include "gui/app/qt_prompter.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent)
@@ -59,7 +61,7 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
 
     auto* filters = new QFormLayout;

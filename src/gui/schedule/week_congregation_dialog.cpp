@@ -8,12 +8,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/text/string_table.h"
-#include "gui/app/qt_prompter.h"
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
                                                schedule::WeekCongregationParams params,
@@ -31,7 +33,7 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(1260)), QDialogButtonBox::RejectRole);
+    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
 
     auto* top = new QHBoxLayout;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/command_rules.h"
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/text/cp1251.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
@@ -9,6 +9,7 @@
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::commands::Command;
 
 namespace {
 
@@ -25,15 +26,15 @@ struct RulesTest : ::testing::Test {
 
 TEST_F(RulesTest, EmptyFolderAllowsOnlyTheUnconditionalCommands) {
     const auto doc = open();
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kBrothers));
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kHistory));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kOurCongregation));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kChairmen));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kHospitality));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kReaders));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kExportPackage));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kInvitationLetter));
-    EXPECT_FALSE(app::panel_button_allowed(*doc, app::panel::kEditHistory));
+    EXPECT_TRUE(app::data_allows(*doc, Command::brothers));
+    EXPECT_TRUE(app::data_allows(*doc, Command::history));
+    EXPECT_FALSE(app::data_allows(*doc, Command::our_congregation));
+    EXPECT_FALSE(app::data_allows(*doc, Command::chairmen));
+    EXPECT_FALSE(app::data_allows(*doc, Command::hospitality));
+    EXPECT_FALSE(app::data_allows(*doc, Command::readers));
+    EXPECT_FALSE(app::data_allows(*doc, Command::export_package));
+    EXPECT_FALSE(app::data_allows(*doc, Command::invitation_letter));
+    EXPECT_FALSE(app::panel_button_allowed(*doc, app::PanelButtonId::edit_history));
 }
 
 TEST_F(RulesTest, CountsSettingsAndOurCongregationOpenTheirCommands) {
@@ -43,19 +44,19 @@ TEST_F(RulesTest, CountsSettingsAndOurCongregationOpenTheirCommands) {
         dir / "vorla.ini",
         text::utf8_to_cp1251("[Congregation]\r\nNumber=1\r\n[Собрание]\r\nГостеприимство=1\r\n"));
     auto doc = open();
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kOurCongregation));  // exactly one congregation
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kExportPackage));    // one brother
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kChairmen));
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kHospitality));
-    EXPECT_FALSE(app::data_allows(*doc, app::cmd::kReaders));
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kInvitationLetter));
-    EXPECT_TRUE(app::panel_button_allowed(*doc, app::panel::kEditHistory));
+    EXPECT_FALSE(app::data_allows(*doc, Command::our_congregation));  // exactly one congregation
+    EXPECT_FALSE(app::data_allows(*doc, Command::export_package));    // one brother
+    EXPECT_TRUE(app::data_allows(*doc, Command::chairmen));
+    EXPECT_TRUE(app::data_allows(*doc, Command::hospitality));
+    EXPECT_FALSE(app::data_allows(*doc, Command::readers));
+    EXPECT_TRUE(app::data_allows(*doc, Command::invitation_letter));
+    EXPECT_TRUE(app::panel_button_allowed(*doc, app::PanelButtonId::edit_history));
 
     write_bytes(dir / "cong.dat",
                 slot_file({congregation_bytes(1, "Наше"), congregation_bytes(2, "Другое")}));
     write_bytes(dir / "speakers.dat", slot_file({brother_bytes(1, "Иван", "Петров", 1),
                                                  brother_bytes(2, "Олег", "Сидоров", 2)}));
     doc->reload_all();
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kOurCongregation));
-    EXPECT_TRUE(app::data_allows(*doc, app::cmd::kExportPackage));
+    EXPECT_TRUE(app::data_allows(*doc, Command::our_congregation));
+    EXPECT_TRUE(app::data_allows(*doc, Command::export_package));
 }

@@ -4,6 +4,7 @@
 
 #include "core/app/menu_model.h"
 #include "core/app/settings_dialog_model.h"
+#include "core/commands/command_prompt.h"
 #include "core/text/cp1251.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -34,7 +35,7 @@ TEST_F(SettingsModelTest, BackgroundCyclesThroughFiveStylesAndColourOnlyWhenColo
     // A colour chosen while not coloured falls back to the grey default.
     m.choose_colour(0x123456);
     EXPECT_EQ(m.values().background_colour, 0xC0C0C0u);
-    while (m.values().background_style != 4)
+    while (m.values().background_style != settings::BackgroundStyle::coloured)
         m.press_background();
     m.choose_colour(0x123456);
     EXPECT_EQ(m.values().background_colour, 0x123456u);
@@ -78,26 +79,28 @@ TEST_F(SettingsModelTest, OkKeepsOurCongregationAndOtherSections) {
 }
 
 TEST(MenuModel, PromptsAndTipsAreTheLinesOfTheCommandsText) {
-    EXPECT_EQ(app::command_prompt(32850), "Расписание речей для нашего собрания");
-    EXPECT_EQ(app::command_tip(32850), "Местные речи");
-    EXPECT_EQ(app::command_tip(32865), "");
+    using vorla::commands::Command;
+    EXPECT_EQ(commands::command_prompt(Command::local_talks),
+              "Расписание речей для нашего собрания");
+    EXPECT_EQ(commands::command_tip(Command::local_talks), "Местные речи");
+    EXPECT_EQ(commands::command_tip(Command::availability), "");
     // Every menu command and panel command has a prompt.
-    std::vector<int> ids;
+    std::vector<Command> ids;
     const std::function<void(const std::vector<app::MenuItem>&)> walk = [&](const auto& items) {
         for (const auto& i : items) {
-            if (i.command) ids.push_back(i.command);
+            if (i.command != Command::none) ids.push_back(i.command);
             walk(i.children);
         }
     };
     walk(app::main_menu());
     for (const auto& g : app::work_panel()) {
         for (const auto& b : g.buttons) {
-            if (b.command) ids.push_back(b.command);
+            if (b.command != Command::none) ids.push_back(b.command);
             for (const auto& c : b.popup)
                 ids.push_back(c.command);
         }
     }
-    for (int id : ids) {
-        EXPECT_FALSE(app::command_prompt(id).empty()) << id;
+    for (Command id : ids) {
+        EXPECT_FALSE(commands::command_prompt(id).empty()) << static_cast<int>(id);
     }
 }

@@ -6,6 +6,7 @@ using namespace vorla;
 using namespace vorla::testing;
 using editors::BrotherListModel;
 using editors::BrotherListParams;
+using editors::BrotherRole;
 using editors::ListLine;
 
 namespace {
@@ -68,7 +69,8 @@ TEST_F(BrotherListTest, SpeakerChooserLeavesOutItsCongregationAndMarksTheUnavail
     EXPECT_EQ(m.ok_caption(), "&Выбрать");
     EXPECT_EQ(m.close_caption(), "&Отмена");
     EXPECT_EQ(m.add_caption(), "&Новый докладчик");
-    EXPECT_EQ(m.star_note(), "* Недоступен - " + doc->date_label(calendar::WeekNumber(1410), 2));
+    EXPECT_EQ(m.star_note(), "* Недоступен - " + doc->date_label(calendar::WeekNumber(1410),
+                                                                 calendar::LabelStyle::with_year));
     m.select(2);
     const auto a = m.ok();
     EXPECT_EQ(a.kind, BrotherListModel::Action::choose);
@@ -80,10 +82,13 @@ TEST_F(BrotherListTest, OutgoingSpeakerRoleListsOurSpeakersWithTheirNearestOutgo
     write_bytes(dir / "history.dat", concat({week_bytes(1407).u16(20, 1).u16(28, 4),
                                              week_bytes(1413).u16(20, 1).u16(30, 4)}));
     open();
-    BrotherListModel m(*doc, BrotherListParams{.role = 5, .week = 1409, .current_brother = 4});
+    BrotherListModel m(
+        *doc, BrotherListParams{
+                  .role = BrotherRole::outgoing_speaker, .week = 1409, .current_brother = 4});
     ASSERT_EQ(m.lines().size(), 1u);  // Петров has no talks
     EXPECT_EQ(m.lines()[0].text,
-              "Яковлев, Юрий (СП)\t # " + doc->date_label(calendar::WeekNumber(1407), 9));
+              "Яковлев, Юрий (СП)\t # " +
+                  doc->date_label(calendar::WeekNumber(1407), calendar::LabelStyle::short_month));
     EXPECT_EQ(m.title(), "Выбрать Уходящий докладчик");
     EXPECT_FALSE(m.add_visible());
     EXPECT_EQ(editors::nearest_outgoing_week(*doc, 4, calendar::WeekIndex(1410)),
@@ -93,17 +98,18 @@ TEST_F(BrotherListTest, OutgoingSpeakerRoleListsOurSpeakersWithTheirNearestOutgo
 
 TEST_F(BrotherListTest, RoleModesPreselectTheCurrentBrotherAndChairmenComeFromOurCongregation) {
     open();
-    BrotherListModel officer(*doc,
-                             BrotherListParams{.cong_filter = 1, .role = 2, .current_brother = 4});
+    BrotherListModel officer(
+        *doc, BrotherListParams{
+                  .cong_filter = 1, .role = BrotherRole::talk_coordinator, .current_brother = 4});
     EXPECT_EQ(officer.title(), "Выбрать Ответственный за речи");
     EXPECT_EQ(officer.selection(), 1u);
     EXPECT_EQ(officer.ok().kind, BrotherListModel::Action::choose);
     EXPECT_EQ(officer.chosen(), position_of(4));
 
-    BrotherListModel chairman(*doc, BrotherListParams{.role = 6});
+    BrotherListModel chairman(*doc, BrotherListParams{.role = BrotherRole::chairman});
     EXPECT_EQ(chairman.title(), "Выбрать Председатель");
     EXPECT_EQ(texts(chairman), (std::vector<std::string>{"Иван Петров", "Юрий Яковлев"}));
-    BrotherListModel reader(*doc, BrotherListParams{.role = 7});
+    BrotherListModel reader(*doc, BrotherListParams{.role = BrotherRole::reader});
     EXPECT_EQ(reader.title(), "Выбрать Чтец");
     EXPECT_EQ(reader.lines().size(), 2u);
 }

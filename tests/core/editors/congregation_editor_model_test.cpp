@@ -211,7 +211,7 @@ TEST_F(CongregationTest, OfficersAreChosenAmongItsBrothersAndSavedWithTheRecord)
     CongregationEditorModel m(*doc, &list, cong_position(1));
     const auto p = m.officer_chooser(CongregationOffice::talk_coordinator);
     EXPECT_EQ(p.cong_filter, 1);
-    EXPECT_EQ(p.role, 2);
+    EXPECT_EQ(p.role, editors::BrotherRole::talk_coordinator);
     m.set_officer(CongregationOffice::talk_coordinator, 2);
     EXPECT_EQ(m.officer_caption(CongregationOffice::talk_coordinator),
               "Ответственный за речи - Олег Сидоров");

@@ -223,11 +223,15 @@ TEST_F(TalkChooserTest, TalkEditorShowsItsWeeksAndStepsThroughTheChooser) {
     TalkEditorModel m(*doc, &chooser, 11);
     // Week 1410 lies after the start week (W = 1406) and is not listed.
     ASSERT_EQ(m.history().size(), 2u);
-    EXPECT_EQ(m.history()[0].text, doc->date_label(calendar::WeekNumber(1400), 26));
+    EXPECT_EQ(m.history()[0].text,
+              doc->date_label(calendar::WeekNumber(1400),
+                              calendar::LabelStyle::short_month | calendar::LabelStyle::with_year));
     EXPECT_EQ(m.window_title(), m.history()[0].text);
     m.select_history(1);
     EXPECT_EQ(m.window_title(),
-              doc->date_label(calendar::WeekNumber(1300), 26) + " - Иван Петров - Озёрное");
+              doc->date_label(calendar::WeekNumber(1300),
+                              calendar::LabelStyle::short_month | calendar::LabelStyle::with_year) +
+                  " - Иван Петров - Озёрное");
     m.title() = "Бог не терпит обмана";
     ASSERT_TRUE(m.step(+1));
     EXPECT_EQ(m.entry().talk_no, 15);

@@ -1,7 +1,7 @@
 // Device scaling, page metrics, print sequences and the font commands.
 #include <gtest/gtest.h>
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "core/reports/device.h"
 #include "core/reports/font_commands.h"
 #include "core/reports/page_metrics.h"
@@ -10,6 +10,7 @@
 
 using namespace vorla;
 using namespace vorla::reports;
+using vorla::commands::Command;
 
 namespace {
 
@@ -58,11 +59,11 @@ TEST(PrintPages, ARangeOnceWithDriverCopiesElseOnceForEachCopy) {
 }
 
 TEST(FontCommands, EachCommandOpensItsRoleWithItsCaption) {
-    EXPECT_EQ(font_role_of_command(app::cmd::kFontTitle), settings::FontRole::title);
-    EXPECT_EQ(font_role_of_command(app::cmd::kFontSmall), settings::FontRole::small_text);
-    EXPECT_FALSE(font_role_of_command(app::cmd::kFontDefaults));
-    EXPECT_EQ(font_chooser_caption(app::cmd::kFontTitle), "Шрифт для заголовка расписания");
-    EXPECT_EQ(font_chooser_caption(app::cmd::kFontText), "Шрифт для основного текста расписания");
+    EXPECT_EQ(font_role_of_command(Command::font_title), settings::FontRole::title);
+    EXPECT_EQ(font_role_of_command(Command::font_small), settings::FontRole::small_text);
+    EXPECT_FALSE(font_role_of_command(Command::font_defaults));
+    EXPECT_EQ(font_chooser_caption(Command::font_title), "Шрифт для заголовка расписания");
+    EXPECT_EQ(font_chooser_caption(Command::font_text), "Шрифт для основного текста расписания");
 }
 
 TEST(FontCommands, OnlyAChangedFontRedrawsButTheColourIsAlwaysKept) {

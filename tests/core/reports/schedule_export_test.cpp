@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "report_fixture.h"
 
 using namespace vorla;
@@ -122,7 +123,8 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
 
     EXPECT_FALSE(export_schedule(*doc, kThisIndex, 3));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, text::format(1231, file().string()));
+    EXPECT_EQ(prompter.messages[0].text,
+              text::format(text::TextId::cannot_create_file, file().string()));
     EXPECT_TRUE(std::filesystem::is_directory(file() / "inside"));
     std::vector<std::string> after;
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))

@@ -111,7 +111,7 @@ TEST_F(ScheduleTest, OnPaperAt600DpiEverythingScalesAndThePrintDateShows) {
     auto doc = open();
     change_settings(*doc, [](settings::Settings& s) {
         s.print_date = true;
-        s.background_style = kBandGrey;
+        s.background_style = settings::BackgroundStyle::grey;
     });
     const DisplayList list = paper(*doc, 1);
     ASSERT_EQ(list.pages.size(), 1u);
@@ -403,7 +403,7 @@ TEST_F(ScheduleTest, EachBackgroundStyleDrawsItsBandAndTurnsTextWhiteOnDarkOnes)
     ordinary_week(kThisWeek);
     auto doc = open();
     set_talk_title(*doc, 12, "Как найти мир");
-    const auto page_with = [&](int style, std::uint32_t colour) {
+    const auto page_with = [&](settings::BackgroundStyle style, std::uint32_t colour) {
         change_settings(*doc, [&](settings::Settings& s) {
             s.background_style = style;
             s.background_colour = colour;
@@ -413,25 +413,25 @@ TEST_F(ScheduleTest, EachBackgroundStyleDrawsItsBandAndTurnsTextWhiteOnDarkOnes)
     const Rect title{18, 52, 758, 81};
     const Rect date{18, 100, 758, 121};
 
-    Page p = page_with(kBandBlack, 0);
+    Page p = page_with(settings::BackgroundStyle::black, 0);
     EXPECT_EQ(p.bands, (std::vector<Band>{{title, kBlack}, {date, kBlack}}));
     EXPECT_EQ(item(p, "Расписание публичных встреч").colour, kWhite);
     EXPECT_EQ(item(p, "Дек 13, 2026").colour, kWhite);
     EXPECT_EQ(item(p, "Как найти мир").colour, kWhite);
     EXPECT_EQ(item(p, "Иван Петров").colour, kBlack);
 
-    p = page_with(kBandWhite, 0);
+    p = page_with(settings::BackgroundStyle::white, 0);
     EXPECT_TRUE(p.bands.empty());
     const std::vector<Line> rules = {
         {18, 51, 758, 51}, {18, 80, 758, 80}, {18, 99, 758, 99}, {18, 120, 758, 120}};
     EXPECT_EQ(p.lines, rules);
 
-    p = page_with(kBandColoured, 0x646464);  // (100, 100, 100): dark
+    p = page_with(settings::BackgroundStyle::coloured, 0x646464);  // (100, 100, 100): dark
     EXPECT_EQ(p.bands.at(0).fill, 0x646464u);
     EXPECT_EQ(item(p, "Дек 13, 2026").colour, kWhite);
-    p = page_with(kBandColoured, 0x00C8C8);  // (200, 200, 0): light
+    p = page_with(settings::BackgroundStyle::coloured, 0x00C8C8);  // (200, 200, 0): light
     EXPECT_EQ(item(p, "Дек 13, 2026").colour, kBlack);
-    p = page_with(kBandColoured, 0);  // no colour chosen: nothing
+    p = page_with(settings::BackgroundStyle::coloured, 0);  // no colour chosen: nothing
     EXPECT_TRUE(p.bands.empty());
     EXPECT_TRUE(p.lines.empty());
     EXPECT_EQ(item(p, "Дек 13, 2026").colour, kBlack);
@@ -445,7 +445,7 @@ TEST_F(ScheduleTest, TheTitleAndTheMarginsComeFromTheSettings) {
         s.schedule_title = "График";
         s.left_margin = 50;
         s.top_margin = 10;
-        s.background_style = kBandGrey;
+        s.background_style = settings::BackgroundStyle::grey;
     });
     const Page p = paper(*doc, 1).pages.at(0);
     // Top margin 200 + 60; left margin 300; the band runs past the 8-inch page on the right.

@@ -4,11 +4,12 @@
 
 #include "core/editors/editor_fixture.h"
 #include "core/schedule/package_export.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "support/package_fixtures.h"
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::text::TextId;
 
 namespace {
 
@@ -103,7 +104,7 @@ TEST_F(PackageExportTest, OurPackageHoldsOutgoingSpeakersAndOfficersOnly) {
         package_brother("Глеб", "Дронов").u8(312, 0x20).u8(313, 0x02 | 0x40);
     EXPECT_EQ(read_bytes(e.path), concat({cong, belov, gromov, dronov}));
 
-    EXPECT_EQ(e.message, text::format(1150, "Наше.vpk") + text::format(1298, "Наше.vpk") +
+    EXPECT_EQ(e.message, text::format(TextId::package_exported_to, "Наше.vpk") + text::format(TextId::send_package_file, "Наше.vpk") +
                              "\n\nФайл пакета: " + e.path.string());
 }
 
@@ -114,7 +115,7 @@ TEST_F(PackageExportTest, AnotherCongregationSendsEveryBrotherWithTalks) {
     FixtureBytes zhukov = with_talk_bits(package_brother("Егор", "Жуков"), 248, {1});
     package_weeks(zhukov, {1408});
     EXPECT_EQ(read_bytes(dir / "Лесное.vpk"), concat({package_congregation("Лесное"), zhukov}));
-    EXPECT_EQ(e.message.substr(0, e.message.find("\n\nФайл")), text::format(1293, "Лесное"));
+    EXPECT_EQ(e.message.substr(0, e.message.find("\n\nФайл")), text::format(TextId::congregation_exported_to, "Лесное"));
 }
 
 TEST_F(PackageExportTest, CongregationNameNeverLeavesTheDataFolder) {
@@ -143,7 +144,7 @@ TEST_F(PackageExportTest, FailedExportSaysWhyAndLeavesNoFile) {
     std::filesystem::create_directories(dir / "Наше.vpk" / "inside");
     const schedule::PackageExport blocked = schedule::export_package(*doc, 1);
     EXPECT_FALSE(blocked.written);
-    EXPECT_EQ(blocked.message, text::format(1231, (dir / "Наше.vpk").string()) + "\n\nПричина: " +
+    EXPECT_EQ(blocked.message, text::format(TextId::cannot_create_file, (dir / "Наше.vpk").string()) + "\n\nПричина: " +
                                    std::make_error_code(std::errc::is_a_directory).message());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Наше.vpk" / "inside"));
 

@@ -3,12 +3,13 @@
 
 #include "core/schedule/package_import_model.h"
 #include "core/text/cp1251.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "schedule_fixture.h"
 #include "support/package_fixtures.h"
 
 using namespace vorla;
 using namespace vorla::testing;
+using vorla::text::TextId;
 using schedule::PackageImportModel;
 
 namespace {
@@ -75,7 +76,7 @@ TEST_F(PackageImportTest, ExistingCongregationIsUpdatedItsBrothersMatchedAddedAn
     PackageImportModel model(*doc, package(forest_package()));
     EXPECT_EQ(model.caption(), "Приглашаемые - " + (dir / "Лесное.vpk").string());
     EXPECT_EQ(model.name(), "лесное");
-    EXPECT_EQ(model.status_line(), text::text(1147));
+    EXPECT_EQ(model.status_line(), text::text(TextId::congregation_data_exists));
     // The congregation's own circuit wins over the one the package names.
     EXPECT_EQ(model.circuit(), 30001);
     EXPECT_EQ(model.circuit_caption(), "Северный");
@@ -171,14 +172,14 @@ TEST_F(PackageImportTest, NewNameCreatesTheCongregationAndEditingTheNameMatchesA
     PackageImportModel model(
         *doc, package({package_congregation("Горное", "Южный"), package_brother("Павел", "Орлов"),
                        package_brother("Иван", "Петров")}));
-    EXPECT_EQ(model.status_line(), text::text(1148));
+    EXPECT_EQ(model.status_line(), text::text(TextId::congregation_will_be_added));
     EXPECT_EQ(model.circuit(), 30002);  // found by the package's circuit name
     EXPECT_FALSE(model.removal_visible());
 
     // Typed: Речное is matched, its brothers not in the package would leave it.
     model.edit_name("РЕЧНОЕ");
     EXPECT_EQ(model.ok_caption(), "Применить");
-    EXPECT_EQ(model.status_line(), text::text(1147));
+    EXPECT_EQ(model.status_line(), text::text(TextId::congregation_data_exists));
     EXPECT_FALSE(model.removal_visible());  // Павел Орлов is its only brother, and listed
     model.edit_name("Лесное");
     EXPECT_EQ(model.removal_names(), std::vector<std::string>{"Олег Сидоров"});

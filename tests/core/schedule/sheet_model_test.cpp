@@ -1,11 +1,12 @@
 #include "core/schedule/sheet_model.h"
 
-#include "core/app/commands.h"
+#include "core/commands/command.h"
 #include "schedule_fixture.h"
 
 using namespace vorla;
 using namespace vorla::testing;
 using schedule::PageKind;
+using vorla::commands::Command;
 
 TEST(SheetPages, SwitchedOffPagesMoveTheLaterOnesUp) {
     settings::Settings s;
@@ -14,10 +15,10 @@ TEST(SheetPages, SwitchedOffPagesMoveTheLaterOnesUp) {
                                      PageKind::outgoing, PageKind::events}));
     EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 3);
     EXPECT_FALSE(schedule::page_position(PageKind::readers, s));
-    EXPECT_EQ(schedule::page_of_command(app::cmd::kOutgoing), PageKind::outgoing);
+    EXPECT_EQ(schedule::page_of_command(Command::outgoing), PageKind::outgoing);
 
     s.readers_scheduled = true;  // only readers: they take position 3
-    EXPECT_EQ(schedule::page_position(*schedule::page_of_command(app::cmd::kReaders), s), 3);
+    EXPECT_EQ(schedule::page_position(*schedule::page_of_command(Command::readers), s), 3);
     EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 4);
 
     s.hospitality_scheduled = true;
@@ -26,9 +27,9 @@ TEST(SheetPages, SwitchedOffPagesMoveTheLaterOnesUp) {
     EXPECT_EQ(schedule::page_position(PageKind::outgoing, s), 5);
     EXPECT_EQ(schedule::page_position(PageKind::events, s), 6);
 
-    EXPECT_EQ(schedule::page_of_command(app::cmd::kLocalTalks), PageKind::local_talks);
-    EXPECT_EQ(schedule::page_of_command(app::cmd::kSummary), PageKind::summary);
-    EXPECT_FALSE(schedule::page_of_command(app::cmd::kBrothers));
+    EXPECT_EQ(schedule::page_of_command(Command::local_talks), PageKind::local_talks);
+    EXPECT_EQ(schedule::page_of_command(Command::summary), PageKind::summary);
+    EXPECT_FALSE(schedule::page_of_command(Command::brothers));
     EXPECT_EQ(schedule::page_title(PageKind::local_talks), "Местные речи");
     EXPECT_EQ(schedule::page_title(PageKind::events), "Конгрессы, посещения РН, и т.д.");
 }
@@ -46,9 +47,9 @@ TEST_F(SheetTest, OpensOnTodayAndNamesItsButtons) {
     const auto choices = schedule::SheetModel::edit_choices();
     ASSERT_EQ(choices.size(), 2u);
     EXPECT_EQ(choices[0].text, "Собрания");
-    EXPECT_EQ(choices[0].command, app::cmd::kCongregations);
+    EXPECT_EQ(choices[0].command, Command::congregations);
     EXPECT_EQ(choices[1].text, "Братья");
-    EXPECT_EQ(choices[1].command, app::cmd::kBrothers);
+    EXPECT_EQ(choices[1].command, Command::brothers);
 
     sheet.refuse_close();
     ASSERT_EQ(prompter.messages.size(), 1u);

@@ -17,20 +17,21 @@ TEST_F(WeekListTest, MarkersPutUnavailabilityBeforeConflict) {
     open();
     const WeekIndex i(1405);
     ListMarks marks;
-    EXPECT_EQ(schedule::person_marker(*doc, 1, i, store::kOutgoingSpeaker, marks), "# ");
+    EXPECT_EQ(schedule::person_marker(*doc, 1, i, store::AssignmentType::outgoing_speaker, marks),
+              "# ");
     EXPECT_TRUE(marks.conflict);
     EXPECT_FALSE(marks.unavailable);
 
     marks = {};
-    EXPECT_EQ(schedule::person_marker(*doc, 3, i, store::kReader, marks), "* ");
+    EXPECT_EQ(schedule::person_marker(*doc, 3, i, store::AssignmentType::reader, marks), "* ");
     EXPECT_TRUE(marks.unavailable);
     EXPECT_FALSE(marks.conflict);  // reading is his own role here
-    EXPECT_EQ(schedule::person_marker(*doc, 3, i, store::kChairman, marks), "* ");
+    EXPECT_EQ(schedule::person_marker(*doc, 3, i, store::AssignmentType::chairman, marks), "* ");
     EXPECT_TRUE(marks.conflict);
 
     marks = {};
-    EXPECT_EQ(schedule::person_marker(*doc, 2, i, store::kChairman, marks), "");
-    EXPECT_EQ(schedule::person_marker(*doc, 0, i, store::kChairman, marks), "");
+    EXPECT_EQ(schedule::person_marker(*doc, 2, i, store::AssignmentType::chairman, marks), "");
+    EXPECT_EQ(schedule::person_marker(*doc, 0, i, store::AssignmentType::chairman, marks), "");
     EXPECT_FALSE(marks.conflict || marks.unavailable);
 }
 
@@ -45,13 +46,14 @@ TEST_F(WeekListTest, EventTextsRoleNamesAndConflictLines) {
     w.week_flags = store::week_bit::kOtherEvent;
     EXPECT_EQ(schedule::event_text(w), "Особое событие");
 
-    EXPECT_EQ(schedule::role_name(store::kSpeaker), "Докладчик");
-    EXPECT_EQ(schedule::role_name(store::kOutgoingSpeaker), "Уходящий докладчик");
-    EXPECT_EQ(schedule::role_name(store::kReader), "Чтец");
-    EXPECT_EQ(schedule::role_name(0), "");
+    EXPECT_EQ(schedule::role_name(store::AssignmentType::speaker), "Докладчик");
+    EXPECT_EQ(schedule::role_name(store::AssignmentType::outgoing_speaker), "Уходящий докладчик");
+    EXPECT_EQ(schedule::role_name(store::AssignmentType::reader), "Чтец");
+    EXPECT_EQ(schedule::role_name(store::AssignmentType::none), "");
 
-    EXPECT_EQ(schedule::speaker_conflict_detail(*doc, WeekIndex(1405), store::kChairman),
-              "# Конфликт планирования - Дек 13 - Председатель - Докладчик");
+    EXPECT_EQ(
+        schedule::speaker_conflict_detail(*doc, WeekIndex(1405), store::AssignmentType::chairman),
+        "# Конфликт планирования - Дек 13 - Председатель - Докладчик");
     EXPECT_EQ(schedule::role_conflict_detail(*doc, WeekIndex(1405), "Иван Петров", "Чтец",
                                              "Председатель"),
               "# Конфликт планирования  Дек 13\nИван Петров\nЧтец - Председатель");

@@ -12,7 +12,7 @@ TEST(Settings, MissingKeysGiveTheDefaults) {
     EXPECT_EQ(s.left_margin, 20);
     EXPECT_EQ(s.top_margin, 50);
     EXPECT_EQ(s.schedule_title, "Расписание публичных встреч");
-    EXPECT_EQ(s.background_style, 0);
+    EXPECT_EQ(s.background_style, BackgroundStyle::clean);
     EXPECT_EQ(s.background_colour, 0xC0C0C0u);
     EXPECT_TRUE(s.auto_cap);
     EXPECT_FALSE(s.readers_scheduled);
@@ -24,7 +24,7 @@ TEST(Settings, WrittenUnderTheRussianSectionsAndKeys) {
     s.our_congregation = 12;
     s.alternate_date_format = true;
     s.hospitality_scheduled = true;
-    s.background_style = 4;
+    s.background_style = BackgroundStyle::coloured;
     s.background_colour = 0x112233;
     s.schedule_title = "Наше расписание";
     IniFile ini;
@@ -45,7 +45,7 @@ TEST(Settings, OutOfRangeValuesAreHeldInRange) {
     const auto ini = IniFile::parse(vorla::text::utf8_to_cp1251(
         "[Формат расписания]\nФон=9\nВерхнее поле=250\n[Собрание]\nОтступ слева=-4\n"));
     const Settings s = read_settings(ini);
-    EXPECT_EQ(s.background_style, 4);
+    EXPECT_EQ(s.background_style, BackgroundStyle::coloured);
     EXPECT_EQ(s.top_margin, 99);
     EXPECT_EQ(s.left_margin, 0);
 }

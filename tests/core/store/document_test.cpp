@@ -197,12 +197,14 @@ TEST_F(DocTest, AssignmentTypeChecksOutgoingFirstAndSkipsTheExcludedType) {
                 concat({week_bytes(1407).u16(2, 5).u16(14, 7).u16(16, 7).u16(32, 7).u16(20, 1)}));
     const auto doc = open();
     const WeekIndex i(1406);
-    EXPECT_EQ(doc->assignment_type(7, i), kOutgoingSpeaker);
-    EXPECT_EQ(doc->assignment_type(7, i, kOutgoingSpeaker), kChairman);
-    EXPECT_EQ(doc->assignment_type(7, i, kChairman), kOutgoingSpeaker);
-    EXPECT_EQ(doc->assignment_type(5, i), kSpeaker);
-    EXPECT_EQ(doc->assignment_type(5, i, kSpeaker), kNoAssignment);
-    EXPECT_EQ(doc->assignment_type(0, i), kNoAssignment);
+    EXPECT_EQ(doc->assignment_type(7, i), AssignmentType::outgoing_speaker);
+    EXPECT_EQ(doc->assignment_type(7, i, AssignmentType::outgoing_speaker),
+              AssignmentType::chairman);
+    EXPECT_EQ(doc->assignment_type(7, i, AssignmentType::chairman),
+              AssignmentType::outgoing_speaker);
+    EXPECT_EQ(doc->assignment_type(5, i), AssignmentType::speaker);
+    EXPECT_EQ(doc->assignment_type(5, i, AssignmentType::speaker), AssignmentType::none);
+    EXPECT_EQ(doc->assignment_type(0, i), AssignmentType::none);
     EXPECT_EQ(doc->count_assignments(7), 1);
     EXPECT_EQ(doc->count_assignments(9), 0);
 }

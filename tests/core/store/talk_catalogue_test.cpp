@@ -68,8 +68,8 @@ TEST_F(TalkCatalogueTest, FreshFolderBuildsTheCatalogueFromTheStringTableWithout
 
 TEST_F(TalkCatalogueTest, TitlesOfTheBuiltCatalogueAreTexts401To656AsTheyStand) {
     const StringTable texts = StringTable::parse(
-        "401 \"Первая речь каталога\"\n500 \"   \"\n631 \"Особая речь S-31\"\n656 \"Последняя "
-        "речь\"\n");
+        "401 first \"Первая речь каталога\"\n500 blank \"   \"\n631 special \"Особая речь S-31\"\n"
+        "656 last \"Последняя речь\"\n");
     talks.load(folder, texts);
     EXPECT_EQ(talks.title(231), "Особая речь S-31");
     EXPECT_EQ(talks.number_text(231), "S-31");
@@ -101,7 +101,8 @@ TEST_F(TalkCatalogueTest, DefaultTopicsFollowTheTopicTable) {
 
 TEST_F(TalkCatalogueTest, LoadedCatalogueUpdatesTalks161To230Only) {
     const StringTable texts = StringTable::parse(
-        "560 \"Не та речь\"\n575 \"  Новая речь 175  \"\n577 \"Не та речь\"\n631 \"Не та речь\"\n");
+        "560 a \"Не та речь\"\n575 b \"  Новая речь 175  \"\n577 c \"Не та речь\"\n"
+        "631 d \"Не та речь\"\n");
     catalogue_file({{160, talk("", "S-5", 160)},
                     {175, talk("   ", "S-75", 175, {3, 7})},
                     {176, talk("  ", "176", 176)},

@@ -47,13 +47,13 @@ TEST_F(WishListTest, PriorityComesFromTheHighAndLowSets) {
     EXPECT_TRUE(list.is_wanted(1));
     EXPECT_TRUE(list.is_wanted(256));
     EXPECT_FALSE(list.is_wanted(100));
-    EXPECT_EQ(list.priority(1), WishList::kMedium);
-    EXPECT_EQ(list.priority(9), WishList::kHigh);
-    EXPECT_EQ(list.priority(256), WishList::kLow);
-    EXPECT_EQ(list.priority(100), WishList::kHigh);
-    EXPECT_EQ(WishList::priority_text(1), "Высокий");
-    EXPECT_EQ(WishList::priority_text(2), "Средний");
-    EXPECT_EQ(WishList::priority_text(3), "Низкий");
+    EXPECT_EQ(list.priority(1), WishList::Priority::medium);
+    EXPECT_EQ(list.priority(9), WishList::Priority::high);
+    EXPECT_EQ(list.priority(256), WishList::Priority::low);
+    EXPECT_EQ(list.priority(100), WishList::Priority::high);
+    EXPECT_EQ(WishList::priority_text(WishList::Priority::high), "Высокий");
+    EXPECT_EQ(WishList::priority_text(WishList::Priority::medium), "Средний");
+    EXPECT_EQ(WishList::priority_text(WishList::Priority::low), "Низкий");
 }
 
 TEST_F(WishListTest, RemovingATalkClearsItsThreeBitsAndSaveWritesTheWholeRecord) {

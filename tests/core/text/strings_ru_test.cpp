@@ -5,18 +5,21 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "core/commands/command.h"
 #include "core/text/cp1251.h"
-#include "core/text/string_table.h"
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 extern const unsigned char vorla_strings_ru[];
 extern const std::size_t vorla_strings_ru_size;
 
+using vorla::text::builtin_texts;
 using vorla::text::StringTable;
 using vorla::text::text;
+using vorla::text::text_at;
+using vorla::text::TextId;
 
 namespace {
 
@@ -24,22 +27,24 @@ std::string_view embedded_source() {
     return {reinterpret_cast<const char*>(vorla_strings_ru), vorla_strings_ru_size};
 }
 
-// Every number first..last is present, non-empty and different from the others of the run.
-void expect_complete_run(int first, int last) {
+// The run of `count` texts from `first` is complete, non-empty and without repeats.
+void expect_complete_run(TextId first, int count) {
     std::set<std::string> seen;
-    for (int n = first; n <= last; ++n) {
-        EXPECT_TRUE(StringTable::builtin().contains(n)) << "text " << n << " is missing";
-        EXPECT_FALSE(text(n).empty()) << "text " << n << " is empty";
-        EXPECT_TRUE(seen.insert(text(n)).second) << "text " << n << " repeats " << text(n);
+    for (int k = 0; k < count; ++k) {
+        const int n = vorla::text::number_of(first) + k;
+        EXPECT_TRUE(builtin_texts().contains(n)) << "text " << n << " is missing";
+        EXPECT_FALSE(text_at(first, k).empty()) << "text " << n << " is empty";
+        EXPECT_TRUE(seen.insert(text_at(first, k)).second) << "text " << n << " repeats";
     }
 }
 
-void expect_distinct(const std::vector<int>& numbers, std::string_view what) {
+void expect_distinct(const std::vector<TextId>& ids, std::string_view what) {
     std::set<std::string> seen;
-    for (const int n : numbers) {
-        EXPECT_FALSE(text(n).empty()) << what << ": text " << n << " is empty";
-        EXPECT_TRUE(seen.insert(text(n)).second)
-            << what << ": text " << n << " repeats \"" << text(n) << "\"";
+    for (const TextId id : ids) {
+        const int n = vorla::text::number_of(id);
+        EXPECT_FALSE(text(id).empty()) << what << ": text " << n << " is empty";
+        EXPECT_TRUE(seen.insert(text(id)).second)
+            << what << ": text " << n << " repeats \"" << text(id) << "\"";
     }
 }
 
@@ -57,72 +62,68 @@ TEST(StringsRu, EveryLineParsesAndEveryTextFitsWindows1251) {
     }
 }
 
-TEST(StringsRu, FileNameTextsAreTheDataFileNames) {
-    const std::pair<int, std::string_view> files[] = {
-        {1244, "speakers.dat"}, {1114, "xtend.dat"},    {1296, "cong.dat"},
-        {1186, "circuit.dat"},  {1187, "talk.dat"},     {1188, "topic.dat"},
-        {1189, "history.dat"},  {1190, "hospital.dat"}, {1115, "blackout.dat"},
-        {1116, "special.dat"},  {1185, "wishlist.dat"}, {1287, "extend.dat"},
-        {1251, "vorla.ini"},
-    };
-    for (const auto& [n, name] : files) {
-        EXPECT_EQ(text(n), name) << "text " << n;
-    }
-    EXPECT_EQ(text(1198), "rus");
+TEST(StringsRu, LanguageCodeIsRussian) {
+    EXPECT_EQ(text(TextId::language_code), "rus");
 }
 
 TEST(StringsRu, CalendarRunsAreCompleteAndAligned) {
-    expect_complete_run(3, 14);
-    expect_complete_run(1215, 1226);
-    expect_complete_run(1252, 1258);
+    expect_complete_run(TextId::month_january, 12);
+    expect_complete_run(TextId::month_short_january, 12);
+    expect_complete_run(TextId::weekday_monday, 7);
     // A run shifted by one place would still be complete; its ends would not match.
-    EXPECT_EQ(text(3), "Января");
-    EXPECT_EQ(text(14), "Декабря");
-    EXPECT_EQ(text(1215), "Янв");
-    EXPECT_EQ(text(1226), "Дек");
-    EXPECT_EQ(text(1252), "Понедельник");
-    EXPECT_EQ(text(1258), "Воскресенье");
+    EXPECT_EQ(text(TextId::month_january), "Января");
+    EXPECT_EQ(text_at(TextId::month_january, 11), "Декабря");
+    EXPECT_EQ(text(TextId::month_short_january), "Янв");
+    EXPECT_EQ(text_at(TextId::month_short_january, 11), "Дек");
+    EXPECT_EQ(text(TextId::weekday_monday), "Понедельник");
+    EXPECT_EQ(text_at(TextId::weekday_monday, 6), "Воскресенье");
 
     // The printed schedule shows a weekday by its first three letters.
     std::set<std::string> abbreviations;
-    for (int n = 1252; n <= 1258; ++n) {
-        EXPECT_TRUE(abbreviations.insert(vorla::text::left(text(n), 3)).second) << "text " << n;
+    for (int k = 0; k < 7; ++k) {
+        EXPECT_TRUE(
+            abbreviations.insert(vorla::text::left(text_at(TextId::weekday_monday, k), 3)).second)
+            << "weekday " << k;
     }
 }
 
 TEST(StringsRu, ChoiceListsAreComplete) {
-    expect_complete_run(701, 710);    // default topics
-    expect_complete_run(1126, 1130);  // heading background styles
-    expect_complete_run(1266, 1271);  // talk picker recency lines
-    expect_complete_run(1179, 1181);  // talk picker priorities
-    expect_complete_run(1261, 1263);  // talks-we-need priorities
-    expect_complete_run(1068, 1070);  // talks-we-need priority letters
-    expect_complete_run(1036, 1039);  // assignment roles, text 1035 + type
-    EXPECT_EQ(text(1126), "чистом");
-    EXPECT_EQ(text(1130), "цветном");
+    expect_complete_run(TextId::topic_bible_god, 10);      // default topics
+    expect_complete_run(TextId::background_clear, 5);      // heading background styles
+    expect_complete_run(TextId::not_in_6_months, 6);       // talk picker recency lines
+    expect_complete_run(TextId::picker_priority_high, 3);  // talk picker priorities
+    expect_complete_run(TextId::wish_priority_low, 3);     // talks-we-need priorities
+    expect_complete_run(TextId::priority_letter_high, 3);  // talks-we-need priority letters
+    expect_complete_run(TextId::role_speaker, 4);          // assignment roles
+    EXPECT_EQ(text(TextId::background_clear), "чистом");
+    EXPECT_EQ(text_at(TextId::background_clear, 4), "цветном");
 }
 
 TEST(StringsRu, SettingsSectionsAndKeysDoNotCollide) {
     // Two font roles sharing a section would overwrite each other's font.
-    expect_distinct({1098, 1099, 1123, 1124, 1100, 1101, 1172, 1057, 1120, 1228},
-                    "settings sections");
-    expect_distinct({1034, 1042, 1192, 1273}, "keys of the congregation section");
-    expect_distinct({1121, 1143, 1171, 1195, 1132, 1176, 1183}, "keys of the schedule section");
-    expect_distinct({1229, 1230}, "keys of the backup section");
-    EXPECT_EQ(text(1109), "Arial");
-    EXPECT_EQ(text(1110), "Times New Roman");
+    expect_distinct(
+        {TextId::section_font_text, TextId::section_font_title, TextId::section_font_date,
+         TextId::section_font_talk, TextId::section_font_talk_titles, TextId::section_font_speakers,
+         TextId::section_font_small, TextId::congregation, TextId::section_schedule,
+         TextId::section_backup},
+        "settings sections");
+    expect_distinct({TextId::key_alternate_date_format, TextId::key_readers_scheduled,
+                     TextId::hospitality, TextId::key_left_margin},
+                    "keys of the congregation section");
+    expect_distinct({TextId::key_schedule_title, TextId::key_show_readers,
+                     TextId::key_skip_talk_numbers, TextId::key_skip_outgoing,
+                     TextId::key_background, TextId::key_print_date, TextId::key_top_margin},
+                    "keys of the schedule section");
+    expect_distinct({TextId::key_backup_path, TextId::key_backup_floppy},
+                    "keys of the backup section");
+    EXPECT_EQ(text(TextId::face_arial), "Arial");
+    EXPECT_EQ(text(TextId::face_times_new_roman), "Times New Roman");
 }
 
-TEST(StringsRu, EveryMenuCommandHasAPrompt) {
-    const int commands[] = {
-        32768, 32782, 32787, 32791, 32803, 32813, 32829, 32844, 32845, 32848, 32849,
-        32850, 32851, 32854, 32855, 32856, 32857, 32858, 32859, 32860, 32861, 32864,
-        32865, 32866, 32867, 32868, 32869, 32870, 32872, 32874, 32875, 32876, 32877,
-        32878, 32880, 32883, 32885, 32887, 32888, 32890, 32891, 32893, 32894, 32895,
-        32896, 57606, 57607, 57609, 57664, 57665, 57666, 57667, 57669,
-    };
-    for (const int id : commands) {
-        const std::string& prompt = text(id);
+TEST(StringsRu, EveryCommandHasAPrompt) {
+    for (const vorla::commands::Command command : vorla::commands::kAllCommands) {
+        const int id = static_cast<int>(command);
+        const std::string& prompt = builtin_texts().get(id);
         const std::size_t newline = prompt.find('\n');
         EXPECT_FALSE(prompt.substr(0, newline).empty()) << "command " << id << " has no prompt";
         // A prompt is a status-bar line and at most one tool-bar tip, never a menu label.
@@ -135,17 +136,57 @@ TEST(StringsRu, EveryMenuCommandHasAPrompt) {
 }
 
 TEST(StringsRu, FormattedTextsCarryTheirPlaceholders) {
-    const int one_argument[] = {
-        1008, 1013, 1017, 1018, 1019, 1021, 1030, 1043, 1073, 1077, 1078, 1080, 1081, 1089,
-        1090, 1091, 1092, 1097, 1125, 1133, 1134, 1137, 1144, 1145, 1149, 1150, 1154, 1163,
-        1165, 1174, 1175, 1231, 1232, 1237, 1241, 1245, 1247, 1250, 1274, 1286, 1293, 1298,
+    const TextId one_argument[] = {
+        TextId::confirm_delete,
+        TextId::choose_exchange_speaker,
+        TextId::exchange_with,
+        TextId::choose_exchange_reader,
+        TextId::choose_exchange_chairman,
+        TextId::choose_what,
+        TextId::change_what,
+        TextId::congregation_of,
+        TextId::congregations_in_circuit,
+        TextId::show_talk_history,
+        TextId::show_history_of,
+        TextId::show_available,
+        TextId::unavailable_of,
+        TextId::event_cancels_local_speaker,
+        TextId::event_cancels_chairman,
+        TextId::event_cancels_host,
+        TextId::event_cancels_reader,
+        TextId::unavailable_on,
+        TextId::print_headings_on_background,
+        TextId::first_week_of,
+        TextId::talk_number,
+        TextId::copy_what,
+        TextId::brothers_chosen_to_invite,
+        TextId::chosen_brothers_are_duplicates,
+        TextId::brothers_will_be_added,
+        TextId::package_exported_to,
+        TextId::circuit_not_found,
+        TextId::dear_brother,
+        TextId::meeting_starts_at,
+        TextId::talk_coordinator_of,
+        TextId::brother_will_be_removed_from,
+        TextId::cannot_create_file,
+        TextId::backing_up_file,
+        TextId::cannot_back_up_to,
+        TextId::dial_number,
+        TextId::press_ok_backup_to,
+        TextId::press_ok_restore_from,
+        TextId::restoring_file,
+        TextId::start_at,
+        TextId::schedule_exported_to,
+        TextId::congregation_exported_to,
+        TextId::send_package_file,
     };
-    for (const int n : one_argument) {
-        EXPECT_NE(text(n).find("%1"), std::string::npos) << "text " << n << ": " << text(n);
-        EXPECT_EQ(text(n).find("%2"), std::string::npos) << "text " << n << ": " << text(n);
+    for (const TextId id : one_argument) {
+        EXPECT_NE(text(id).find("%1"), std::string::npos) << "text " << static_cast<int>(id);
+        EXPECT_EQ(text(id).find("%2"), std::string::npos) << "text " << static_cast<int>(id);
     }
-    for (const int n : {1009, 1088, 1164}) {
-        EXPECT_NE(text(n).find("%1"), std::string::npos) << "text " << n;
-        EXPECT_NE(text(n).find("%2"), std::string::npos) << "text " << n;
+    for (const TextId id :
+         {TextId::confirm_move_brother, TextId::event_changes_header, TextId::glad_you_visit}) {
+        EXPECT_NE(text(id).find("%1"), std::string::npos) << "text " << static_cast<int>(id);
+        EXPECT_NE(text(id).find("%2"), std::string::npos) << "text " << static_cast<int>(id);
     }
 }

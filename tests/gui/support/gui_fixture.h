@@ -8,6 +8,7 @@
 
 #include "core/store/document.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "support/temp_dir.h"
 
 namespace vorla::testing {

@@ -1,0 +1,13 @@
+#include "gui/app/string_helpers.h"
+
+namespace vorla::gui {
+
+QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string us(const QString& s) {
+    return s.toUtf8().toStdString();
+}
+
+}  // namespace vorla::gui
