@@ -93,7 +93,8 @@ void PackageImportModel::match_congregation() {
 }
 
 std::string PackageImportModel::status_line() const {
-    return text::text(matched_ ? 1147 : 1148);
+    return text::text(matched_ ? TextId::congregation_data_exists
+                               : TextId::congregation_will_be_added);
 }
 
 std::string PackageImportModel::circuit_caption() const {
@@ -123,18 +124,21 @@ std::size_t PackageImportModel::count_selected(bool duplicates_only) const {
 }
 
 std::string PackageImportModel::selection_line() const {
-    return text::format(TextId::brothers_chosen_to_invite, std::to_string(count_selected(false)) + " " + text::text(TextId::of_word) + " " +
-                                  std::to_string(lines_.size()) + " ");
+    return text::format(TextId::brothers_chosen_to_invite,
+                        std::to_string(count_selected(false)) + " " + text::text(TextId::of_word) +
+                            " " + std::to_string(lines_.size()) + " ");
 }
 
 std::string PackageImportModel::duplicates_line() const {
     const std::size_t d = count_selected(true);
-    return d == 0 ? std::string() : text::format(TextId::chosen_brothers_are_duplicates, std::to_string(d) + " ");
+    return d == 0 ? std::string()
+                  : text::format(TextId::chosen_brothers_are_duplicates, std::to_string(d) + " ");
 }
 
 std::string PackageImportModel::new_brothers_line() const {
     const std::size_t fresh = count_selected(false) - count_selected(true);
-    return fresh == 0 ? std::string() : text::format(TextId::brothers_will_be_added, std::to_string(fresh) + " ");
+    return fresh == 0 ? std::string()
+                      : text::format(TextId::brothers_will_be_added, std::to_string(fresh) + " ");
 }
 
 std::string PackageImportModel::hint() const {
@@ -144,11 +148,12 @@ std::string PackageImportModel::hint() const {
 std::string PackageImportModel::removal_caption() const {
     if (!matched_) return {};
     return std::to_string(removal_.size()) + " " +
-           text::format(TextId::brother_will_be_removed_from, doc_.congregations().name_of(*matched_));
+           text::format(TextId::brother_will_be_removed_from,
+                        doc_.congregations().name_of(*matched_));
 }
 
 std::string PackageImportModel::ok_caption() const {
-    return text::text(name_edited_ ? 1142 : 1084);
+    return text::text(name_edited_ ? TextId::apply : TextId::ok);
 }
 
 bool PackageImportModel::ok_enabled() const {

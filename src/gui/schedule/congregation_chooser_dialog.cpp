@@ -9,6 +9,7 @@
 
 #include "core/text/texts.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/line_list.h"
 
 namespace vorla::gui {

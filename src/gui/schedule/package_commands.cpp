@@ -7,6 +7,7 @@
 #include "core/text/texts.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/reports/report_view.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
 #include "gui/schedule/package_exported_dialog.h"
@@ -23,7 +24,8 @@ namespace {
 std::optional<std::filesystem::path> choose_package_file(const store::Document& doc,
                                                          QWidget* parent) {
     const QString file = QFileDialog::getOpenFileName(
-        parent, qs(text::text(TextId::choose_package_to_import)), qs(doc.folder().folder().string()),
+        parent, qs(text::text(TextId::choose_package_to_import)),
+        qs(doc.folder().folder().string()),
         qs(text::text(TextId::package_file_filter)) + QStringLiteral(" (*.vpk *.VPK)"));
     if (file.isEmpty()) return std::nullopt;
     return std::filesystem::path(us(file));

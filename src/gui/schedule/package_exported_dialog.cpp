@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 

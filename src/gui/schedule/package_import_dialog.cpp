@@ -13,6 +13,7 @@
 
 #include "core/text/texts.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 #include "gui/editors/editor_widgets.h"
 #include "gui/editors/name_list_dialog.h"
 
