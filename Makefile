@@ -43,7 +43,7 @@ bench: build
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	      -DVORLA_FUZZ=ON -DVORLA_GUI=OFF -DVORLA_TESTS=OFF -DVORLA_BENCH=OFF
+	      -DVORLA_FUZZ=ON -DVORLA_GUI=OFF -DVORLA_TESTS=OFF -DVORLA_BENCH=OFF -DVORLA_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 

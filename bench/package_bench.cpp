@@ -76,8 +76,8 @@ void BM_ImportFiveHundredBrothersIntoLargeFolder(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         copy_folder(large, work);
-        auto doc = std::make_unique<store::Document>(store::Document::Options{work, kToday, {}},
-                                                     prompter);
+        auto doc =
+            std::make_unique<store::Document>(store::Document::Options{work, kToday, {}}, prompter);
         state.ResumeTiming();
 
         schedule::PackageImportModel model(*doc, package_file);

@@ -80,9 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const schedule::Package again = schedule::decode_package(bytes);
     if (bytes.size() != (package.brothers.size() + 1) * schedule::kPackageRecordSize)
         __builtin_trap();
-    if (std::memchr(data, 0x98, size) == nullptr ? again != package
-                                                 : schedule::decode_package(
-                                                       schedule::encode_package(again)) != again)
+    if (std::memchr(data, 0x98, size) == nullptr
+            ? again != package
+            : schedule::decode_package(schedule::encode_package(again)) != again)
         __builtin_trap();
 
     const calendar::Date today{2026, 12, 7};

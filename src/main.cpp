@@ -6,6 +6,7 @@
 
 #include "core/app/command_line.h"
 #include "core/app/data_folder_setup.h"
+#include "core/app/folder_access.h"
 #include "core/app/info_lines.h"
 #include "core/app/package_command.h"
 #include "core/calendar/clock.h"
@@ -178,6 +179,27 @@ int run_report(int argc, char** argv, const store::Document& doc,
 }
 #endif
 
+// Runs a subcommand on the opened document; returns its exit status.
+int run_command(int argc, char** argv, const app::CommandLine& cl, const store::Document& doc,
+                const reports::ScheduleRange& range, const ReportOutput& output) {
+    if (cl.command == "info") return run_info(doc);
+    if (cl.command == "dump") {
+        std::cout << store::dump_json(doc);
+        return 0;
+    }
+    if (cl.command == "export-text")
+        return run_export_text(doc, range, option_value(cl, "--output"));
+#ifdef VORLA_WITH_GUI
+    return run_report(argc, argv, doc, range, output);
+#else
+    (void)argc;
+    (void)argv;
+    (void)output;
+    std::cerr << "vorla: this build has no report renderer (built without Qt)\n";
+    return 1;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -243,36 +265,26 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (cl.command == "info" || cl.command == "dump") {
+    if (!cl.command.empty()) {
+        // Only export-text and package write into the folder; the others read alongside any
+        // program.
+        const app::FolderUse use = cl.command == "export-text" || cl.command == "package"
+                                       ? app::FolderUse::writing
+                                       : app::FolderUse::reading;
         StderrPrompter prompter;
-        const store::Document doc({absolute, today, {}}, prompter);
-        if (cl.command == "info") return run_info(doc);
-        std::cout << store::dump_json(doc);
-        return 0;
-    }
-
-    if (cl.command == "export-text") {
-        StderrPrompter prompter;
-        const store::Document doc({absolute, today, {}}, prompter);
-        return run_export_text(doc, range.range, option_value(cl, "--output"));
-    }
-    if (cl.command == "package") {
-        StderrPrompter prompter;
-        store::Document doc({absolute, today, {}}, prompter);
-        const app::PackageOutcome outcome = app::run_package(doc, package);
-        std::cout << outcome.out;
-        std::cerr << outcome.err;
-        return outcome.status;
-    }
-    if (cl.command == "report") {
-#ifdef VORLA_WITH_GUI
-        StderrPrompter prompter;
-        const store::Document doc({absolute, today, {}}, prompter);
-        return run_report(argc, argv, doc, range.range, output);
-#else
-        std::cerr << "vorla: this build has no report renderer (built without Qt)\n";
-        return 1;
-#endif
+        const app::FolderAccess access = app::take_data_folder(absolute, use, prompter);
+        if (access.refused) {
+            std::cerr << "vorla: " << access.message << "\n";
+            return 1;
+        }
+        store::Document doc({absolute, today, {}, access.read_only}, prompter);
+        if (cl.command == "package") {
+            const app::PackageOutcome outcome = app::run_package(doc, package);
+            std::cout << outcome.out;
+            std::cerr << outcome.err;
+            return app::command_status(doc, outcome.status);
+        }
+        return app::command_status(doc, run_command(argc, argv, cl, doc, range.range, output));
     }
 
 #ifdef VORLA_WITH_GUI

@@ -286,6 +286,50 @@ cmp -s "$WORK/here/mine.txt" "$WORK/ptsched.expected" || fail "export --output c
 "$VORLA" --data-dir "$D" export-text --start 2026-12-09 --weeks 3 --output "$WORK/plainfile/t.txt" >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "export under a file exit $rc"
 
+# --- files that cannot be read, and two programs on one folder ---------------------------
+F="$WORK/fifo"
+mkdir -p "$F"
+mkfifo "$F/speakers.dat"
+# A FIFO under a data file's name must not hang the command: it is refused with a message.
+timeout 20 "$VORLA" --data-dir "$F" --today 2026-12-07 info >"$WORK/out" 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "info with a FIFO exit $rc"
+grep -q "$F/speakers.dat: это не обычный файл" "$WORK/err" || fail "FIFO message: $(cat "$WORK/err")"
+grep -qx "brothers: 0" "$WORK/out" || fail "info output with a FIFO: $(cat "$WORK/out")"
+[ -p "$F/speakers.dat" ] || fail "the FIFO was replaced"
+
+U="$WORK/unread"
+mkdir -p "$U/history.dat"
+printf 'x' >"$U/history.dat.tmp123_0"
+timeout 20 "$VORLA" --data-dir "$U" --today 2026-12-07 dump >"$WORK/out" 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "dump with an unreadable history.dat exit $rc"
+grep -q "Невозможно прочитать файл $U/history.dat" "$WORK/err" || fail "unreadable message: $(cat "$WORK/err")"
+grep -q '"weeks": \[' "$WORK/out" || fail "dump printed nothing"
+[ ! -e "$U/history.dat.tmp123_0" ] || fail "the leftover of a save was not removed"
+
+# A read-only ptsched.txt is not replaced: text 1231 with the reason, exit 1.
+printf 'mine' >"$D/ptsched.txt"
+chmod 444 "$D/ptsched.txt"
+"$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "read-only export exit $rc"
+grep -q "Причина: Permission denied" "$WORK/err" || fail "read-only export reason: $(cat "$WORK/err")"
+[ "$(cat "$D/ptsched.txt")" = "mine" ] || fail "a read-only ptsched.txt was replaced"
+chmod 644 "$D/ptsched.txt"
+
+# Another program holds the folder: reading works alongside, writing waits, then refuses.
+flock "$D/vorla.lock" sleep 9 &
+holder=$!
+sleep 0.5
+"$VORLA" --data-dir "$D" --today 2026-12-07 info >/dev/null 2>"$WORK/err" || fail "info beside another program: $(cat "$WORK/err")"
+"$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "export-text beside another program exit $rc"
+grep -q "занята другой программой Vorla" "$WORK/err" || fail "busy folder message: $(cat "$WORK/err")"
+kill $holder 2>/dev/null; wait $holder 2>/dev/null
+flock "$D/vorla.lock" sleep 1 &
+holder=$!
+sleep 0.3
+"$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err" || fail "export-text after a short wait: $(cat "$WORK/err")"
+wait $holder 2>/dev/null
+
 if [ $failures -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1

@@ -35,7 +35,8 @@ void CongregationChooserModel::set_circuit_line(int line) {
 
 void CongregationChooserModel::build() {
     lines_.clear();
-    if (mode_ == ChooserMode::all) lines_.push_back({text::text(TextId::all_congregations), kAllLine});
+    if (mode_ == ChooserMode::all)
+        lines_.push_back({text::text(TextId::all_congregations), kAllLine});
     std::optional<std::size_t> ours;
     const store::CongregationIndex& congs = doc_.congregations();
     for (std::size_t pos = 0; pos < congs.size(); ++pos) {

@@ -10,7 +10,6 @@ using text::TextId;
 
 namespace {
 
-
 PackageCongregation congregation_of(const store::Document& doc,
                                     const store::CongregationRecord& c) {
     return PackageCongregation{
@@ -102,16 +101,17 @@ PackageExport export_package(const store::Document& doc, std::uint16_t cong_id,
         out.message = text::format(TextId::cannot_read_congregation_record, name);
         return out;
     }
-    std::error_code error;
-    if (!io::replace_file(out.path, encode_package(*package), error)) {
+    if (const io::WriteResult written = io::replace_file(out.path, encode_package(*package));
+        !written) {
         out.message = text::format(TextId::cannot_create_file, out.path.string()) + "\n\n" +
-                      text::format(TextId::reason_is, error.message());
+                      text::format(TextId::reason_line, io::failure_reason(written.error));
         return out;
     }
     out.written = true;
     if (cong_id == doc.our_congregation()) {
         const std::string shown = out.path.filename().string();
-        out.message = text::format(TextId::package_exported_to, shown) + text::format(TextId::send_package_file, shown);
+        out.message = text::format(TextId::package_exported_to, shown) +
+                      text::format(TextId::send_package_file, shown);
     } else {
         out.message = text::format(TextId::congregation_exported_to, name);
     }

@@ -25,9 +25,10 @@ std::string_view unmarked(std::string_view line) {
 
 PackageImportModel::PackageImportModel(store::Document& doc, std::filesystem::path path)
     : doc_(doc), path_(std::move(path)) {
-    const auto bytes = io::read_file(path_);
-    readable_ = bytes.has_value();
-    load(bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>());
+    // No package holds more brothers than ids exist; the rest of a longer file is not read.
+    const io::FileRead file = io::read_file(path_, std::uint64_t{65536} * kPackageRecordSize);
+    readable_ = file.bytes.has_value();
+    load(file.bytes ? std::span<const std::uint8_t>(*file.bytes) : std::span<const std::uint8_t>());
 }
 
 PackageImportModel::PackageImportModel(store::Document& doc, std::filesystem::path path,

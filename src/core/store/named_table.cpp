@@ -16,7 +16,7 @@ std::string_view without_tilde(std::string_view s) {
 }  // namespace
 
 void NamedTable::load(const DataFolder& folder) {
-    entries_ = read_table_file<NamedRecord>(folder.file(file_name_));
+    entries_ = read_table_file<NamedRecord>(folder, folder.file(file_name_), kCapacity).records;
 }
 
 std::size_t NamedTable::find_by_id(std::uint16_t id) const {

@@ -24,6 +24,8 @@ class NamedTable {
   public:
     static constexpr std::uint16_t kFirstId = 30001;
     static constexpr std::uint16_t kLastId = 30999;
+    // Every id, and the one past them a full table hands out: no file holds more.
+    static constexpr std::size_t kCapacity = kLastId - kFirstId + 2;
 
     // hosts: a leading "~" does not count when names are compared for duplicates.
     NamedTable(std::string_view file_name, bool hosts) : file_name_(file_name), hosts_(hosts) {}

@@ -25,9 +25,10 @@ NameChange refused(const TopicRecord& existing) {
 
 void TopicTable::load(const DataFolder& folder, const text::NameCollator& order,
                       const text::StringTable& texts) {
-    const fs::path path = folder.file(files::kTopics);
-    if (io::file_exists(path)) {
-        entries_ = read_table_file<TopicRecord>(path);
+    // A file that could not be read is held; meanwhile the topics are those of a new folder.
+    auto file = read_table_file<TopicRecord>(folder, folder.file(files::kTopics), kCapacity);
+    if (file.found) {
+        entries_ = std::move(file.records);
     } else {
         entries_.clear();
         for (int k = 1; k <= kDefaultTopics; ++k) {

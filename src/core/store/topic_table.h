@@ -17,6 +17,8 @@ class TopicTable {
   public:
     static constexpr std::uint16_t kFirstId = 1;
     static constexpr std::uint16_t kLastId = 99;
+    // Every id, and the one past them a full table hands out: no file holds more.
+    static constexpr std::size_t kCapacity = kLastId - kFirstId + 2;
 
     // Reads topic.dat, or builds topics 1-10 from the topic texts without writing; then sorts.
     void load(const DataFolder& folder, const text::NameCollator& order,

@@ -70,7 +70,10 @@ std::optional<std::uint16_t> CongregationChooserDialog::choose(const store::Docu
 }
 
 void CongregationChooserDialog::fill() {
-    list_->set_lines(model_.lines());
+    std::vector<editors::ListLine> lines;
+    for (const schedule::PickerLine& line : model_.lines())
+        lines.push_back({line.text, line.position});
+    list_->set_lines(lines);
     list_->select_line(model_.selected_line());
     scroll_to_top_line();
 }

@@ -104,7 +104,8 @@ TEST_F(PackageExportTest, OurPackageHoldsOutgoingSpeakersAndOfficersOnly) {
         package_brother("Глеб", "Дронов").u8(312, 0x20).u8(313, 0x02 | 0x40);
     EXPECT_EQ(read_bytes(e.path), concat({cong, belov, gromov, dronov}));
 
-    EXPECT_EQ(e.message, text::format(TextId::package_exported_to, "Наше.vpk") + text::format(TextId::send_package_file, "Наше.vpk") +
+    EXPECT_EQ(e.message, text::format(TextId::package_exported_to, "Наше.vpk") +
+                             text::format(TextId::send_package_file, "Наше.vpk") +
                              "\n\nФайл пакета: " + e.path.string());
 }
 
@@ -115,7 +116,8 @@ TEST_F(PackageExportTest, AnotherCongregationSendsEveryBrotherWithTalks) {
     FixtureBytes zhukov = with_talk_bits(package_brother("Егор", "Жуков"), 248, {1});
     package_weeks(zhukov, {1408});
     EXPECT_EQ(read_bytes(dir / "Лесное.vpk"), concat({package_congregation("Лесное"), zhukov}));
-    EXPECT_EQ(e.message.substr(0, e.message.find("\n\nФайл")), text::format(TextId::congregation_exported_to, "Лесное"));
+    EXPECT_EQ(e.message.substr(0, e.message.find("\n\nФайл")),
+              text::format(TextId::congregation_exported_to, "Лесное"));
 }
 
 TEST_F(PackageExportTest, CongregationNameNeverLeavesTheDataFolder) {
@@ -144,8 +146,10 @@ TEST_F(PackageExportTest, FailedExportSaysWhyAndLeavesNoFile) {
     std::filesystem::create_directories(dir / "Наше.vpk" / "inside");
     const schedule::PackageExport blocked = schedule::export_package(*doc, 1);
     EXPECT_FALSE(blocked.written);
-    EXPECT_EQ(blocked.message, text::format(TextId::cannot_create_file, (dir / "Наше.vpk").string()) + "\n\nПричина: " +
-                                   std::make_error_code(std::errc::is_a_directory).message());
+    EXPECT_EQ(blocked.message,
+              text::format(TextId::cannot_create_file, (dir / "Наше.vpk").string()) +
+                  "\n\nПричина: " + std::make_error_code(std::errc::is_a_directory).message() +
+                  ".");
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Наше.vpk" / "inside"));
 
     const auto nowhere = dir / "no-such-folder" / "x.vpk";

@@ -9,8 +9,8 @@
 
 using namespace vorla;
 using namespace vorla::testing;
-using vorla::text::TextId;
 using schedule::PackageImportModel;
+using vorla::text::TextId;
 
 namespace {
 
