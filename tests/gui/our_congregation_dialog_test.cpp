@@ -40,8 +40,12 @@ void OurCongregationDialogTest::lists_are_edited_and_written_from_the_work_panel
         QCOMPARE(dialog->list_button(LocalRole::chairman)->text(),
                  QStringLiteral("Председатели  ( 3 )"));
         QVERIFY(!dialog->list_button(LocalRole::reader)->isVisible());  // readers are off
-        QVERIFY(!dialog->export_button()->isEnabled());
+        QVERIFY(dialog->export_button()->isEnabled());
         shot(dialog, QStringLiteral("our_congregation"));
+        // Our package goes into the data folder; the user is told where.
+        when_modal([](QWidget* told) { told->close(); });
+        QTest::mouseClick(dialog->export_button(), Qt::LeftButton);
+        QVERIFY(std::filesystem::exists(g.dir / "Наше.vpk"));
 
         // The chairmen: Архипов ticked in the edit view shows in the list view; OK writes.
         when_dialog<gui::LocalRoleListDialog>([](gui::LocalRoleListDialog* list) {

@@ -8,6 +8,7 @@
 #include "gui/editors/our_congregation_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/reports/report_view.h"
+#include "gui/schedule/package_commands.h"
 
 namespace vorla::gui {
 
@@ -42,8 +43,13 @@ void install_editor_commands(MainWindow& window) {
         redraw_if_modified(window);
     });
     commands.set_handler(Command::our_congregation, [&window] {
-        // The package export comes with the packages; until then its button stays disabled.
-        OurCongregationDialog dialog(window.doc(), nullptr, &window);
+        store::Document& doc = window.doc();
+        OurCongregationDialog dialog(
+            doc,
+            [&doc, &window](std::uint16_t cong_id) {
+                export_congregation_package(doc, cong_id, &window);
+            },
+            &window);
         dialog.exec();
         redraw_if_modified(window);
     });
