@@ -210,7 +210,7 @@ void BrotherEditorModel::save_new() {
         record_.xtend_no = brothers.at(*pos).xtend_no;
     if (cong_changed_) doc_.update_speaker_congregation(record_.brother_id, record_.cong_id);
     saved_ = true;
-    doc_.set_modified();
+    doc_.announce(store::Change::brothers);
 }
 
 void BrotherEditorModel::save_existing() {
@@ -224,7 +224,7 @@ void BrotherEditorModel::save_existing() {
     }
     if (cong_changed_) doc_.update_speaker_congregation(record_.brother_id, record_.cong_id);
     saved_ = true;
-    doc_.set_modified();
+    doc_.announce(store::Change::brothers);
 }
 
 bool BrotherEditorModel::ok() {
@@ -254,7 +254,6 @@ bool BrotherEditorModel::remove() {
     doc_.delete_brother(*pos);
     if (list_) list_->fill();
     saved_ = true;
-    doc_.set_modified();
     return true;
 }
 

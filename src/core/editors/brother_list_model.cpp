@@ -231,4 +231,8 @@ bool BrotherListModel::editor_closed(bool saved) {
     return close;
 }
 
+void BrotherListModel::closed() {
+    if (params_.availability) doc_.unavailable().save(doc_.folder());
+}
+
 }  // namespace vorla::editors

@@ -93,6 +93,9 @@ class BrotherListModel {
     // The brother editor closed: refills, writes the unavailable weeks, and says whether the
     // chooser closes with Cancel (it added a speaker that was saved).
     bool editor_closed(bool saved);
+    // The list closed. The availability command writes the unavailable weeks of every brother
+    // marked on the way now (blackout.dat is written only when something changed).
+    void closed();
 
     // The result in role modes and the speaker chooser.
     std::optional<std::size_t> chosen() const { return chosen_; }

@@ -166,9 +166,8 @@ void CongregationEditorModel::save() {
     } else {
         congregations.write(doc_.folder(), record_);
     }
-    if (record_.cong_id == doc_.our_congregation()) doc_.rebuild_our_congregation();
     saved_ = true;
-    doc_.set_modified();
+    doc_.announce(store::Change::congregations);
 }
 
 bool CongregationEditorModel::ok() {
@@ -209,7 +208,6 @@ bool CongregationEditorModel::remove() {
     doc_.delete_congregation(*pos);
     if (list_) list_->fill();
     saved_ = true;
-    doc_.set_modified();
     return true;
 }
 
@@ -234,7 +232,6 @@ void CongregationEditorModel::brothers_closed() {
             set_officer(o, 0);
     }
     saved_ = true;
-    doc_.rebuild_our_congregation();
 }
 
 BrotherListParams CongregationEditorModel::officer_chooser(CongregationOffice o) const {

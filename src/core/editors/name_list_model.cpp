@@ -57,6 +57,7 @@ void NameListModel::add() {
 void NameListModel::store_name(const std::string& name) {
     const text::NameCollator& order = doc_.collator();
     store::NameChange change;
+    bool removed = false;
     const auto selected = state_.selection();
     // The entry a chooser had selected, found again by id once the table is sorted.
     std::uint16_t chosen = choose_ && selected ? table().at(lines_[*selected].position).id : 0;
@@ -69,13 +70,12 @@ void NameListModel::store_name(const std::string& name) {
             table().remove(*selected);
         }
         state_.forget_selection();
-        doc_.set_modified();
+        removed = true;
     } else if (selected) {
         change = table().rename(*selected, name, order);
     }
     if (!change.duplicate_notice.empty())
         doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
-    if (change.done) doc_.set_modified();
     state_.finish();
     table().sort(order);
     if (which_ == NamedList::circuits) {
@@ -83,6 +83,9 @@ void NameListModel::store_name(const std::string& name) {
     } else {
         save_hosts(doc_);
     }
+    if (change.done || removed)
+        doc_.announce(which_ == NamedList::circuits ? store::Change::congregations
+                                                    : store::Change::hosts);
     fill();
     // Editing leaves no line selected, so that a click on any line edits it; a chooser
     // selects the entry just added so that it can be chosen at once.

@@ -113,7 +113,7 @@ void TalkEditorModel::store() {
     entry_.number_text = text::left(number_text_, kNumberMax);
     entry_.title = text::left(title_, kTitleMax);
     doc_.talks().set(static_cast<int>(talk_index_) + 1, entry_);
-    doc_.set_modified();
+    doc_.announce(store::Change::talks);
 }
 
 bool TalkEditorModel::step(int delta) {

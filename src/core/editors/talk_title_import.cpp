@@ -85,7 +85,7 @@ std::string import_talk_titles(store::Document& doc, const std::filesystem::path
         entry.title = title;
         talks.set(number, entry);
     }
-    if (!parsed.titles.empty()) doc.set_modified();
+    if (!parsed.titles.empty()) doc.announce(store::Change::talks);
     return title_import_report(parsed.titles.size(), parsed.refused_lines);
 }
 

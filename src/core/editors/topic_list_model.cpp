@@ -42,10 +42,10 @@ void TopicListModel::ok(const std::string& typed) {
     }
     if (!change.duplicate_notice.empty())
         doc_.prompter().inform(change.duplicate_notice, io::Icon::warning);
-    if (change.done) doc_.set_modified();
     state_.finish();
     topics.sort(doc_.collator());
     save_topics(doc_);
+    if (change.done) doc_.announce(store::Change::talks);
     fill();
 }
 

@@ -77,6 +77,11 @@ void BrotherListDialog::accept() {
     run(model_.ok());
 }
 
+void BrotherListDialog::done(int result) {
+    model_.closed();
+    QDialog::done(result);
+}
+
 void BrotherListDialog::run(const editors::BrotherListModel::Action& action) {
     using Action = editors::BrotherListModel::Action;
     switch (action.kind) {

@@ -15,10 +15,8 @@ class LocalTalksPage : public SchedulePage {
   public:
     explicit LocalTalksPage(store::Document& doc, QWidget* parent = nullptr);
 
-    void refresh_page() override;
-    void select_row(int row) override;
-    void store_selected() override { model_.store_selected(); }
-    bool take_sibling_request() override { return model_.take_sibling_request(); }
+    schedule::SheetPage& sheet_page() override { return model_; }
+    void show_model() override;
 
     schedule::LocalTalksModel& model() { return model_; }
     QTreeWidget* list() const { return list_; }
@@ -37,9 +35,8 @@ class LocalTalksPage : public SchedulePage {
     QLabel* exchange_prompt() const { return exchange_; }
 
   private:
-    void fill();
     void update_controls();
-    // After the model changed the weeks: the list again, and the siblings when it asks.
+    // After the model changed the weeks: the list again, with the focus.
     void after_change();
     void on_current_changed();
     void on_clicked(QTreeWidgetItem* item, int column);
@@ -65,7 +62,6 @@ class LocalTalksPage : public SchedulePage {
     QLabel* legend_;
     QLabel* conflict_;
     QLabel* exchange_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

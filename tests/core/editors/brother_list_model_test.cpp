@@ -192,4 +192,13 @@ TEST_F(BrotherListTest, AvailabilityChooserOpensTheEditorForTheSelectedBrother) 
     EXPECT_EQ(a.position, position_of(5));
 }
 
+TEST_F(BrotherListTest, OnlyTheAvailabilityChooserWritesTheMarksWhenItCloses) {
+    open();
+    doc->unavailable().mark(1, calendar::WeekNumber(1410));
+    BrotherListModel(*doc, BrotherListParams{}).closed();
+    EXPECT_FALSE(std::filesystem::exists(dir / "blackout.dat"));
+    BrotherListModel(*doc, BrotherListParams{.availability = true}).closed();
+    EXPECT_EQ(read_bytes(dir / "blackout.dat"), unavailable_bytes(1, 1410).bytes());
+}
+
 }  // namespace
