@@ -10,7 +10,7 @@
 
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
-#include "gui/editors/topic_list_dialog.h"
+#include "gui/editors/name_list_dialog.h"
 
 namespace vorla::gui {
 
@@ -70,7 +70,7 @@ TalkEditorDialog::TalkEditorDialog(store::Document& doc, editors::TalkChooserMod
         (model_.topic_selection() ? all_topics_ : talk_topics_)->setFocus();
     });
     connect(edit_topics_, &QPushButton::clicked, this, [this] {
-        TopicListDialog topics_dialog(doc_, this);
+        NameListDialog topics_dialog(doc_, editors::NamedList::topics, false, -1, this);
         topics_dialog.exec();
         model_.topics_changed(topics_dialog.model().deleted_ids());
         fill_lists();

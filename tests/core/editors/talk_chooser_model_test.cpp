@@ -1,7 +1,7 @@
 #include "core/editors/talk_chooser_model.h"
+#include "core/editors/name_list_model.h"
 #include "core/editors/talk_editor_model.h"
 #include "core/editors/talk_title_import.h"
-#include "core/editors/topic_list_model.h"
 
 #include "editor_fixture.h"
 
@@ -198,7 +198,7 @@ TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
 TEST_F(TalkChooserTest, TopicDeletedWhileTheEditorIsOpenDoesNotComeBackWithItsId) {
     TalkEditorModel m(*doc, nullptr, 8);  // talk 9: "Вера / Духовность" (id 4)
     ASSERT_EQ(m.talk_topics().size(), 1u);
-    editors::TopicListModel topics(*doc);
+    editors::NameListModel topics(*doc, editors::NamedList::topics);
     topics.select(doc->topics().find_by_id(4) - 1);
     topics.ok("");
     topics.add();
