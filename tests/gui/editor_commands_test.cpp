@@ -4,13 +4,13 @@
 #include <QTimer>
 
 #include "core/commands/command.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "support/change_log.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/editors/line_list.h"
+#include "gui/app/line_list.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/editors/talk_editor_dialog.h"

@@ -151,22 +151,22 @@ bool BrotherEditorModel::validate() {
 }
 
 void BrotherEditorModel::copy() {
-    const std::string first = text::left(fields_.first_name, kNameMax);
-    const std::string last = text::left(fields_.last_name, kNameMax);
+    const std::string first = text::left(fields_.first_name, store::BrotherRecord::kNameMax);
+    const std::string last = text::left(fields_.last_name, store::BrotherRecord::kNameMax);
     if (first != record_.first_name || last != record_.last_name) name_changed_ = true;
     record_.first_name = first;
     record_.last_name = last;
-    record_.address1 = text::left(fields_.address1, kAddressMax);
-    record_.address2 = text::left(fields_.address2, kAddressMax);
-    record_.phone = text::left(fields_.phone, kPhoneMax);
+    record_.address1 = text::left(fields_.address1, store::BrotherRecord::kAddressMax);
+    record_.address2 = text::left(fields_.address2, store::BrotherRecord::kAddressMax);
+    record_.phone = text::left(fields_.phone, store::BrotherRecord::kPhoneMax);
     record_.set_office(fields_.elder     ? store::Office::elder
                        : fields_.servant ? store::Office::ministerial_servant
                                          : store::Office::none);
     record_.set_discontinued(discontinued_);
-    extra_.phone2 = text::left(fields_.phone2, kPhoneMax);
-    extra_.phone3 = text::left(fields_.phone3, kPhoneMax);
-    extra_.email = text::left(fields_.email, kEmailMax);
-    extra_.note = text::left(fields_.note, kNoteMax);
+    extra_.phone2 = text::left(fields_.phone2, store::BrotherExtraRecord::kPhoneMax);
+    extra_.phone3 = text::left(fields_.phone3, store::BrotherExtraRecord::kPhoneMax);
+    extra_.email = text::left(fields_.email, store::BrotherExtraRecord::kEmailMax);
+    extra_.note = text::left(fields_.note, store::BrotherExtraRecord::kNoteMax);
     if (cong_to_store_ != record_.cong_id) cong_changed_ = true;
     record_.cong_id = cong_to_store_;
 }

@@ -35,12 +35,6 @@ struct CapitalisedText {
 
 class BrotherEditorModel {
   public:
-    // How many characters each edit takes: what its field can hold.
-    static constexpr int kNameMax = 18;
-    static constexpr int kAddressMax = 39;
-    static constexpr int kPhoneMax = 14;
-    static constexpr int kEmailMax = 45;
-    static constexpr int kNoteMax = 45;
     // First name and surname together; beyond it the first name becomes an initial.
     static constexpr std::size_t kFullNameMax = 35;
 

@@ -128,13 +128,15 @@ bool CongregationEditorModel::validate() {
 }
 
 void CongregationEditorModel::copy() {
-    record_.name = text::left(fields_.name, kNameMax);
-    record_.hall_address1 = text::left(fields_.hall_address1, kAddressMax);
-    record_.hall_address2 = text::left(fields_.hall_address2, kAddressMax);
-    record_.phone1 = text::left(fields_.phone1, kPhoneMax);
-    record_.phone2 = text::left(fields_.phone2, kPhoneMax);
-    record_.time_odd = text::left(fields_.time_odd, kTimeMax);
-    record_.time_even = text::left(fields_.time_even, kTimeMax);
+    record_.name = text::left(fields_.name, store::CongregationRecord::kNameMax);
+    record_.hall_address1 =
+        text::left(fields_.hall_address1, store::CongregationRecord::kAddressMax);
+    record_.hall_address2 =
+        text::left(fields_.hall_address2, store::CongregationRecord::kAddressMax);
+    record_.phone1 = text::left(fields_.phone1, store::CongregationRecord::kPhoneMax);
+    record_.phone2 = text::left(fields_.phone2, store::CongregationRecord::kPhoneMax);
+    record_.time_odd = text::left(fields_.time_odd, store::CongregationRecord::kTimeMax);
+    record_.time_even = text::left(fields_.time_even, store::CongregationRecord::kTimeMax);
     record_.day_odd = calendar::to_stored(fields_.day_odd);
     record_.day_even = calendar::to_stored(fields_.day_even);
 }
@@ -262,7 +264,7 @@ int CongregationEditorModel::circuit_preselect() const {
 }
 
 void CongregationEditorModel::set_map_file(const std::string& name) {
-    record_.map_file = text::left(name, kMapFileMax);
+    record_.map_file = text::left(name, store::CongregationRecord::kMapFileMax);
 }
 
 }  // namespace vorla::editors

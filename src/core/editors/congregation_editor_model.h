@@ -30,11 +30,6 @@ enum class CongregationOffice { cobe, talk_coordinator, secretary };
 
 class CongregationEditorModel {
   public:
-    static constexpr int kNameMax = 48;
-    static constexpr int kAddressMax = 40;
-    static constexpr int kPhoneMax = 14;
-    static constexpr int kTimeMax = 9;
-    static constexpr std::size_t kMapFileMax = 27;
     // "Применить" appears once the new name has this many characters.
     static constexpr std::size_t kApplyMinName = 3;
 

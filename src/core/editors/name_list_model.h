@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/editors/entry_editing.h"
-#include "core/editors/list_line.h"
 #include "core/store/document.h"
+#include "core/text/list_line.h"
 
 namespace vorla::editors {
 
@@ -20,11 +20,6 @@ enum class NameListButton { ok, close, add };
 
 class NameListModel {
   public:
-    // What the name edit takes for a circuit or a host, and for a topic (its field less the
-    // terminator).
-    static constexpr int kNameMax = 28;
-    static constexpr int kTopicNameMax = static_cast<int>(store::TopicRecord::kNameWidth) - 1;
-
     // preselect (choosers of circuits and hosts only): the 1-based position to select, -1 for
     // none.
     NameListModel(store::Document& doc, NamedList which, bool choose = false, int preselect = -1);
@@ -33,11 +28,15 @@ class NameListModel {
     std::string add_caption() const;
     std::string cancel_caption() const;
     std::vector<NameListButton> buttons() const;
-    int name_max() const { return which_ == NamedList::topics ? kTopicNameMax : kNameMax; }
+    // How many characters the name edit takes.
+    std::size_t name_max() const {
+        return which_ == NamedList::topics ? store::TopicRecord::kNameMax
+                                           : store::NamedRecord::kNameMax;
+    }
     bool choosing() const { return choose_; }
 
     // The names as stored, a host's "~" included.
-    const std::vector<ListLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selection() const { return state_.selection(); }
 
     bool edit_visible() const { return state_.edit_visible(); }
@@ -68,7 +67,7 @@ class NameListModel {
     store::Document& doc_;
     NamedList which_;
     bool choose_;
-    std::vector<ListLine> lines_;
+    std::vector<text::ListLine> lines_;
     EntryEditing state_;
     std::uint16_t chosen_id_ = 0;
     std::vector<std::uint16_t> deleted_;

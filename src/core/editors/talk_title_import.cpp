@@ -34,7 +34,7 @@ std::optional<std::pair<int, std::string>> parse_line(std::string_view line) {
         title.remove_prefix(1);
     title = text::trim(title);
     if (title.empty() || !text::cp1251_can_hold(title)) return std::nullopt;
-    return std::make_pair(number, text::left(title, TalkEditorModel::kTitleMax));
+    return std::make_pair(number, text::left(title, store::TalkRecord::kTitleMax));
 }
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "core/editors/availability_model.h"
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 

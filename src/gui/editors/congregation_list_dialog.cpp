@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/congregation_editor_dialog.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/editors/editor_widgets.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -21,7 +21,8 @@ NameListDialog::NameListDialog(store::Document& doc, editors::NamedList which, b
     setWindowTitle(qs(model_.title()));
     list_ = new LineList(1, this);
     // Room for the longest name the edit takes.
-    list_->setMinimumSize(std::max(260, fontMetrics().averageCharWidth() * model_.name_max()), 260);
+    list_->setMinimumSize(
+        std::max(260, fontMetrics().averageCharWidth() * static_cast<int>(model_.name_max())), 260);
     edit_ = new QLineEdit(this);
     guard_text(edit_, model_.name_max());
     ok_ = new QPushButton(QStringLiteral("OK"), this);

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -28,7 +29,7 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     talk_ = new QLabel(this);
 
     const auto& captions = schedule::LocalTalksModel::column_captions();
-    list_ = make_column_list(captions, this);
+    list_ = new LineList(captions, this);
     list_->setObjectName(QStringLiteral("weeks"));
     frame_hovered_line(list_);
     for (int r = 0; r < schedule::kRows; ++r) {
@@ -111,7 +112,7 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
 
     show_model();
     // Room for names and for all 26 weeks without scrolling.
-    fit_columns(list_, {0, 0, 170, 170});
+    list_->fit_columns({0, 0, 170, 170});
     list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
                             list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     list_->setFocus();
@@ -121,8 +122,8 @@ void LocalTalksPage::show_model() {
     {
         const QSignalBlocker quiet(list_);
         for (int r = 0; r < schedule::kRows; ++r) {
-            set_row_cells(list_->topLevelItem(r), schedule::LocalTalksModel::cells(
-                                                      model_.rows()[static_cast<std::size_t>(r)]));
+            list_->set_row_cells(
+                r, schedule::LocalTalksModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
         }
         list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
     }

@@ -6,10 +6,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
@@ -30,7 +31,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
     congregations_ = new QComboBox(this);
-    list_ = make_column_list(schedule::SpeakerPickerModel::column_captions(), this);
+    list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
 
@@ -68,22 +69,19 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     layout->addWidget(buttons);
 
     connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
-        if (filling_) return;
         model_.set_circuit_line(line);
         fill_congregations();
         fill();
     });
     connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
-        if (filling_) return;
         model_.set_congregation_line(line);
         fill();
     });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
-        if (const auto line = selected_line(list_)) model_.select_line(*line);
+    connect(list_, &LineList::line_selected, this, [this](int line) {
+        model_.select_line(static_cast<std::size_t>(line));
         update_buttons();
     });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &SpeakerPickerDialog::accept);
+    connect(list_, &LineList::line_activated, this, &SpeakerPickerDialog::accept);
     connect(talk_, &QPushButton::clicked, this, &SpeakerPickerDialog::choose_talk);
     connect(availability_, &QPushButton::clicked, this, [this] {
         const auto pos = model_.chosen();
@@ -113,24 +111,17 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
 }
 
 void SpeakerPickerDialog::fill_congregations() {
-    filling_ = true;
+    const QSignalBlocker quiet(congregations_);
     congregations_->clear();
     for (const std::string& line : model_.congregation_lines())
         congregations_->addItem(qs(line));
     congregations_->setCurrentIndex(model_.congregation_line());
-    filling_ = false;
 }
 
 void SpeakerPickerDialog::fill() {
-    filling_ = true;
-    fill_column_list(list_, schedule::texts_of(model_.lines()));
-    fit_columns(list_, {200, 170});
-    if (const auto line = model_.selected_line()) {
-        QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(*line));
-        list_->setCurrentItem(item);
-        list_->scrollToItem(item);
-    }
-    filling_ = false;
+    list_->set_lines(model_.lines());
+    list_->fit_columns({200, 170});
+    list_->select_line(model_.selected_line());
     update_buttons();
 }
 

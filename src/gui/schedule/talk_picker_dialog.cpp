@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
@@ -110,28 +111,28 @@ std::optional<int> TalkPickerDialog::pick(const store::Document& doc,
 }
 
 void TalkPickerDialog::fill() {
-    filling_ = true;
-    only_needed_->setChecked(model_.only_needed());
-    list_->clear();
-    const auto& entries = model_.entries();
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        auto* item = new QListWidgetItem(qs(entries[k].text), list_);
-        item->setData(Qt::UserRole, entries[k].talk_no);
-        if (!model_.single()) item->setSelected(model_.ticked(k));
-    }
-    if (model_.single()) {
-        if (const auto entry = model_.selected_entry()) {
-            QListWidgetItem* item = list_->item(static_cast<int>(*entry));
-            list_->setCurrentItem(item);
-            list_->scrollToItem(item);
+    {
+        const QSignalBlocker quiet(list_);
+        only_needed_->setChecked(model_.only_needed());
+        list_->clear();
+        const auto& entries = model_.entries();
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            auto* item = new QListWidgetItem(qs(entries[k].text), list_);
+            item->setData(Qt::UserRole, entries[k].talk_no);
+            if (!model_.single()) item->setSelected(model_.ticked(k));
+        }
+        if (model_.single()) {
+            if (const auto entry = model_.selected_entry()) {
+                QListWidgetItem* item = list_->item(static_cast<int>(*entry));
+                list_->setCurrentItem(item);
+                list_->scrollToItem(item);
+            }
         }
     }
-    filling_ = false;
     on_selection_changed();
 }
 
 void TalkPickerDialog::on_selection_changed() {
-    if (filling_) return;
     if (model_.single()) {
         const QList<QListWidgetItem*> selected = list_->selectedItems();
         if (!selected.isEmpty())

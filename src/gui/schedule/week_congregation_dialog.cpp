@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
@@ -27,7 +27,7 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     circuits_ = new QComboBox(this);
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
-    list_ = make_column_list(schedule::WeekCongregationModel::column_captions(), this);
+    list_ = new LineList(schedule::WeekCongregationModel::column_captions(), this);
     list_->setMinimumSize(640, 320);
     speaker_ = side_button(QString(), this);
 
@@ -49,12 +49,11 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
         model_.set_circuit_line(line);
         fill();
     });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
-        if (const auto line = selected_line(list_)) model_.select_line(*line);
+    connect(list_, &LineList::line_selected, this, [this](int line) {
+        model_.select_line(static_cast<std::size_t>(line));
         update_buttons();
     });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &WeekCongregationDialog::accept);
+    connect(list_, &LineList::line_activated, this, &WeekCongregationDialog::accept);
     connect(speaker_, &QPushButton::clicked, this, [this] {
         const auto pos = SpeakerPickerDialog::pick(doc_, model_.speaker_picker(), this);
         if (!pos) return;
@@ -77,10 +76,8 @@ std::optional<std::size_t> WeekCongregationDialog::choose(store::Document& doc,
 }
 
 void WeekCongregationDialog::fill() {
-    filling_ = true;
-    fill_column_list(list_, schedule::texts_of(model_.lines()));
-    fit_columns(list_, {220, 200});
-    filling_ = false;
+    list_->set_lines(model_.lines());
+    list_->fit_columns({220, 200});
     update_buttons();
 }
 

@@ -7,7 +7,7 @@ using namespace vorla::testing;
 using editors::BrotherListModel;
 using editors::BrotherListParams;
 using editors::BrotherRole;
-using editors::ListLine;
+using text::ListLine;
 
 namespace {
 
@@ -29,7 +29,7 @@ struct BrotherListTest : EditorTest {
         write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
     }
     static std::vector<std::string> texts(const BrotherListModel& m) {
-        return editors::texts_of(m.lines());
+        return text::texts_of(m.lines());
     }
 };
 

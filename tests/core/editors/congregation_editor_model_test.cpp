@@ -38,7 +38,7 @@ TEST_F(CongregationTest, ListCaptionsAndTheEmptyListGoingStraightToAdding) {
     EXPECT_EQ(editing.title(), "Выбор собрания");
     EXPECT_EQ(editing.ok_caption(), "Редактировать");
     EXPECT_EQ(editing.add_caption(), "Добавить cобрание");
-    EXPECT_EQ(editors::texts_of(editing.lines()),
+    EXPECT_EQ(text::texts_of(editing.lines()),
               (std::vector<std::string>{"Восточное", "Западное", "Южное"}));
     CongregationListModel chooser(*doc, true, 1);
     EXPECT_EQ(chooser.ok_caption(), "OK");

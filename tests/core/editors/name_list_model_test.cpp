@@ -59,7 +59,7 @@ TEST_F(NameListTest, DuplicatesAreRefusedWithANoticeAndEditingEnds) {
     NameListModel m(*doc, NamedList::hosts);
     EXPECT_EQ(m.title(), "Гостеприимство");
     EXPECT_EQ(m.add_caption(), "Добав. гостеприимных");
-    EXPECT_EQ(editors::texts_of(m.lines()), (std::vector<std::string>{"~Иваненко", "Петренко"}));
+    EXPECT_EQ(text::texts_of(m.lines()), (std::vector<std::string>{"~Иваненко", "Петренко"}));
     m.add();
     m.ok("иваненко");
     ASSERT_EQ(prompter.messages.size(), 1u);

@@ -44,7 +44,7 @@ TEST_F(TalkChooserTest, TitlesModeListsTitledTalksAndEmptyPlacesOnRequest) {
     EXPECT_EQ(m.cancel_caption(), "Закрыть");
     EXPECT_TRUE(m.close_is_default());
     EXPECT_EQ(m.action_caption(), "Добавить новую речь");
-    EXPECT_EQ(editors::texts_of(m.lines()),
+    EXPECT_EQ(text::texts_of(m.lines()),
               (std::vector<std::string>{"3\tМир, который придёт", "12\tБог ненавидит обман",
                                         "15\tДелать добро всем людям", "S-32\tПогребальная Речь"}));
     EXPECT_EQ(m.selection(), 0u);
@@ -116,7 +116,7 @@ TEST_F(TalkChooserTest, BrotherModeCountsAddedAndRemovedTalks) {
     m.run_action();
     EXPECT_FALSE(m.grid_view());
     EXPECT_EQ(m.action_caption(), "Выбор речей");
-    EXPECT_EQ(editors::texts_of(m.lines()),
+    EXPECT_EQ(text::texts_of(m.lines()),
               (std::vector<std::string>{"12\tБог ненавидит обман", "15\tДелать добро всем людям"}));
     EXPECT_EQ(m.double_click(0), Action::stay);
     EXPECT_TRUE(m.grid_view());
