@@ -227,23 +227,6 @@ void BrotherEditorModel::save_existing() {
     doc_.announce(store::Change::brothers);
 }
 
-bool BrotherEditorModel::ok() {
-    if (!validate()) return false;
-    copy();
-    save();
-    return true;
-}
-
-bool BrotherEditorModel::step(int delta) {
-    if (is_new_ || !list_ || !validate()) return false;
-    copy();
-    save();
-    const auto next = list_->step(delta);
-    if (!next) return false;
-    load(next);
-    return true;
-}
-
 bool BrotherEditorModel::remove() {
     if (is_new_) return false;
     const auto pos = doc_.brothers().find(record_.brother_id);

@@ -172,13 +172,6 @@ void CongregationEditorModel::save() {
     doc_.announce(store::Change::congregations);
 }
 
-bool CongregationEditorModel::ok() {
-    if (!validate()) return false;
-    copy();
-    save();
-    return true;
-}
-
 bool CongregationEditorModel::apply() {
     if (!adding_ || !validate()) return false;
     copy();
@@ -187,16 +180,6 @@ bool CongregationEditorModel::apply() {
     adding_ = false;
     if (list_) list_->adding_done();
     load(position_);
-    return true;
-}
-
-bool CongregationEditorModel::step(int delta) {
-    if (!step_visible() || !list_ || !validate()) return false;
-    copy();
-    save();
-    const auto next = list_->step(delta);
-    if (!next) return false;
-    load(next);
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/editors/availability_model.h"
 #include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
@@ -59,8 +60,7 @@ std::optional<std::size_t> BrotherListDialog::choose(store::Document& doc,
                                                      const editors::BrotherListParams& params,
                                                      QWidget* parent) {
     BrotherListDialog dialog(doc, params, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosen();
+    return run_chooser(dialog, [](const BrotherListDialog& d) { return d.chosen(); });
 }
 
 void BrotherListDialog::refresh() {

@@ -1,7 +1,12 @@
 #include "gui/schedule/schedule_widgets.h"
 
+#include <QDialogButtonBox>
+#include <QLayout>
 #include <QPainter>
 #include <QStyledItemDelegate>
+
+#include "core/text/texts.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
@@ -30,6 +35,17 @@ class HoverFrame : public QStyledItemDelegate {
 };
 
 }  // namespace
+
+QPushButton* add_ok_cancel(QDialog* picker, QLayout* layout) {
+    auto* buttons = new QDialogButtonBox(picker);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qs(text::text(text::TextId::cancel)), QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, picker, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, picker, &QDialog::reject);
+    return ok;
+}
 
 void frame_hovered_line(QAbstractItemView* list) {
     list->setMouseTracking(true);

@@ -1,7 +1,6 @@
 #include "gui/schedule/speaker_picker_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +8,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
 #include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
@@ -18,8 +17,6 @@
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
@@ -41,11 +38,6 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     availability_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Район"), circuits_);
     filters->addRow(QStringLiteral("Собрание"), congregations_);
@@ -66,7 +58,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     layout->addWidget(filter_box);
     layout->addLayout(middle, 1);
     layout->addWidget(note_);
-    layout->addWidget(buttons);
+    add_ok_cancel(this, layout);
 
     connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_circuit_line(line);
@@ -94,8 +86,6 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
         ContactsDialog dialog(doc_, model_.chosen_id(), model_.chosen_congregation(), this);
         dialog.exec();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &SpeakerPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill_congregations();
     fill();
@@ -106,8 +96,7 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
                                                      schedule::SpeakerPickerParams params,
                                                      QWidget* parent) {
     SpeakerPickerDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().chosen();
+    return run_chooser(dialog, [](SpeakerPickerDialog& d) { return d.model().chosen(); });
 }
 
 void SpeakerPickerDialog::fill_congregations() {

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
@@ -11,13 +10,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent)
@@ -60,11 +57,6 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     // The talk-history view does not exist yet.
     history_->hide();
 
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok_->setDefault(true);
-
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Категория"), topics_);
     filters->addRow(QStringLiteral("Когда звучала"), recency_);
@@ -75,7 +67,7 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     for (QLabel* line : details_)
         layout->addWidget(line);
     layout->addWidget(history_, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    ok_ = add_ok_cancel(this, layout);
 
     connect(topics_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_topic_line(line);
@@ -96,8 +88,6 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     });
     if (model_.single())
         connect(list_, &QListWidget::itemDoubleClicked, this, &TalkPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TalkPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill();
     list_->setFocus();
@@ -106,8 +96,7 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
 std::optional<int> TalkPickerDialog::pick(const store::Document& doc,
                                           schedule::TalkPickerParams params, QWidget* parent) {
     TalkPickerDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().accept_single();
+    return run_chooser(dialog, [](TalkPickerDialog& d) { return d.model().accept_single(); });
 }
 
 void TalkPickerDialog::fill() {

@@ -1,21 +1,18 @@
 #include "gui/schedule/week_congregation_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
 #include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
                                                schedule::WeekCongregationParams params,
@@ -31,11 +28,6 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     list_->setMinimumSize(640, 320);
     speaker_ = side_button(QString(), this);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
-
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Район"), this));
     top->addWidget(circuits_, 1);
@@ -43,7 +35,7 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     layout->addLayout(top);
     layout->addWidget(list_, 1);
     layout->addWidget(speaker_, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    add_ok_cancel(this, layout);
 
     connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_circuit_line(line);
@@ -60,8 +52,6 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
         model_.apply_speaker(*pos);
         QDialog::accept();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &WeekCongregationDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill();
     list_->setFocus();
@@ -71,8 +61,7 @@ std::optional<std::size_t> WeekCongregationDialog::choose(store::Document& doc,
                                                           schedule::WeekCongregationParams params,
                                                           QWidget* parent) {
     WeekCongregationDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().accept();
+    return run_chooser(dialog, [](WeekCongregationDialog& d) { return d.model().accept(); });
 }
 
 void WeekCongregationDialog::fill() {
