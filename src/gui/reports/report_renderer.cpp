@@ -1,5 +1,7 @@
 #include "gui/reports/report_renderer.h"
 
+#include <cmath>
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -109,7 +111,7 @@ bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi,
     const int width = static_cast<int>(8.5 * dpi);
     const int height = 11 * dpi;
     const int border = static_cast<int>(kPaperBorderInches * dpi);
-    const int dots_per_metre = static_cast<int>(dpi / 0.0254 + 0.5);
+    const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
     for (std::size_t p = 0; p < list.pages.size(); ++p) {
         QImage image(width, height, QImage::Format_RGB32);
         image.setDotsPerMeterX(dots_per_metre);
