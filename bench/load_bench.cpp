@@ -33,4 +33,21 @@ void BM_SortTwentyThousandBrothers(benchmark::State& state) {
 }
 BENCHMARK(BM_SortTwentyThousandBrothers)->Unit(benchmark::kMillisecond);
 
+// A new brother in a file of 20,000 (and a deletion, so that the file keeps its size): only
+// the candidate slot is read, not the whole file.
+void BM_AddBrotherToTwentyThousand(benchmark::State& state) {
+    const auto folder = bench::large_folder(kToday);
+    io::SilentPrompter prompter;
+    store::Document doc({folder, kToday, {}}, prompter);
+    store::BrotherRecord added;
+    added.first_name = "Новый";
+    added.last_name = "Брат";
+    for (auto _ : state) {
+        const auto id = doc.brothers().add(doc.folder(), added, {});
+        if (!id) state.SkipWithError("no slot");
+        doc.brothers().remove(doc.folder(), doc.brothers().size() - 1);
+    }
+}
+BENCHMARK(BM_AddBrotherToTwentyThousand)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

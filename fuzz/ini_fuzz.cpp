@@ -16,7 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     write_settings(ini, s);
     fonts.save(ini);
     const std::string out = ini.serialize();
-    // What we write must read back to the same values.
-    if (!(read_settings(IniFile::parse(out)) == s)) __builtin_trap();
+    // What we write must read back to the same values; a byte with no meaning in
+    // Windows-1251 read as U+FFFD is written as "?".
+    Settings expected = s;
+    for (std::size_t at; (at = expected.schedule_title.find("\xEF\xBF\xBD")) != std::string::npos;)
+        expected.schedule_title.replace(at, 3, "?");
+    if (!(read_settings(IniFile::parse(out)) == expected)) __builtin_trap();
     return 0;
 }

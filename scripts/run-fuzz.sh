@@ -20,7 +20,8 @@ for target in "$build"/fuzz/*_fuzz; do
         tail -30 "$build/$name.log"
         status=1
     else
-        grep -E "stat::number_of_executed_units" "$build/$name.log" || true
+        # The last status line: the coverage reached (cov: edges, ft: features) and the runs.
+        grep -E "DONE" "$build/$name.log" | tail -1 || true
     fi
 done
 exit $status

@@ -38,14 +38,28 @@ inline void put(const fs::path& file, const std::uint8_t* data, std::size_t size
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
-// The scratch data folder of this process with the input bytes as the data file named by
-// string-table text `file_text`.
-inline const store::DataFolder& input_as(int file_text, const std::uint8_t* data,
-                                         std::size_t size) {
+// The scratch folder of this process.
+inline const fs::path& scratch_dir() {
     static Scratch scratch;
+    return scratch.dir;
+}
+
+// The scratch folder emptied of everything the last input left there.
+inline const fs::path& empty_scratch_dir() {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(scratch_dir(), ec))
+        fs::remove_all(e.path(), ec);
+    return scratch_dir();
+}
+
+// The scratch data folder of this process with the input bytes as the data file `name`.
+// Each input gets a folder of its own: what one remembers of the files it read must not meet
+// the files of the next.
+inline store::DataFolder input_as(std::string_view name, const std::uint8_t* data,
+                                  std::size_t size) {
     static io::SilentPrompter prompter;
-    static const store::DataFolder folder(scratch.dir, prompter);
-    put(folder.file(file_text), data, size);
+    store::DataFolder folder(scratch_dir(), prompter);
+    put(folder.file(name), data, size);
     return folder;
 }
 

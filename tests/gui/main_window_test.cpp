@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -9,9 +10,11 @@
 #include <QTextBrowser>
 #include <QToolBar>
 
+#include "core/app/folder_access.h"
 #include "core/app/menu_model.h"
 #include "core/commands/command.h"
 #include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_window.h"
 #include "gui/app/main_window.h"
@@ -65,6 +68,8 @@ class MainWindowTest : public QObject {
     void menus_hold_every_item_with_its_id_and_keys();
     void tool_bar_follows_the_menu_commands_in_order();
     void panel_and_menu_follow_the_document();
+    void a_read_only_folder_shows_in_the_title();
+    void a_second_program_is_asked_before_it_opens_the_folder();
     void status_bar_shows_prompts_and_the_date();
     void report_mode_closes_back_to_the_panel();
     void settings_dialog_rules();
@@ -116,6 +121,38 @@ void MainWindowTest::tool_bar_follows_the_menu_commands_in_order() {
     QCOMPARE(ids, expected);
     for (QAction* a : bar->actions()) {
         if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+    }
+}
+
+void MainWindowTest::a_read_only_folder_shows_in_the_title() {
+    GuiDocument g;
+    store::Document read_only({g.dir.path(), {2026, 12, 7}, {}, true}, g.prompter);
+    gui::MainWindow window(read_only, g.prompter);
+    QCOMPARE(window.windowTitle(), gui::program_title() + gui::qs(app::title_suffix(read_only)));
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral(" [только чтение]")));
+    gui::MainWindow writable(g.open(), g.prompter);
+    QCOMPARE(writable.windowTitle(), gui::program_title());
+}
+
+void MainWindowTest::a_second_program_is_asked_before_it_opens_the_folder() {
+    GuiDocument g;
+    io::FolderLock first_program;
+    QCOMPARE(first_program.acquire(g.dir.path()), io::FolderLock::State::held);
+    for (const bool read_only : {true, false}) {
+        QString text;
+        when_modal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            text = box->text();
+            if (read_only) save_shot(box, QStringLiteral("second_program_question"));
+            box->button(read_only ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        const app::FolderAccess access = app::take_data_folder(
+            g.dir.path(), app::FolderUse::desktop, g.prompter, std::chrono::milliseconds(0));
+        QCOMPARE(text, gui::qs(text::format(text::TextId::folder_in_use_ask_read_only,
+                                            g.dir.path().string())));
+        QCOMPARE(access.read_only, read_only);
+        QCOMPARE(access.refused, !read_only);
     }
 }
 

@@ -29,9 +29,10 @@ struct LabelDay {
     friend constexpr bool operator==(LabelDay, LabelDay) = default;
 };
 
-// A stored day as days after Monday: Sunday (0) is 6, any other day d is d - 1.
+// A stored day as days after Monday: Sunday (0) is 6, any other day d is d - 1. A value no
+// day has (a damaged record) counts as unset, which is Sunday, as 0 is.
 constexpr DayOffset to_offset(StoredDay d) {
-    return DayOffset(d.value ? d.value - 1 : 6);
+    return DayOffset(d.value >= 1 && d.value <= 6 ? d.value - 1 : 6);
 }
 // The stored form of a day shown at a display index: 6 (Sunday) and above store 0.
 constexpr StoredDay to_stored(DayOffset d) {

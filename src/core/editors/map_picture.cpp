@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/io/file_ops.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -25,6 +26,19 @@ int mul_div(long long a, long long b, long long c) {
 
 std::string picture_open_failure(int error_number) {
     return std::strerror(error_number);
+}
+
+MapFile read_map_file(const std::filesystem::path& file) {
+    MapFile out;
+    io::FileRead read = io::read_file(file, kMaxPictureBytes);
+    if (!read.bytes) {
+        out.error = io::failure_reason(read.error);
+    } else if (read.cut()) {
+        out.error = kPictureNoMemory;
+    } else {
+        out.bytes = std::move(*read.bytes);
+    }
+    return out;
 }
 
 int himetric_to_pixels(int himetric) {

@@ -1,10 +1,12 @@
 #pragma once
 // The congregation map: which file a map name may load, the map dialog's rules, the picture's
 // size rule and its failure messages.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vorla::editors {
 
@@ -14,6 +16,15 @@ inline constexpr std::string_view kPictureNoMemory = "Can not allocate enough me
 inline constexpr std::string_view kPictureNotSupported = "IPicture interface is not supported\t";
 // The system's text for a file that cannot be opened.
 std::string picture_open_failure(int error_number);
+
+// A map picture's bytes, or the message for a file that cannot be read: a FIFO or device is
+// refused without waiting on it, and a file larger than any picture is not loaded.
+struct MapFile {
+    std::vector<std::uint8_t> bytes;
+    std::string error;  // empty when read
+};
+inline constexpr std::uint64_t kMaxPictureBytes = 64u << 20;
+MapFile read_map_file(const std::filesystem::path& file);
 
 // A picture's size on screen: its physical size in hundredths of a millimetre at 96 pixels
 // per inch, rounded as an integer multiply-divide.

@@ -11,6 +11,7 @@ namespace vorla::editors {
 namespace {
 
 constexpr std::size_t kMaxListedLines = 20;
+constexpr std::uint64_t kMaxFileBytes = 1 << 20;
 
 std::string as_utf8(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
@@ -75,10 +76,11 @@ std::string title_import_report(std::size_t taken, const std::vector<int>& refus
 }
 
 std::string import_talk_titles(store::Document& doc, const std::filesystem::path& file) {
-    const auto bytes = io::read_file(file);
-    if (!bytes) return "Не удалось прочитать файл: " + file.filename().string();
+    // A list of 256 titles is a few kilobytes; a bigger file is not one.
+    const io::FileRead read = io::read_file(file, kMaxFileBytes);
+    if (!read.bytes || read.cut()) return "Не удалось прочитать файл: " + file.filename().string();
     const TitleImport parsed = parse_talk_titles(
-        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        std::string_view(reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size()));
     store::TalkCatalogue& talks = doc.talks();
     for (const auto& [number, title] : parsed.titles) {
         store::TalkRecord entry = *talks.find(number);

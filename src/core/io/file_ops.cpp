@@ -1,12 +1,15 @@
 #include "core/io/file_ops.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
+#include <algorithm>
+#include <cstring>
 #include <string>
+
+#include "core/text/texts.h"
 
 namespace vorla::io {
 
@@ -32,19 +35,62 @@ class Fd {
     int fd_;
 };
 
-bool write_all(int fd, const std::uint8_t* data, std::size_t size, off_t offset, bool positioned) {
+constexpr int kMaxLinks = 40;  // as the kernel's own limit for a path
+
+int errno_or(int fallback) {
+    return errno != 0 ? errno : fallback;
+}
+
+FileStamp stamp_from(const struct stat& st) {
+    FileStamp s;
+    s.exists = true;
+    s.size = static_cast<std::uint64_t>(st.st_size);
+    s.mtime_ns = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    s.inode = static_cast<std::uint64_t>(st.st_ino);
+    s.device = static_cast<std::uint64_t>(st.st_dev);
+    return s;
+}
+
+// Opens a regular file without blocking: a FIFO or device is refused before anyone waits on
+// it. Returns the descriptor, or -1 with the reason in `error`.
+int open_regular(const fs::path& path, int flags, int& error, struct stat& st) {
+    // A look first, so that a device is never even opened.
+    if (::stat(path.c_str(), &st) != 0) {
+        error = errno_or(EIO);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno_or(EIO);
+        return -1;
+    }
+    // The file may have been swapped between the look and the open.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = kNotRegularFile;
+        ::close(fd);
+        return -1;
+    }
+    error = 0;
+    return fd;
+}
+
+int write_all(int fd, const std::uint8_t* data, std::size_t size, off_t offset, bool positioned) {
     while (size > 0) {
         const ssize_t n = positioned ? ::pwrite(fd, data, size, offset) : ::write(fd, data, size);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return errno_or(EIO);
         }
-        if (n == 0) return false;
+        if (n == 0) return EIO;
         data += n;
         size -= static_cast<std::size_t>(n);
         offset += n;
     }
-    return true;
+    return 0;
 }
 
 void sync_folder(const fs::path& folder) {
@@ -54,29 +100,50 @@ void sync_folder(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> read_file(const fs::path& path) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
+std::string failure_reason(int error) {
+    if (error == kNotRegularFile) return text::text(text::TextId::not_a_regular_file);
+    return std::strerror(error);
+}
+
+FileStamp stamp_of(const fs::path& path) {
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return stamp_from(st);
+}
+
+FileRead read_file(const fs::path& path, std::uint64_t max_bytes) {
+    FileRead out;
+    struct stat st {};
+    Fd fd(open_regular(path, O_RDONLY, out.error, st));
+    if (fd.get() < 0) return out;
+    out.size = static_cast<std::uint64_t>(st.st_size);
+    out.stamp = stamp_from(st);
     std::vector<std::uint8_t> data;
-    data.reserve(static_cast<std::size_t>(st.st_size));
+    data.reserve(static_cast<std::size_t>(std::min(out.size, max_bytes)));
     std::uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    while (data.size() < max_bytes) {
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(sizeof buffer, max_bytes - data.size()));
+        const ssize_t n = ::read(fd.get(), buffer, want);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return std::nullopt;
+            out.error = errno_or(EIO);
+            return out;
         }
         if (n == 0) break;
         data.insert(data.end(), buffer, buffer + n);
     }
-    return data;
+    // A file that grew while it was read is as long as what was read, at least.
+    out.size = std::max<std::uint64_t>(out.size, data.size());
+    out.bytes = std::move(data);
+    return out;
 }
 
 std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint64_t offset,
                                                  std::size_t size) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    int error = 0;
+    struct stat st {};
+    Fd fd(open_regular(path, O_RDONLY, error, st));
     if (fd.get() < 0) return std::nullopt;
     std::vector<std::uint8_t> data(size);
     std::size_t done = 0;
@@ -105,46 +172,131 @@ bool file_exists(const fs::path& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
-    const fs::path folder = path.parent_path();
+fs::path resolve_links(const fs::path& path) {
+    fs::path p = path;
+    for (int k = 0; k < kMaxLinks; ++k) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+        std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+        const ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return p;
+        target.resize(static_cast<std::size_t>(n));
+        const fs::path t(target);
+        p = t.is_absolute() ? t : p.parent_path() / t;
+    }
+    return p;
+}
+
+int write_refusal(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? 0 : errno_or(EIO);
+    if (!S_ISREG(st.st_mode)) return S_ISDIR(st.st_mode) ? EISDIR : kNotRegularFile;
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return errno_or(EACCES);
+    // The superuser passes every permission test; a file nobody may write is still kept.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+    return 0;
+}
+
+WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
+    WriteResult result;
+    const fs::path target = resolve_links(path);
+    if ((result.error = write_refusal(target)) != 0) return result;
     struct stat old {};
-    const bool had_old = ::stat(path.c_str(), &old) == 0;
-    if (had_old && !S_ISREG(old.st_mode)) return false;
+    const bool had_old = ::stat(target.c_str(), &old) == 0;
 
     fs::path temp;
     int raw = -1;
     for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
-        temp = path;
+        temp = target;
         temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
-        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (raw < 0 && errno != EEXIST) return false;
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) {
+            result.error = errno_or(EIO);
+            return result;
+        }
     }
-    if (raw < 0) return false;
+    if (raw < 0) {
+        result.error = EEXIST;
+        return result;
+    }
     Fd fd(raw);
-    if (had_old) ::fchmod(fd.get(), old.st_mode & 07777);
-
-    const bool ok = write_all(fd.get(), content.data(), content.size(), 0, false) &&
-                    ::fsync(fd.get()) == 0 && fd.close() &&
-                    ::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
+    if (had_old) {
+        ::fchmod(fd.get(), old.st_mode & 07777);
+        // Only the superuser may give the file back to its owner; others own it already.
+        if (::geteuid() == 0 && ::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+            // It stays the superuser's then; its content is what matters.
+        }
     }
-    sync_folder(folder);
-    return true;
+
+    int error = write_all(fd.get(), content.data(), content.size(), 0, false);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno_or(EIO);
+    struct stat written {};
+    if (error == 0 && ::fstat(fd.get(), &written) != 0) error = errno_or(EIO);
+    if (error == 0 && !fd.close()) error = errno_or(EIO);
+    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno_or(EIO);
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        result.error = error;
+        return result;
+    }
+    sync_folder(target.parent_path());
+    result.stamp = stamp_from(written);
+    return result;
 }
 
-bool replace_file(const fs::path& path, std::string_view content) {
+WriteResult replace_file(const fs::path& path, std::string_view content) {
     return replace_file(
         path, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(content.data()),
                                             content.size()));
 }
 
-bool write_at(const fs::path& path, std::uint64_t offset, std::span<const std::uint8_t> bytes) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-    if (fd.get() < 0) return false;
-    return write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true) &&
-           ::fdatasync(fd.get()) == 0 && fd.close();
+WriteResult write_at(const fs::path& path, std::uint64_t offset,
+                     std::span<const std::uint8_t> bytes) {
+    WriteResult result;
+    if ((result.error = write_refusal(path)) != 0) return result;
+    struct stat st {};
+    Fd fd(open_regular(path, O_WRONLY, result.error, st));
+    if (fd.get() < 0) return result;
+    result.error =
+        write_all(fd.get(), bytes.data(), bytes.size(), static_cast<off_t>(offset), true);
+    if (result.error == 0 && ::fdatasync(fd.get()) != 0) result.error = errno_or(EIO);
+    if (result.error == 0 && ::fstat(fd.get(), &st) == 0) result.stamp = stamp_from(st);
+    if (result.error == 0 && !fd.close()) result.error = errno_or(EIO);
+    return result;
+}
+
+bool is_leftover_temp_name(std::string_view name) {
+    const std::size_t tmp = name.rfind(".tmp");
+    if (tmp == std::string_view::npos || tmp == 0) return false;
+    const std::string_view rest = name.substr(tmp + 4);
+    const std::size_t bar = rest.find('_');
+    if (bar == std::string_view::npos || bar == 0 || bar + 1 == rest.size()) return false;
+    const auto digits = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return digits(rest.substr(0, bar)) && digits(rest.substr(bar + 1));
+}
+
+int remove_leftover_temp_files(const fs::path& folder, std::string_view name) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return 0;
+    std::vector<std::string> leftovers;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view entry = e->d_name;
+        if (!is_leftover_temp_name(entry)) continue;
+        if (!name.empty() && entry.substr(0, entry.rfind(".tmp")) != name) continue;
+        leftovers.emplace_back(entry);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const std::string& entry : leftovers) {
+        const fs::path file = folder / entry;
+        struct stat st {};
+        // Only plain files: a folder or FIFO of that name is not ours.
+        if (::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(file.c_str()) == 0)
+            ++removed;
+    }
+    return removed;
 }
 
 }  // namespace vorla::io

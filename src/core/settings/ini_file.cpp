@@ -51,9 +51,10 @@ IniFile IniFile::parse(std::string_view bytes) {
 }
 
 IniFile IniFile::load(const std::filesystem::path& path) {
-    const auto bytes = io::read_file(path);
-    if (!bytes) return parse({});
-    return parse(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    const auto file = io::read_file(path);
+    if (!file.bytes) return parse({});
+    return parse(
+        std::string_view(reinterpret_cast<const char*>(file.bytes->data()), file.bytes->size()));
 }
 
 const IniFile::Section* IniFile::find_section(std::string_view name) const {
@@ -145,7 +146,7 @@ std::string IniFile::serialize() const {
 }
 
 bool IniFile::save(const std::filesystem::path& path) const {
-    return io::replace_file(path, serialize());
+    return static_cast<bool>(io::replace_file(path, serialize()));
 }
 
 }  // namespace vorla::settings

@@ -7,6 +7,9 @@ namespace vorla::settings {
 
 namespace {
 
+// Ten inches of letter: nothing a page can hold is taller.
+constexpr long kMaxFontHeight = 1000;
+
 struct RoleDefault {
     int height;
     int weight;
@@ -102,17 +105,22 @@ void ReportFonts::reset_to_defaults() {
 
 std::optional<FontSpec> ReportFonts::read_role(const IniFile& ini, FontRole r) const {
     const std::string section = section_of(r);
-    const long height = ini.get_int(section, "Height", 0);
+    // A value out of its range is unset, never wrapped into it.
+    const auto get = [&](const char* key, long lo, long hi, long unset) {
+        const long v = ini.get_int(section, key, unset);
+        return static_cast<int>(v >= lo && v <= hi ? v : unset);
+    };
+    const int height = get("Height", -kMaxFontHeight, kMaxFontHeight, 0);
     if (height == 0) return std::nullopt;
     FontSpec f;
-    f.height = static_cast<int>(height);
-    f.weight = static_cast<int>(ini.get_int(section, "Weight", 0));
+    f.height = height;
+    f.weight = get("Weight", 0, 1000, 0);
     f.italic = ini.get_int(section, "Italic", 0) != 0;
     f.underline = ini.get_int(section, "Underline", 0) != 0;
-    f.pitch_and_family = static_cast<int>(ini.get_int(section, "PitchAndFamily", 0));
+    f.pitch_and_family = get("PitchAndFamily", 0, 255, 0);
     f.face = text::left(ini.get_string(section, "FaceName", "System"), 31);
-    f.charset = static_cast<int>(ini.get_int(section, "CharSet", charset_for_language(language_)));
-    f.colour = static_cast<std::uint32_t>(ini.get_int(section, "RGB", 0)) & 0xFFFFFF;
+    f.charset = get("CharSet", 0, 255, charset_for_language(language_));
+    f.colour = static_cast<std::uint32_t>(get("RGB", 0, 0xFFFFFF, 0));
     return f;
 }
 

@@ -54,7 +54,9 @@ Settings read_settings(const IniFile& ini) {
     Settings s = Settings::defaults();
     const std::string opt = keys::section_options();
     const std::string sched = keys::section_schedule();
-    s.our_congregation = static_cast<std::uint16_t>(ini.get_int(kCongregation, kNumber, 0));
+    // An id no congregation can have is no choice at all (65538 must not become 2).
+    const long ours = ini.get_int(kCongregation, kNumber, 0);
+    s.our_congregation = ours > 0 && ours <= 0xFFFF ? static_cast<std::uint16_t>(ours) : 0;
     s.alternate_date_format = ini.get_int(opt, text(TextId::key_alternate_date_format), 0) != 0;
     s.service_year = ini.get_int(kMeetingTime, kServiceYear, 0) != 0;
     s.readers_scheduled = ini.get_int(opt, text(TextId::key_readers_scheduled), 0) != 0;
@@ -68,8 +70,9 @@ Settings read_settings(const IniFile& ini) {
     s.background_style = static_cast<BackgroundStyle>(
         clamp(ini.get_int(sched, text(TextId::key_background), 0), 0, kBackgroundStyles - 1));
     const Key colour = key_background_colour();
-    s.background_colour = static_cast<std::uint32_t>(
-        ini.get_int(colour.section, colour.key, Settings::kDefaultBackgroundColour) & 0xFFFFFF);
+    const long rgb = ini.get_int(colour.section, colour.key, Settings::kDefaultBackgroundColour);
+    s.background_colour = rgb >= 0 && rgb <= 0xFFFFFF ? static_cast<std::uint32_t>(rgb)
+                                                      : Settings::kDefaultBackgroundColour;
     s.print_date = ini.get_int(sched, text(TextId::key_print_date), 0) != 0;
     s.top_margin = clamp(ini.get_int(sched, text(TextId::key_top_margin), 50), 0, 99);
     s.auto_cap = ini.get_int(kAutoCap, text(TextId::key_allowed), 1) != 0;

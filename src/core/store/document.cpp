@@ -1,5 +1,7 @@
 #include "core/store/document.h"
 
+#include <string_view>
+
 #include "core/calendar/date_label.h"
 #include "core/calendar/week_window.h"
 #include "core/store/upgrades.h"
@@ -12,12 +14,18 @@ using text::TextId;
 using calendar::WeekIndex;
 using calendar::WeekNumber;
 
+namespace {
+// Far more than every setting and font with their comments: a larger file is not ours.
+constexpr std::uint64_t kSettingsFileLimit = 1 << 20;
+}  // namespace
+
 Document::Document(Options options, io::Prompter& prompter)
-    : folder_(std::move(options.folder), prompter),
+    : folder_(std::move(options.folder), prompter, options.read_only),
       language_(options.language.empty() ? text::text(TextId::language_code) : options.language),
       today_(options.today),
       collator_(language_),
       weeks_(calendar::week_window_base(options.today.year)) {
+    folder_.remove_leftovers();
     read_settings();
     today_week_ = calendar::today_week_number(today_);
     current_week_ = today_week_;
@@ -48,13 +56,20 @@ std::filesystem::path Document::settings_path() const {
 }
 
 settings::IniFile Document::read_settings_file() const {
-    return settings::IniFile::load(settings_path());
+    const io::FileRead file = folder_.read(settings_path(), kSettingsFileLimit);
+    if (!file.bytes) return settings::IniFile::parse({});
+    return settings::IniFile::parse(
+        std::string_view(reinterpret_cast<const char*>(file.bytes->data()), file.bytes->size()));
 }
 
 bool Document::write_settings_file(const settings::IniFile& ini) const {
-    if (ini.save(settings_path())) return true;
-    folder_.report_write_failure(settings_path());
-    return false;
+    const std::string bytes = ini.serialize();
+    // Nothing changed, nothing to write (nor to refuse, in a folder opened read-only).
+    const io::FileRead now = io::read_file(settings_path(), kSettingsFileLimit);
+    if (now.bytes && std::string_view(reinterpret_cast<const char*>(now.bytes->data()),
+                                      now.bytes->size()) == bytes)
+        return true;
+    return folder_.replace(settings_path(), bytes);
 }
 
 void Document::read_settings() {

@@ -52,11 +52,13 @@ class Document {
     struct Options {
         std::filesystem::path folder;  // the data folder (absolute)
         calendar::Date today;
-        std::string language;  // empty: the string table's language_code
+        std::string language;    // empty: the string table's language_code
+        bool read_only = false;  // another program owns the folder: nothing is written
     };
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
-    // their fixed order.
+    // their fixed order. Temporary files of interrupted saves are removed first (the caller
+    // holds the folder's lock, or the document is read-only and removes nothing).
     Document(Options options, io::Prompter& prompter);
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;

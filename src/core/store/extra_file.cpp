@@ -11,31 +11,38 @@ namespace vorla::store {
 
 namespace {
 constexpr std::size_t kSize = BrotherExtraRecord::kSize;
-}
+// Record numbers are 16-bit: no more records can ever be used.
+constexpr std::size_t kMaxRecords = 65535;
+}  // namespace
 
 void ExtraFile::load(const DataFolder& folder) {
     const fs::path path = folder.file(files::kExtras);
-    if (!io::file_exists(path)) {
-        const std::array<std::uint8_t, kSize> zero{};
-        if (!io::replace_file(path, zero)) folder.report_write_failure(path);
-        count_ = 1;
+    const io::FileRead file = folder.read(path, std::uint64_t{kMaxRecords} * kSize);
+    count_ = 0;
+    if (file.bytes) {
+        count_ = static_cast<std::uint16_t>(file.bytes->size() / kSize);
         return;
     }
-    count_ = static_cast<std::uint16_t>(
-        std::min<std::uint64_t>(io::file_size_or_zero(path) / kSize, 65535));
+    // An old file that could not be read still waits for its conversion: no new file yet.
+    if (!file.missing() || folder.read_only() || folder.held(folder.file(files::kOldExtras)))
+        return;
+    const std::array<std::uint8_t, kSize> zero{};
+    if (folder.replace(path, zero)) count_ = 1;
 }
 
 bool ExtraFile::convert_old_file(const DataFolder& folder) {
     const fs::path path = folder.file(files::kExtras);
-    if (io::file_exists(path)) return false;
-    const auto old = read_table_file<OldExtraRecord>(folder.file(files::kOldExtras));
+    if (folder.read_only() || io::stamp_of(path).exists) return false;
+    const auto old =
+        read_table_file<OldExtraRecord>(folder, folder.file(files::kOldExtras), kMaxRecords)
+            .records;
     if (old.empty()) return false;
     std::vector<BrotherExtraRecord> converted;
     converted.reserve(old.size());
     for (const OldExtraRecord& r : old)
         converted.push_back(r.converted());
     // A failed conversion leaves things as they were; the loader then starts a new file.
-    return io::replace_file(path, encode_table(converted));
+    return folder.replace(path, encode_table(converted));
 }
 
 std::optional<BrotherExtraRecord> ExtraFile::read(const DataFolder& folder,
@@ -56,8 +63,10 @@ std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder
 }
 
 std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
-    if (const auto bytes = io::read_file(folder.file(files::kExtras))) {
-        const std::size_t n = std::min<std::size_t>(bytes->size() / kSize, 65534);
+    const io::FileRead file =
+        io::read_file(folder.file(files::kExtras), std::uint64_t{kMaxRecords - 1} * kSize);
+    if (const auto& bytes = file.bytes) {
+        const std::size_t n = bytes->size() / kSize;
         for (std::size_t i = 0; i < n; ++i) {
             if (io::ByteReader(std::span(*bytes).subspan(i * kSize, kSize)).u16(0) == 0) {
                 return static_cast<std::uint16_t>(i + 1);
@@ -71,19 +80,14 @@ std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
 bool ExtraFile::write(const DataFolder& folder, std::uint16_t number,
                       const BrotherExtraRecord& record) {
     if (number == 0 || record.brother_id == 0 || number > count_) return false;
-    const fs::path path = folder.file(files::kExtras);
-    if (io::write_at(path, std::uint64_t{number - 1u} * kSize, record.encode())) return true;
-    folder.report_write_failure(path);
-    return false;
+    return folder.write_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize,
+                           record.encode());
 }
 
 bool ExtraFile::clear(const DataFolder& folder, std::uint16_t number, std::uint16_t brother_id) {
     if (!read_owned(folder, number, brother_id)) return false;
-    const fs::path path = folder.file(files::kExtras);
     const std::array<std::uint8_t, kSize> zero{};
-    if (io::write_at(path, std::uint64_t{number - 1u} * kSize, zero)) return true;
-    folder.report_write_failure(path);
-    return false;
+    return folder.write_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize, zero);
 }
 
 }  // namespace vorla::store

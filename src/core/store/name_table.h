@@ -28,6 +28,7 @@ struct NameTableRules {
     std::string_view file_name;
     std::uint16_t first_id = 0;
     std::uint16_t last_id = 0;  // when every id is taken, the next is last_id + 1
+    std::size_t capacity = 0;   // the most records read from the file
     bool trims = false;         // names are trimmed, and an empty name does nothing
     bool tilde_hidden = false;  // a leading "~" does not count when names are compared
 };
@@ -45,7 +46,8 @@ class NameTable {
 
     // Reads the file as it stands (no sorting); a missing file gives an empty table.
     void load(const DataFolder& folder) {
-        entries_ = read_table_file<Record>(folder.file(rules_.file_name));
+        entries_ =
+            read_table_file<Record>(folder, folder.file(rules_.file_name), rules_.capacity).records;
     }
 
     const std::vector<Record>& entries() const { return entries_; }

@@ -13,11 +13,14 @@ class NamedTable : public NameTable<NamedRecord, &NamedRecord::name, &NamedRecor
   public:
     static constexpr std::uint16_t kFirstId = 30001;
     static constexpr std::uint16_t kLastId = 30999;
+    // Every id, and the one past them a full table hands out: no file holds more.
+    static constexpr std::size_t kCapacity = kLastId - kFirstId + 2;
 
     NamedTable(std::string_view file_name, bool hosts)
         : NameTable({.file_name = file_name,
                      .first_id = kFirstId,
                      .last_id = kLastId,
+                     .capacity = kCapacity,
                      .trims = false,
                      .tilde_hidden = hosts}) {}
 

@@ -14,26 +14,25 @@ std::uint16_t SlotFile::id_of(const Bytes& record) const {
 SlotFile::Loaded SlotFile::load(const DataFolder& folder) const {
     Loaded out;
     const fs::path path = folder.file(file_name_);
-    const auto bytes = io::read_file(path);
-    if (!bytes) {
-        if (!io::file_exists(path)) {
+    const io::FileRead file = folder.read(path, std::uint64_t{kMaxSlots} * kRecordSize);
+    if (!file.bytes) {
+        if (file.missing() && !folder.read_only()) {
             const Bytes header{};
-            if (io::replace_file(path, header)) {
-                out.high_water = 1;
-            } else {
-                folder.report_write_failure(path);
-            }
+            if (folder.replace(path, header)) out.high_water = 1;
         }
         return out;
     }
-    const std::size_t count = bytes->size() / kRecordSize;
-    out.high_water = static_cast<std::uint16_t>(std::min<std::size_t>(count, 65535));
+    const std::vector<std::uint8_t>& bytes = *file.bytes;
+    out.high_water = static_cast<std::uint16_t>(bytes.size() / kRecordSize);
     for (std::size_t slot = 1; slot < out.high_water; ++slot) {
         Bytes record;
-        std::copy_n(bytes->begin() + static_cast<std::ptrdiff_t>(slot * kRecordSize), kRecordSize,
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(slot * kRecordSize), kRecordSize,
                     record.begin());
         const std::uint16_t id = id_of(record);
-        if (id == 0) continue;
+        if (id == 0) {
+            out.free.insert(out.free.end(), static_cast<std::uint16_t>(slot));
+            continue;
+        }
         if (id != slot) {
             out.skipped.push_back(static_cast<std::uint16_t>(slot));
             continue;
@@ -54,30 +53,33 @@ std::optional<SlotFile::Bytes> SlotFile::read(const DataFolder& folder, std::uin
 
 bool SlotFile::write(const DataFolder& folder, std::uint16_t slot, const Bytes& record) const {
     if (slot == 0) return false;
-    const fs::path path = folder.file(file_name_);
-    if (io::write_at(path, std::uint64_t{slot} * kRecordSize, record)) return true;
-    folder.report_write_failure(path);
-    return false;
+    return folder.write_at(folder.file(file_name_), std::uint64_t{slot} * kRecordSize, record);
 }
 
 bool SlotFile::clear(const DataFolder& folder, std::uint16_t slot) const {
     return write(folder, slot, Bytes{});
 }
 
-std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder) const {
-    const fs::path path = folder.file(file_name_);
-    const auto bytes = io::read_file(path);
-    if (!bytes) {
-        folder.report_write_failure(path);
-        return std::nullopt;
+std::optional<std::uint16_t> SlotFile::new_slot(const DataFolder& folder,
+                                                std::set<std::uint16_t>& free,
+                                                std::uint16_t& high_water) const {
+    // Damage or another program may have taken a slot we think free: look at it first.
+    const auto taken = [&](std::uint16_t slot) {
+        const auto record = read(folder, slot);
+        return record && id_of(*record) != 0;
+    };
+    while (!free.empty()) {
+        const std::uint16_t slot = *free.begin();
+        if (!taken(slot)) return slot;
+        free.erase(free.begin());
     }
-    const std::size_t records = std::min<std::size_t>(bytes->size() / kRecordSize, 65535);
-    for (std::size_t slot = 1; slot < records; ++slot) {
-        const auto record = std::span(*bytes).subspan(slot * kRecordSize, kRecordSize);
-        if (io::ByteReader(record).u16(id_offset_) == 0) return static_cast<std::uint16_t>(slot);
+    std::size_t slot = std::max<std::size_t>(high_water, 1);
+    while (slot < kMaxSlots && taken(static_cast<std::uint16_t>(slot))) {
+        ++slot;
+        high_water = static_cast<std::uint16_t>(slot);
     }
-    if (records >= 65535) return std::nullopt;  // no id left
-    return static_cast<std::uint16_t>(std::max<std::size_t>(records, 1));
+    if (slot >= kMaxSlots) return std::nullopt;  // no id left
+    return static_cast<std::uint16_t>(slot);
 }
 
 }  // namespace vorla::store

@@ -6,6 +6,7 @@
 // `std::string sort_name() const` (name order) and `std::string duplicate_name() const`.
 // Record needs: decode/encode, kSize 256, kIdOffset, and its id in the member IdField.
 #include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -49,6 +50,7 @@ class SlotIndex {
     bool remove(const DataFolder& folder, std::size_t pos) {
         if (pos >= entries_.size()) return false;
         const bool written = file_.clear(folder, entries_[pos].slot);
+        if (written) free_.insert(entries_[pos].slot);
         entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(pos));
         lookup_.invalidate();
         return written;
@@ -86,6 +88,7 @@ class SlotIndex {
         lookup_.invalidate();
         SlotFile::Loaded loaded = file_.load(folder);
         high_water_ = loaded.high_water;
+        free_ = std::move(loaded.free);
         entries_.reserve(loaded.live.size());
         for (const auto& [slot, bytes] : loaded.live)
             entries_.push_back(Entry::of(Record::decode(bytes), slot));
@@ -94,10 +97,11 @@ class SlotIndex {
 
     // Gives the record the lowest free slot as its id, writes it and appends its entry.
     std::optional<std::uint16_t> add_record(const DataFolder& folder, Record& record) {
-        const auto slot = file_.new_slot(folder);
+        const auto slot = file_.new_slot(folder, free_, high_water_);
         if (!slot) return std::nullopt;
         record.*IdField = *slot;
         if (!file_.write(folder, *slot, record.encode())) return std::nullopt;
+        free_.erase(*slot);
         if (*slot >= high_water_) ++high_water_;
         entries_.push_back(Entry::of(record, *slot));
         lookup_.invalidate();
@@ -118,6 +122,7 @@ class SlotIndex {
     SlotFile file_;
     std::vector<Entry> entries_;
     std::uint16_t high_water_ = 0;
+    std::set<std::uint16_t> free_;  // slots below H with id 0, as far as we know
     IdLookup lookup_;
 };
 

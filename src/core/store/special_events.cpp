@@ -44,7 +44,8 @@ std::string default_event_title(std::uint16_t event_flags) {
 }
 
 void SpecialEvents::load(const DataFolder& folder) {
-    entries_ = read_table_file<SpecialEventRecord>(folder.file(files::kSpecial));
+    entries_ = read_table_file<SpecialEventRecord>(folder, folder.file(files::kSpecial), kCapacity)
+                   .records;
 }
 
 std::size_t SpecialEvents::find_by_week(calendar::WeekIndex week) const {

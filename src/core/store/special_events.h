@@ -31,6 +31,9 @@ std::string default_event_title(std::uint16_t event_flags);
 
 class SpecialEvents {
   public:
+    // One event a week: as many as a week index counts.
+    static constexpr std::size_t kCapacity = 65536;
+
     // Reads special.dat in the order stored; a missing file gives no events.
     void load(const DataFolder& folder);
 

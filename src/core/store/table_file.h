@@ -11,17 +11,28 @@
 
 namespace vorla::store {
 
-// Every complete record of the file, in file order; nothing when the file does not exist.
 template <class Record>
-std::vector<Record> read_table_file(const fs::path& path) {
-    std::vector<Record> out;
-    const auto bytes = io::read_file(path);
-    if (!bytes) return out;
-    const std::size_t n = bytes->size() / Record::kSize;
-    out.reserve(n);
+struct TableContent {
+    std::vector<Record> records;
+    // False when the file is missing, or could not be read (then it is held: see DataFolder).
+    bool found = false;
+};
+
+// Every complete record of the file, in file order, but no more than `capacity` records: a
+// longer file's rest is ignored, and the user is told.
+template <class Record>
+TableContent<Record> read_table_file(const DataFolder& folder, const fs::path& path,
+                                     std::size_t capacity) {
+    TableContent<Record> out;
+    const io::FileRead file = folder.read(path, std::uint64_t{capacity} * Record::kSize);
+    if (!file.bytes) return out;
+    out.found = true;
+    const std::vector<std::uint8_t>& bytes = *file.bytes;
+    const std::size_t n = bytes.size() / Record::kSize;
+    out.records.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
-        out.push_back(Record::decode(std::span<const std::uint8_t, Record::kSize>(
-            bytes->data() + i * Record::kSize, Record::kSize)));
+        out.records.push_back(Record::decode(std::span<const std::uint8_t, Record::kSize>(
+            bytes.data() + i * Record::kSize, Record::kSize)));
     }
     return out;
 }
@@ -37,13 +48,11 @@ std::vector<std::uint8_t> encode_table(const std::vector<Record>& records) {
     return bytes;
 }
 
-// Rewrites the whole file (through the atomic replace); a failure is reported to the user.
+// Rewrites the whole file through the folder's one write path (atomic replace, failures told).
 template <class Record>
 bool write_table_file(const DataFolder& folder, const fs::path& path,
                       const std::vector<Record>& records) {
-    if (io::replace_file(path, encode_table(records))) return true;
-    folder.report_write_failure(path);
-    return false;
+    return folder.replace(path, encode_table(records));
 }
 
 }  // namespace vorla::store

@@ -57,13 +57,16 @@ std::uint16_t TalkCatalogue::default_topic(int talk_no) {
 
 void TalkCatalogue::load(const DataFolder& folder, const text::StringTable& texts) {
     talks_.assign(kTalks, TalkRecord{});
-    // A file that cannot be opened counts as missing, as a fresh installation.
-    const auto bytes = io::read_file(folder.file(files::kTalks));
-    if (!bytes) {
+    // Records past the 256th have no talk to belong to; a partial record is not one.
+    const io::FileRead file =
+        folder.read(folder.file(files::kTalks), std::uint64_t{kTalks} * TalkRecord::kSize);
+    if (!file.bytes) {
+        // Missing: a fresh installation. Unreadable: the file is held, and the catalogue
+        // meanwhile is the built-in one.
         build_defaults(texts);
         return;
     }
-    // Records past the 256th have no talk to belong to; a partial record is not one.
+    const std::vector<std::uint8_t>* bytes = &*file.bytes;
     const std::size_t n = std::min<std::size_t>(bytes->size() / TalkRecord::kSize, kTalks);
     for (std::size_t i = 0; i < n; ++i) {
         talks_[i] = TalkRecord::decode(std::span<const std::uint8_t, TalkRecord::kSize>(

@@ -14,8 +14,10 @@ constexpr int kFirstTopicText = text::number_of(TextId::topic_bible_god);
 
 void TopicTable::load(const DataFolder& folder, const text::NameCollator& order,
                       const text::StringTable& texts) {
-    if (io::file_exists(folder.file(files::kTopics))) {
-        NameTable::load(folder);
+    // A file that could not be read is held; meanwhile the topics are those of a new folder.
+    auto file = read_table_file<TopicRecord>(folder, folder.file(files::kTopics), kCapacity);
+    if (file.found) {
+        entries_ = std::move(file.records);
     } else {
         entries_.clear();
         for (int k = 1; k <= kDefaultTopics; ++k) {

@@ -15,11 +15,14 @@ class TopicTable : public NameTable<TopicRecord, &TopicRecord::topic_name, &Topi
   public:
     static constexpr std::uint16_t kFirstId = 1;
     static constexpr std::uint16_t kLastId = 99;
+    // Every id, and the one past them a full table hands out: no file holds more.
+    static constexpr std::size_t kCapacity = kLastId - kFirstId + 2;
 
     TopicTable()
         : NameTable({.file_name = files::kTopics,
                      .first_id = kFirstId,
                      .last_id = kLastId,
+                     .capacity = kCapacity,
                      .trims = true,
                      .tilde_hidden = false}) {}
 

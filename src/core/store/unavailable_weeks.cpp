@@ -1,6 +1,8 @@
 #include "core/store/unavailable_weeks.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 #include "core/store/table_file.h"
 
@@ -10,10 +12,12 @@ void UnavailableWeeks::load(const DataFolder& folder, calendar::WeekNumber today
     today_ = today;
     changed_ = false;
     entries_.clear();
+    std::set<std::pair<std::uint16_t, int>> seen;
     for (const UnavailableRecord& r :
-         read_table_file<UnavailableRecord>(folder.file(files::kUnavailable))) {
+         read_table_file<UnavailableRecord>(folder, folder.file(files::kUnavailable), kCapacity)
+             .records) {
         if (r.ua_brother_id == 0 || r.ua_week < today) continue;
-        if (std::find(entries_.begin(), entries_.end(), r) == entries_.end()) entries_.push_back(r);
+        if (seen.emplace(r.ua_brother_id, r.ua_week.value).second) entries_.push_back(r);
     }
 }
 

@@ -13,6 +13,8 @@ namespace vorla::store {
 class UnavailableWeeks {
   public:
     static constexpr std::size_t kDefaultMaxWeeks = 55;
+    // More than any folder's brothers mark; a longer file's rest is ignored.
+    static constexpr std::size_t kCapacity = 65536;
 
     // Keeps the entries of a brother for week `today` (W) or later, each pair once.
     void load(const DataFolder& folder, calendar::WeekNumber today);

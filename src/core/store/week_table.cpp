@@ -60,8 +60,10 @@ void WeekTable::store(calendar::WeekIndex i, const WeekRecord& record) {
 
 void WeekTable::load(const DataFolder& folder) {
     clear();
-    const auto bytes = io::read_file(folder.file(files::kHistory));
-    if (!bytes) return;
+    const io::FileRead file =
+        folder.read(folder.file(files::kHistory), std::uint64_t{kCapacity} * WeekRecord::kSize);
+    if (!file.bytes) return;
+    const std::vector<std::uint8_t>* bytes = &*file.bytes;
     const int top = base_ + kWeeks - 1;
     int cursor = base_;  // the index the next record may fill
     const std::size_t n = bytes->size() / WeekRecord::kSize;

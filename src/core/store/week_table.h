@@ -12,6 +12,8 @@ namespace vorla::store {
 class WeekTable {
   public:
     static constexpr int kWeeks = 1000;
+    // Records in ascending week order: no more than a week number counts.
+    static constexpr std::size_t kCapacity = 65535;
 
     // base: the window base of the current year (week indexes base .. base + 999).
     explicit WeekTable(int base = 0);

@@ -9,10 +9,10 @@ using text::TextId;
 
 void WishList::load(const DataFolder& folder) {
     record_ = WishListRecord{};
-    const auto bytes = io::read_file(folder.file(files::kWishList));
-    if (!bytes || bytes->size() < WishListRecord::kSize) return;
-    record_ = WishListRecord::decode(
-        std::span<const std::uint8_t, WishListRecord::kSize>(bytes->data(), WishListRecord::kSize));
+    const io::FileRead file = folder.read(folder.file(files::kWishList), WishListRecord::kSize);
+    if (!file.bytes || file.bytes->size() < WishListRecord::kSize) return;
+    record_ = WishListRecord::decode(std::span<const std::uint8_t, WishListRecord::kSize>(
+        file.bytes->data(), WishListRecord::kSize));
 }
 
 WishList::Priority WishList::priority(int talk_no) const {
@@ -40,11 +40,7 @@ void WishList::remove(int talk_no) {
 }
 
 bool WishList::save(const DataFolder& folder) const {
-    const auto bytes = record_.encode();
-    const fs::path path = folder.file(files::kWishList);
-    if (io::replace_file(path, bytes)) return true;
-    folder.report_write_failure(path);
-    return false;
+    return folder.replace(folder.file(files::kWishList), record_.encode());
 }
 
 }  // namespace vorla::store

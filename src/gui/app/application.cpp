@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "core/app/folder_access.h"
 #include "core/store/document.h"
 #include "gui/app/icons.h"
 #include "gui/app/main_window.h"
@@ -35,7 +36,11 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
     QApplication::setDesktopFileName(QStringLiteral("vorla"));
 
     QtPrompter prompter;
-    store::Document doc({folder, today, {}}, prompter);
+    // Held until the program ends: a second program opens the folder read-only or quits.
+    const app::FolderAccess access =
+        app::take_data_folder(folder, app::FolderUse::desktop, prompter);
+    if (access.refused) return 0;
+    store::Document doc({folder, today, {}, access.read_only}, prompter);
     install_qt_translations(app, doc.language());
     int code = 0;
     {

@@ -8,6 +8,7 @@
 #include <QWhatsThis>
 
 #include "core/app/command_rules.h"
+#include "core/app/folder_access.h"
 #include "core/app/menu_model.h"
 #include "core/calendar/locale_date.h"
 #include "core/commands/command.h"
@@ -37,7 +38,7 @@ QString status_date(const calendar::Date& d, std::string_view language) {
 MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), doc_(doc), prompter_(prompter), commands_(this), fonts_(doc.language()) {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(program_title());
+    setWindowTitle(program_title() + qs(app::title_suffix(doc_)));
     setWindowIcon(program_icon());
     prompter_.set_parent(this);
 

@@ -1,23 +1,10 @@
 #include "gui/editors/map_image.h"
 
 #include <QPainter>
-#include <cerrno>
-#include <cstdio>
-#include <memory>
-#include <new>
 
 #include "core/editors/map_picture.h"
 
 namespace vorla::gui {
-
-namespace {
-
-struct FileCloser {
-    // The file was only read: a failing close loses nothing.
-    void operator()(std::FILE* f) const { static_cast<void>(std::fclose(f)); }
-};
-
-}  // namespace
 
 void MapImage::fail(std::string_view text) const {
     prompter_->inform(text, io::Icon::error, editors::kPictureErrorCaption);
@@ -31,29 +18,14 @@ void MapImage::clear() {
 
 bool MapImage::load(const std::filesystem::path& file) {
     clear();
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
-    if (!f) {
-        fail(editors::picture_open_failure(errno));
+    const editors::MapFile read = editors::read_map_file(file);
+    if (!read.error.empty()) {
+        fail(read.error);
         return false;
     }
-    long end = -1;
-    if (std::fseek(f.get(), 0, SEEK_END) == 0) end = std::ftell(f.get());
-    if (end < 0 || std::fseek(f.get(), 0, SEEK_SET) != 0) {
-        fail(editors::picture_open_failure(errno != 0 ? errno : EIO));
-        return false;
-    }
-    const auto length = static_cast<std::size_t>(end);
-    std::unique_ptr<std::uint8_t[]> bytes(new (std::nothrow) std::uint8_t[length > 0 ? length : 1]);
-    if (!bytes) {
-        fail(editors::kPictureNoMemory);
-        return false;
-    }
-    if (std::fread(bytes.get(), 1, length, f.get()) != length) {
-        fail(editors::picture_open_failure(EIO));
-        return false;
-    }
+    const std::size_t length = read.bytes.size();
     QImage image;
-    if (length == 0 || !image.loadFromData(bytes.get(), static_cast<int>(length))) {
+    if (length == 0 || !image.loadFromData(read.bytes.data(), static_cast<int>(length))) {
         fail(editors::kPictureNotSupported);
         return false;
     }

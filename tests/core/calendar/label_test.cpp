@@ -123,4 +123,7 @@ TEST(DayCodings, StoredDaysAndDisplayIndexes) {
     EXPECT_EQ(to_label_day(DayOffset(6)), LabelDay(7));
     EXPECT_EQ(weekday_name(DayOffset(0)), "Понедельник");
     EXPECT_EQ(weekday_name(to_offset(StoredDay(0))), "Воскресенье");
+    // A day no record should hold is unset (Sunday, as 0), not 199 days after Monday.
+    EXPECT_EQ(to_offset(StoredDay(7)), DayOffset(6));
+    EXPECT_EQ(to_offset(StoredDay(200)), DayOffset(6));
 }

@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "core/text/texts.h"
+#include "support/temp_dir.h"
+
 using namespace vorla::editors;
 
 namespace {
@@ -20,14 +28,33 @@ TEST(MapPicture, SizeIsThePhysicalSizeAtNinetySixDotsPerInch) {
 
 TEST(MapPicture, OnlyBareFileNamesInTheDataFolderAreLoaded) {
     EXPECT_TRUE(is_bare_file_name("карта.jpg"));
-    for (const char* bad : {"", ".", "..", "../map.jpg", "maps/map.jpg", "C:map.jpg",
-                            "\\\\host\\map.jpg", "/etc/passwd", "a..jpg"}) {
+    for (const char* bad :
+         {"", ".", "..", "../map.jpg", "maps/map.jpg", "C:map.jpg", "\\\\host\\map.jpg",
+          "/etc/passwd", "a..jpg", "/", "../../../../etc/passwd", "map.jpg/"}) {
         EXPECT_FALSE(is_bare_file_name(bad)) << bad;
     }
     const std::filesystem::path folder = "/data";
     EXPECT_EQ(map_path(folder, "  map.jpg "), std::filesystem::path("/data/map.jpg"));
     EXPECT_EQ(map_path(folder, "../map.jpg"), std::nullopt);
     EXPECT_EQ(map_path(folder, "   "), std::nullopt);
+}
+
+TEST(MapPicture, OnlyAPlainFileOfAPicturesSizeIsRead) {
+    ::alarm(20);  // a FIFO must not make us wait
+    vorla::testing::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
+    EXPECT_EQ(read_map_file(dir / "fifo.jpg").error,
+              vorla::text::text(vorla::text::TextId::not_a_regular_file));
+    std::filesystem::create_directory(dir / "folder.jpg");
+    EXPECT_EQ(read_map_file(dir / "folder.jpg").error, std::strerror(EISDIR));
+    EXPECT_EQ(read_map_file(dir / "missing.jpg").error, std::strerror(ENOENT));
+    vorla::testing::write_text(dir / "map.jpg", "\xFF\xD8 picture");
+    const MapFile map = read_map_file(dir / "map.jpg");
+    EXPECT_TRUE(map.error.empty());
+    EXPECT_EQ(map.bytes.size(), 10u);
+    ASSERT_EQ(::truncate((dir / "map.jpg").c_str(), kMaxPictureBytes + 1), 0);
+    EXPECT_EQ(read_map_file(dir / "map.jpg").error, kPictureNoMemory);
+    ::alarm(0);
 }
 
 TEST(MapPicture, DialogKeepsOnlyTheChosenNameAndClearsItWithoutAPicture) {

@@ -3,11 +3,16 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <csignal>
+#include <cstring>
 #include <vector>
 
 #include "core/io/file_ops.h"
+#include "core/text/texts.h"
 #include "support/temp_dir.h"
+#include "support/unprivileged.h"
 
 using namespace vorla::io;
 using vorla::testing::read_text;
@@ -79,13 +84,16 @@ TEST(ReplaceFile, KeepsThePermissionsOfTheOldFile) {
 }
 
 TEST(ReplaceFile, ReadOnlyFolderFailsAndChangesNothing) {
-    if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
     TempDir dir;
     const auto file = dir / "topic.dat";
     write_text(file, "old");
+    ::chmod(file.c_str(), 0666);  // the file itself may be written: the folder says no
     chmod(dir.path().c_str(), 0555);
-    EXPECT_FALSE(replace_file(file, std::string_view("new")));
+    const std::string report = vorla::testing::run_as_ordinary_user(dir.path(), [&] {
+        return std::to_string(replace_file(file, std::string_view("new")).error);
+    });
     chmod(dir.path().c_str(), 0755);
+    EXPECT_EQ(report, std::to_string(EACCES));
     EXPECT_EQ(read_text(file), "old");
 }
 
@@ -104,11 +112,164 @@ TEST(WriteAt, WritesInPlaceAndNeverCreates) {
 
 TEST(ReadFile, MissingFilesAndFolders) {
     TempDir dir;
-    EXPECT_FALSE(read_file(dir / "none"));
-    EXPECT_FALSE(read_file(dir.path()));
+    EXPECT_FALSE(read_file(dir / "none").bytes);
+    EXPECT_FALSE(read_file(dir.path()).bytes);
     EXPECT_EQ(file_size_or_zero(dir / "none"), 0u);
     EXPECT_EQ(file_size_or_zero(dir.path()), 0u);
     write_text(dir / "f", "abc");
     EXPECT_EQ(file_size_or_zero(dir / "f"), 3u);
-    EXPECT_EQ(read_file(dir / "f")->size(), 3u);
+    EXPECT_EQ(read_file(dir / "f").bytes->size(), 3u);
+}
+
+namespace {
+
+// Ends the test program if a file operation blocks: a FIFO must never make us wait.
+class Watchdog {
+  public:
+    Watchdog() { ::alarm(20); }
+    ~Watchdog() { ::alarm(0); }
+};
+
+mode_t mode_of(const std::filesystem::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(ReadFile, NeverWaitsOnAFifoAndTakesOnlyRegularFiles) {
+    Watchdog watchdog;
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "speakers.dat").c_str(), 0644), 0);
+    const FileRead fifo = read_file(dir / "speakers.dat");
+    EXPECT_TRUE(fifo.failed());
+    EXPECT_EQ(fifo.error, kNotRegularFile);
+    EXPECT_FALSE(read_at(dir / "speakers.dat", 0, 4));
+    EXPECT_EQ(read_file("/dev/null").error, kNotRegularFile);
+    EXPECT_EQ(read_file(dir.path()).error, EISDIR);
+
+    const FileRead missing = read_file(dir / "none.dat");
+    EXPECT_TRUE(missing.missing());
+    EXPECT_FALSE(missing.failed());
+    EXPECT_FALSE(missing.stamp.exists);
+}
+
+TEST(ReadFile, StopsAtTheLimitAndSaysHowLongTheFileIs) {
+    TempDir dir;
+    const auto file = dir / "speakers.dat";
+    write_text(file, "0123456789");
+    // Three gibibytes of nothing: only the limit is read.
+    ASSERT_EQ(::truncate(file.c_str(), 3LL << 30), 0);
+    const FileRead r = read_file(file, 1 << 20);
+    ASSERT_TRUE(r.bytes);
+    EXPECT_EQ(r.bytes->size(), 1u << 20);
+    EXPECT_EQ(r.size, 3ull << 30);
+    EXPECT_TRUE(r.cut());
+    EXPECT_EQ((*r.bytes)[9], '9');
+    EXPECT_EQ(r.stamp, stamp_of(file));
+
+    write_text(file, "short");
+    EXPECT_FALSE(read_file(file, 1 << 20).cut());
+}
+
+TEST(ReplaceFile, AFileNobodyMayWriteStaysAsItIs) {
+    TempDir dir;
+    for (const char* name : {"history.dat", "topic.dat"}) {
+        const auto file = dir / name;
+        write_text(file, "old");
+        ::chmod(file.c_str(), 0444);
+        // Also for the superuser, whom permissions do not stop: the user made it read-only.
+        EXPECT_EQ(replace_file(file, std::string_view("new")).error, EACCES) << name;
+        const std::vector<std::uint8_t> patch{'x'};
+        EXPECT_EQ(write_at(file, 0, patch).error, EACCES) << name;
+        EXPECT_EQ(read_text(file), "old");
+        EXPECT_EQ(mode_of(file), 0444u);
+    }
+    EXPECT_EQ(entries(dir.path()), 2u);
+}
+
+TEST(ReplaceFile, AnotherUsersFileIsNotReplacedByRenamingOverIt) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user";
+    TempDir dir;
+    const auto file = dir / "history.dat";
+    write_text(file, "root's");
+    ::chmod(file.c_str(), 0644);
+    // The folder is nobody's, so a rename over the file would succeed.
+    const std::string report = vorla::testing::run_as_ordinary_user(dir.path(), [&] {
+        return std::to_string(replace_file(file, std::string_view("nobody's")).error);
+    });
+    EXPECT_EQ(report, std::to_string(EACCES));
+    EXPECT_EQ(read_text(file), "root's");
+}
+
+TEST(ReplaceFile, FollowsLinksAndReplacesTheTargetInItsOwnFolder) {
+    TempDir data;
+    TempDir other;
+    write_text(other / "history.dat", "old");
+    ::chmod((other / "history.dat").c_str(), 0640);
+    std::filesystem::create_symlink(other / "history.dat", data / "link.dat");
+    std::filesystem::create_symlink("link.dat", data / "history.dat");  // a chain, relative
+
+    ASSERT_TRUE(replace_file(data / "history.dat", std::string_view("new")));
+    EXPECT_TRUE(std::filesystem::is_symlink(data / "history.dat"));
+    EXPECT_TRUE(std::filesystem::is_symlink(data / "link.dat"));
+    EXPECT_EQ(read_text(other / "history.dat"), "new");
+    EXPECT_EQ(mode_of(other / "history.dat"), 0640u);
+    EXPECT_EQ(entries(data.path()), 2u);  // no temporary file on either side
+    EXPECT_EQ(entries(other.path()), 1u);
+
+    // A link whose target does not exist yet: the target is made.
+    std::filesystem::create_symlink(other / "special.dat", data / "special.dat");
+    ASSERT_TRUE(replace_file(data / "special.dat", std::string_view("made")));
+    EXPECT_TRUE(std::filesystem::is_symlink(data / "special.dat"));
+    EXPECT_EQ(read_text(other / "special.dat"), "made");
+
+    // Records are written in place, through the link too.
+    const std::vector<std::uint8_t> patch{'N'};
+    ASSERT_TRUE(write_at(data / "history.dat", 0, patch));
+    EXPECT_EQ(read_text(other / "history.dat"), "New");
+}
+
+TEST(ReplaceFile, SaysWhyAWriteFailed) {
+    Watchdog watchdog;
+    TempDir dir;
+    const auto file = dir / "special.dat";
+    {
+        FileSizeLimit limit(4096);
+        const WriteResult r = replace_file(file, std::string_view(std::string(64 * 1024, 'x')));
+        EXPECT_EQ(r.error, EFBIG);
+    }
+    EXPECT_EQ(failure_reason(EFBIG), std::strerror(EFBIG));
+    EXPECT_EQ(failure_reason(kNotRegularFile),
+              vorla::text::text(vorla::text::TextId::not_a_regular_file));
+
+    // A FIFO in the file's place is refused without waiting for a reader, and stays.
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    EXPECT_EQ(replace_file(file, std::string_view("x")).error, kNotRegularFile);
+    const std::vector<std::uint8_t> patch{'x'};
+    EXPECT_EQ(write_at(file, 0, patch).error, kNotRegularFile);
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    EXPECT_EQ(entries(dir.path()), 1u);
+}
+
+TEST(LeftoverTempFiles, OnlyTheTemporaryFilesOfSavesAreRemoved) {
+    for (const char* name : {"history.dat.tmp123_0", "vorla.ini.tmp1_99"})
+        EXPECT_TRUE(is_leftover_temp_name(name)) << name;
+    for (const char* name : {"history.dat.tmp", "notes.tmp", "a.tmp12_", "a.tmp_1", ".tmp1_2",
+                             "history.dat.tmp12_3x", "history.dat"})
+        EXPECT_FALSE(is_leftover_temp_name(name)) << name;
+
+    TempDir dir;
+    for (const char* name :
+         {"history.dat.tmp4242_0", "talk.dat.tmp17_3", "history.dat", "notes.tmp"})
+        write_text(dir / name, "x");
+    std::filesystem::create_directory(dir / "folder.tmp1_1");  // not ours
+    EXPECT_EQ(remove_leftover_temp_files(dir.path(), "talk.dat"), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "history.dat.tmp4242_0"));
+    EXPECT_EQ(remove_leftover_temp_files(dir.path()), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "history.dat.tmp4242_0"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "history.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "notes.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.tmp1_1"));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "core/text/cp1251.h"
@@ -126,7 +127,8 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     EXPECT_FALSE(export_schedule(*doc, kThisIndex, 3));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text,
-              text::format(text::TextId::cannot_create_file, file().string()));
+              text::format(text::TextId::cannot_create_file, file().string()) + "\n\n" +
+                  text::format(text::TextId::reason_line, std::strerror(EISDIR)));
     EXPECT_TRUE(std::filesystem::is_directory(file() / "inside"));
     std::vector<std::string> after;
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))

@@ -50,6 +50,17 @@ TEST(Settings, OutOfRangeValuesAreHeldInRange) {
     EXPECT_EQ(s.left_margin, 0);
 }
 
+TEST(Settings, ValuesThatWouldWrapAreUnset) {
+    const auto ini = IniFile::parse(vorla::text::utf8_to_cp1251(
+        "[Congregation]\nNumber=65538\n[Формат расписания]\nФон*=16777216\n"));
+    const Settings s = read_settings(ini);
+    EXPECT_EQ(s.our_congregation, 0);                                    // not congregation 2
+    EXPECT_EQ(s.background_colour, Settings::kDefaultBackgroundColour);  // not black
+    EXPECT_EQ(read_settings(IniFile::parse("[Congregation]\nNumber=-1\n")).our_congregation, 0);
+    EXPECT_EQ(read_settings(IniFile::parse("[Congregation]\nNumber=65535\n")).our_congregation,
+              65535);
+}
+
 TEST(Settings, DiallingValueIsIgnoredAndWrittenAsZero) {
     IniFile ini =
         IniFile::parse(vorla::text::utf8_to_cp1251("[Набрать номер OK]\nРазрешенное=1\n"));
@@ -125,6 +136,20 @@ TEST(ReportFonts, ZeroHeightCountsAsNoFontAndFaceNamesAreCut) {
         "[Мелкий шрифт]\nHeight=-11\nFaceName=ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n")));
     EXPECT_EQ(fonts.get(FontRole::text).weight, 400);
     EXPECT_EQ(fonts.get(FontRole::small_text).face.size(), 31u);
+}
+
+TEST(ReportFonts, ValuesOutOfTheirRangeAreUnsetNotWrapped) {
+    ReportFonts fonts("rus");
+    fonts.load(IniFile::parse(vorla::text::utf8_to_cp1251(
+        "[Шрифт]\nHeight=4294967312\nWeight=400\n"
+        "[Мелкий шрифт]\nHeight=-11\nWeight=70000\nCharSet=460\nRGB=-1\n")));
+    // A height of 2^32 + 16 is no font at all (not 16): the default stands.
+    EXPECT_EQ(fonts.get(FontRole::text), ReportFonts("rus").get(FontRole::text));
+    const FontSpec& small = fonts.get(FontRole::small_text);
+    EXPECT_EQ(small.height, -11);
+    EXPECT_EQ(small.weight, 0);
+    EXPECT_EQ(small.charset, 204);  // the language's
+    EXPECT_EQ(small.colour, 0u);
 }
 
 TEST(ReportFonts, DefaultsRestoreAndForceAndColourAloneIsNotANewFont) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "core/store/congregation_index.h"
 #include "support/fixture_bytes.h"
 #include "support/recording_prompter.h"
@@ -189,6 +191,7 @@ TEST_F(CongregationTest, UnwritableFileIsReportedWithItsFullPath) {
     EXPECT_EQ(prompter.messages.back().text,
               "Невозможно создать новый файл: " + (dir / "cong.dat").string() +
                   ".\nСнимите атрибут 'только чтение'с директории / файла или получите разрешение "
-                  "создать файлы в этой директории.");
+                  "создать файлы в этой директории.\n\nПричина: " +
+                  std::strerror(EISDIR) + ".");
     EXPECT_EQ(index.at(0).name, "Первое");
 }
