@@ -8,6 +8,7 @@
 #include "core/app/data_folder_setup.h"
 #include "core/app/folder_access.h"
 #include "core/app/info_lines.h"
+#include "core/app/package_command.h"
 #include "core/calendar/clock.h"
 #include "core/io/file_set.h"
 #include "core/reports/paper.h"
@@ -50,6 +51,13 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
          "unless told (PDF up to 2400, PNG up to 600), on the paper of the locale (A4 unless it "
          "is a Letter one) unless told"},
+        {"package",
+         {"--cong", "--output", "--circuit"},
+         2,
+         "export --cong ID [--output FILE] | import FILE [--circuit ID]",
+         "write a congregation's data package (its name.vpk in the data folder unless told) and "
+         "print its path; or import a package as the import dialog's OK does with every brother "
+         "chosen, printing what was added, updated and detached"},
     };
     return list;
 }
@@ -222,6 +230,16 @@ int main(int argc, char** argv) {
     const std::filesystem::path started_in = std::filesystem::current_path(no_folder);
     if (!no_folder) app::anchor_file_options(cl, {"--pdf", "--png", "--output"}, started_in);
 
+    // Paths given to `package` are the user's, taken from where the program was started.
+    app::PackageRequest package;
+    if (cl.command == "package") {
+        package = app::parse_package_request(cl, started_in);
+        if (!package.error.empty()) {
+            std::cerr << "vorla: " << package.error << "\n";
+            return 1;
+        }
+    }
+
     std::string error;
     const std::filesystem::path folder = app::resolve_data_dir(cl, env);
     if (!app::enter_data_folder(folder, error)) {
@@ -248,16 +266,24 @@ int main(int argc, char** argv) {
     }
 
     if (!cl.command.empty()) {
-        // Only export-text writes into the folder; the others read alongside any program.
-        const app::FolderUse use =
-            cl.command == "export-text" ? app::FolderUse::writing : app::FolderUse::reading;
+        // Only export-text and package write into the folder; the others read alongside any
+        // program.
+        const app::FolderUse use = cl.command == "export-text" || cl.command == "package"
+                                       ? app::FolderUse::writing
+                                       : app::FolderUse::reading;
         StderrPrompter prompter;
         const app::FolderAccess access = app::take_data_folder(absolute, use, prompter);
         if (access.refused) {
             std::cerr << "vorla: " << access.message << "\n";
             return 1;
         }
-        const store::Document doc({absolute, today, {}, access.read_only}, prompter);
+        store::Document doc({absolute, today, {}, access.read_only}, prompter);
+        if (cl.command == "package") {
+            const app::PackageOutcome outcome = app::run_package(doc, package);
+            std::cout << outcome.out;
+            std::cerr << outcome.err;
+            return app::command_status(doc, outcome.status);
+        }
         return app::command_status(doc, run_command(argc, argv, cl, doc, range.range, output));
     }
 
