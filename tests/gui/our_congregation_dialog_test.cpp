@@ -4,11 +4,11 @@
 #include <QTest>
 
 #include "core/schedule/local_brothers_fixture.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/local_role_list_dialog.h"
 #include "gui/editors/our_congregation_dialog.h"
 #include "schedule_dialogs.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/editors/list_line.h"
 #include "core/store/document.h"
 #include "core/store/local_role.h"
+#include "core/text/list_line.h"
 
 namespace vorla::editors {
 
@@ -48,7 +48,7 @@ class LocalRoleListModel {
     // Edit view: every local brother with a name, the line's position his place in the
     // local-brother table. List view: those on the list, marked; assignments mode: those
     // with assignments.
-    const std::vector<ListLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     // Edit view: the lines of brothers on the list.
     const std::vector<std::size_t>& ticked() const { return ticked_; }
     // List view: the present person's line, to select first.
@@ -76,7 +76,7 @@ class LocalRoleListModel {
     store::Document& doc_;
     LocalRoleListParams params_;
     bool edit_view_ = false;
-    std::vector<ListLine> lines_;
+    std::vector<text::ListLine> lines_;
     std::vector<std::size_t> ticked_;
     bool status_visible_ = false;
     std::optional<std::size_t> chosen_;

@@ -38,12 +38,14 @@ class OutgoingModel final : public WeekListModel {
     // row 0 when every week has both.
     explicit OutgoingModel(store::Document& doc);
 
+    PageKind kind() const override { return PageKind::outgoing; }
+
     // "Неделя", "Речь", "Докладчик" and the visited congregation's column (no caption).
     static const std::vector<std::string>& column_captions();
     static std::vector<std::string> cells(std::string_view row);
 
     // A click on a week: the week left behind is stored, slot 0 of the new one is selected.
-    void select(int row);
+    void select(int row) override;
     // A click in the slot list; limited to its last line.
     void select_slot(int line);
     std::size_t selected_slot() const { return slot_; }

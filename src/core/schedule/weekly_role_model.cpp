@@ -24,6 +24,18 @@ WeeklyRoleModel::WeeklyRoleModel(store::Document& doc, WeeklyRole role)
     rebuild();
 }
 
+PageKind WeeklyRoleModel::kind() const {
+    switch (role_) {
+        case WeeklyRole::chairman:
+            return PageKind::chairmen;
+        case WeeklyRole::reader:
+            return PageKind::readers;
+        case WeeklyRole::hospitality:
+            break;
+    }
+    return PageKind::hospitality;
+}
+
 std::vector<std::string> WeeklyRoleModel::column_captions() const {
     switch (role_) {
         case WeeklyRole::chairman:

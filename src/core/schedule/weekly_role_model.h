@@ -24,6 +24,7 @@ class WeeklyRoleModel final : public WeekListModel {
   public:
     WeeklyRoleModel(store::Document& doc, WeeklyRole role);
 
+    PageKind kind() const override;
     WeeklyRole role() const { return role_; }
     // "Неделя" and the role: "Председатели", "Чтецы" or "Гостеприимные".
     std::vector<std::string> column_captions() const;
@@ -31,7 +32,7 @@ class WeeklyRoleModel final : public WeekListModel {
 
     // A click on a row, or the summary's select-row request. With an exchange pending,
     // another week that has a person completes it.
-    void select(int row);
+    void select(int row) override;
 
     // --- the controls for the selected week ---------------------------------------------
     std::uint16_t person() const { return person_of(selected_record(), role_); }

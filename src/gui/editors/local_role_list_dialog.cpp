@@ -7,8 +7,10 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
+#include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
+#include "gui/app/side_button.h"
 #include "gui/app/string_helpers.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -24,8 +26,7 @@ LocalRoleListDialog::LocalRoleListDialog(store::Document& doc,
     ok_ = new QPushButton(qs(model_.ok_caption()), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(qs(text::text(text::TextId::cancel)), this);
-    edit_ = new QPushButton(this);
-    edit_->setAutoDefault(false);
+    edit_ = side_button(QString(), this);
     edit_->setVisible(model_.edit_button_visible());
     // The edit button changes its caption; it keeps the width of the wider one.
     int width = 0;
@@ -69,8 +70,7 @@ std::optional<std::size_t> LocalRoleListDialog::choose(store::Document& doc,
                                                        const editors::LocalRoleListParams& params,
                                                        QWidget* parent) {
     LocalRoleListDialog dialog(doc, params, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().chosen();
+    return run_chooser(dialog, [](LocalRoleListDialog& d) { return d.model().chosen(); });
 }
 
 void LocalRoleListDialog::fill() {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
+#include "gui/app/side_button.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
@@ -21,18 +22,13 @@ OurCongregationDialog::OurCongregationDialog(
     QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc), export_package_(std::move(export_package)) {
     setObjectName(QStringLiteral("OurCongregationDialog"));
-    const auto button = [this](const QString& text = {}) {
-        auto* b = new QPushButton(text, this);
-        b->setAutoDefault(false);
-        return b;
-    };
-    choose_ = button();
-    details_ = button(QStringLiteral("Смотреть / Редактировать детали собрания"));
-    outgoing_ = button();
-    chairmen_ = button();
-    readers_ = button();
-    hospitality_ = button();
-    export_ = button(QStringLiteral("Создать пакет для экспорта"));
+    choose_ = side_button(QString(), this);
+    details_ = side_button(QStringLiteral("Смотреть / Редактировать детали собрания"), this);
+    outgoing_ = side_button(QString(), this);
+    chairmen_ = side_button(QString(), this);
+    readers_ = side_button(QString(), this);
+    hospitality_ = side_button(QString(), this);
+    export_ = side_button(QStringLiteral("Создать пакет для экспорта"), this);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(qs(text::text(text::TextId::cancel)), this);

@@ -28,12 +28,12 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     talk_ = side_button(QString(), this);
     congregation_ = side_button(QString(), this);
 
-    list_ = make_column_list(schedule::OutgoingModel::column_captions(), this);
+    list_ = new LineList(schedule::OutgoingModel::column_captions(), this);
     list_->setObjectName(QStringLiteral("weeks"));
     frame_hovered_line(list_);
     for (int r = 0; r < schedule::kRows; ++r)
         new QTreeWidgetItem(list_);
-    slots_ = new QListWidget(this);
+    slots_ = new LineList(1, this);
     slots_->setObjectName(QStringLiteral("slots"));
 
     add_ = side_button(QStringLiteral("Добавить"), this);
@@ -84,12 +84,11 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     layout->addLayout(bottom);
     layout->addWidget(conflict_);
 
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
-        const int row = list_->indexOfTopLevelItem(list_->currentItem());
-        if (row >= 0) select_row(row);
+    connect(list_, &LineList::line_selected, this, [this](int row) {
+        model_.select(row);
+        show_model();
     });
-    connect(slots_, &QListWidget::currentRowChanged, this, [this](int line) {
-        if (line < 0) return;
+    connect(slots_, &LineList::line_selected, this, [this](int line) {
         model_.select_slot(line);
         after_change();
         slots_->setFocus();
@@ -127,7 +126,7 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     });
 
     show_model();
-    fit_columns(list_, {0, 0, 200, 150});
+    list_->fit_columns({0, 0, 200, 150});
     list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
                             list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     slots_->setMinimumWidth(260);
@@ -138,16 +137,13 @@ void OutgoingPage::show_model() {
     {
         const QSignalBlocker quiet_list(list_);
         for (int r = 0; r < schedule::kRows; ++r) {
-            set_row_cells(list_->topLevelItem(r), schedule::OutgoingModel::cells(
-                                                      model_.rows()[static_cast<std::size_t>(r)]));
+            list_->set_row_cells(
+                r, schedule::OutgoingModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
         }
         list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-        const QSignalBlocker quiet_slots(slots_);
-        slots_->clear();
-        for (const std::string& line : model_.slot_lines())
-            slots_->addItem(qs(line));
-        if (slots_->count() > 0) slots_->setCurrentRow(static_cast<int>(model_.selected_slot()));
     }
+    slots_->set_lines(model_.slot_lines());
+    if (slots_->topLevelItemCount() > 0) slots_->select_line(model_.selected_slot());
     week_->setText(qs(model_.week_caption()));
     const bool slot_buttons = model_.slot_buttons_visible();
     talk_->setVisible(slot_buttons);
@@ -176,18 +172,6 @@ void OutgoingPage::show_model() {
 void OutgoingPage::after_change() {
     show_model();
     list_->setFocus();
-    if (take_sibling_request()) emit siblings_refresh_requested();
-}
-
-void OutgoingPage::select_row(int row) {
-    model_.select(row);
-    show_model();
-    if (take_sibling_request()) emit siblings_refresh_requested();
-}
-
-void OutgoingPage::refresh_page() {
-    model_.refresh();
-    show_model();
 }
 
 std::optional<std::size_t> OutgoingPage::pick_brother() {

@@ -4,11 +4,10 @@
 // are added, replaced, removed, given a talk and a congregation, or exchanged with a slot of
 // another week.
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "core/schedule/outgoing_model.h"
+#include "gui/app/line_list.h"
 #include "gui/schedule/page_services.h"
 #include "gui/schedule/schedule_page.h"
 
@@ -20,16 +19,13 @@ class OutgoingPage : public SchedulePage {
     explicit OutgoingPage(store::Document& doc, PageServices services = {},
                           QWidget* parent = nullptr);
 
-    void refresh_page() override;
-    void select_row(int row) override;
-    void store_selected() override { model_.store_selected(); }
-    bool take_sibling_request() override { return model_.take_sibling_request(); }
-    // Shows what the model holds: the rows, the slots, the selection and the controls.
-    void show_model();
+    schedule::SheetPage& sheet_page() override { return model_; }
+    // The rows, the slots, the selection and the controls.
+    void show_model() override;
 
     schedule::OutgoingModel& model() { return model_; }
-    QTreeWidget* list() const { return list_; }
-    QListWidget* slot_list() const { return slots_; }
+    LineList* list() const { return list_; }
+    LineList* slot_list() const { return slots_; }
     QLabel* week_label() const { return week_; }
     QPushButton* talk_button() const { return talk_; }
     QPushButton* congregation_button() const { return congregation_; }
@@ -46,7 +42,7 @@ class OutgoingPage : public SchedulePage {
     QLabel* conflict_label() const { return conflict_; }
 
   private:
-    // After the model changed the weeks: the page again, and the siblings when it asks.
+    // After the model changed the weeks: the page again, with the focus on the weeks.
     void after_change();
     std::optional<std::size_t> pick_brother();
     void choose_talk();
@@ -55,8 +51,8 @@ class OutgoingPage : public SchedulePage {
     store::Document& doc_;
     PageServices services_;
     schedule::OutgoingModel model_;
-    QTreeWidget* list_;
-    QListWidget* slots_;
+    LineList* list_;
+    LineList* slots_;
     QLabel* week_;
     QPushButton* talk_;
     QPushButton* congregation_;

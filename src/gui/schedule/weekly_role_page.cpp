@@ -7,6 +7,7 @@
 
 #include "core/schedule/sheet_model.h"
 #include "core/text/texts.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/local_role_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
@@ -31,7 +32,7 @@ QLabel* alert_label(QWidget* parent) {
 
 WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc, role) {
-    list_ = make_column_list(model_.column_captions(), this);
+    list_ = new LineList(model_.column_captions(), this);
     list_->setObjectName(QStringLiteral("weeks"));
     frame_hovered_line(list_);
     for (int r = 0; r < schedule::kRows; ++r)
@@ -57,11 +58,16 @@ WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* p
     layout->addWidget(legend_);
     layout->addWidget(conflict_);
 
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
-        const int row = list_->indexOfTopLevelItem(list_->currentItem());
-        if (row >= 0) select_row(row);
+    connect(list_, &LineList::line_selected, this, [this](int row) {
+        const bool pending = model_.exchange_pending();
+        model_.select(row);
+        if (pending && !model_.exchange_pending()) {
+            after_change();
+        } else {
+            show_model();
+        }
     });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
+    connect(list_, &LineList::line_activated, this, [this] {
         if (model_.choice_visible()) choose_manually();
     });
     connect(manual_, &QPushButton::clicked, this, &WeeklyRolePage::choose_manually);
@@ -84,7 +90,7 @@ WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* p
     prompt_->setMaximumWidth(side_width);
 
     show_model();
-    fit_columns(list_, {0, 200});
+    list_->fit_columns({0, 200});
     list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
                             list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     list_->setFocus();
@@ -94,8 +100,8 @@ void WeeklyRolePage::show_model() {
     {
         const QSignalBlocker quiet(list_);
         for (int r = 0; r < schedule::kRows; ++r) {
-            set_row_cells(list_->topLevelItem(r), schedule::WeeklyRoleModel::cells(
-                                                      model_.rows()[static_cast<std::size_t>(r)]));
+            list_->set_row_cells(
+                r, schedule::WeeklyRoleModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
         }
         list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
     }
@@ -116,31 +122,16 @@ void WeeklyRolePage::show_model() {
 void WeeklyRolePage::after_change() {
     show_model();
     list_->setFocus();
-    if (take_sibling_request()) emit siblings_refresh_requested();
-}
-
-void WeeklyRolePage::select_row(int row) {
-    const bool pending = model_.exchange_pending();
-    model_.select(row);
-    if (pending && !model_.exchange_pending()) {
-        after_change();
-    } else {
-        show_model();
-    }
-}
-
-void WeeklyRolePage::refresh_page() {
-    model_.refresh();
-    show_model();
 }
 
 void WeeklyRolePage::choose_manually() {
     if (model_.role() == WeeklyRole::hospitality) {
         NameListDialog hosts(doc_, editors::NamedList::hosts, true,
                              schedule::WeeklyRoleModel::kHostChooserFirstLine, this);
-        if (hosts.exec() == QDialog::Accepted && hosts.model().chosen_id() != 0) {
-            if (const auto pos = hosts.model().chosen_position()) model_.apply_host(*pos);
-        }
+        const auto pos = run_chooser(hosts, [](NameListDialog& d) {
+            return d.model().chosen_id() != 0 ? d.model().chosen_position() : std::nullopt;
+        });
+        if (pos) model_.apply_host(*pos);
     } else {
         const schedule::LocalRoleChoice c = model_.manual_choice();
         editors::LocalRoleListParams params;

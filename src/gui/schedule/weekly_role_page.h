@@ -4,9 +4,9 @@
 // exchanged between two weeks; "Очистить" empties a run.
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "core/schedule/weekly_role_model.h"
+#include "gui/app/line_list.h"
 #include "gui/schedule/schedule_page.h"
 
 namespace vorla::gui {
@@ -16,15 +16,12 @@ class WeeklyRolePage : public SchedulePage {
   public:
     WeeklyRolePage(store::Document& doc, schedule::WeeklyRole role, QWidget* parent = nullptr);
 
-    void refresh_page() override;
-    void select_row(int row) override;
-    void store_selected() override { model_.store_selected(); }
-    bool take_sibling_request() override { return model_.take_sibling_request(); }
-    // Shows what the model holds: the rows, the selection and the controls.
-    void show_model();
+    schedule::SheetPage& sheet_page() override { return model_; }
+    // The rows, the selection and the controls.
+    void show_model() override;
 
     schedule::WeeklyRoleModel& model() { return model_; }
-    QTreeWidget* list() const { return list_; }
+    LineList* list() const { return list_; }
     QPushButton* manual_button() const { return manual_; }
     QPushButton* auto_or_clear_button() const { return auto_or_clear_; }
     QPushButton* exchange_button() const { return exchange_; }
@@ -34,12 +31,12 @@ class WeeklyRolePage : public SchedulePage {
 
   private:
     void choose_manually();
-    // After the model changed the weeks: the page again, and the siblings when it asks.
+    // After the model changed the weeks: the page again, with the focus on the weeks.
     void after_change();
 
     store::Document& doc_;
     schedule::WeeklyRoleModel model_;
-    QTreeWidget* list_;
+    LineList* list_;
     QPushButton* manual_;
     QPushButton* auto_or_clear_;
     QPushButton* exchange_;
