@@ -299,7 +299,12 @@ std::optional<store::BrotherRecord> OutgoingModel::talk_chooser_record() const {
 
 void OutgoingModel::apply_talk(const store::BrotherRecord& record,
                                std::optional<std::size_t> talk_index) {
-    doc().brothers().write(doc().folder(), record);
+    // Only a record the chooser changed is written, and only then is it news to anyone.
+    const auto pos = doc().brothers().find(record.brother_id);
+    const auto stored = pos ? doc().brothers().read(doc().folder(), *pos) : std::nullopt;
+    if (stored && stored->encode() != record.encode() &&
+        doc().brothers().write(doc().folder(), record))
+        doc().announce(store::Change::brothers);
     const OutgoingSlot s = slot();
     if (talk_index && *talk_index < store::TalkCatalogue::kTalks &&
         s.speaker == record.brother_id) {

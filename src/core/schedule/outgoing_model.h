@@ -97,8 +97,8 @@ class OutgoingModel final : public WeekListModel {
     void remove();
     // The talk button: the speaker's record for the talk chooser, nothing without one.
     std::optional<store::BrotherRecord> talk_chooser_record() const;
-    // After the talk chooser: his record is written back (the chooser may have changed his
-    // talks); a chosen talk (catalogue position) becomes the slot's.
+    // After the talk chooser: his record is written back when the chooser changed his talks
+    // (and the brothers are announced); a chosen talk (catalogue position) becomes the slot's.
     void apply_talk(const store::BrotherRecord& record, std::optional<std::size_t> talk_index);
     // The congregation chooser picked the congregation at this index position.
     void apply_congregation(std::size_t cong_pos);

@@ -2,6 +2,7 @@
 
 #include "core/schedule/sheet_model.h"
 #include "local_brothers_fixture.h"
+#include "support/change_log.h"
 
 using namespace vorla;
 using namespace vorla::testing;
@@ -236,13 +237,18 @@ TEST_F(OutgoingTest, TalkChooserWritesTheSpeakerBackAndCongregationIsSet) {
     auto record = page.talk_chooser_record();
     ASSERT_TRUE(record);
     record->talks.set(99);  // the chooser edited his talks
+    ChangeLog changes(*doc);
     page.apply_talk(*record, 55);
+    EXPECT_TRUE(changes.saw(store::Change::brothers));
     page.apply_congregation(cong_pos(4));
     EXPECT_EQ(slots(1406)[0], (OutgoingSlot{7, 4, 56}));
     const auto speakers = read_bytes(dir / "speakers.dat");
     EXPECT_EQ(std::vector<std::uint8_t>(speakers.begin() + 7 * 256, speakers.begin() + 8 * 256),
               with_talks(local_brother(7, "Борис", "Борисов", 0x06), {12, 56, 99}).bytes());
 
-    page.apply_talk(*page.talk_chooser_record(), std::nullopt);  // cancelled: talk stays
+    // Cancelled: the talk stays, and his unchanged record is neither written nor announced.
+    changes.clear();
+    page.apply_talk(*page.talk_chooser_record(), std::nullopt);
     EXPECT_EQ(slots(1406)[0].talk, 56);
+    EXPECT_TRUE(changes.quiet());
 }
