@@ -225,21 +225,21 @@ LocalRoleChoice WeeklyRoleModel::manual_choice() const {
     return c;
 }
 
-void WeeklyRoleModel::assign(std::uint16_t person) {
+void WeeklyRoleModel::assign(WeekIndex w, std::uint16_t person) {
     if (person == 0) return;
-    set_person(record(selected_week()), role_, person);
-    store(selected_week());
+    set_person(record(w), role_, person);
+    store(w);
     rebuild();
 }
 
-void WeeklyRoleModel::apply_brother(std::size_t brother_pos) {
+void WeeklyRoleModel::apply_brother(WeekIndex w, std::size_t brother_pos) {
     if (role_ == WeeklyRole::hospitality || brother_pos >= doc().brothers().size()) return;
-    assign(doc().brothers().at(brother_pos).brother_id);
+    assign(w, doc().brothers().at(brother_pos).brother_id);
 }
 
-void WeeklyRoleModel::apply_host(std::size_t host_pos) {
+void WeeklyRoleModel::apply_host(WeekIndex w, std::size_t host_pos) {
     if (role_ != WeeklyRole::hospitality || host_pos >= doc().hosts().size()) return;
-    assign(doc().hosts().at(host_pos).id);
+    assign(w, doc().hosts().at(host_pos).id);
 }
 
 }  // namespace vorla::schedule

@@ -60,12 +60,14 @@ class WeeklyRoleModel final : public WeekListModel {
     void press_exchange();
     // Chairmen and readers: the local-role list as a chooser for the selected week.
     LocalRoleChoice manual_choice() const;
-    // OK in the chooser: the brother at this index position serves in the selected week.
-    void apply_brother(std::size_t brother_pos);
+    // OK in a chooser opened for week w. A notice while the chooser ran (it may edit the
+    // lists) rebuilds the page and moves its selection, so the week is the one it was opened
+    // for. Chairmen and readers: the brother at this index position serves then.
+    void apply_brother(calendar::WeekIndex w, std::size_t brother_pos);
     // Hospitality: the hospitality list chooser, its first line selected (1-based).
     static constexpr int kHostChooserFirstLine = 1;
-    // OK in the chooser: the host at this position of the hospitality list.
-    void apply_host(std::size_t host_pos);
+    // Hospitality: the host at this position of the hospitality list.
+    void apply_host(calendar::WeekIndex w, std::size_t host_pos);
 
     // The first week "Автовыбор" fills: after the nearest earlier week that has a person
     // (searched no lower than the week before the first row), else the second row (the first
@@ -84,7 +86,7 @@ class WeeklyRoleModel final : public WeekListModel {
     std::string name_of(std::uint16_t person) const;
     void auto_fill();
     void clear_run();
-    void assign(std::uint16_t person);
+    void assign(calendar::WeekIndex w, std::uint16_t person);
 
     WeeklyRole role_;
     std::optional<calendar::WeekIndex> exchange_;

@@ -126,12 +126,13 @@ void WeeklyRolePage::after_change() {
 
 void WeeklyRolePage::choose_manually() {
     if (model_.role() == WeeklyRole::hospitality) {
+        const calendar::WeekIndex week = model_.selected_week();
         NameListDialog hosts(doc_, editors::NamedList::hosts, true,
                              schedule::WeeklyRoleModel::kHostChooserFirstLine, this);
         const auto pos = run_chooser(hosts, [](NameListDialog& d) {
             return d.model().chosen_id() != 0 ? d.model().chosen_position() : std::nullopt;
         });
-        if (pos) model_.apply_host(*pos);
+        if (pos) model_.apply_host(week, *pos);
     } else {
         const schedule::LocalRoleChoice c = model_.manual_choice();
         editors::LocalRoleListParams params;
@@ -139,7 +140,7 @@ void WeeklyRolePage::choose_manually() {
         params.week = c.week.value;
         params.current = c.current;
         if (const auto pos = LocalRoleListDialog::choose(doc_, params, this))
-            model_.apply_brother(*pos);
+            model_.apply_brother(c.week, *pos);
     }
     after_change();
 }

@@ -128,7 +128,7 @@ TEST_F(WeeklyRoleTest, HostsRotateFromTheFirstRowAndTildeHostsOnlyByHand) {
     EXPECT_FALSE(page.exchange_visible());
     EXPECT_FALSE(page.legend_visible());
 
-    page.apply_host(0);
+    page.apply_host(page.selected_week(), 0);
     EXPECT_EQ(week(1409).host_id, 30001);
     EXPECT_EQ(page.rows()[3], "Янв 03, 2027\t  Иванов");
     EXPECT_EQ(page.selected_row(), 4);
@@ -225,7 +225,14 @@ TEST_F(WeeklyRoleTest, MarkersLegendConflictAndManualChoice) {
     EXPECT_EQ(choice.week, calendar::WeekIndex(1407));
     EXPECT_EQ(choice.current, brother_pos(7) + 1);
 
-    page.apply_brother(brother_pos(8));
+    // The chooser's OK writes the lists edited in it; their notice rebuilds the page, whose
+    // selection moves to the first open week. The choice still goes to its own week.
+    schedule::SheetModel sheet(*doc);
+    sheet.join(page);
+    doc->set_local_roles(1, 0x04);
+    doc->write_local_roles();
+    EXPECT_EQ(page.selected_row(), 0);
+    page.apply_brother(choice.week, brother_pos(8));
     EXPECT_EQ(week(1408).chairman_id, 8);
     EXPECT_FALSE(page.conflict_visible());
     EXPECT_EQ(page.selected_row(), 0);
