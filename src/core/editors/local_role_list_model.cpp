@@ -115,11 +115,12 @@ void LocalRoleListModel::toggle_view() {
 }
 
 LocalRoleListModel::Close LocalRoleListModel::ok(std::optional<std::size_t> line) {
-    doc_.write_local_roles();
+    // The choice is read before the write: its notice rebuilds the local-brother table.
     if (!edit_view_ && line && *line < lines_.size()) {
         const std::uint16_t id = doc_.local_brothers()[lines_[*line].position].brother_id;
         chosen_ = doc_.brothers().find(id);
     }
+    doc_.write_local_roles();
     if (params_.assignments && !chosen_) return Close::cancel;
     return Close::ok;
 }

@@ -58,10 +58,6 @@ void OurCongregationModel::choose(std::optional<std::size_t> cong_pos) {
     doc_.set_our_congregation(ours);
 }
 
-void OurCongregationModel::details_closed(bool saved) {
-    if (saved) doc_.rebuild_our_congregation();
-}
-
 LocalRoleListParams OurCongregationModel::list_params(store::LocalRole role) {
     LocalRoleListParams p;
     p.role = role;

@@ -34,8 +34,6 @@ class OurCongregationModel {
     // After the chooser: on OK (a position) that congregation becomes ours. Either way the
     // settings file gets our congregation's number and the local brothers are found again.
     void choose(std::optional<std::size_t> cong_pos);
-    // After the editor of our congregation: when it saved, the local brothers again.
-    void details_closed(bool saved);
     // The local-role list of one of the three lists.
     static LocalRoleListParams list_params(store::LocalRole role);
 

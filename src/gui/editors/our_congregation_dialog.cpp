@@ -102,8 +102,8 @@ void OurCongregationDialog::edit_details() {
     const auto pos = doc_.congregations().find(doc_.our_congregation());
     if (!pos) return;
     CongregationEditorDialog editor(doc_, nullptr, pos, doc_.our_congregation(), this);
+    // What the editor saves is announced; the local brothers follow it.
     editor.exec();
-    model_.details_closed(editor.model().saved());
     show_model();
 }
 

@@ -1,6 +1,7 @@
 #include "core/editors/local_role_list_model.h"
 
 #include "core/schedule/local_brothers_fixture.h"
+#include "support/change_log.h"
 
 using namespace vorla;
 using namespace vorla::testing;
@@ -44,13 +45,17 @@ TEST_F(LocalRoleListTest, TickedInTheEditViewShowsInTheListAndOkWritesTheRoleBit
     EXPECT_EQ(texts(list), (Texts{"Алексей Андреев", "Юрий Архипов", "Борис Борисов",
                                   "Василий Волков", "Глеб Громов (Прекращено)"}));
     EXPECT_EQ(list.ticked(), (std::vector<std::size_t>{0, 2, 3}));
+    ChangeLog changes(*doc);
     list.set_ticked({0, 1, 3});  // Архипов on, Борисов off
     list.toggle_view();
     EXPECT_EQ(texts(list), (Texts{"Алексей Андреев", "Юрий Архипов", "Василий Волков"}));
-    // Nothing reaches the file before OK.
+    // Nothing reaches the file before OK, and nothing is announced: a notice would read the
+    // local lists from the records again and drop the ticks.
     EXPECT_EQ(speaker_record(4), brother_bytes(4, "Юрий", "Архипов", 1).bytes());
+    EXPECT_TRUE(changes.quiet());
 
     ASSERT_EQ(list.ok(std::nullopt), LocalRoleListModel::Close::ok);
+    EXPECT_TRUE(changes.saw(store::Change::brothers));
     EXPECT_FALSE(list.chosen());
     EXPECT_EQ(speaker_record(4), brother_bytes(4, "Юрий", "Архипов", 1).u8(201, 0x04).bytes());
     EXPECT_EQ(speaker_record(7),
