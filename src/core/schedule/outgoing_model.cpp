@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/schedule/week_scan.h"
 #include "core/text/texts.h"
 
 namespace vorla::schedule {
@@ -14,7 +13,6 @@ using text::TextId;
 
 namespace {
 
-constexpr auto kRowStyle = LabelStyle::short_month | LabelStyle::with_year;
 constexpr auto kShortStyle = LabelStyle::short_month;
 constexpr const char* kMoreSpeakers = " (+...)";
 constexpr const char* kFreeSlotLine = " +...";
@@ -58,7 +56,7 @@ bool pack_slots(store::WeekRecord& week) {
     return moved;
 }
 
-OutgoingModel::OutgoingModel(store::Document& doc) : WeekListModel(doc) {
+OutgoingModel::OutgoingModel(store::Document& doc) : SpeakerWeekListModel(doc) {
     for (int r = 0; r < kRows; ++r) {
         const OutgoingSlot s = slot_of(doc.weeks().at(week_of(r)), 0);
         if (s.talk == 0 || s.speaker == 0) {
@@ -93,7 +91,7 @@ std::string OutgoingModel::row_text(WeekIndex w, ListMarks& marks) const {
     const store::Document& d = doc();
     const store::WeekRecord& week = d.weeks().at(w);
     const EventKind kind = week.event_kind();
-    std::string row = d.date_label(w.number(), kRowStyle) + "\t";
+    std::string row = row_date(w) + "\t";
     const bool first_used = week.out_speaker_id[0] != 0;
     switch (kind) {
         case EventKind::convention:
@@ -188,27 +186,6 @@ std::string OutgoingModel::congregation_caption() const {
     const std::uint16_t c = slot().congregation;
     if (c == 0) return text::text(TextId::congregation);
     return text::text(TextId::congregation) + " - " + doc().congregations().name_of(c);
-}
-
-bool OutgoingModel::availability_visible() const {
-    const std::uint16_t s = slot().speaker;
-    return s != 0 && !doc().brother_available(s, selected_week().number());
-}
-
-std::string OutgoingModel::availability_caption() const {
-    return text::format(TextId::show_available, doc().brothers().name_of(slot().speaker));
-}
-
-bool OutgoingModel::legend_visible() const {
-    return !availability_visible() && marks().unavailable;
-}
-
-bool OutgoingModel::speaker_history_visible() const {
-    return served_before(doc().weeks(), slot().speaker, selected_week());
-}
-
-std::string OutgoingModel::speaker_history_caption() const {
-    return text::format(TextId::show_history_of, doc().brothers().name_of(slot().speaker));
 }
 
 std::string OutgoingModel::conflict_text() const {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/schedule/week_list.h"
+#include "core/schedule/speaker_week_list.h"
 #include "core/store/brother_record.h"
 
 namespace vorla::schedule {
@@ -30,7 +30,7 @@ std::size_t used_slots(const store::WeekRecord& week);
 // anything moved.
 bool pack_slots(store::WeekRecord& week);
 
-class OutgoingModel final : public WeekListModel {
+class OutgoingModel final : public SpeakerWeekListModel {
   public:
     static constexpr std::size_t kSlots = store::WeekRecord::kOutPlaces;
 
@@ -50,6 +50,7 @@ class OutgoingModel final : public WeekListModel {
     void select_slot(int line);
     std::size_t selected_slot() const { return slot_; }
     OutgoingSlot slot() const { return slot_of(selected_record(), slot_); }
+    std::uint16_t speaker() const override { return slot().speaker; }
 
     // The slot list of the selected week: "name" or "name - <weekday>" when the visited
     // congregation does not meet on Sunday that week; with an exchange pending, " +..." for
@@ -68,12 +69,6 @@ class OutgoingModel final : public WeekListModel {
     // "Собрание - <name>" or "Собрание".
     std::string congregation_caption() const;
     bool contacts_visible() const { return slot().congregation != 0; }
-    bool availability_visible() const;
-    std::string availability_caption() const;
-    bool legend_visible() const;
-    static std::string legend() { return kSpeakerLegend; }
-    bool speaker_history_visible() const;
-    std::string speaker_history_caption() const;
     bool conflict_visible() const { return marks().conflict; }
     std::string conflict_text() const;
     // "Обмен", or "Отменить обмен" while an exchange is pending.

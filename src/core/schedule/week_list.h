@@ -15,9 +15,6 @@ namespace vorla::schedule {
 
 inline constexpr int kRows = 26;
 
-// The legend of the local-talks and outgoing pages.
-inline constexpr const char* kSpeakerLegend = "( * = Докладчик недоступен ! )";
-
 // The text a row shows instead of a name in an event week: "Конгресс", "РН Визит" or
 // "Особое событие"; empty for an ordinary week.
 std::string event_text(const store::WeekRecord& week);
@@ -73,6 +70,8 @@ class WeekListModel : public SheetPage {
 
   protected:
     virtual std::string row_text(calendar::WeekIndex w, ListMarks& marks) const = 0;
+    // The date every row begins with: "Дек 13, 2026".
+    std::string row_date(calendar::WeekIndex w) const;
     // Before each build: a page may tidy its weeks (the outgoing page packs their slots).
     virtual void before_build() {}
     // The row each build selects; nothing keeps the selected row.

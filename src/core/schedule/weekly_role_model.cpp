@@ -13,7 +13,6 @@ using text::TextId;
 
 namespace {
 
-constexpr auto kRowStyle = LabelStyle::short_month | LabelStyle::with_year;
 constexpr auto kButtonStyle = LabelStyle::short_month;
 constexpr auto kLegendStyle = LabelStyle::with_year;
 
@@ -63,7 +62,7 @@ std::string WeeklyRoleModel::name_of(std::uint16_t person) const {
 std::string WeeklyRoleModel::row_text(WeekIndex w, ListMarks& marks) const {
     const store::Document& d = doc();
     const store::WeekRecord& week = d.weeks().at(w);
-    std::string row = d.date_label(w.number(), kRowStyle) + "\t  ";
+    std::string row = row_date(w) + "\t  ";
     if (!role_allowed(week, role_)) return row + event_text(week);
     const std::uint16_t person = person_of(week, role_);
     if (role_ != WeeklyRole::hospitality)
