@@ -36,20 +36,26 @@ store::Document& open_outgoing(GuiDocument& g) {
     return g.open();
 }
 
-gui::OutgoingPage* outgoing_page(gui::ScheduleSheet* sheet) {
-    return qobject_cast<gui::OutgoingPage*>(sheet->page(PageKind::outgoing));
-}
+// The sheet opened on the outgoing page, shown.
+struct OutgoingSheet {
+    explicit OutgoingSheet(store::Document& doc) : sheet(doc, nullptr, PageKind::outgoing) {
+        sheet.show();
+        shown = QTest::qWaitForWindowExposed(&sheet);
+        page = qobject_cast<gui::OutgoingPage*>(sheet.page(PageKind::outgoing));
+    }
+    gui::ScheduleSheet sheet;
+    bool shown = false;
+    gui::OutgoingPage* page = nullptr;
+};
 
 }  // namespace
 
 void OutgoingPageTest::a_speaker_is_sent_with_talk_and_congregation() {
     GuiDocument g;
-    store::Document& doc = open_outgoing(g);
-    gui::ScheduleSheet sheet(doc, nullptr, PageKind::outgoing);
-    sheet.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    gui::OutgoingPage* page = outgoing_page(&sheet);
-    QVERIFY(page);
+    OutgoingSheet opened(open_outgoing(g));
+    QVERIFY(opened.shown && opened.page);
+    gui::ScheduleSheet& sheet = opened.sheet;
+    gui::OutgoingPage* page = opened.page;
     QTreeWidget* list = page->list();
     QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Борис Борисов"));
     QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("РН Визит"));
@@ -100,10 +106,10 @@ void OutgoingPageTest::a_speaker_is_sent_with_talk_and_congregation() {
 void OutgoingPageTest::slots_are_exchanged_between_weeks() {
     GuiDocument g;
     store::Document& doc = open_outgoing(g);
-    gui::ScheduleSheet sheet(doc, nullptr, PageKind::outgoing);
-    sheet.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-    gui::OutgoingPage* page = outgoing_page(&sheet);
+    OutgoingSheet opened(doc);
+    QVERIFY(opened.shown && opened.page);
+    gui::ScheduleSheet& sheet = opened.sheet;
+    gui::OutgoingPage* page = opened.page;
     click_cell(page->list(), 0, 0);
     QTest::mouseClick(page->exchange_button(), Qt::LeftButton);
     QVERIFY(page->exchange_prompt()->isVisible());

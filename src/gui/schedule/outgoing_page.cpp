@@ -1,8 +1,6 @@
 #include "gui/schedule/outgoing_page.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/schedule/sheet_model.h"
@@ -28,11 +26,8 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     talk_ = side_button(QString(), this);
     congregation_ = side_button(QString(), this);
 
-    list_ = new LineList(schedule::OutgoingModel::column_captions(), this);
-    list_->setObjectName(QStringLiteral("weeks"));
-    frame_hovered_line(list_);
-    for (int r = 0; r < schedule::kRows; ++r)
-        new QTreeWidgetItem(list_);
+    list_ = new WeekRows(schedule::OutgoingModel::column_captions(),
+                         &schedule::OutgoingModel::cells, this);
     slots_ = new LineList(1, this);
     slots_->setObjectName(QStringLiteral("slots"));
 
@@ -44,15 +39,9 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     confirm_ = side_button(QString(), this);
     availability_ = side_button(QString(), this);
     history_ = side_button(QString(), this);
-    prompt_ = new QLabel(this);
-    prompt_->setWordWrap(true);
+    prompt_ = alert_label(this);
     legend_ = new QLabel(qs(schedule::OutgoingModel::legend()), this);
-    conflict_ = new QLabel(this);
-    conflict_->setWordWrap(true);
-    QPalette alert = conflict_->palette();
-    alert.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
-    conflict_->setPalette(alert);
-    prompt_->setPalette(alert);
+    conflict_ = alert_label(this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(week_);
@@ -70,17 +59,12 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     side->addLayout(edits);
     side->addWidget(prompt_);
     side->addWidget(confirm_);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(list_, 1);
-    middle->addLayout(side);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(availability_);
     bottom->addWidget(legend_);
     bottom->addStretch(1);
     bottom->addWidget(history_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(middle, 1);
+    QVBoxLayout* layout = frame_week_page(this, top, list_, side);
     layout->addLayout(bottom);
     layout->addWidget(conflict_);
 
@@ -126,47 +110,31 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     });
 
     show_model();
-    list_->fit_columns({0, 0, 200, 150});
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
-                            list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
+    list_->fit({0, 0, 200, 150});
     slots_->setMinimumWidth(260);
     list_->setFocus();
 }
 
 void OutgoingPage::show_model() {
-    {
-        const QSignalBlocker quiet_list(list_);
-        for (int r = 0; r < schedule::kRows; ++r) {
-            list_->set_row_cells(
-                r, schedule::OutgoingModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
-        }
-        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-    }
+    list_->show_rows(model_);
     slots_->set_lines(model_.slot_lines());
     if (slots_->topLevelItemCount() > 0) slots_->select_line(model_.selected_slot());
     week_->setText(qs(model_.week_caption()));
     const bool slot_buttons = model_.slot_buttons_visible();
-    talk_->setVisible(slot_buttons);
-    talk_->setText(qs(model_.talk_caption()));
-    congregation_->setVisible(slot_buttons);
-    congregation_->setText(qs(model_.congregation_caption()));
+    show_text(talk_, slot_buttons, model_.talk_caption());
+    show_text(congregation_, slot_buttons, model_.congregation_caption());
     add_->setVisible(model_.add_visible());
     replace_->setVisible(model_.edit_visible());
     remove_->setVisible(model_.edit_visible());
     contacts_->setVisible(model_.contacts_visible());
-    exchange_->setVisible(model_.exchange_visible());
-    exchange_->setText(qs(model_.exchange_caption()));
-    confirm_->setVisible(model_.exchange_confirm_visible());
-    confirm_->setText(qs(model_.exchange_confirm_caption()));
-    prompt_->setVisible(model_.exchange_pending());
-    prompt_->setText(qs(model_.exchange_prompt()));
-    availability_->setVisible(model_.availability_visible());
-    availability_->setText(qs(model_.availability_caption()));
+    show_text(exchange_, model_.exchange_visible(), model_.exchange_caption());
+    show_text(confirm_, model_.exchange_confirm_visible(), model_.exchange_confirm_caption());
+    show_text(prompt_, model_.exchange_pending(), model_.exchange_prompt());
+    show_text(availability_, model_.availability_visible(), model_.availability_caption());
     legend_->setVisible(model_.legend_visible());
-    history_->setVisible(services_.speaker_history && model_.speaker_history_visible());
-    history_->setText(qs(model_.speaker_history_caption()));
-    conflict_->setVisible(model_.conflict_visible());
-    conflict_->setText(qs(model_.conflict_text()));
+    show_text(history_, services_.speaker_history && model_.speaker_history_visible(),
+              model_.speaker_history_caption());
+    show_text(conflict_, model_.conflict_visible(), model_.conflict_text());
 }
 
 void OutgoingPage::after_change() {

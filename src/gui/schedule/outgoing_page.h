@@ -10,6 +10,7 @@
 #include "gui/app/line_list.h"
 #include "gui/schedule/page_services.h"
 #include "gui/schedule/schedule_page.h"
+#include "gui/schedule/week_rows.h"
 
 namespace vorla::gui {
 
@@ -24,7 +25,7 @@ class OutgoingPage : public SchedulePage {
     void show_model() override;
 
     schedule::OutgoingModel& model() { return model_; }
-    LineList* list() const { return list_; }
+    WeekRows* list() const { return list_; }
     LineList* slot_list() const { return slots_; }
     QLabel* week_label() const { return week_; }
     QPushButton* talk_button() const { return talk_; }
@@ -51,7 +52,7 @@ class OutgoingPage : public SchedulePage {
     store::Document& doc_;
     PageServices services_;
     schedule::OutgoingModel model_;
-    LineList* list_;
+    WeekRows* list_;
     LineList* slots_;
     QLabel* week_;
     QPushButton* talk_;

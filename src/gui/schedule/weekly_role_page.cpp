@@ -1,8 +1,6 @@
 #include "gui/schedule/weekly_role_page.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/schedule/sheet_model.h"
@@ -17,26 +15,9 @@ namespace vorla::gui {
 
 using schedule::WeeklyRole;
 
-namespace {
-
-QLabel* alert_label(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setWordWrap(true);
-    QPalette alert = label->palette();
-    alert.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
-    label->setPalette(alert);
-    return label;
-}
-
-}  // namespace
-
 WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc, role) {
-    list_ = new LineList(model_.column_captions(), this);
-    list_->setObjectName(QStringLiteral("weeks"));
-    frame_hovered_line(list_);
-    for (int r = 0; r < schedule::kRows; ++r)
-        new QTreeWidgetItem(list_);
+    list_ = new WeekRows(model_.column_captions(), &schedule::WeeklyRoleModel::cells, this);
 
     manual_ = side_button(QStringLiteral("Выбрать вручную"), this);
     auto_or_clear_ = side_button(QString(), this);
@@ -50,22 +31,14 @@ WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* p
         side->addWidget(b);
     side->addWidget(prompt_);
     side->addStretch(1);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(list_, 1);
-    middle->addLayout(side);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(middle, 1);
+    QVBoxLayout* layout = frame_week_page(this, nullptr, list_, side);
     layout->addWidget(legend_);
     layout->addWidget(conflict_);
 
+    // A selection may complete an exchange; the list keeps the focus either way.
     connect(list_, &LineList::line_selected, this, [this](int row) {
-        const bool pending = model_.exchange_pending();
         model_.select(row);
-        if (pending && !model_.exchange_pending()) {
-            after_change();
-        } else {
-            show_model();
-        }
+        show_model();
     });
     connect(list_, &LineList::line_activated, this, [this] {
         if (model_.choice_visible()) choose_manually();
@@ -90,33 +63,19 @@ WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* p
     prompt_->setMaximumWidth(side_width);
 
     show_model();
-    list_->fit_columns({0, 200});
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
-                            list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
+    list_->fit({0, 200});
     list_->setFocus();
 }
 
 void WeeklyRolePage::show_model() {
-    {
-        const QSignalBlocker quiet(list_);
-        for (int r = 0; r < schedule::kRows; ++r) {
-            list_->set_row_cells(
-                r, schedule::WeeklyRoleModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
-        }
-        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-    }
+    list_->show_rows(model_);
     const bool choice = model_.choice_visible();
     manual_->setVisible(choice);
-    auto_or_clear_->setVisible(choice);
-    auto_or_clear_->setText(qs(model_.auto_or_clear_caption()));
-    exchange_->setVisible(model_.exchange_visible());
-    exchange_->setText(qs(model_.exchange_caption()));
-    prompt_->setVisible(model_.exchange_pending());
-    prompt_->setText(qs(model_.exchange_prompt()));
-    legend_->setVisible(model_.legend_visible());
-    legend_->setText(qs(model_.legend()));
-    conflict_->setVisible(model_.conflict_visible());
-    conflict_->setText(qs(model_.conflict_text()));
+    show_text(auto_or_clear_, choice, model_.auto_or_clear_caption());
+    show_text(exchange_, model_.exchange_visible(), model_.exchange_caption());
+    show_text(prompt_, model_.exchange_pending(), model_.exchange_prompt());
+    show_text(legend_, model_.legend_visible(), model_.legend());
+    show_text(conflict_, model_.conflict_visible(), model_.conflict_text());
 }
 
 void WeeklyRolePage::after_change() {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "core/schedule/weekly_role_model.h"
-#include "gui/app/line_list.h"
 #include "gui/schedule/schedule_page.h"
+#include "gui/schedule/week_rows.h"
 
 namespace vorla::gui {
 
@@ -21,7 +21,7 @@ class WeeklyRolePage : public SchedulePage {
     void show_model() override;
 
     schedule::WeeklyRoleModel& model() { return model_; }
-    LineList* list() const { return list_; }
+    WeekRows* list() const { return list_; }
     QPushButton* manual_button() const { return manual_; }
     QPushButton* auto_or_clear_button() const { return auto_or_clear_; }
     QPushButton* exchange_button() const { return exchange_; }
@@ -36,7 +36,7 @@ class WeeklyRolePage : public SchedulePage {
 
     store::Document& doc_;
     schedule::WeeklyRoleModel model_;
-    LineList* list_;
+    WeekRows* list_;
     QPushButton* manual_;
     QPushButton* auto_or_clear_;
     QPushButton* exchange_;
