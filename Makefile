@@ -2,10 +2,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 FUZZ_SECONDS ?= 30
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps build test test-asan lint format-check run bench fuzz clean format
+.PHONY: all deps build test test-asan lint format-check run bench fuzz package clean format
 
 all: build
 
@@ -15,8 +16,11 @@ deps:
 # ccache, when the machine has it, makes rebuilds of other checkouts cheap.
 LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER)
+# The development build: tests, benchmarks, and warnings as errors.
+DEVELOP := -DVORLA_TESTS=ON -DVORLA_BENCH=ON -DVORLA_WERROR=ON
+
+$(BUILD)/build.ninja: Makefile
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(DEVELOP)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
@@ -28,7 +32,7 @@ test: build test-asan format-check
 # The core and its tests again under AddressSanitizer and UBSan (no GUI).
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER) \
-	      -DVORLA_SANITIZE=ON -DVORLA_GUI=OFF -DVORLA_BENCH=OFF
+	      -DVORLA_SANITIZE=ON -DVORLA_GUI=OFF -DVORLA_TESTS=ON -DVORLA_BENCH=OFF -DVORLA_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 run: build
@@ -39,9 +43,15 @@ bench: build
 
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	      -DVORLA_FUZZ=ON -DVORLA_GUI=OFF -DVORLA_TESTS=OFF -DVORLA_BENCH=OFF
+	      -DVORLA_FUZZ=ON -DVORLA_GUI=OFF -DVORLA_TESTS=OFF -DVORLA_BENCH=OFF -DVORLA_WERROR=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The README's Release build, packaged for Debian: $(RELEASE_BUILD)/vorla_<version>_<arch>.deb
+package: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER)
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -60,4 +70,4 @@ lint: build
 	@echo "lint: no findings"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

@@ -39,7 +39,9 @@ void BM_RenderFullScheduleToPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
     for (auto _ : state) {
-        if (!gui::write_pdf(file, source, static_cast<int>(state.range(0))))
+        if (!gui::write_pdf(file, source, static_cast<int>(state.range(0)),
+                            gui::sheet_layout(reports::Paper::a4))
+                 .ok())
             state.SkipWithError("PDF not written");
     }
 }

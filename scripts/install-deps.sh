@@ -1,11 +1,15 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the program need.
+# Installs the Debian packages the build, the tests, the package and the program need.
 # Quick when everything is already there: it only asks dpkg.
 set -eu
 
+# qt6-translations-l10n: the Russian of Qt's own dialogs (file, print, fonts).
+# desktop-file-utils, appstream-util, dpkg-dev, file: checking the installed files and
+# building the Debian package.
 PACKAGES="cmake ninja-build g++ clang clang-tidy clang-format pkg-config make
 qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-fonts-liberation2 poppler-utils"
+fonts-liberation2 poppler-utils qt6-translations-l10n locales
+desktop-file-utils appstream-util dpkg-dev file"
 
 missing=""
 for p in $PACKAGES; do

@@ -9,6 +9,8 @@
 #include "core/app/folder_access.h"
 #include "core/app/info_lines.h"
 #include "core/calendar/clock.h"
+#include "core/io/file_set.h"
+#include "core/reports/paper.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
 #include "core/reports/schedule_export.h"
@@ -35,16 +37,19 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "print the data folder, today's week, every setting in force and the table sizes"},
         {"dump", {}, 0, "", "write the whole data as JSON on standard output"},
         {"export-text",
-         {"--start", "--weeks"},
+         {"--start", "--weeks", "--output"},
          0,
-         "--start YYYY-MM-DD --weeks N",
-         "write ptsched.txt in the data folder for N weeks (1-52) from the week of the date"},
+         "--start YYYY-MM-DD --weeks N [--output FILE]",
+         "write the schedule as text for N weeks (1-52) from the week of the date, to ptsched.txt "
+         "in the data folder unless FILE is given"},
         {"report",
-         {"--start", "--weeks", "--pdf", "--png", "--dpi"},
+         {"--start", "--weeks", "--pdf", "--png", "--dpi", "--paper"},
          1,
-         "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N]",
+         "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N] "
+         "[--paper a4|letter]",
          "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
-         "unless told (PDF up to 2400, PNG up to 600)"},
+         "unless told (PDF up to 2400, PNG up to 600), on the paper of the locale (A4 unless it "
+         "is a Letter one) unless told"},
     };
     return list;
 }
@@ -65,8 +70,9 @@ int run_info(const store::Document& doc) {
     return 0;
 }
 
-int run_export_text(const store::Document& doc, const reports::ScheduleRange& range) {
-    const auto path = reports::write_schedule_export(doc, range.first, range.weeks);
+int run_export_text(const store::Document& doc, const reports::ScheduleRange& range,
+                    const std::string& output) {
+    const auto path = reports::write_schedule_export(doc, range.first, range.weeks, output);
     if (!path) return 1;
     std::cout << path->string() << "\n";
     return 0;
@@ -77,8 +83,15 @@ struct ReportOutput {
     std::string pdf;
     std::string png;
     int dpi = 300;
+    reports::Paper paper = reports::Paper::a4;
     std::string error;
+    bool usage = false;  // the error is a mistake in the command's form: the usage follows
 };
+
+std::string option_value(const app::CommandLine& cl, const char* key) {
+    const auto it = cl.options.find(key);
+    return it == cl.options.end() ? std::string() : it->second;
+}
 
 ReportOutput parse_report_output(const app::CommandLine& cl) {
     ReportOutput out;
@@ -86,12 +99,10 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
         out.error = cl.positional.empty()
                         ? "which report? (known: schedule)"
                         : "unknown report: " + cl.positional[0] + " (known: schedule)";
+        out.usage = true;
         return out;
     }
-    const auto get = [&](const char* key) {
-        const auto it = cl.options.find(key);
-        return it == cl.options.end() ? std::string() : it->second;
-    };
+    const auto get = [&](const char* key) { return option_value(cl, key); };
     out.pdf = get("--pdf");
     out.png = get("--png");
     if (out.pdf.empty() == out.png.empty()) {
@@ -108,6 +119,16 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
             return out;
         }
         out.dpi = *dpi;
+    }
+    if (cl.options.count("--paper")) {
+        const auto paper = reports::parse_paper(get("--paper"));
+        if (!paper) {
+            out.error = "bad paper for --paper: " + get("--paper") + " (expected a4 or letter)";
+            return out;
+        }
+        out.paper = *paper;
+    } else {
+        out.paper = reports::locale_paper();
     }
     return out;
 }
@@ -129,24 +150,23 @@ int run_report(int argc, char** argv, const store::Document& doc,
     const gui::ReportSource source = [&](const reports::Device& device) {
         return reports::layout_report(doc, fonts, request, device);
     };
-    if (!output.pdf.empty()) {
-        if (!gui::write_pdf(QString::fromStdString(output.pdf), source, output.dpi,
-                            QString::fromStdString(doc.settings().schedule_title))) {
-            std::cerr << "vorla: cannot write " << output.pdf << "\n";
-            return 1;
-        }
-        std::cout << output.pdf << "\n";
-        return 0;
-    }
+    const QPageLayout sheet = gui::sheet_layout(output.paper);
+    // Every file is written whole or not at all; a failure leaves none of them.
     QStringList written;
-    const bool ok =
-        gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, &written);
-    for (const QString& file : written)
-        std::cout << file.toStdString() << "\n";
-    if (!ok) {
-        std::cerr << "vorla: cannot write the pages at " << output.png << "\n";
+    const io::FileSetResult result =
+        output.pdf.empty()
+            ? gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, sheet,
+                                   &written)
+            : gui::write_pdf(QString::fromStdString(output.pdf), source, output.dpi, sheet,
+                             QString::fromStdString(doc.settings().schedule_title));
+    if (!result.ok()) {
+        std::cerr << "vorla: cannot write " << result.failed.string() << ": " << result.reason
+                  << "\n";
         return 1;
     }
+    if (!output.pdf.empty()) written << QString::fromStdString(output.pdf);
+    for (const QString& file : written)
+        std::cout << file.toStdString() << "\n";
     return 0;
 }
 #endif
@@ -159,7 +179,8 @@ int run_command(int argc, char** argv, const app::CommandLine& cl, const store::
         std::cout << store::dump_json(doc);
         return 0;
     }
-    if (cl.command == "export-text") return run_export_text(doc, range);
+    if (cl.command == "export-text")
+        return run_export_text(doc, range, option_value(cl, "--output"));
 #ifdef VORLA_WITH_GUI
     return run_report(argc, argv, doc, range, output);
 #else
@@ -180,7 +201,7 @@ int main(int argc, char** argv) {
         std::cerr << "vorla: " << parsed.error << "\n" << app::usage_text(subcommands());
         return 2;
     }
-    const app::CommandLine& cl = parsed.line;
+    app::CommandLine cl = parsed.line;
     if (cl.help) {
         std::cout << app::usage_text(subcommands());
         return 0;
@@ -197,6 +218,10 @@ int main(int argc, char** argv) {
     }
     const calendar::Date today = today_choice.fixed.value_or(calendar::SystemClock().today());
 
+    std::error_code no_folder;
+    const std::filesystem::path started_in = std::filesystem::current_path(no_folder);
+    if (!no_folder) app::anchor_file_options(cl, {"--pdf", "--png", "--output"}, started_in);
+
     std::string error;
     const std::filesystem::path folder = app::resolve_data_dir(cl, env);
     if (!app::enter_data_folder(folder, error)) {
@@ -211,6 +236,10 @@ int main(int argc, char** argv) {
     if (cl.command == "export-text" || cl.command == "report") {
         range = reports::parse_range_arguments(cl.options);
         if (cl.command == "report") output = parse_report_output(cl);
+        if (output.usage) {
+            std::cerr << "vorla: " << output.error << "\n" << app::usage_text(subcommands());
+            return 2;
+        }
         const std::string& error = !output.error.empty() ? output.error : range.error;
         if (!error.empty()) {
             std::cerr << "vorla: " << error << "\n";

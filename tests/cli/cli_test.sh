@@ -41,6 +41,7 @@ touch "$WORK/plainfile"
 [ $rc -eq 1 ] || fail "uncreatable data folder exit $rc"
 
 # --- the schedule: text export and rendered pages ----------------------------------------
+mkdir -p "$WORK/here/sub"  # where the user is, away from the data folder
 # Fields are written into zero-filled records at the offsets of the file formats.
 put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
 put_text() { printf '%s' "$3" | iconv -f UTF-8 -t CP1251 | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
@@ -104,9 +105,23 @@ grep -q "Невозможно создать новый файл: $WORK/blocked/
 [ $rc -eq 1 ] || fail "report without output exit $rc"
 "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf a.pdf --png b >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "report with two outputs exit $rc"
+# An unknown report kind is a mistake in the command's form: the usage follows.
 "$VORLA" --data-dir "$D" report letters --start 2026-12-07 --weeks 2 --pdf a.pdf >/dev/null 2>"$WORK/err"; rc=$?
-[ $rc -eq 1 ] || fail "unknown report exit $rc"
-grep -q "unknown report: letters" "$WORK/err" || fail "unknown report message"
+[ $rc -eq 2 ] || fail "unknown report exit $rc"
+head -1 "$WORK/err" | grep -qx "vorla: unknown report: letters (known: schedule)" || fail "unknown report message"
+grep -q "^usage: vorla" "$WORK/err" || fail "unknown report: no usage"
+# Only the weeks the calendar counts; a later date used to pass for its last week.
+held="the calendar holds the weeks from 2000-01-03 to 2038-05-02"
+"$VORLA" --data-dir "$D" report schedule --start 2060-01-01 --weeks 2 --pdf "$WORK/far.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "report 2060 exit $rc"
+grep -qx "vorla: bad date for --start: 2060-01-01 ($held)" "$WORK/err" || fail "2060 message: $(cat "$WORK/err")"
+[ ! -e "$WORK/far.pdf" ] || fail "a report of weeks the calendar cannot hold"
+"$VORLA" --data-dir "$D" export-text --start 2038-04-26 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "export past the last week exit $rc"
+grep -qx "vorla: --weeks 2 from 2038-04-26 runs past the last week ($held)" "$WORK/err" || fail "overrun message: $(cat "$WORK/err")"
+"$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf a.pdf --paper b5 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "report bad paper exit $rc"
+grep -qx "vorla: bad paper for --paper: b5 (expected a4 or letter)" "$WORK/err" || fail "paper message: $(cat "$WORK/err")"
 "$VORLA" --data-dir "$D" report schedule --start 2026-13-07 --weeks 2 --pdf a.pdf >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "report bad date exit $rc"
 "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 60 --pdf a.pdf >/dev/null 2>&1; rc=$?
@@ -126,18 +141,85 @@ if grep -q "no report renderer" "$WORK/err"; then
     [ $rc -eq 1 ] || fail "report without renderer exit $rc"
 else
     [ $rc -eq 0 ] || fail "report png exit $rc: $(cat "$WORK/err")"
-    # 20 weeks, 13 to a page on paper: two pages of 8.5 x 11 inches at 50 dpi.
+    # 20 weeks, 13 to a page on paper: two sheets of A4 (the C locale's paper) at 50 dpi.
     [ "$(cat "$WORK/out")" = "$WORK/page-1.png"$'\n'"$WORK/page-2.png" ] || fail "png pages: $(cat "$WORK/out")"
     [ ! -e "$WORK/page-3.png" ] || fail "a third page"
     [ "$(head -c 8 "$WORK/page-1.png" | od -An -tx1 | tr -d ' ')" = "89504e470d0a1a0a" ] || fail "page-1 is no PNG"
-    [ "$(od -An -tu1 -j16 -N8 "$WORK/page-1.png" | tr -s ' ')" = " 0 0 1 169 0 0 2 38" ] || fail "page size"
+    png_size() { od -An -tu4 --endian=big -j16 -N8 "$1" | tr -s ' '; }
+    [ "$(png_size "$WORK/page-1.png")" = " 413 585" ] || fail "A4 page size: $(png_size "$WORK/page-1.png")"
     "$VORLA" --data-dir "$D" --today 2026-12-07 report schedule --start 2026-12-07 --weeks 20 \
         --pdf "$WORK/schedule.pdf" >/dev/null 2>"$WORK/err" || fail "report pdf: $(cat "$WORK/err")"
     [ "$(head -c 5 "$WORK/schedule.pdf")" = "%PDF-" ] || fail "not a PDF"
-    if command -v pdfinfo >/dev/null; then
-        pdfinfo "$WORK/schedule.pdf" | grep -q "^Pages: *2$" || fail "pdf pages: $(pdfinfo "$WORK/schedule.pdf")"
+    pdfinfo "$WORK/schedule.pdf" | grep -q "^Pages: *2$" || fail "pdf pages: $(pdfinfo "$WORK/schedule.pdf")"
+    pdfinfo "$WORK/schedule.pdf" | grep -q "^Page size: *595 x 842 pts (A4)" || fail "pdf paper: $(pdfinfo "$WORK/schedule.pdf")"
+
+    # Letter when asked, or when the locale's paper is Letter (a locale compiled for the test).
+    "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --png "$WORK/letter" --dpi 50 \
+        --paper Letter >/dev/null 2>&1 || fail "report --paper letter"
+    [ "$(png_size "$WORK/letter-1.png")" = " 425 550" ] || fail "Letter page size: $(png_size "$WORK/letter-1.png")"
+    mkdir -p "$WORK/locale"
+    localedef -i en_US -f UTF-8 "$WORK/locale/en_US.UTF-8" >/dev/null 2>&1
+    [ -f "$WORK/locale/en_US.UTF-8/LC_PAPER" ] || fail "no en_US locale for the test (package locales)"
+    LOCPATH="$WORK/locale" LC_ALL=en_US.UTF-8 "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 \
+        --pdf "$WORK/us.pdf" >/dev/null 2>&1 || fail "report in a Letter locale"
+    pdfinfo "$WORK/us.pdf" | grep -q "^Page size: *612 x 792 pts (letter)" || fail "locale paper: $(pdfinfo "$WORK/us.pdf")"
+
+    # Failures leave nothing behind and say why: a device in the file's place ...
+    "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf /dev/full >"$WORK/out" 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "pdf to /dev/full exit $rc"
+    grep -qx "vorla: cannot write /dev/full: not a regular file" "$WORK/err" || fail "/dev/full message: $(cat "$WORK/err")"
+    [ ! -s "$WORK/out" ] || fail "/dev/full reported as written: $(cat "$WORK/out")"
+    [ -c /dev/full ] || fail "/dev/full replaced"
+    # ... a folder that cannot be (root writes into read-only folders, not under a file) ...
+    "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf "$WORK/plainfile/x.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "pdf under a file exit $rc"
+    grep -qx "vorla: cannot write $WORK/plainfile/x.pdf: Not a directory" "$WORK/err" || fail "under a file message: $(cat "$WORK/err")"
+    # ... a read-only folder, where permissions bind (they do not bind root) ...
+    mkdir -p "$WORK/ro"
+    chmod 555 "$WORK/ro"
+    if ! touch "$WORK/ro/probe" 2>/dev/null; then
+        "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf "$WORK/ro/x.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+        [ $rc -eq 1 ] || fail "pdf into a read-only folder exit $rc"
+        grep -qx "vorla: cannot write $WORK/ro/x.pdf: Permission denied" "$WORK/err" || fail "read-only message: $(cat "$WORK/err")"
     fi
+    chmod 755 "$WORK/ro"
+    # ... a full disk (a file-size limit), for the PDF and for the pages ...
+    mkdir -p "$WORK/full"
+    (trap '' XFSZ; ulimit -f 1; exec "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 20 \
+        --pdf "$WORK/full/plan.pdf") >"$WORK/out" 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "pdf on a full disk exit $rc"
+    grep -qx "vorla: cannot write $WORK/full/plan.pdf: File too large" "$WORK/err" || fail "full disk message: $(cat "$WORK/err")"
+    (trap '' XFSZ; ulimit -f 1; exec "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 20 \
+        --png "$WORK/full/page" --dpi 100) >"$WORK/out" 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "png on a full disk exit $rc"
+    [ -z "$(ls -A "$WORK/full")" ] || fail "a full disk left: $(ls -A "$WORK/full")"
+    # ... and a third page that cannot be written takes the first two with it.
+    mkdir -p "$WORK/third/page-3.png/inside"
+    "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 40 --png "$WORK/third/page" \
+        --dpi 30 >"$WORK/out" 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "blocked third page exit $rc"
+    grep -qx "vorla: cannot write $WORK/third/page-3.png: not a regular file" "$WORK/err" || fail "third page message: $(cat "$WORK/err")"
+    [ ! -s "$WORK/out" ] || fail "pages listed after a failure: $(cat "$WORK/out")"
+    [ "$(ls -A "$WORK/third")" = "page-3.png" ] || fail "pages left: $(ls -A "$WORK/third")"
+
+    # Relative names are taken from the current folder, not the data folder.
+    (cd "$WORK/here" && "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf rel.pdf) >"$WORK/out" 2>&1 \
+        || fail "relative pdf: $(cat "$WORK/out")"
+    [ -f "$WORK/here/rel.pdf" ] && [ ! -e "$D/rel.pdf" ] || fail "relative pdf written elsewhere"
+    [ "$(cat "$WORK/out")" = "$WORK/here/rel.pdf" ] || fail "relative pdf path: $(cat "$WORK/out")"
+    (cd "$WORK/here" && "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --png sub/p --dpi 30) >/dev/null 2>&1 \
+        || fail "relative png"
+    [ -f "$WORK/here/sub/p-1.png" ] || fail "relative png written elsewhere"
 fi
+
+# The text export: ptsched.txt in the data folder unless --output names a file, which is taken
+# from the current folder.
+(cd "$WORK/here" && "$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-09 --weeks 3 \
+    --output mine.txt) >"$WORK/out" 2>&1 || fail "export --output: $(cat "$WORK/out")"
+[ "$(cat "$WORK/out")" = "$WORK/here/mine.txt" ] || fail "export --output path: $(cat "$WORK/out")"
+cmp -s "$WORK/here/mine.txt" "$WORK/ptsched.expected" || fail "export --output content"
+"$VORLA" --data-dir "$D" export-text --start 2026-12-09 --weeks 3 --output "$WORK/plainfile/t.txt" >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "export under a file exit $rc"
 
 # --- files that cannot be read, and two programs on one folder ---------------------------
 F="$WORK/fifo"

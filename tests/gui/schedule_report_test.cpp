@@ -106,7 +106,11 @@ class ScheduleReportTest : public QObject {
     Q_OBJECT
   private slots:
     // Qt's dialogs as the program shows them, when this machine has their Russian.
-    void initTestCase() { gui::install_qt_translations(*qApp, "rus"); }
+    void initTestCase() {
+        gui::install_qt_translations(*qApp, "rus");
+        // The paper of the locale is the printer's and the screen's: A4 here.
+        qputenv("LC_ALL", "C.UTF-8");
+    }
     void plan_opens_the_week_range_and_ok_shows_the_schedule();
     void export_writes_the_file_and_cancel_does_nothing();
     void keys_scroll_by_lines_and_pages_and_esc_returns();
@@ -163,19 +167,25 @@ void ScheduleReportTest::plan_opens_the_week_range_and_ok_shows_the_schedule() {
     QVERIFY(page);
     // Two outgoing lines a week: (2n + 4n) x 16 + 80 <= 936 holds for 8 weeks a page.
     QCOMPARE(page->page_count(), 2);
-    QCOMPARE(page->size(), QSize(8 * page->logicalDpiX(), 22 * page->logicalDpiY()));
+    // Two sheets of A4 at 96 dpi: 210 x 297 mm.
+    QCOMPARE(page->size(), QSize(794, 2 * 1123));
     QVERIFY(window.commands().action(Command::print)->isEnabled());
     QVERIFY(window.commands().action(Command::print_preview)->isEnabled());
     QVERIFY(window.commands().action(Command::save_pdf)->isEnabled());
-    // What the screen shows: white paper with the title's ink near the top centre.
+    // What the screen shows: white paper with the title's ink near the top centre, the page
+    // placed as on paper: 13 pixels in ((794 - 768) / 2) and a quarter inch down.
     const QImage shot = page->grab().toImage();
     QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::white));
-    bool ink = false;
-    for (int x = 250; x < 520 && !ink; ++x) {
-        for (int y = 55; y < 80 && !ink; ++y)
-            ink = shot.pixelColor(x, y).lightness() < 100;
-    }
-    QVERIFY(ink);
+    const auto ink_in = [&](int top, int bottom) {
+        for (int x = 263; x < 533; ++x) {
+            for (int y = top; y < bottom; ++y) {
+                if (shot.pixelColor(x, y).lightness() < 100) return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(!ink_in(24, 24 + 45));
+    QVERIFY(ink_in(24 + 55, 24 + 80));
     save_shot(&window, QStringLiteral("schedule_report"));
     save_shot(page, QStringLiteral("schedule_report_pages"));
 
@@ -374,19 +384,29 @@ void ScheduleReportTest::pdf_and_png_show_the_pages_as_printed() {
         return reports::layout_report(doc, fonts, request, d);
     };
     const QString pdf = QString::fromStdString((g.dir / "schedule.pdf").string());
-    QVERIFY(gui::write_pdf(pdf, source, 600, QStringLiteral("План")));
+    QVERIFY(gui::write_pdf(pdf, source, 600, gui::sheet_layout(reports::Paper::a4),
+                           QStringLiteral("План"))
+                .ok());
     QCOMPARE(pdf_pages(pdf), 2);
 
-    QStringList written;
-    QVERIFY(gui::write_png_pages(QString::fromStdString((g.dir / "page").string()), source, 100,
-                                 &written));
-    QCOMPARE(written.size(), 2);
-    QImage first(written[0]);
-    QCOMPARE(first.size(), QSize(850, 1100));
-    // The title band at 100 dpi: from 33 + 50 - (1 + 28) below the quarter-inch border, black.
-    const int border = 25;
-    QCOMPARE(first.pixelColor(border + 30, border + 60), QColor(Qt::black));
-    QCOMPARE(first.pixelColor(border + 30, border + 40), QColor(Qt::white));
+    // The page on each sheet: centred across, a quarter inch down. The title band at 100 dpi
+    // runs from 33 + 50 - (1 + 28) below the page's top, black.
+    const QString prefix = QString::fromStdString((g.dir / "page").string());
+    const auto first_page = [&](reports::Paper paper) {
+        QStringList written;
+        const io::FileSetResult result =
+            gui::write_png_pages(prefix, source, 100, gui::sheet_layout(paper), &written);
+        return result.ok() && written.size() == 2 ? QImage(written[0]) : QImage();
+    };
+    const QImage letter = first_page(reports::Paper::letter);
+    QCOMPARE(letter.size(), QSize(850, 1100));
+    QCOMPARE(letter.pixelColor(25 + 30, 25 + 60), QColor(Qt::black));
+    QCOMPARE(letter.pixelColor(25 + 30, 25 + 40), QColor(Qt::white));
+    QCOMPARE(letter.pixelColor(25 - 2, 25 + 60), QColor(Qt::white));
+    const QImage a4 = first_page(reports::Paper::a4);
+    QCOMPARE(a4.size(), QSize(827, 1169));
+    QCOMPARE(a4.pixelColor(13 + 30, 25 + 60), QColor(Qt::black));
+    QCOMPARE(a4.pixelColor(13 + 30, 25 + 40), QColor(Qt::white));
 }
 
 namespace {
@@ -542,8 +562,7 @@ void ScheduleReportTest::a_setting_changed_over_the_report_shows_at_once() {
     window.commands().action(Command::settings)->trigger();
     QVERIFY(window.doc().settings().skip_outgoing);
     QCOMPARE(window.view()->report_page()->page_count(), 1);
-    QCOMPARE(window.view()->report_page()->height(),
-             11 * window.view()->report_page()->logicalDpiY());
+    QCOMPARE(window.view()->report_page()->height(), 1123);  // one sheet of A4
 }
 
 QTEST_MAIN(ScheduleReportTest)

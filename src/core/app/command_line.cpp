@@ -86,6 +86,16 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args,
     return out;
 }
 
+void anchor_file_options(CommandLine& line, const std::vector<std::string>& file_options,
+                         const std::filesystem::path& started_in) {
+    for (const std::string& option : file_options) {
+        const auto it = line.options.find(option);
+        if (it == line.options.end() || it->second.empty()) continue;
+        // Not normalised: ".." after a symbolic link is the kernel's to resolve.
+        it->second = (started_in / it->second).string();
+    }
+}
+
 Environment process_environment() {
     return [](const std::string& name) -> std::optional<std::string> {
         const char* v = std::getenv(name.c_str());

@@ -39,6 +39,11 @@ struct ParsedCommandLine {
 ParsedCommandLine parse_command_line(const std::vector<std::string>& args,
                                      const std::vector<SubcommandSpec>& subcommands);
 
+// The files named by the given options, made absolute against the folder the program was
+// started in: the program then works in the data folder, and a relative name would land there.
+void anchor_file_options(CommandLine& line, const std::vector<std::string>& file_options,
+                         const std::filesystem::path& started_in);
+
 using Environment = std::function<std::optional<std::string>(const std::string&)>;
 Environment process_environment();
 

@@ -5,12 +5,6 @@
 
 namespace vorla::calendar {
 
-namespace {
-
-constexpr int kMaxWeekSteps = 2000;
-
-}  // namespace
-
 std::string to_text(const Date6& d) {
     std::string s(6, '0');
     const std::array<int, 3> parts{d.yy, d.mm, d.dd};
@@ -93,7 +87,7 @@ Date6 week_date(WeekNumber n) {
 
 WeekNumber week_of_date(const Date6& d) {
     int n = 0;
-    while (n < kMaxWeekSteps && !(d < week_date(WeekNumber(n + 1))))
+    while (n < kLastCountedWeek.value && !(d < week_date(WeekNumber(n + 1))))
         ++n;
     return WeekNumber(n);
 }

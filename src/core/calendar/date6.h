@@ -30,11 +30,16 @@ Date6 step_week(Date6 d);
 // One day on, with the same month and year roll-over.
 Date6 add_day(Date6 d);
 
+// The weeks the calendar counts: from week 1 (Monday 3 January 2000) to week 2000 (Monday
+// 26 April 2038). A later date would be taken for the last of them.
+inline constexpr WeekNumber kFirstCountedWeek{1};
+inline constexpr WeekNumber kLastCountedWeek{2000};
+
 // The Monday of week number n (n >= 0).
 Date6 week_date(WeekNumber n);
 // The number of week starts from the epoch up to and including the date's week: the week
 // number of the week that contains it. Dates compare as YYMMDD texts, so the date must lie
-// in 2000-2099; at most 2000 weeks are tried.
+// in 2000-2099; counting stops at the last counted week.
 WeekNumber week_of_date(const Date6& d);
 
 }  // namespace vorla::calendar

@@ -12,6 +12,9 @@ struct Device {
     int screen_y = 96;
     // Paper, preview and PDF: the print date may be drawn and pages hold a little less.
     bool printing = false;
+    // How far down the page its sheet of paper prints, in device pixels; 0: all of it. The
+    // screen shows the sheet the printer has, and breaks the pages where the paper does.
+    int printable_height = 0;
 
     static Device screen(int dpi_x = 96, int dpi_y = 96) {
         return {dpi_x, dpi_y, dpi_x, dpi_y, false};

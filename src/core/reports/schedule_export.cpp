@@ -68,8 +68,10 @@ std::string schedule_export_text(const store::Document& doc, calendar::WeekIndex
 }
 
 std::optional<std::filesystem::path> write_schedule_export(const store::Document& doc,
-                                                           calendar::WeekIndex first, int count) {
-    const std::filesystem::path path = doc.folder().file(std::string_view(kScheduleExportName));
+                                                           calendar::WeekIndex first, int count,
+                                                           const std::filesystem::path& to) {
+    const std::filesystem::path path =
+        to.empty() ? doc.folder().file(std::string_view(kScheduleExportName)) : to;
     if (count <= 0) return std::nullopt;
     if (!doc.folder().replace(path, text::utf8_to_cp1251(schedule_export_text(doc, first, count))))
         return std::nullopt;

@@ -215,7 +215,11 @@ int schedule_line_height(const DisplayList& list) {
 std::vector<int> paginate_schedule(const store::Document& doc, const ScheduleRange& range,
                                    int line_height, int top_margin, const Device& device) {
     const int r = device.res_y;
-    const int limit = 10 * r - r / 4 - (device.printing ? r / 4 : 0);
+    int limit = 10 * r - r / 4 - (device.printing ? r / 4 : 0);
+    // A sheet that ends within the page (Letter) takes what it cannot print off the limit,
+    // so that the last week stays clear of the sheet's bottom border.
+    if (device.printable_height > 0)
+        limit -= std::max(0, kPageHeightTenths * r / 10 - device.printable_height);
     const bool count_outgoing = !doc.settings().skip_outgoing;
     std::vector<int> pages;
     int n = 1;  // weeks on the page, the week under test included

@@ -21,8 +21,9 @@ struct ScheduleRange {
 int schedule_line_height(const DisplayList& list);
 
 // How many weeks each page holds. A week fits while (outgoing lines + 4 x weeks) lines and
-// the top margin stay within 9.75 inches (9.5 on paper); the half-line gaps between blocks
-// are not counted. A week too tall for an empty page gets a page of its own.
+// the top margin stay within 9.75 inches (9.5 on paper), less what of the page its sheet
+// cannot print; the half-line gaps between blocks are not counted. A week too tall for an
+// empty page gets a page of its own.
 std::vector<int> paginate_schedule(const store::Document& doc, const ScheduleRange& range,
                                    int line_height, int top_margin, const Device& device);
 

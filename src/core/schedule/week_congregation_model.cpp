@@ -46,8 +46,9 @@ void WeekCongregationModel::fill() {
             const store::WeekRecord& w = doc_.weeks().at(*week);
             line += doc_.brothers().name_of(w.speaker_id);
             if (w.talk_no != 0) line += " ( " + doc_.talks().number_text(w.talk_no) + " ) ";
-            line += "\t" + doc_.date_label(week->number(), calendar::LabelStyle::short_month |
-                                                               calendar::LabelStyle::with_year);
+            line += '\t';
+            line += doc_.date_label(week->number(), calendar::LabelStyle::short_month |
+                                                        calendar::LabelStyle::with_year);
         }
         lines_.push_back({std::move(line), pos});
     }

@@ -1,5 +1,5 @@
 #pragma once
-// A Windows-style INI file: [sections] of key=value lines. Sections and keys match without
+// An INI file: [sections] of key=value lines. Sections and keys match without
 // regard to letter case. Lines the program does not know are kept as they are. On disk the
 // file is Windows-1251 with CR LF line ends; a file that is valid UTF-8 is read as UTF-8.
 #include <filesystem>

@@ -21,7 +21,7 @@ QFont base_font(const settings::FontSpec& font) {
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strike_out);
-    // Fixed-pitch families among the Windows ones ask for a monospace substitute.
+    // A font stored as fixed-pitch asks for a monospace substitute when its family is missing.
     if ((font.pitch_and_family & 0x03) == 1) f.setStyleHint(QFont::TypeWriter);
     return f;
 }

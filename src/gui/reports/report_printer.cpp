@@ -21,15 +21,24 @@ ReportPrinter::ReportPrinter(ReportView& view, QObject* parent) : QObject(parent
 ReportPrinter::~ReportPrinter() = default;
 
 QPrinter& ReportPrinter::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The page is placed on the whole sheet, as on every other output.
+        printer_->setFullPage(true);
+        printer_->setPageSize(view_.sheet().pageSize());
+        printer_->setPageOrientation(view_.sheet().orientation());
+    }
     return *printer_;
+}
+
+void ReportPrinter::take_printer_sheet() {
+    view_.set_sheet(printer().pageLayout());
 }
 
 bool ReportPrinter::print_range(QPrinter& device, int from, int to, int copies) {
     const ReportWidget* page = view_.report_page();
     if (!page) return false;
-    const reports::Device d = reports::Device::printer(device.logicalDpiX(), device.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
+    const int pages = static_cast<int>(page->source()(sheet_device(device)).pages.size());
     // A driver that makes copies is given the count; otherwise every copy is printed here.
     const bool driver_copies = device.supportsMultipleCopies();
     device.setCopyCount(driver_copies ? copies : 1);
@@ -46,8 +55,7 @@ void ReportPrinter::print() {
     const ReportWidget* page = view_.report_page();
     if (!page) return;
     QPrinter& p = printer();
-    const reports::Device d = reports::Device::printer(p.logicalDpiX(), p.logicalDpiY());
-    const int pages = static_cast<int>(page->source()(d).pages.size());
+    const int pages = static_cast<int>(page->source()(sheet_device(p)).pages.size());
     QPrintDialog dialog(&p, &view_);
     dialog.setMinMax(1, pages);
     dialog.setFromTo(1, pages);
@@ -55,6 +63,7 @@ void ReportPrinter::print() {
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     p.setCollateCopies(true);
     if (dialog.exec() != QDialog::Accepted) return;
+    take_printer_sheet();
     int from = 0;
     int to = 0;
     if (p.printRange() == QPrinter::PageRange) {
@@ -70,8 +79,7 @@ void ReportPrinter::print_preview() {
     QPrintPreviewDialog preview(&printer(), &view_);
     const ReportSource source = page->source();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [source](QPrinter* p) {
-        const int pages = static_cast<int>(
-            source(reports::Device::printer(p->logicalDpiX(), p->logicalDpiY())).pages.size());
+        const int pages = static_cast<int>(source(sheet_device(*p)).pages.size());
         paint_pages(*p, source, reports::print_page_sequence(1, pages, pages, 1, true));
     });
     // Pages side by side, two at the most, as the report has them: the dialog's own "all
@@ -90,17 +98,18 @@ void ReportPrinter::print_preview() {
         QTimer::singleShot(0, widget, [widget] { widget->fitInView(); });
     }
     preview.exec();
+    take_printer_sheet();
 }
 
 void ReportPrinter::print_setup() {
     QPageSetupDialog dialog(&printer(), &view_);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) take_printer_sheet();
 }
 
 bool ReportPrinter::save_pdf(const QString& path) {
     const ReportWidget* page = view_.report_page();
     if (!page) return false;
-    return write_pdf(path, page->source(), 600);
+    return write_pdf(path, page->source(), 600, view_.sheet()).ok();
 }
 
 }  // namespace vorla::gui

@@ -21,7 +21,8 @@ class ReportPrinter : public QObject {
     // True while pages go to the printer (the window refuses to close then).
     bool printing() const { return printing_; }
 
-    // The printer of Print, Print preview and Print setup (created on first use).
+    // The printer of Print, Print preview and Print setup (created on first use), on the
+    // view's sheet until its dialogs choose another paper.
     QPrinter& printer();
     // Print: the print dialog with the page range, then the pages. Print preview and Print
     // setup as the platform offers them.
@@ -34,6 +35,9 @@ class ReportPrinter : public QObject {
     bool save_pdf(const QString& path);
 
   private:
+    // The view shows the paper the printer's dialogs chose.
+    void take_printer_sheet();
+
     ReportView& view_;
     bool printing_ = false;
     std::unique_ptr<QPrinter> printer_;

@@ -1,5 +1,6 @@
 #include "gui/reports/report_renderer.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageLayout>
@@ -16,6 +17,8 @@ namespace {
 using reports::DisplayList;
 using reports::HAlign;
 using reports::VAlign;
+
+constexpr const char* kNotDrawn = "the report could not be drawn";
 
 void paint_text(QPainter& painter, const DisplayList& list, const reports::TextItem& item) {
     const QFont font = to_qfont(list.font(item.font));
@@ -69,10 +72,32 @@ void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
     painter.restore();
 }
 
+QPageLayout sheet_layout(reports::Paper paper) {
+    const QPageSize size(paper == reports::Paper::letter ? QPageSize::Letter : QPageSize::A4);
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF());
+}
+
+reports::PagePlacement placement(const QPageLayout& layout, int res_x, int res_y) {
+    const QRectF mm = layout.fullRect(QPageLayout::Millimeter);
+    const reports::SheetSize sheet{qRound(mm.width() * 10), qRound(mm.height() * 10)};
+    return reports::place_page(sheet, res_x, res_y);
+}
+
+reports::Device sheet_device(QPagedPaintDevice& device) {
+    const int dpi_x = device.logicalDpiX();
+    const int dpi_y = device.logicalDpiY();
+    return reports::paper_device(placement(device.pageLayout(), dpi_x, dpi_y), dpi_x, dpi_y);
+}
+
 bool paint_pages(QPagedPaintDevice& device, const ReportSource& source,
                  const std::vector<int>& pages) {
     const int dpi_x = device.logicalDpiX();
     const int dpi_y = device.logicalDpiY();
+    const QPageLayout layout = device.pageLayout();
+    const reports::PagePlacement place = placement(layout, dpi_x, dpi_y);
+    // The painter starts at the corner of the device's paint area; the page is placed from
+    // the sheet's corner.
+    const QPoint origin = layout.paintRectPixels(dpi_x).topLeft();
     QPainter painter;
     if (!painter.begin(&device)) return false;
     bool first = true;
@@ -80,50 +105,78 @@ bool paint_pages(QPagedPaintDevice& device, const ReportSource& source,
         if (!first && !device.newPage()) return false;
         first = false;
         // Laid out again for every page, as the view always did.
-        const DisplayList list = source(reports::Device::printer(dpi_x, dpi_y));
+        const DisplayList list = source(sheet_device(device));
+        painter.save();
+        painter.translate(place.left - origin.x(), place.top - origin.y());
         paint_page(painter, list, static_cast<std::size_t>(page - 1));
+        painter.restore();
     }
     return painter.end();
 }
 
-bool write_pdf(const QString& path, const ReportSource& source, int dpi, const QString& title) {
-    QPdfWriter writer(path);
+QByteArray render_pdf(const ReportSource& source, int dpi, const QPageLayout& sheet,
+                      const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(dpi);
     writer.setCreator(QStringLiteral("Vorla"));
     if (!title.isEmpty()) writer.setTitle(title);
-    const QPageLayout layout(
-        QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-        QMarginsF(kPaperBorderInches, kPaperBorderInches, kPaperBorderInches, kPaperBorderInches),
-        QPageLayout::Inch);
-    writer.setPageLayout(layout);
-    const DisplayList list = source(reports::Device::printer(dpi, dpi));
+    writer.setPageLayout(QPageLayout(sheet.pageSize(), sheet.orientation(), QMarginsF()));
+    const DisplayList list = source(sheet_device(writer));
     std::vector<int> pages;
     for (std::size_t p = 1; p <= list.pages.size(); ++p)
         pages.push_back(static_cast<int>(p));
-    return paint_pages(writer, source, pages);
+    if (!paint_pages(writer, source, pages)) return {};
+    return bytes;
 }
 
-bool write_png_pages(const QString& prefix, const ReportSource& source, int dpi,
-                     QStringList* written) {
-    const DisplayList list = source(reports::Device::printer(dpi, dpi));
-    const int width = static_cast<int>(8.5 * dpi);
-    const int height = 11 * dpi;
-    const int border = static_cast<int>(kPaperBorderInches * dpi);
+std::optional<std::vector<QByteArray>> render_png_pages(const ReportSource& source, int dpi,
+                                                        const QPageLayout& sheet) {
+    const reports::PagePlacement place = placement(sheet, dpi, dpi);
+    const DisplayList list = source(reports::paper_device(place, dpi, dpi));
     const int dots_per_metre = static_cast<int>(dpi / 0.0254 + 0.5);
+    std::vector<QByteArray> pages;
     for (std::size_t p = 0; p < list.pages.size(); ++p) {
-        QImage image(width, height, QImage::Format_RGB32);
+        QImage image(place.sheet_width, place.sheet_height, QImage::Format_RGB32);
+        if (image.isNull()) return std::nullopt;  // no memory for it
         image.setDotsPerMeterX(dots_per_metre);
         image.setDotsPerMeterY(dots_per_metre);
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.translate(border, border);
+        painter.translate(place.left, place.top);
         paint_page(painter, list, p);
         painter.end();
-        const QString file = QStringLiteral("%1-%2.png").arg(prefix).arg(p + 1);
-        if (!image.save(file, "PNG")) return false;
-        if (written) written->append(file);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return std::nullopt;
+        pages.push_back(bytes);
     }
-    return true;
+    return pages;
+}
+
+io::FileSetResult write_pdf(const QString& path, const ReportSource& source, int dpi,
+                            const QPageLayout& sheet, const QString& title) {
+    const QByteArray pdf = render_pdf(source, dpi, sheet, title);
+    if (pdf.isEmpty()) return {path.toStdString(), kNotDrawn};
+    return io::write_file_set({{path.toStdString(), pdf.toStdString()}});
+}
+
+io::FileSetResult write_png_pages(const QString& prefix, const ReportSource& source, int dpi,
+                                  const QPageLayout& sheet, QStringList* written) {
+    const auto pages = render_png_pages(source, dpi, sheet);
+    if (!pages) return {(prefix + QStringLiteral("-1.png")).toStdString(), kNotDrawn};
+    std::vector<io::OutputFile> files;
+    QStringList names;
+    for (const QByteArray& page : *pages) {
+        names << QStringLiteral("%1-%2.png").arg(prefix).arg(files.size() + 1);
+        files.push_back({names.back().toStdString(), page.toStdString()});
+    }
+    io::FileSetResult result = io::write_file_set(files);
+    if (result.ok() && written) *written << names;
+    return result;
 }
 
 }  // namespace vorla::gui

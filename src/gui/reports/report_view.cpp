@@ -7,7 +7,8 @@
 
 namespace vorla::gui {
 
-ReportView::ReportView(QWidget* panel, QWidget* parent) : QStackedWidget(parent), panel_(panel) {
+ReportView::ReportView(QWidget* panel, QWidget* parent)
+    : QStackedWidget(parent), panel_(panel), sheet_(sheet_layout(reports::locale_paper())) {
     setObjectName(QStringLiteral("ReportView"));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("ReportArea"));
@@ -36,7 +37,12 @@ void ReportView::show_report(QWidget* report) {
 }
 
 void ReportView::show_report(const reports::ReportRequest& request, ReportSource source) {
-    show_report(new ReportWidget(request.kind, std::move(source)));
+    show_report(new ReportWidget(request.kind, std::move(source), sheet_));
+}
+
+void ReportView::set_sheet(const QPageLayout& sheet) {
+    sheet_ = sheet;
+    if (ReportWidget* page = report_page()) page->set_sheet(sheet_);
 }
 
 ReportWidget* ReportView::report_page() const {

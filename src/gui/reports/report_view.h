@@ -1,6 +1,7 @@
 #pragma once
 // ReportView: the window's view. In work-panel mode it shows the work panel; in report mode it
 // shows the report on screen, page by page, in a scrolling area (ReportPrinter prints it).
+#include <QPageLayout>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
@@ -40,6 +41,11 @@ class ReportView : public QStackedWidget {
         popup_ = std::move(handler);
     }
 
+    // The sheet reports are shown on, and printed and saved on: at first the paper of the user's
+    // locale, then the paper the printer's dialogs chose.
+    const QPageLayout& sheet() const { return sheet_; }
+    void set_sheet(const QPageLayout& sheet);
+
   signals:
     void mode_changed(vorla::gui::ReportView::Mode mode);
 
@@ -54,6 +60,7 @@ class ReportView : public QStackedWidget {
     QScrollArea* scroll_;
     Mode mode_ = Mode::panel;
     std::function<void(const QPoint&)> popup_;
+    QPageLayout sheet_;
 };
 
 }  // namespace vorla::gui

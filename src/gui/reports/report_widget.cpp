@@ -3,19 +3,36 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace vorla::gui {
 
-ReportWidget::ReportWidget(reports::ReportKind kind, ReportSource source, QWidget* parent)
-    : QWidget(parent), kind_(kind), source_(std::move(source)) {
+ReportWidget::ReportWidget(reports::ReportKind kind, ReportSource source, const QPageLayout& sheet,
+                           QWidget* parent)
+    : QWidget(parent), kind_(kind), source_(std::move(source)), sheet_(sheet) {
     setObjectName(QStringLiteral("ReportPage"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
     relayout();
 }
 
+reports::PagePlacement ReportWidget::placement() const {
+    return gui::placement(sheet_, logicalDpiX(), logicalDpiY());
+}
+
+void ReportWidget::set_sheet(const QPageLayout& sheet) {
+    sheet_ = sheet;
+    relayout();
+    update();
+}
+
 reports::DisplayList ReportWidget::screen_list() const {
-    return source_(reports::Device::screen(logicalDpiX(), logicalDpiY()));
+    return source_(reports::screen_device(placement(), logicalDpiX(), logicalDpiY()));
+}
+
+int ReportWidget::sheet_step() const {
+    return std::max(placement().sheet_height,
+                    reports::screen_page_tenths(kind_) * logicalDpiY() / 10);
 }
 
 void ReportWidget::relayout() {
@@ -24,20 +41,20 @@ void ReportWidget::relayout() {
 
 void ReportWidget::fit_size(int pages) {
     page_count_ = std::max(pages, 1);
-    const int tenths = reports::screen_page_tenths(kind_);
-    setFixedSize(8 * logicalDpiX(), tenths * page_count_ * logicalDpiY() / 10);
+    setFixedSize(placement().sheet_width, sheet_step() * page_count_);
 }
 
 void ReportWidget::paintEvent(QPaintEvent* event) {
     const reports::DisplayList list = screen_list();
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    const int step = reports::screen_page_tenths(kind_) * logicalDpiY() / 10;
+    const int step = sheet_step();
+    const reports::PagePlacement place = placement();
     for (std::size_t p = 0; p < list.pages.size(); ++p) {
         const int top = static_cast<int>(p) * step;
         if (top > event->rect().bottom() || top + step < event->rect().top()) continue;
         painter.save();
-        painter.translate(0, top);
+        painter.translate(place.left, top + place.top);
         paint_page(painter, list, p);
         painter.restore();
         // Where one sheet of paper ends and the next begins.

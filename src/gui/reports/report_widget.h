@@ -1,6 +1,8 @@
 #pragma once
-// A report on the screen: its pages one below the other on one tall white surface, laid out
-// again at every repaint so that a changed font or setting shows at once.
+// A report on the screen: its pages one below the other, each placed on a sheet of the
+// printer's paper as it prints, laid out again at every repaint so that a changed font or
+// setting shows at once.
+#include <QPageLayout>
 #include <QWidget>
 
 #include "core/reports/report_request.h"
@@ -11,14 +13,18 @@ namespace vorla::gui {
 class ReportWidget : public QWidget {
     Q_OBJECT
   public:
-    ReportWidget(reports::ReportKind kind, ReportSource source, QWidget* parent = nullptr);
+    ReportWidget(reports::ReportKind kind, ReportSource source, const QPageLayout& sheet,
+                 QWidget* parent = nullptr);
 
     reports::ReportKind kind() const { return kind_; }
     const ReportSource& source() const { return source_; }
     // The report as the screen shows it.
     reports::DisplayList screen_list() const;
     int page_count() const { return page_count_; }
-    // Recomputes the pages and the size (8 inches by 11 per page).
+    // The sheet the pages are shown on: the printer's paper.
+    void set_sheet(const QPageLayout& sheet);
+    reports::PagePlacement placement() const;
+    // Recomputes the pages and the size (a sheet per page).
     void relayout();
 
   protected:
@@ -26,9 +32,12 @@ class ReportWidget : public QWidget {
 
   private:
     void fit_size(int pages);
+    // From one sheet's top to the next one's.
+    int sheet_step() const;
 
     reports::ReportKind kind_;
     ReportSource source_;
+    QPageLayout sheet_;
     int page_count_ = 1;
 };
 

@@ -11,7 +11,7 @@ namespace {
 const std::vector<SubcommandSpec> kSubs = {
     {"info", {}, 0, "", ""},
     {"export-text", {"--start", "--weeks"}, 0, "", ""},
-    {"report", {"--start", "--weeks", "--pdf"}, 1, "", ""},
+    {"report", {"--start", "--weeks", "--pdf", "--png"}, 1, "", ""},
 };
 
 Environment env_of(std::map<std::string, std::string> vars) {
@@ -37,6 +37,21 @@ TEST(CommandLine, GlobalOptionsAnywhereAndSubcommandOptions) {
     p = parse_command_line({"report", "schedule", "--pdf", "out.pdf"}, kSubs);
     ASSERT_EQ(p.error, "");
     EXPECT_EQ(p.line.positional, std::vector<std::string>{"schedule"});
+}
+
+// The program works in the data folder; the files it is told to write are where the user is.
+TEST(CommandLine, FileOptionsAreTakenFromTheFolderTheProgramStartedIn) {
+    auto p = parse_command_line(
+        {"report", "schedule", "--pdf", "out/plan.pdf", "--png", "/abs/page", "--weeks", "4"},
+        kSubs);
+    ASSERT_EQ(p.error, "");
+    anchor_file_options(p.line, {"--pdf", "--png"}, "/home/user/docs");
+    EXPECT_EQ(p.line.options.at("--pdf"), "/home/user/docs/out/plan.pdf");
+    EXPECT_EQ(p.line.options.at("--png"), "/abs/page");  // already absolute
+    EXPECT_EQ(p.line.options.at("--weeks"), "4");        // not a file
+    p = parse_command_line({"report", "schedule", "--pdf", "../plan.pdf"}, kSubs);
+    anchor_file_options(p.line, {"--pdf", "--png"}, "/home/user/docs");
+    EXPECT_EQ(p.line.options.at("--pdf"), "/home/user/docs/../plan.pdf");
 }
 
 TEST(CommandLine, MistakesGiveAOneLineReason) {

@@ -113,4 +113,26 @@ TEST(RangeArguments, TheWeekOfTheStartDateAndOneToFiftyTwoWeeks) {
     EXPECT_EQ(parse_range_arguments({{"--start", "2026-12-14"}}).error, "--weeks N is required");
 }
 
+// Weeks are counted from Monday 3 January 2000 (week 1) to the week of Monday 26 April 2038
+// (week 2000); a date after it used to pass for that last week.
+TEST(RangeArguments, OnlyTheCountedWeeksAndTheErrorSaysWhichTheyAre) {
+    const std::string held = "the calendar holds the weeks from 2000-01-03 to 2038-05-02";
+    const auto error = [](const char* start, const char* weeks) {
+        return parse_range_arguments({{"--start", start}, {"--weeks", weeks}}).error;
+    };
+    EXPECT_EQ(error("2060-01-01", "4"), "bad date for --start: 2060-01-01 (" + held + ")");
+    EXPECT_EQ(error("2038-05-03", "1"), "bad date for --start: 2038-05-03 (" + held + ")");
+    // 1 and 2 January 2000 belong to the week before week 1.
+    EXPECT_EQ(error("2000-01-02", "1"), "bad date for --start: 2000-01-02 (" + held + ")");
+    EXPECT_EQ(error("2038-04-26", "2"),
+              "--weeks 2 from 2038-04-26 runs past the last week (" + held + ")");
+    const auto last = parse_range_arguments({{"--start", "2038-05-02"}, {"--weeks", "1"}});
+    EXPECT_EQ(last.error, "");
+    EXPECT_EQ(last.range.first, calendar::WeekIndex(1999));
+    const auto first = parse_range_arguments({{"--start", "2000-01-03"}, {"--weeks", "52"}});
+    EXPECT_EQ(first.error, "");
+    EXPECT_EQ(first.range.first, calendar::WeekIndex(0));
+    EXPECT_EQ(error("2037-05-04", "52"), "");  // weeks 1949 to 2000
+}
+
 }  // namespace

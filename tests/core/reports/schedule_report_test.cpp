@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "core/reports/band.h"
+#include "core/reports/paper.h"
 #include "report_fixture.h"
 
 namespace vorla::reports {
@@ -249,6 +250,39 @@ TEST_F(ScheduleTest, PaperHoldsAQuarterInchLessThanTheScreen) {
               (std::vector<int>{13}));
     EXPECT_EQ(paginate_schedule(*doc, {kThisIndex, 13}, 16, 104, Device::printer(96, 96)),
               (std::vector<int>{12, 1}));
+}
+
+// The page's top sits a quarter inch down the sheet. A4 has room below the whole page; on
+// Letter the sheet ends with the page, and a full page of 13 weeks would end 0.08 inch from
+// its edge, where printers clip: there the page breaks a week earlier.
+TEST_F(ScheduleTest, AFullPageEndsAQuarterInchAboveTheSheetsEdgeOnEveryPaper) {
+    write_reference_data();
+    for (int k = 0; k < 26; ++k)
+        ordinary_week(static_cast<std::uint16_t>(kThisWeek + k));
+    auto doc = open();
+    change_settings(*doc, [](settings::Settings& s) { s.print_date = true; });
+    const auto check = [&](Paper paper, int dpi) {
+        const PagePlacement place = place_page(paper, dpi, dpi);
+        const DisplayList list =
+            layout_schedule(*doc, fonts, {kThisIndex, 26}, paper_device(place, dpi, dpi));
+        std::vector<int> weeks;
+        for (const Page& p : list.pages) {
+            int lowest = 0;
+            int n = 0;
+            for (const TextItem& t : p.texts) {
+                n += t.font == F::date;
+                if (t.v == VAlign::bottom) lowest = std::max(lowest, t.y);
+                EXPECT_GE(place.top + t.y, dpi / 4) << t.text;
+            }
+            EXPECT_LE(place.top + lowest, place.sheet_height - dpi / 4);
+            weeks.push_back(n);
+        }
+        return weeks;
+    };
+    EXPECT_EQ(check(Paper::a4, 600), (std::vector<int>{13, 13}));
+    EXPECT_EQ(check(Paper::a4, 96), (std::vector<int>{13, 13}));
+    EXPECT_EQ(check(Paper::letter, 600), (std::vector<int>{12, 12, 2}));
+    EXPECT_EQ(check(Paper::letter, 96), (std::vector<int>{12, 12, 2}));
 }
 
 TEST_F(ScheduleTest, AWeekTooTallForAnEmptyPageGetsAPageOfItsOwn) {
