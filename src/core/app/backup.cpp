@@ -306,7 +306,8 @@ BackupResult make_backup(const BackupJob& job, const Progress& progress) {
 
 bool holds_backup(const fs::path& folder) {
     namespace f = store::files;
-    for (std::string_view file : {f::kSpeakers, f::kCongregations, f::kTalks}) {
+    // talk.dat is not among them: a folder whose talk titles were never edited has none.
+    for (std::string_view file : {f::kSpeakers, f::kCongregations}) {
         if (io::file_size_or_zero(named(folder, file)) == 0) return false;
     }
     return true;

@@ -69,7 +69,7 @@ struct BackupResult {
 // Makes the backup, then removes the oldest backups of the place until four are left.
 BackupResult make_backup(const BackupJob& job, const Progress& progress);
 
-// A restore source holds at least speakers.dat, cong.dat and talk.dat, none of them empty.
+// A restore source holds at least speakers.dat and cong.dat, neither of them empty.
 bool holds_backup(const fs::path& folder);
 
 struct RestoreJob {

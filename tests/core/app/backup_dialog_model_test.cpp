@@ -192,18 +192,17 @@ TEST_F(BackupDialogTest, RestoreAsksFirstThenReloadsTheDocumentAndSaysWhereTheOl
     // A backup of another congregation list.
     const fs::path backup = place / "Vrl_26340_1200_06дек26";
     fs::create_directory(backup);
-    write_bytes(backup / "cong.dat", slot_file({congregation_bytes(1, "Из копии")}));
     write_bytes(backup / "speakers.dat", std::vector<std::uint8_t>(256, 0));
     remember(place.string());
     BackupDialogModel model(document, BackupDirection::restore);
     model.choose_listed(0);
 
-    // Without talk.dat it is no backup to restore.
+    // Without cong.dat it is no backup to restore.
     EXPECT_FALSE(model.restore_job(prompter));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, text::format(TextId::no_backup_in_folder, model.path()));
 
-    write_bytes(backup / "talk.dat", std::vector<std::uint8_t>(154, 0));
+    write_bytes(backup / "cong.dat", slot_file({congregation_bytes(1, "Из копии")}));
     prompter.messages.clear();
     prompter.answers = {false};
     EXPECT_FALSE(model.restore_job(prompter));

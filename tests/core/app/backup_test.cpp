@@ -303,12 +303,14 @@ TEST_F(BackupTest, ARestoreThatCannotWriteEveryFileChangesNone) {
 TEST_F(BackupTest, ARestoreNeedsTheCoreFilesAndAnotherFolder) {
     const BackupResult backup = make_backup(job(at(9, 30)), {});
     ASSERT_EQ(backup.status, BackupStatus::done);
-    write_bytes(backup.folder / "talk.dat", {});
-    const RestoreResult empty_talks = restore_backup({backup.folder, data, job(at(9, 31))}, {});
-    EXPECT_EQ(empty_talks.error, text::format(TextId::no_backup_in_folder, backup.folder.string()));
+    write_bytes(backup.folder / "cong.dat", {});
+    const RestoreResult empty_congregations =
+        restore_backup({backup.folder, data, job(at(9, 31))}, {});
+    EXPECT_EQ(empty_congregations.error,
+              text::format(TextId::no_backup_in_folder, backup.folder.string()));
     const RestoreResult itself = restore_backup({data / "", data, job(at(9, 31))}, {});
     EXPECT_EQ(itself.error, text::format(TextId::restore_from_data_folder, (data / "").string()));
-    EXPECT_FALSE(empty_talks.changed || itself.changed);
+    EXPECT_FALSE(empty_congregations.changed || itself.changed);
     EXPECT_EQ(backup_folders(place).size(), 1u);  // nothing kept for a restore not made
 }
 
