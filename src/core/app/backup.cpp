@@ -14,6 +14,7 @@
 #include "core/calendar/locale_date.h"
 #include "core/editors/map_picture.h"
 #include "core/io/file_ops.h"
+#include "core/io/path_text.h"
 #include "core/text/texts.h"
 
 namespace vorla::app {
@@ -38,12 +39,11 @@ int day_of_year(const calendar::Date& d) {
 }
 
 std::string file_name(const fs::path& p) {
-    const auto u8 = p.filename().u8string();
-    return std::string(u8.begin(), u8.end());
+    return io::path_text(p.filename());
 }
 
 fs::path named(const fs::path& folder, std::string_view name) {
-    return folder / fs::path(std::u8string(name.begin(), name.end()));
+    return folder / io::text_path(name);
 }
 
 fs::path without_trailing_separator(const fs::path& p) {

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/io/path_text.h"
 #include "core/settings/ini_file.h"
 #include "core/text/cp1251.h"
 #include "core/text/texts.h"
@@ -13,20 +14,11 @@ using text::TextId;
 
 namespace {
 
-std::string utf8(const fs::path& p) {
-    const auto u8 = p.u8string();
-    return std::string(u8.begin(), u8.end());
-}
-
-fs::path path_of(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 // "/b/Vrl_x/" gives "/b/"; a path that does not end in a backup stays.
 std::string without_backup(const std::string& path) {
-    if (!is_backup_folder(path_of(path))) return path;
-    const fs::path folder = path_of(path).parent_path();  // "/b/Vrl_x"
-    return with_trailing_separator(utf8(folder.parent_path()));
+    if (!is_backup_folder(io::text_path(path))) return path;
+    const fs::path folder = io::text_path(path).parent_path();  // "/b/Vrl_x"
+    return with_trailing_separator(io::path_text(folder.parent_path()));
 }
 
 }  // namespace
@@ -42,12 +34,12 @@ BackupDialogModel::BackupDialogModel(store::Document& doc, BackupDirection direc
     const std::string remembered =
         ini.get_string(text::text(TextId::section_backup), text::text(TextId::key_backup_path), "");
     std::error_code ec;
-    const bool usable = !remembered.empty() && fs::is_directory(path_of(remembered), ec);
-    path_ = with_trailing_separator(usable ? remembered : utf8(doc_.folder().folder()));
+    const bool usable = !remembered.empty() && fs::is_directory(io::text_path(remembered), ec);
+    path_ = with_trailing_separator(usable ? remembered : io::path_text(doc_.folder().folder()));
     if (backing_up()) {
-        required_ = job_size(app::backup_job(doc_, path_of(path_), include_maps_));
+        required_ = job_size(app::backup_job(doc_, io::text_path(path_), include_maps_));
     } else {
-        update_list(path_of(path_));
+        update_list(io::text_path(path_));
     }
     update_status();
 }
@@ -63,7 +55,7 @@ std::string BackupDialogModel::size_line() const {
 
 void BackupDialogModel::set_include_maps(bool on) {
     include_maps_ = on;
-    required_ = job_size(app::backup_job(doc_, path_of(path_), include_maps_));
+    required_ = job_size(app::backup_job(doc_, io::text_path(path_), include_maps_));
 }
 
 std::string BackupDialogModel::place_caption() const {
@@ -71,13 +63,13 @@ std::string BackupDialogModel::place_caption() const {
 }
 
 fs::path BackupDialogModel::browse_start() const {
-    return path_of(path_);
+    return io::text_path(path_);
 }
 
 void BackupDialogModel::browsed(const std::string& chosen, io::Prompter& prompter) {
     const std::string folder = with_trailing_separator(chosen);
     if (backing_up()) {
-        if (is_backup_folder(path_of(folder))) {
+        if (is_backup_folder(io::text_path(folder))) {
             prompter.inform(text::format(TextId::cannot_back_up_to, folder), io::Icon::warning);
             path_ = without_backup(folder);
         } else {
@@ -85,10 +77,10 @@ void BackupDialogModel::browsed(const std::string& chosen, io::Prompter& prompte
         }
     } else {
         path_ = folder;
-        if (is_backup_folder(path_of(folder)))
+        if (is_backup_folder(io::text_path(folder)))
             listed_.clear();
         else
-            update_list(path_of(folder));
+            update_list(io::text_path(folder));
     }
     update_status();
 }
@@ -107,14 +99,14 @@ void BackupDialogModel::update_status() {
     if (backing_up()) {
         status_ = text::format(TextId::press_ok_backup_to, path_);
     } else {
-        status_ = is_backup_folder(path_of(path_))
+        status_ = is_backup_folder(io::text_path(path_))
                       ? text::format(TextId::press_ok_restore_from, path_)
                       : std::string();
     }
 }
 
 bool BackupDialogModel::ok_visible() const {
-    return backing_up() || is_backup_folder(path_of(path_));
+    return backing_up() || is_backup_folder(io::text_path(path_));
 }
 
 std::string BackupDialogModel::cancel_caption() const {
@@ -122,7 +114,7 @@ std::string BackupDialogModel::cancel_caption() const {
 }
 
 BackupJob BackupDialogModel::backup_job() const {
-    return app::backup_job(doc_, path_of(path_), include_maps_);
+    return app::backup_job(doc_, io::text_path(path_), include_maps_);
 }
 
 void BackupDialogModel::backup_finished(const BackupResult& result, io::Prompter& prompter) {
@@ -156,13 +148,13 @@ void BackupDialogModel::remember_place() {
 }
 
 std::optional<RestoreJob> BackupDialogModel::restore_job(io::Prompter& prompter) const {
-    if (!holds_backup(path_of(path_))) {
+    if (!holds_backup(io::text_path(path_))) {
         prompter.inform(text::format(TextId::no_backup_in_folder, path_), io::Icon::warning);
         return std::nullopt;
     }
     if (!prompter.ask_yes_no(text::format(TextId::confirm_restore, path_), false))
         return std::nullopt;
-    return app::restore_job(doc_, path_of(path_));
+    return app::restore_job(doc_, io::text_path(path_));
 }
 
 void BackupDialogModel::restore_finished(const RestoreResult& result, io::Prompter& prompter) {
@@ -171,7 +163,7 @@ void BackupDialogModel::restore_finished(const RestoreResult& result, io::Prompt
         doc_.set_modified();
     }
     if (result.done) {
-        prompter.inform(text::format(TextId::restore_done_kept, path_, utf8(result.kept)),
+        prompter.inform(text::format(TextId::restore_done_kept, path_, io::path_text(result.kept)),
                         io::Icon::information);
     } else {
         prompter.inform(result.error, io::Icon::error);

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/io/path_text.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -9,19 +10,6 @@ namespace vorla::editors {
 
 namespace fs = std::filesystem;
 using text::TextId;
-
-namespace {
-
-std::string utf8(const fs::path& p) {
-    const auto u8 = p.u8string();
-    return std::string(u8.begin(), u8.end());
-}
-
-fs::path path_of(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-}  // namespace
 
 FolderChooserModel::FolderChooserModel(Params params) : params_(std::move(params)) {}
 
@@ -38,7 +26,7 @@ std::string FolderChooserModel::accept_caption() const {
 }
 
 std::string FolderChooserModel::field_text(const fs::path& shown) const {
-    return utf8(shown);
+    return io::path_text(shown);
 }
 
 std::string FolderChooserModel::file_filter() const {
@@ -49,16 +37,16 @@ std::string FolderChooserModel::file_filter() const {
 std::optional<std::string> FolderChooserModel::select(std::string_view typed, const fs::path& shown,
                                                       io::Prompter& prompter) const {
     std::string path(text::trim(typed));
-    if (path.empty()) path = utf8(shown);
+    if (path.empty()) path = io::path_text(shown);
     if (path.find("//") != std::string::npos) {
         prompter.inform(text::text(TextId::invalid_folder), io::Icon::error);
         return std::nullopt;
     }
     if (path.size() > 1 && path.back() == '/') path.pop_back();
-    if (!path.empty() && path.front() != '/') path = utf8(shown / path_of(path));
+    if (!path.empty() && path.front() != '/') path = io::path_text(shown / io::text_path(path));
 
     std::error_code ec;
-    const fs::path folder = path_of(path);
+    const fs::path folder = io::text_path(path);
     const auto kind = fs::status(folder, ec).type();
     if (kind != fs::file_type::not_found && kind != fs::file_type::directory) {
         // A file, or a path that cannot be looked at: no folder to choose there.
