@@ -9,6 +9,7 @@
 
 #include "core/app/backup.h"
 #include "gui/app/backup_dialog.h"
+#include "gui/app/main_window.h"
 #include "gui/editors/folder_chooser_dialog.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
@@ -25,6 +26,7 @@ class BackupDialogTest : public QObject {
     void backup_runs_off_the_window_and_closes_on_the_second_ok();
     void restore_lists_backups_and_reloads_the_document();
     void folder_chooser_keeps_refused_paths_open_and_creates_missing_ones();
+    void main_window_commands_open_the_dialog_in_each_direction();
 };
 
 namespace {
@@ -164,6 +166,23 @@ void BackupDialogTest::folder_chooser_keeps_refused_paths_open_and_creates_missi
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(dialog.chosen(), root + QStringLiteral("/новая/папка/"));
     QVERIFY(fs::is_directory(dir / "новая/папка"));
+}
+
+void BackupDialogTest::main_window_commands_open_the_dialog_in_each_direction() {
+    GuiDocument g;
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    for (const auto& [command, title] :
+         {std::pair{commands::Command::backup, QStringLiteral("Резервная копия")},
+          std::pair{commands::Command::restore, QStringLiteral("Восстановить")}}) {
+        QString seen;
+        when_modal([&seen](QWidget* modal) {
+            seen = modal->windowTitle();
+            static_cast<QDialog*>(modal)->reject();
+        });
+        window.commands().action(command)->trigger();
+        QCOMPARE(seen, title);
+    }
 }
 
 QTEST_MAIN(BackupDialogTest)

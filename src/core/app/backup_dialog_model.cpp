@@ -167,6 +167,7 @@ void BackupDialogModel::restore_finished(const RestoreResult& result, io::Prompt
                         io::Icon::information);
     } else {
         prompter.inform(result.error, io::Icon::error);
+        update_status();  // the dialog stays open for another choice
     }
 }
 

@@ -197,10 +197,15 @@ TEST_F(BackupDialogTest, RestoreAsksFirstThenReloadsTheDocumentAndSaysWhereTheOl
     BackupDialogModel model(document, BackupDirection::restore);
     model.choose_listed(0);
 
-    // Without cong.dat it is no backup to restore.
+    // Without cong.dat it is no backup to restore: asked anyway, the copying refuses it.
     EXPECT_FALSE(model.restore_job(prompter));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, text::format(TextId::no_backup_in_folder, model.path()));
+    model.set_status("Восстанавливается файл cong.dat");
+    model.restore_finished(restore_backup(app::restore_job(document, model.path()), {}), prompter);
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(model.status(), "Нажмите OK для восстановления из: " + model.path());
+    EXPECT_EQ(document.congregations().size(), 2u);
 
     write_bytes(backup / "cong.dat", slot_file({congregation_bytes(1, "Из копии")}));
     prompter.messages.clear();
