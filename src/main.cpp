@@ -10,6 +10,7 @@
 #include "core/app/data_folder_setup.h"
 #include "core/app/folder_access.h"
 #include "core/app/info_lines.h"
+#include "core/app/package_command.h"
 #include "core/calendar/clock.h"
 #include "core/io/file_set.h"
 #include "core/reports/paper.h"
@@ -64,6 +65,13 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
          "unless told (PDF up to 2400, PNG up to 600), on the paper of the locale (A4 unless it "
          "is a Letter one) unless told"},
+        {"package",
+         {"--cong", "--output", "--circuit"},
+         2,
+         "export --cong ID [--output FILE] | import FILE [--circuit ID]",
+         "write a congregation's data package (its name.vpk in the data folder unless told) and "
+         "print its path; or import a package as the import dialog's OK does with every brother "
+         "chosen, printing what was added, updated and detached"},
     };
     return list;
 }
@@ -251,6 +259,16 @@ int main(int argc, char** argv) {
         if (backing_up) app::anchor_argument(cl, 0, started_in);
     }
 
+    // Paths given to `package` are the user's, taken from where the program was started.
+    app::PackageRequest package;
+    if (cl.command == "package") {
+        package = app::parse_package_request(cl, started_in);
+        if (!package.error.empty()) {
+            std::cerr << "vorla: " << package.error << "\n";
+            return 1;
+        }
+    }
+
     std::string error;
     const std::filesystem::path folder = app::resolve_data_dir(cl, env);
     if (!app::enter_data_folder(folder, error)) {
@@ -277,8 +295,10 @@ int main(int argc, char** argv) {
     }
 
     if (!cl.command.empty()) {
-        // export-text and restore write into the folder; the others read alongside any program.
-        const app::FolderUse use = cl.command == "export-text" || cl.command == "restore"
+        // export-text, package and restore write into the folder; the others read alongside
+        // any program.
+        const app::FolderUse use =
+            cl.command == "export-text" || cl.command == "package" || cl.command == "restore"
                                        ? app::FolderUse::writing
                                        : app::FolderUse::reading;
         StderrPrompter prompter;
@@ -288,6 +308,12 @@ int main(int argc, char** argv) {
             return 1;
         }
         store::Document doc({absolute, today, {}, access.read_only, &clock}, prompter);
+        if (cl.command == "package") {
+            const app::PackageOutcome outcome = app::run_package(doc, package);
+            std::cout << outcome.out;
+            std::cerr << outcome.err;
+            return app::command_status(doc, outcome.status);
+        }
         if (cl.command == "backup") {
             return app::command_status(
                 doc, app::run_backup_command(doc, cl.positional[0], std::cout, std::cerr));

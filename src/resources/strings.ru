@@ -336,6 +336,12 @@
 1299 talk_coordinators "Координаторы речей"
 1300 discontinued "Прекращено"
 
+# package export: handing the file on, and where it is
+1341 send_by_mail "Отправить по почте"
+1342 open_folder "Открыть папку"
+1343 package_file_is "Файл пакета: %1"
+1345 cannot_read_congregation_record "Не удалось прочитать запись собрания %1."
+
 # data files that cannot be read or written, and the data-folder lock
 1360 file_unreadable "Невозможно прочитать файл %1: %2.\n\nДо перезапуска программы изменения в нём не сохраняются, чтобы не стереть его содержимое."
 1361 not_a_regular_file "это не обычный файл (канал, устройство или папка)"

@@ -212,6 +212,71 @@ else
     [ -f "$WORK/here/sub/p-1.png" ] || fail "relative png written elsewhere"
 fi
 
+# --- congregation data packages -----------------------------------------------------------
+P="$WORK/packages"
+mkdir -p "$P"
+zeros "$P/cong.dat" 768
+put_text "$P/cong.dat" 256 "Наше"; put_u16 "$P/cong.dat" 430 1
+put_text "$P/cong.dat" 512 "Лесное"; put_u16 "$P/cong.dat" 686 2; put_u16 "$P/cong.dat" 698 2
+zeros "$P/speakers.dat" 768
+put_text "$P/speakers.dat" 256 "Иван"; put_text "$P/speakers.dat" 276 "Петров"
+put "$P/speakers.dat" 393 '\x08'; put_u16 "$P/speakers.dat" 458 2; put_u16 "$P/speakers.dat" 460 1
+put_text "$P/speakers.dat" 512 "Олег"; put_text "$P/speakers.dat" 532 "Сидоров"
+put_u16 "$P/speakers.dat" 714 2; put_u16 "$P/speakers.dat" 716 2
+# What the package of Лесное must hold: its name; Иван with talk 12; Олег, its talk
+# coordinator, without talks.
+zeros "$WORK/forest.expected" 1152
+put_text "$WORK/forest.expected" 0 "Лесное"
+put_text "$WORK/forest.expected" 384 "Иван"; put_text "$WORK/forest.expected" 434 "Петров"
+put "$WORK/forest.expected" 633 '\x08'
+put_text "$WORK/forest.expected" 768 "Олег"; put_text "$WORK/forest.expected" 818 "Сидоров"
+put "$WORK/forest.expected" 1081 '\x40'
+
+out=$("$VORLA" --data-dir "$P" --today 2026-12-07 package export --cong 2) || fail "package export exit $?"
+[ "$out" = "$P/Лесное.vpk" ] || fail "package export prints its path: $out"
+cmp -s "$P/Лесное.vpk" "$WORK/forest.expected" || fail "package bytes: $(cmp "$P/Лесное.vpk" "$WORK/forest.expected")"
+# A relative --output is the user's, from where the program started.
+out=$(cd "$WORK" && "$VORLA" --data-dir "$P" --today 2026-12-07 package export --cong 2 --output out/../forest.vpk) || fail "export --output exit $?"
+[ "$out" = "$WORK/forest.vpk" ] || fail "export --output path: $out"
+cmp -s "$WORK/forest.vpk" "$WORK/forest.expected" || fail "export --output bytes"
+
+"$VORLA" --data-dir "$P" package export --cong 9 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "export of a missing congregation exit $rc"
+grep -qx "vorla: no congregation with id 9" "$WORK/err" || fail "missing congregation message: $(cat "$WORK/err")"
+mkdir -p "$WORK/blocked.vpk/inside"
+"$VORLA" --data-dir "$P" package export --cong 2 --output "$WORK/blocked.vpk" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "blocked package export exit $rc"
+grep -q "Невозможно создать новый файл: $WORK/blocked.vpk" "$WORK/err" || fail "blocked package message: $(cat "$WORK/err")"
+grep -q "Причина: " "$WORK/err" || fail "blocked package reason: $(cat "$WORK/err")"
+[ -d "$WORK/blocked.vpk/inside" ] || fail "blocked package export touched the folder"
+for bad in "package" "package send" "package export" "package export --cong x" "package import" \
+           "package import a.vpk --cong 1" "package export --cong 1 --circuit 2"; do
+    # shellcheck disable=SC2086
+    "$VORLA" --data-dir "$P" $bad >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "$bad: exit $rc"
+    grep -q "^vorla: " "$WORK/err" || fail "$bad: no message"
+done
+
+# A package written by hand: Горное, Иван Петров in other letters, and a new brother.
+zeros "$WORK/in.vpk" 1152
+put_text "$WORK/in.vpk" 0 "Горное"
+put_text "$WORK/in.vpk" 384 "ИВАН"; put_text "$WORK/in.vpk" 434 "петров"
+put_text "$WORK/in.vpk" 768 "Юрий"; put_text "$WORK/in.vpk" 818 "Новый"; put_text "$WORK/in.vpk" 968 "y@n.ru"
+out=$(cd "$WORK" && "$VORLA" --data-dir "$P" --today 2026-12-07 package import in.vpk) || fail "package import exit $?"
+expected=$'congregation added: Горное\nadded: Юрий Новый\nupdated: Иван Петров'
+[ "$out" = "$expected" ] || fail "package import output: $out"
+[ "$(dd if="$P/speakers.dat" bs=1 skip=768 count=4 status=none | iconv -f CP1251 -t UTF-8)" = "Юрий" ] || fail "new brother's record"
+[ "$(od -An -tu2 -j970 -N2 "$P/speakers.dat" | tr -d ' ')" = "3" ] || fail "new brother's congregation"
+[ "$(od -An -tu2 -j458 -N2 "$P/speakers.dat" | tr -d ' ')" = "3" ] || fail "Иван moved to Горное"
+# Lesnoe keeps Олег; the package of Горное names Иван, so nobody is detached.
+out=$("$VORLA" --data-dir "$P" --today 2026-12-07 package import "$WORK/in.vpk") || fail "second import exit $?"
+expected=$'congregation updated: Горное\nupdated: Иван Петров\nupdated: Юрий Новый'
+[ "$out" = "$expected" ] || fail "second import output: $out"
+"$VORLA" --data-dir "$P" package import "$WORK/missing.vpk" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "import of a missing file exit $rc"
+grep -qx "vorla: cannot read $WORK/missing.vpk" "$WORK/err" || fail "missing package message: $(cat "$WORK/err")"
+"$VORLA" --data-dir "$P" package import "$WORK/in.vpk" --circuit 30500 >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "import into a missing circuit exit $rc"
 # The text export: ptsched.txt in the data folder unless --output names a file, which is taken
 # from the current folder.
 (cd "$WORK/here" && "$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-09 --weeks 3 \

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
 #include <string>
 #include <utility>
 
@@ -144,13 +145,15 @@ std::optional<std::vector<std::uint8_t>> read_at(const fs::path& path, std::uint
                                                  std::size_t size) {
     int error = 0;
     struct stat st {};
-    Fd fd(open_regular(path, O_RDONLY, error, st));
-    if (fd.get() < 0) return std::nullopt;
+    const int batched = BatchedFlush::descriptor(path);
+    Fd own(batched >= 0 ? -1 : open_regular(path, O_RDONLY, error, st));
+    const int fd = batched >= 0 ? batched : own.get();
+    if (fd < 0) return std::nullopt;
     std::vector<std::uint8_t> data(size);
     std::size_t done = 0;
     while (done < size) {
         const ssize_t n =
-            ::pread(fd.get(), data.data() + done, size - done, static_cast<off_t>(offset + done));
+            ::pread(fd, data.data() + done, size - done, static_cast<off_t>(offset + done));
         if (n < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -241,6 +244,9 @@ Replacement prepare_replacement(const fs::path& path, std::span<const std::uint8
     Replacement prepared;
     const fs::path target = resolve_links(path);
     prepared.target_ = target;
+    // A descriptor kept by a batch would go on writing the replaced file.
+    BatchedFlush::forget(path);
+    BatchedFlush::forget(target);
     if ((prepared.error_ = write_refusal(target)) != 0) return prepared;
     struct stat old {};
     const bool had_old = ::stat(target.c_str(), &old) == 0;
@@ -305,6 +311,12 @@ WriteResult write_at(const fs::path& path, std::uint64_t offset,
     WriteResult result;
     if ((result.error = write_refusal(path)) != 0) return result;
     struct stat st {};
+    if (const int batched = BatchedFlush::descriptor(path, true); batched >= 0) {
+        result.error =
+            write_all(batched, bytes.data(), bytes.size(), static_cast<off_t>(offset), true);
+        if (result.error == 0 && ::fstat(batched, &st) == 0) result.stamp = stamp_from(st);
+        return result;
+    }
     Fd fd(open_regular(path, O_WRONLY, result.error, st));
     if (fd.get() < 0) return result;
     result.error =
@@ -368,6 +380,91 @@ int remove_leftover_temp_files(const fs::path& folder, std::string_view name) {
             ++removed;
     }
     return removed;
+}
+
+namespace {
+thread_local BatchedFlush* current_batch = nullptr;
+}
+
+BatchedFlush::BatchedFlush() : outer_(current_batch) {
+    current_batch = this;
+}
+
+BatchedFlush::~BatchedFlush() {
+    flush();
+    for (const Held& h : open_)
+        ::close(h.fd);
+    current_batch = outer_;
+}
+
+int BatchedFlush::descriptor(const fs::path& path, bool writing) {
+    if (!current_batch) return -1;
+    auto& open = current_batch->open_;
+    const auto it =
+        std::find_if(open.begin(), open.end(), [&](const Held& h) { return h.path == path; });
+    if (it != open.end()) {
+        it->written = it->written || writing;
+        return it->fd;
+    }
+    // Only existing regular files: write_at never creates one.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    open.push_back(Held{path, fd, writing});
+    return fd;
+}
+
+void BatchedFlush::forget(const fs::path& path) {
+    if (!current_batch) return;
+    auto& open = current_batch->open_;
+    const auto it =
+        std::find_if(open.begin(), open.end(), [&](const Held& h) { return h.path == path; });
+    if (it == open.end()) return;
+    if (it->written) ::fdatasync(it->fd);
+    ::close(it->fd);
+    open.erase(it);
+}
+
+bool BatchedFlush::flush() {
+    return flush_in_background().get();
+}
+
+std::future<bool> BatchedFlush::flush_in_background() {
+    // Descriptors of their own: the batch may let go of its files meanwhile.
+    std::vector<int> fds;
+    bool ok = true;
+    for (Held& h : open_) {
+        if (!h.written) continue;
+        h.written = false;
+        const int fd = ::dup(h.fd);
+        ok = fd >= 0 && ok;
+        if (fd >= 0) fds.push_back(fd);
+    }
+    if (fds.empty()) {
+        std::promise<bool> nothing_to_flush;
+        nothing_to_flush.set_value(ok);
+        return nothing_to_flush.get_future();
+    }
+    return std::async(std::launch::async, [fds, ok] {
+        // Side by side: the disk can take the flushes together.
+        std::vector<std::future<bool>> flushed;
+        for (const int fd : fds) {
+            flushed.push_back(std::async(std::launch::async, [fd] {
+                Fd own(fd);
+                // Writes into a file removed meanwhile went nowhere.
+                struct stat st {};
+                return ::fdatasync(fd) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0;
+            }));
+        }
+        bool all = ok;
+        for (auto& f : flushed)
+            all = f.get() && all;
+        return all;
+    });
 }
 
 }  // namespace vorla::io

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <future>
 #include <limits>
 #include <optional>
 #include <span>
@@ -124,5 +125,38 @@ bool is_leftover_temp_name(std::string_view file_name);
 // Removes them from a folder: those of one file, or of every file when `name` is empty.
 // Returns how many were removed.
 int remove_leftover_temp_files(const fs::path& folder, std::string_view name = {});
+
+// While one is alive, write_at and read_at on this thread keep each file open and leave the
+// flush to it: every file written is flushed to disk once, when flush() is called or it ends.
+// Many records written together (a package import) then cost one open and one flush per
+// file instead of one per record; every write is in the file at once, so later reads see it.
+// replace_file on a file it holds lets go of it first.
+class BatchedFlush {
+  public:
+    BatchedFlush();
+    ~BatchedFlush();
+    BatchedFlush(const BatchedFlush&) = delete;
+    BatchedFlush& operator=(const BatchedFlush&) = delete;
+
+    // Flushes the files written so far; false when one of them could not be flushed (or was
+    // removed, so that its writes went nowhere).
+    bool flush();
+    // The same while the caller goes on (writing another file, say); the result says it.
+    std::future<bool> flush_in_background();
+
+    // For the file operations: the open descriptor of an existing regular file while a batch
+    // is alive (-1 otherwise), and letting go of one.
+    static int descriptor(const fs::path& path, bool writing = false);
+    static void forget(const fs::path& path);
+
+  private:
+    struct Held {
+        fs::path path;
+        int fd;
+        bool written;  // since the last flush
+    };
+    BatchedFlush* outer_;
+    std::vector<Held> open_;
+};
 
 }  // namespace vorla::io

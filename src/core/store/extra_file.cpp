@@ -16,6 +16,7 @@ constexpr std::size_t kMaxRecords = 65535;
 }  // namespace
 
 void ExtraFile::load(const DataFolder& folder) {
+    scan_from_ = 0;
     const fs::path path = folder.file(files::kExtras);
     const io::FileRead file = folder.read(path, std::uint64_t{kMaxRecords} * kSize);
     count_ = 0;
@@ -63,17 +64,24 @@ std::optional<BrotherExtraRecord> ExtraFile::read_owned(const DataFolder& folder
 }
 
 std::uint16_t ExtraFile::new_number(const DataFolder& folder) {
-    const io::FileRead file =
-        io::read_file(folder.file(files::kExtras), std::uint64_t{kMaxRecords - 1} * kSize);
-    if (const auto& bytes = file.bytes) {
-        const std::size_t n = bytes->size() / kSize;
-        for (std::size_t i = 0; i < n; ++i) {
-            if (io::ByteReader(std::span(*bytes).subspan(i * kSize, kSize)).u16(0) == 0) {
+    const fs::path path = folder.file(files::kExtras);
+    const std::size_t n =
+        std::min<std::size_t>(io::file_size_or_zero(path) / kSize, kMaxRecords - 1);
+    // A chunk at a time, from where the last free record was found.
+    constexpr std::size_t kChunk = 512;
+    for (std::size_t i = scan_from_; i < n;) {
+        const std::size_t count = std::min(kChunk, n - i);
+        const auto chunk = io::read_at(path, std::uint64_t{i} * kSize, count * kSize);
+        if (!chunk) break;
+        for (std::size_t k = 0; k < count; ++k, ++i) {
+            if (io::ByteReader(std::span(*chunk).subspan(k * kSize, kSize)).u16(0) == 0) {
+                scan_from_ = static_cast<std::uint16_t>(i);
                 return static_cast<std::uint16_t>(i + 1);
             }
         }
     }
     if (count_ < 65535) ++count_;
+    scan_from_ = static_cast<std::uint16_t>(count_ - 1);
     return count_;
 }
 
@@ -87,6 +95,7 @@ bool ExtraFile::write(const DataFolder& folder, std::uint16_t number,
 bool ExtraFile::clear(const DataFolder& folder, std::uint16_t number, std::uint16_t brother_id) {
     if (!read_owned(folder, number, brother_id)) return false;
     const std::array<std::uint8_t, kSize> zero{};
+    scan_from_ = std::min<std::uint16_t>(scan_from_, static_cast<std::uint16_t>(number - 1));
     return folder.write_at(folder.file(files::kExtras), std::uint64_t{number - 1u} * kSize, zero);
 }
 

@@ -33,6 +33,9 @@ class ExtraFile {
 
   private:
     std::uint16_t count_ = 0;
+    // No record below this index was free when the file was last scanned; clearing one
+    // lowers it, so a run of new records reads only the end of the file.
+    std::uint16_t scan_from_ = 0;
 };
 
 }  // namespace vorla::store

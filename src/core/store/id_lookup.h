@@ -10,6 +10,11 @@ namespace vorla::store {
 class IdLookup {
   public:
     void invalidate() { valid_ = false; }
+    // An entry was appended at the end: earlier positions stand, so no rebuild is needed.
+    void appended(std::uint16_t id, std::size_t pos) {
+        if (valid_ && id != 0 && positions_[id] < 0)
+            positions_[id] = static_cast<std::int32_t>(pos);
+    }
 
     template <class Entries, class IdOf>
     std::optional<std::size_t> find(const Entries& entries, std::uint16_t id, IdOf id_of) const {

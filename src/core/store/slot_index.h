@@ -78,6 +78,13 @@ class SlotIndex {
         lookup_.invalidate();
     }
 
+    // Name order again after entries were appended to an index in order (the first
+    // `sorted` entries): the same order sort() gives, for a fraction of its work.
+    void sort_appended(const text::NameCollator& order, std::size_t sorted) {
+        order.sort_appended(entries_, sorted, [](const Entry& e) { return e.sort_name(); });
+        lookup_.invalidate();
+    }
+
     // Changes fields of an entry in memory only (cascades that write the record themselves).
     Entry& entry_for_update(std::size_t pos) { return entries_.at(pos); }
 
@@ -89,7 +96,9 @@ class SlotIndex {
         SlotFile::Loaded loaded = file_.load(folder);
         high_water_ = loaded.high_water;
         free_ = std::move(loaded.free);
-        entries_.reserve(loaded.live.size());
+        // Room for the entries added while running, as the index always had: adding one
+        // does not move thousands.
+        entries_.reserve(loaded.live.size() + kSpareEntries);
         for (const auto& [slot, bytes] : loaded.live)
             entries_.push_back(Entry::of(Record::decode(bytes), slot));
         if (entries_.size() > 1) sort(order);
@@ -104,7 +113,7 @@ class SlotIndex {
         free_.erase(*slot);
         if (*slot >= high_water_) ++high_water_;
         entries_.push_back(Entry::of(record, *slot));
-        lookup_.invalidate();
+        lookup_.appended(*slot, entries_.size() - 1);
         return *slot;
     }
 
@@ -119,6 +128,8 @@ class SlotIndex {
     }
 
   private:
+    static constexpr std::size_t kSpareEntries = 305;
+
     SlotFile file_;
     std::vector<Entry> entries_;
     std::uint16_t high_water_ = 0;

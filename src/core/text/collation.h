@@ -40,10 +40,46 @@ class NameCollator {
         std::stable_sort(keys.begin(), keys.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<T> sorted;
-        sorted.reserve(items.size());
+        sorted.reserve(items.capacity());
         for (const auto& k : keys)
             sorted.push_back(std::move(items[k.second]));
         items = std::move(sorted);
+    }
+
+    // The same order when the first `sorted` items are in it already and more were appended:
+    // only the appended ones are sorted, then merged in after their equals, so adding a few
+    // entries to a large index costs a few comparisons each instead of a key per entry.
+    template <class T, class NameOf>
+    void sort_appended(std::vector<T>& items, std::size_t sorted, NameOf name_of) const {
+        if (sorted >= items.size()) return;
+        std::vector<std::pair<std::string, std::size_t>> added;
+        added.reserve(items.size() - sorted);
+        for (std::size_t i = sorted; i < items.size(); ++i)
+            added.emplace_back(sort_key(name_of(items[i])), i);
+        std::stable_sort(added.begin(), added.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<T> merged;
+        merged.reserve(items.capacity());
+        std::size_t next = 0;  // the first item of the sorted part not yet taken
+        for (const auto& a : added) {
+            const auto name = name_of(items[a.second]);
+            // The first sorted item that comes after the appended one.
+            std::size_t lo = next, hi = sorted;
+            while (lo < hi) {
+                const std::size_t mid = lo + (hi - lo) / 2;
+                if (compare(name, name_of(items[mid])) < 0) {
+                    hi = mid;
+                } else {
+                    lo = mid + 1;
+                }
+            }
+            for (; next < lo; ++next)
+                merged.push_back(std::move(items[next]));
+            merged.push_back(std::move(items[a.second]));
+        }
+        for (; next < sorted; ++next)
+            merged.push_back(std::move(items[next]));
+        items = std::move(merged);
     }
 
   private:

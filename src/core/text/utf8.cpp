@@ -154,6 +154,30 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
     return folded(a) == folded(b);
 }
 
+std::uint64_t hash_ignoring_case(std::string_view s) {
+    std::uint64_t h = 14695981039346656037ull;  // FNV-1a
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        const char32_t c = next_char(s, pos);
+        h ^= static_cast<std::uint64_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT));
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+std::string fold_case(std::string_view s) {
+    // Character by character into one buffer: lookups fold thousands of names.
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        const char32_t c = next_char(s, pos);
+        append_utf8(
+            out, static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT)));
+    }
+    return out;
+}
+
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix) {
     const std::u32string t = folded(text);
     const std::u32string p = folded(prefix);

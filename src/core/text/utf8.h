@@ -1,6 +1,7 @@
 #pragma once
 // UTF-8 helpers: the in-memory form of every text. Limits count characters, not bytes.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,12 @@ std::string to_upper(std::string_view utf8);
 namespace vorla::text {
 // Exact comparison that ignores letter case (Unicode case folding).
 bool equal_ignoring_case(std::string_view a, std::string_view b);
+// The text with letter case folded away: equal_ignoring_case(a, b) is fold_case(a) ==
+// fold_case(b), so folded texts can key a lookup.
+std::string fold_case(std::string_view s);
+// A hash that ignores letter case: texts equal ignoring case hash alike. It folds as it goes,
+// so thousands of names hash without building their folded texts.
+std::uint64_t hash_ignoring_case(std::string_view s);
 // Case-insensitive prefix test, used by type-ahead lists.
 bool starts_with_ignoring_case(std::string_view text, std::string_view prefix);
 }  // namespace vorla::text

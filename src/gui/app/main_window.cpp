@@ -25,6 +25,7 @@
 #include "gui/reports/report_commands.h"
 #include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
+#include "gui/schedule/package_commands.h"
 #include "gui/schedule/schedule_commands.h"
 
 namespace vorla::gui {
@@ -59,6 +60,7 @@ MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* pare
     install_handlers();
     install_editor_commands(*this);
     install_schedule_commands(*this);
+    install_package_commands(*this);
     install_report_commands(*this);
     connect(&commands_, &CommandSet::ran, this, [this] { refresh(); });
 

@@ -154,6 +154,28 @@ TEST(WriteAt, WritesInPlaceAndNeverCreates) {
     EXPECT_FALSE(file_exists(dir / "missing.dat"));
 }
 
+TEST(WriteAt, BatchedWritesAreReadableAtOnceAndFlushedOncePerFile) {
+    TempDir dir;
+    const auto file = dir / "speakers.dat";
+    const auto other = dir / "xtend.dat";
+    write_text(file, "0123456789");
+    write_text(other, "abc");
+    const std::vector<std::uint8_t> patch{'x'};
+    {
+        BatchedFlush batch;
+        EXPECT_TRUE(write_at(file, 0, patch));
+        EXPECT_TRUE(write_at(file, 9, patch));
+        EXPECT_TRUE(write_at(other, 1, patch));
+        EXPECT_EQ(read_text(file), "x12345678x");
+        EXPECT_TRUE(batch.flush());
+        // A file that is gone by the flush cannot be flushed: said so.
+        EXPECT_TRUE(write_at(other, 2, patch));
+        std::filesystem::remove(other);
+        EXPECT_FALSE(batch.flush());
+    }
+    EXPECT_EQ(read_text(file), "x12345678x");
+}
+
 TEST(ReadFile, MissingFilesAndFolders) {
     TempDir dir;
     EXPECT_FALSE(read_file(dir / "none").bytes);

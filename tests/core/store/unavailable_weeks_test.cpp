@@ -143,3 +143,69 @@ TEST_F(UnavailableWeeksTest, NothingIsCreatedForAnEmptyTableAndAFailedWriteKeeps
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(table.changed());
 }
+
+// The table keeps indexes to answer without scanning; whatever is marked and unmarked, it
+// must give what a scan of the table from the top gives.
+TEST_F(UnavailableWeeksTest, IndexedTableAnswersAsAScanFromTheTop) {
+    // Past weeks (below W - 1) in the file are dropped at load; marking one makes a reusable
+    // entry, as does unmarking.
+    write_bytes(folder.file(files::kUnavailable),
+                concat({away(1, 1405), away(2, 1401), away(1, 1410), away(3, 1405)}));
+    table.load(folder, kToday);
+    std::vector<UnavailableRecord> scan = table.entries();
+    const auto scan_mark = [&](std::uint16_t b, int w) {
+        const UnavailableRecord pair{b, WeekNumber(w)};
+        for (UnavailableRecord& e : scan) {
+            if (e.ua_brother_id == 0 || e.ua_week < kToday - 1) {
+                e = pair;
+                return;
+            }
+            if (e == pair) return;
+        }
+        scan.push_back(pair);
+    };
+    const auto scan_unmark = [&](std::uint16_t b, int first, int last) {
+        for (UnavailableRecord& e : scan) {
+            if (e.ua_brother_id == b && e.ua_week.value >= first && e.ua_week.value <= last)
+                e = UnavailableRecord{};
+        }
+    };
+    std::uint32_t seed = 20261207;
+    const auto next = [&seed](int n) {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+    };
+    for (int step = 0; step < 3000; ++step) {
+        const auto b = static_cast<std::uint16_t>(1 + next(6));
+        const int w = 1395 + next(30);
+        switch (next(5)) {
+            case 0:
+            case 1:
+                table.mark(b, WeekNumber(w));
+                scan_mark(b, w);
+                break;
+            case 2:
+                table.unmark(b, WeekNumber(w));
+                scan_unmark(b, w, w);
+                break;
+            case 3: {
+                const int last = w + next(6);
+                table.unmark_range(b, WeekNumber(w), WeekNumber(last));
+                scan_unmark(b, w, last);
+                break;
+            }
+            default:
+                table.remove_brother(b);
+                scan_unmark(b, 0, 65535);
+                break;
+        }
+        ASSERT_EQ(table.entries(), scan) << "step " << step;
+        std::vector<WeekNumber> his;
+        for (const UnavailableRecord& e : scan) {
+            if (e.ua_brother_id == b) his.push_back(e.ua_week);
+        }
+        ASSERT_EQ(table.weeks_of(b, 1000), his);
+        ASSERT_EQ(table.is_available(b, WeekNumber(w)),
+                  std::find(his.begin(), his.end(), WeekNumber(w)) == his.end());
+    }
+}

@@ -58,4 +58,17 @@ TEST(Utf8, CaseInsensitiveEquality) {
     EXPECT_FALSE(equal_ignoring_case("Иванов", "Иванова"));
     EXPECT_TRUE(starts_with_ignoring_case("Петров, Иван", "пет"));
     EXPECT_FALSE(starts_with_ignoring_case("Пе", "пет"));
+    // Folded texts key lookups: equal exactly when the texts are equal ignoring case, also
+    // for letters whose folding is not their lower case and for broken bytes.
+    EXPECT_EQ(fold_case("ИВАН Пётр"), fold_case("иван пЁТР"));
+    EXPECT_EQ(fold_case("ſ"), "s");  // long s: its lower case is itself
+    EXPECT_TRUE(equal_ignoring_case("ſ", "S"));
+    EXPECT_EQ(fold_case("\xD0"
+                        "ab"),
+              "\xEF\xBF\xBD"
+              "ab");
+    EXPECT_NE(fold_case("Иванов"), fold_case("Иванова"));
+    EXPECT_EQ(hash_ignoring_case("ИВАН Пётр"), hash_ignoring_case("иван пЁТР"));
+    EXPECT_EQ(hash_ignoring_case("ſ"), hash_ignoring_case("S"));
+    EXPECT_NE(hash_ignoring_case("Иван Петров"), hash_ignoring_case("Иван Петрова"));
 }

@@ -98,6 +98,29 @@ TEST(NameOrder, SortIsStableForEqualNames) {
     EXPECT_EQ(order, (std::vector<int>{2, 5, 1, 3, 4}));
 }
 
+TEST(NameOrder, AppendedItemsLandWhereAFullSortPutsThem) {
+    const NameCollator c("rus");
+    struct Item {
+        std::string name;
+        int file_order;
+    };
+    const auto name_of = [](const Item& i) { return i.name; };
+    // A sorted index, then names before, between, equal to (in other letters) and after.
+    std::vector<Item> items = {{"Андреев", 1},  {"Петров", 2},    {"Смирнов", 3}, {"Яковлев", 4},
+                               {"ПЕТРОВ", 5},   {"Ярцев", 6},     {"Абрамов", 7}, {"Петров", 8},
+                               {"Кузнецов", 9}, {"  андреев", 10}};
+    std::vector<Item> full = items;
+    c.sort(full, name_of);
+    c.sort_appended(items, 4, name_of);
+    std::vector<int> expected, got;
+    for (const auto& i : full)
+        expected.push_back(i.file_order);
+    for (const auto& i : items)
+        got.push_back(i.file_order);
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(got, (std::vector<int>{7, 1, 10, 9, 2, 5, 8, 3, 4, 6}));
+}
+
 TEST(NameOrder, SameLastNameInOtherCaseOrdersByFirstName) {
     const NameCollator c("rus");
     std::vector<std::string> names = {"ПЕТРОВ, Яков", "петров, Антон"};
