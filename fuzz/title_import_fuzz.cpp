@@ -24,8 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const auto& [number, title] : parsed.titles) {
         if (number < 1 || number > store::TalkCatalogue::kTalks || title.empty() ||
-            text::length(title) > static_cast<std::size_t>(editors::TalkEditorModel::kTitleMax) ||
-            !text::cp1251_can_hold(title))
+            text::length(title) > store::TalkRecord::kTitleMax || !text::cp1251_can_hold(title))
             __builtin_trap();
     }
     (void)editors::title_import_report(parsed.titles.size(), parsed.refused_lines);

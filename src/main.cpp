@@ -299,8 +299,8 @@ int main(int argc, char** argv) {
         // any program.
         const app::FolderUse use =
             cl.command == "export-text" || cl.command == "package" || cl.command == "restore"
-                                       ? app::FolderUse::writing
-                                       : app::FolderUse::reading;
+                ? app::FolderUse::writing
+                : app::FolderUse::reading;
         StderrPrompter prompter;
         const app::FolderAccess access = app::take_data_folder(absolute, use, prompter);
         if (access.refused) {

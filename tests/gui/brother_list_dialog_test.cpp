@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "gui/app/line_list.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
@@ -100,7 +100,7 @@ void BrotherListDialogTest::type_ahead_starts_afresh_when_the_list_gains_the_foc
     layout->addWidget(list);
     layout->addWidget(other);
     list->enable_type_ahead(true);
-    std::vector<editors::ListLine> lines;
+    std::vector<text::ListLine> lines;
     for (const char* name : {"Андреев", "Ива", "Иван"})
         lines.push_back({name, lines.size()});
     // Enough lines below for the found one to be scrolled to the top.

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/app/line_list.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/map_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "support/gui_fixture.h"

@@ -4,15 +4,16 @@
 #include <QTimer>
 
 #include "core/commands/command.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
 #include "gui/app/work_panel.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
+#include "support/change_log.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
 
@@ -55,6 +56,7 @@ void expect_dialog(const QString& title) {
 void EditorCommandsTest::editing_commands_open_their_dialogs() {
     GuiDocument g;
     gui::MainWindow window(open_data(g), g.prompter);
+    ChangeLog changes(window.doc());
     for (Command command : {Command::congregations, Command::circuits, Command::brothers,
                             Command::talks, Command::availability}) {
         QVERIFY(window.commands().action(command)->isEnabled());
@@ -68,13 +70,14 @@ void EditorCommandsTest::editing_commands_open_their_dialogs() {
     QTest::mouseClick(window.panel()->button(app::PanelButtonId::brothers), Qt::LeftButton);
     expect_dialog<gui::TalkChooserDialog>(QStringLiteral("Выбрать речь для редактирования"));
     window.commands().action(Command::talks)->trigger();
-    QVERIFY(!window.doc().modified());
+    QVERIFY(changes.quiet());
 }
 
 void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change() {
     GuiDocument g;
     gui::MainWindow window(open_data(g), g.prompter);
     QCOMPARE(window.doc().local_brothers().size(), std::size_t(1));
+    ChangeLog changes(window.doc());
     when_modal([](QWidget* w) {
         auto* list = qobject_cast<gui::BrotherListDialog*>(w);
         QVERIFY(list);
@@ -96,7 +99,7 @@ void EditorCommandsTest::brothers_command_rebuilds_our_brothers_after_a_change()
         QTest::mouseClick(list->ok_button(), Qt::LeftButton);
     });
     window.commands().action(Command::brothers)->trigger();
-    QVERIFY(window.doc().modified());
+    QVERIFY(changes.saw(store::Change::brothers));
     QCOMPARE(window.doc().local_brothers().size(), std::size_t(2));
 }
 

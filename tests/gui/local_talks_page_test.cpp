@@ -151,12 +151,14 @@ void LocalTalksPageTest::refresh_and_select_requests() {
     store::Document& doc = shown.doc;
     gui::LocalTalksPage& page = shown.page;
     QVERIFY(QTest::qWaitForWindowExposed(&page));
-    page.select_row(4);
+    page.model().select(4);
+    page.show_model();
     QCOMPARE(page.list()->currentIndex().row(), 4);
     QCOMPARE(page.week_label()->text(), QStringLiteral("Янв 10"));
 
     doc.set_current_week(calendar::WeekNumber(1416));
-    page.refresh_page();
+    page.model().refresh();
+    page.show_model();
     QCOMPARE(page.list()->topLevelItem(0)->text(0), QStringLiteral("Фев 21, 2027"));
     QCOMPARE(page.list()->currentIndex().row(), 4);
     QCOMPARE(page.week_label()->text(), QStringLiteral("Мар 21"));

@@ -21,6 +21,7 @@
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
 #include "gui/reports/report_view.h"
+#include "support/change_log.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
 
@@ -269,6 +270,7 @@ void MainWindowTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
     store::Document& doc = g.open();
     const auto ini = doc.settings_path();
     QVERIFY(!std::filesystem::exists(ini));
+    ChangeLog changes(doc);
     {
         gui::SettingsDialog dialog(doc);
         when_modal([&](QWidget*) {
@@ -279,7 +281,7 @@ void MainWindowTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
     }
     QVERIFY(std::filesystem::exists(ini));  // Cancel still writes the file, unchanged values
     QVERIFY(!doc.settings().hospitality_scheduled);
-    QVERIFY(!doc.modified());
+    QVERIFY(changes.quiet());
     const std::string unchanged = text::cp1251_to_utf8(read_text(ini));
     QVERIFY(unchanged.find("Гостеприимство=0") != std::string::npos);
     {
@@ -293,7 +295,7 @@ void MainWindowTest::settings_cancel_rewrites_unchanged_and_ok_writes_keys() {
         QVERIFY(dialog.run());
     }
     QVERIFY(doc.settings().hospitality_scheduled);
-    QVERIFY(doc.modified());
+    QVERIFY(changes.saw(store::Change::settings));
     const std::string written = text::cp1251_to_utf8(read_text(ini));
     QVERIFY(written.find("[Собрание]") != std::string::npos);
     QVERIFY(written.find("Гостеприимство=1") != std::string::npos);

@@ -2,7 +2,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/editors/line_list.h"
+#include "gui/app/line_list.h"
 #include "gui/editors/name_list_dialog.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"

@@ -8,8 +8,8 @@
 
 #include "core/commands/command.h"
 #include "core/schedule/schedule_fixture.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
-#include "gui/editors/line_list.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
 #include "gui/schedule/package_exported_dialog.h"
 #include "gui/schedule/package_import_dialog.h"

@@ -188,8 +188,15 @@ void ScheduleSheetTest::edit_menu_runs_the_frame_commands() {
     GuiDocument g;
     store::Document& doc = open_planning(g);
     gui::MainWindow window(doc, g.prompter);
+    // The brother editor, as far as the sheet can tell: a record written and announced.
     int brothers_runs = 0;
-    window.commands().set_handler(Command::brothers, [&] { ++brothers_runs; });
+    window.commands().set_handler(Command::brothers, [&] {
+        ++brothers_runs;
+        auto record = doc.brothers().read(doc.folder(), *doc.brothers().find(1));
+        record->first_name = "Пётр";
+        doc.brothers().write(doc.folder(), *record);
+        doc.announce(store::Change::brothers);
+    });
     window.commands().refresh();
     QVERIFY(!window.commands().enabled(Command::summary));  // no handler yet: disabled
     QVERIFY(window.commands().enabled(Command::local_talks));
@@ -208,8 +215,11 @@ void ScheduleSheetTest::edit_menu_runs_the_frame_commands() {
     QCOMPARE(items[1]->text(), QStringLiteral("Братья"));
     QCOMPARE(items[0]->isEnabled(), window.commands().enabled(Command::congregations));
     QVERIFY(items[1]->isEnabled());
+    QTreeWidget* list = local_page(&sheet)->list();
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Иван Петров"));
     items[1]->trigger();
     QCOMPARE(brothers_runs, 1);
+    QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Пётр Петров"));  // the page rebuilt
     sheet.accept();
 }
 

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/editors/line_list.h"
+#include "gui/app/line_list.h"
+#include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/editors/talk_editor_dialog.h"
-#include "gui/editors/topic_list_dialog.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
 
@@ -120,7 +120,7 @@ void TalkChooserDialogTest::empty_places_open_in_the_talk_editor_with_its_topics
 void TalkChooserDialogTest::topic_list_adds_renames_and_deletes() {
     GuiDocument g;
     store::Document& doc = g.open();
-    gui::TopicListDialog dialog(doc);
+    gui::NameListDialog dialog(doc, editors::NamedList::topics);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Темы"));

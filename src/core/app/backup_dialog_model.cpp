@@ -158,10 +158,7 @@ std::optional<RestoreJob> BackupDialogModel::restore_job(io::Prompter& prompter)
 }
 
 void BackupDialogModel::restore_finished(const RestoreResult& result, io::Prompter& prompter) {
-    if (result.changed) {
-        doc_.reload_all();
-        doc_.set_modified();
-    }
+    if (result.changed) doc_.reload_all();  // which tells every view of the document
     if (result.done) {
         prompter.inform(text::format(TextId::restore_done_kept, path_, io::path_text(result.kept)),
                         io::Icon::information);

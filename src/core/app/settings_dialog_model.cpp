@@ -36,8 +36,8 @@ void SettingsDialogModel::accept() {
 
 bool SettingsDialogModel::close() {
     const bool changed = !(doc_.settings() == opening_);
-    if (changed) doc_.set_modified();
     doc_.write_settings_file();
+    if (changed) doc_.announce(store::Change::settings);
     return changed;
 }
 

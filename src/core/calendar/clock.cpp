@@ -26,11 +26,11 @@ bool is_valid(const Date& d) {
 std::optional<Date> parse_iso_date(std::string_view t) {
     if (t.size() != 10 || t[4] != '-' || t[7] != '-') return std::nullopt;
     int v[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8};
-    const int lens[3] = {4, 2, 2};
+    const std::size_t starts[3] = {0, 5, 8};
+    const std::size_t lens[3] = {4, 2, 2};
     for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i < lens[k]; ++i) {
-            const char c = t[static_cast<std::size_t>(starts[k] + i)];
+        for (std::size_t i = 0; i < lens[k]; ++i) {
+            const char c = t[starts[k] + i];
             if (c < '0' || c > '9') return std::nullopt;
             v[k] = v[k] * 10 + (c - '0');
         }
@@ -42,8 +42,8 @@ std::optional<Date> parse_iso_date(std::string_view t) {
 
 std::string to_iso(const Date& d) {
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
+    const int n = std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return n > 0 ? std::string(buf) : std::string();
 }
 
 Date6 to_date6(const Date& d) {

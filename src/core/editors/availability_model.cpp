@@ -71,7 +71,7 @@ void AvailabilityModel::accept() {
         }
         changed = true;
     }
-    if (changed) doc_.set_modified();
+    if (changed) doc_.announce(store::Change::availability);
 }
 
 bool store_discontinued(store::Document& doc, std::uint16_t brother_id, bool discontinued) {
@@ -81,7 +81,7 @@ bool store_discontinued(store::Document& doc, std::uint16_t brother_id, bool dis
     if (!record || record->discontinued() == discontinued) return false;
     record->set_discontinued(discontinued);
     doc.brothers().write(doc.folder(), *record);
-    doc.set_modified();
+    doc.announce(store::Change::brothers);
     return true;
 }
 

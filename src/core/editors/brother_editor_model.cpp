@@ -151,22 +151,22 @@ bool BrotherEditorModel::validate() {
 }
 
 void BrotherEditorModel::copy() {
-    const std::string first = text::left(fields_.first_name, kNameMax);
-    const std::string last = text::left(fields_.last_name, kNameMax);
+    const std::string first = text::left(fields_.first_name, store::BrotherRecord::kNameMax);
+    const std::string last = text::left(fields_.last_name, store::BrotherRecord::kNameMax);
     if (first != record_.first_name || last != record_.last_name) name_changed_ = true;
     record_.first_name = first;
     record_.last_name = last;
-    record_.address1 = text::left(fields_.address1, kAddressMax);
-    record_.address2 = text::left(fields_.address2, kAddressMax);
-    record_.phone = text::left(fields_.phone, kPhoneMax);
+    record_.address1 = text::left(fields_.address1, store::BrotherRecord::kAddressMax);
+    record_.address2 = text::left(fields_.address2, store::BrotherRecord::kAddressMax);
+    record_.phone = text::left(fields_.phone, store::BrotherRecord::kPhoneMax);
     record_.set_office(fields_.elder     ? store::Office::elder
                        : fields_.servant ? store::Office::ministerial_servant
                                          : store::Office::none);
     record_.set_discontinued(discontinued_);
-    extra_.phone2 = text::left(fields_.phone2, kPhoneMax);
-    extra_.phone3 = text::left(fields_.phone3, kPhoneMax);
-    extra_.email = text::left(fields_.email, kEmailMax);
-    extra_.note = text::left(fields_.note, kNoteMax);
+    extra_.phone2 = text::left(fields_.phone2, store::BrotherExtraRecord::kPhoneMax);
+    extra_.phone3 = text::left(fields_.phone3, store::BrotherExtraRecord::kPhoneMax);
+    extra_.email = text::left(fields_.email, store::BrotherExtraRecord::kEmailMax);
+    extra_.note = text::left(fields_.note, store::BrotherExtraRecord::kNoteMax);
     if (cong_to_store_ != record_.cong_id) cong_changed_ = true;
     record_.cong_id = cong_to_store_;
 }
@@ -210,7 +210,7 @@ void BrotherEditorModel::save_new() {
         record_.xtend_no = brothers.at(*pos).xtend_no;
     if (cong_changed_) doc_.update_speaker_congregation(record_.brother_id, record_.cong_id);
     saved_ = true;
-    doc_.set_modified();
+    doc_.announce(store::Change::brothers);
 }
 
 void BrotherEditorModel::save_existing() {
@@ -224,24 +224,7 @@ void BrotherEditorModel::save_existing() {
     }
     if (cong_changed_) doc_.update_speaker_congregation(record_.brother_id, record_.cong_id);
     saved_ = true;
-    doc_.set_modified();
-}
-
-bool BrotherEditorModel::ok() {
-    if (!validate()) return false;
-    copy();
-    save();
-    return true;
-}
-
-bool BrotherEditorModel::step(int delta) {
-    if (is_new_ || !list_ || !validate()) return false;
-    copy();
-    save();
-    const auto next = list_->step(delta);
-    if (!next) return false;
-    load(next);
-    return true;
+    doc_.announce(store::Change::brothers);
 }
 
 bool BrotherEditorModel::remove() {
@@ -254,7 +237,6 @@ bool BrotherEditorModel::remove() {
     doc_.delete_brother(*pos);
     if (list_) list_->fill();
     saved_ = true;
-    doc_.set_modified();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/editors/brother_list_model.h"
+#include "core/editors/record_editor.h"
 #include "core/store/brother_record.h"
 #include "core/store/document.h"
 
@@ -33,14 +34,8 @@ struct CapitalisedText {
     std::size_t caret = 0;
 };
 
-class BrotherEditorModel {
+class BrotherEditorModel final : public RecordEditor {
   public:
-    // How many characters each edit takes: what its field can hold.
-    static constexpr int kNameMax = 18;
-    static constexpr int kAddressMax = 39;
-    static constexpr int kPhoneMax = 14;
-    static constexpr int kEmailMax = 45;
-    static constexpr int kNoteMax = 45;
     // First name and surname together; beyond it the first name becomes an initial.
     static constexpr std::size_t kFullNameMax = 35;
 
@@ -85,20 +80,16 @@ class BrotherEditorModel {
     bool discontinued() const { return discontinued_; }
     void set_discontinued(bool on) { discontinued_ = on; }
 
-    // OK: validates, saves and says whether the editor closes.
-    bool ok();
-    // "&Пред." (-1) / "&След." (+1): saves, then loads the neighbour in the list.
-    bool step(int delta);
     // "&Удалить": asks first; true when he was deleted (the editor closes).
     bool remove();
-    // Whether anything was saved while the editor was open.
-    bool saved() const { return saved_; }
 
   private:
-    void load(std::optional<std::size_t> position);
-    bool validate();
-    void copy();
-    void save();
+    bool can_step() const override { return step_visible() && list_ != nullptr; }
+    bool validate() override;
+    void copy() override;
+    void save() override;
+    std::optional<std::size_t> neighbour(int delta) override { return list_->step(delta); }
+    void load(std::optional<std::size_t> position) override;
     void save_new();
     void save_existing();
 
@@ -114,7 +105,6 @@ class BrotherEditorModel {
     bool name_changed_ = false;
     bool cong_changed_ = false;
     std::size_t first_name_length_ = 0;
-    bool saved_ = false;
 };
 
 }  // namespace vorla::editors

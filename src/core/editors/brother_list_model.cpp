@@ -135,7 +135,7 @@ void BrotherListModel::fill() {
         if (params_.role == BrotherRole::outgoing_speaker &&
             (!doc_.is_local_outgoing_speaker(pos) || e.talks.empty()))
             continue;
-        lines_.push_back(ListLine{line_text(pos, no_cong, discontinued), pos});
+        lines_.push_back(text::ListLine{line_text(pos, no_cong, discontinued), pos});
         if (role_mode() && params_.current_brother != 0 &&
             e.brother_id == params_.current_brother) {
             selection_ = static_cast<int>(lines_.size()) - 1;
@@ -173,8 +173,8 @@ std::optional<std::size_t> BrotherListModel::selected_position() const {
 
 std::optional<std::size_t> BrotherListModel::step(int delta) {
     if (lines_.empty()) return std::nullopt;
-    selection_ =
-        static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
+    selection_ = static_cast<int>(
+        text::wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
     return selected_position();
 }
 
@@ -229,6 +229,10 @@ bool BrotherListModel::editor_closed(bool saved) {
     fill();
     doc_.unavailable().save(doc_.folder());
     return close;
+}
+
+void BrotherListModel::closed() {
+    if (params_.availability) doc_.unavailable().save(doc_.folder());
 }
 
 }  // namespace vorla::editors

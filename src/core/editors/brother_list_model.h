@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/calendar/week.h"
-#include "core/editors/list_line.h"
 #include "core/store/document.h"
+#include "core/text/list_line.h"
 
 namespace vorla::editors {
 
@@ -69,7 +69,7 @@ class BrotherListModel {
 
     // Lists the brothers again and selects the remembered line.
     void fill();
-    const std::vector<ListLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selection() const;
     void select(std::size_t line);
     // The index position of the selected brother.
@@ -93,6 +93,9 @@ class BrotherListModel {
     // The brother editor closed: refills, writes the unavailable weeks, and says whether the
     // chooser closes with Cancel (it added a speaker that was saved).
     bool editor_closed(bool saved);
+    // The list closed. The availability command writes the unavailable weeks of every brother
+    // marked on the way now (blackout.dat is written only when something changed).
+    void closed();
 
     // The result in role modes and the speaker chooser.
     std::optional<std::size_t> chosen() const { return chosen_; }
@@ -103,7 +106,7 @@ class BrotherListModel {
 
     store::Document& doc_;
     BrotherListParams params_;
-    std::vector<ListLine> lines_;
+    std::vector<text::ListLine> lines_;
     int selection_ = 0;
     bool adding_ = false;
     bool star_listed_ = false;

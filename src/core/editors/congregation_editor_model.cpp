@@ -128,13 +128,15 @@ bool CongregationEditorModel::validate() {
 }
 
 void CongregationEditorModel::copy() {
-    record_.name = text::left(fields_.name, kNameMax);
-    record_.hall_address1 = text::left(fields_.hall_address1, kAddressMax);
-    record_.hall_address2 = text::left(fields_.hall_address2, kAddressMax);
-    record_.phone1 = text::left(fields_.phone1, kPhoneMax);
-    record_.phone2 = text::left(fields_.phone2, kPhoneMax);
-    record_.time_odd = text::left(fields_.time_odd, kTimeMax);
-    record_.time_even = text::left(fields_.time_even, kTimeMax);
+    record_.name = text::left(fields_.name, store::CongregationRecord::kNameMax);
+    record_.hall_address1 =
+        text::left(fields_.hall_address1, store::CongregationRecord::kAddressMax);
+    record_.hall_address2 =
+        text::left(fields_.hall_address2, store::CongregationRecord::kAddressMax);
+    record_.phone1 = text::left(fields_.phone1, store::CongregationRecord::kPhoneMax);
+    record_.phone2 = text::left(fields_.phone2, store::CongregationRecord::kPhoneMax);
+    record_.time_odd = text::left(fields_.time_odd, store::CongregationRecord::kTimeMax);
+    record_.time_even = text::left(fields_.time_even, store::CongregationRecord::kTimeMax);
     record_.day_odd = calendar::to_stored(fields_.day_odd);
     record_.day_even = calendar::to_stored(fields_.day_even);
 }
@@ -166,16 +168,8 @@ void CongregationEditorModel::save() {
     } else {
         congregations.write(doc_.folder(), record_);
     }
-    if (record_.cong_id == doc_.our_congregation()) doc_.rebuild_our_congregation();
     saved_ = true;
-    doc_.set_modified();
-}
-
-bool CongregationEditorModel::ok() {
-    if (!validate()) return false;
-    copy();
-    save();
-    return true;
+    doc_.announce(store::Change::congregations);
 }
 
 bool CongregationEditorModel::apply() {
@@ -189,16 +183,6 @@ bool CongregationEditorModel::apply() {
     return true;
 }
 
-bool CongregationEditorModel::step(int delta) {
-    if (!step_visible() || !list_ || !validate()) return false;
-    copy();
-    save();
-    const auto next = list_->step(delta);
-    if (!next) return false;
-    load(next);
-    return true;
-}
-
 bool CongregationEditorModel::remove() {
     if (!step_visible()) return false;
     const auto pos = doc_.congregations().find(record_.cong_id);
@@ -209,7 +193,6 @@ bool CongregationEditorModel::remove() {
     doc_.delete_congregation(*pos);
     if (list_) list_->fill();
     saved_ = true;
-    doc_.set_modified();
     return true;
 }
 
@@ -234,7 +217,6 @@ void CongregationEditorModel::brothers_closed() {
             set_officer(o, 0);
     }
     saved_ = true;
-    doc_.rebuild_our_congregation();
 }
 
 BrotherListParams CongregationEditorModel::officer_chooser(CongregationOffice o) const {
@@ -265,7 +247,7 @@ int CongregationEditorModel::circuit_preselect() const {
 }
 
 void CongregationEditorModel::set_map_file(const std::string& name) {
-    record_.map_file = text::left(name, kMapFileMax);
+    record_.map_file = text::left(name, store::CongregationRecord::kMapFileMax);
 }
 
 }  // namespace vorla::editors

@@ -8,6 +8,7 @@
 #include "core/calendar/days.h"
 #include "core/editors/brother_list_model.h"
 #include "core/editors/congregation_list_model.h"
+#include "core/editors/record_editor.h"
 #include "core/store/congregation_record.h"
 #include "core/store/document.h"
 
@@ -28,13 +29,8 @@ struct CongregationFields {
 // The three offices, in the order of their buttons.
 enum class CongregationOffice { cobe, talk_coordinator, secretary };
 
-class CongregationEditorModel {
+class CongregationEditorModel final : public RecordEditor {
   public:
-    static constexpr int kNameMax = 48;
-    static constexpr int kAddressMax = 40;
-    static constexpr int kPhoneMax = 14;
-    static constexpr int kTimeMax = 9;
-    static constexpr std::size_t kMapFileMax = 27;
     // "Применить" appears once the new name has this many characters.
     static constexpr std::size_t kApplyMinName = 3;
 
@@ -64,13 +60,8 @@ class CongregationEditorModel {
     std::string officer_caption(CongregationOffice o) const;
     std::string circuit_caption() const;
 
-    // OK saves when the data is valid and says whether the editor closes. Invalid data has
-    // been explained to the user and stays in the editor, so that nothing typed is lost.
-    bool ok();
     // "Применить": saves the new congregation and goes on editing it.
     bool apply();
-    // "Пред." (-1) / "След." (+1): saves, then loads the neighbour in the list.
-    bool step(int delta);
     // "Удалить": asks first; true when it was deleted (the editor closes).
     bool remove();
 
@@ -88,13 +79,14 @@ class CongregationEditorModel {
     void set_map_file(const std::string& name);
 
     const store::CongregationRecord& record() const { return record_; }
-    bool saved() const { return saved_; }
 
   private:
-    void load(std::optional<std::size_t> position);
-    bool validate();
-    void copy();
-    void save();
+    bool can_step() const override { return step_visible() && list_ != nullptr; }
+    bool validate() override;
+    void copy() override;
+    void save() override;
+    std::optional<std::size_t> neighbour(int delta) override { return list_->step(delta); }
+    void load(std::optional<std::size_t> position) override;
     std::uint16_t officer(CongregationOffice o) const;
 
     store::Document& doc_;
@@ -104,7 +96,6 @@ class CongregationEditorModel {
     std::optional<std::size_t> position_;
     store::CongregationRecord record_;
     CongregationFields fields_;
-    bool saved_ = false;
 };
 
 }  // namespace vorla::editors

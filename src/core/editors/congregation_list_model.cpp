@@ -41,8 +41,8 @@ std::optional<std::size_t> CongregationListModel::selected_position() const {
 
 std::optional<std::size_t> CongregationListModel::step(int delta) {
     if (lines_.empty()) return std::nullopt;
-    selection_ =
-        static_cast<int>(wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
+    selection_ = static_cast<int>(
+        text::wrap_step(static_cast<std::size_t>(selection_), lines_.size(), delta));
     return selected_position();
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/editors/list_line.h"
 #include "core/store/document.h"
+#include "core/text/list_line.h"
 
 namespace vorla::editors {
 
@@ -30,7 +30,7 @@ class CongregationListModel {
     std::string add_caption() const { return "Добавить cобрание"; }
 
     void fill();
-    const std::vector<ListLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selection() const;
     void select(std::size_t line);
     // Selects the line of an index position (the first line when it is not listed).
@@ -53,7 +53,7 @@ class CongregationListModel {
   private:
     store::Document& doc_;
     bool choose_;
-    std::vector<ListLine> lines_;
+    std::vector<text::ListLine> lines_;
     int selection_ = 0;
     bool adding_ = false;
     std::optional<std::size_t> chosen_;

@@ -41,8 +41,6 @@ std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_
 
 class MapDialogModel {
   public:
-    static constexpr std::size_t kNameMax = 27;
-
     MapDialogModel(std::filesystem::path data_folder, std::string_view name);
 
     std::string title() const { return "Карта"; }

@@ -235,7 +235,7 @@ TalkChooserModel::Action TalkChooserModel::cancel() {
 std::optional<std::size_t> TalkChooserModel::step(int delta) {
     if (lines_.empty()) return std::nullopt;
     const std::size_t from = selection_.value_or(0);
-    select_line(wrap_step(from, lines_.size(), delta));
+    select_line(text::wrap_step(from, lines_.size(), delta));
     return chosen_;
 }
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/editors/list_line.h"
 #include "core/store/brother_record.h"
 #include "core/store/document.h"
+#include "core/text/list_line.h"
 #include "core/text/talk_set.h"
 
 namespace vorla::editors {
@@ -45,7 +45,7 @@ class TalkChooserModel {
 
     bool grid_view() const { return grid_view_; }
     const std::vector<GridCell>& grid() const { return grid_; }
-    const std::vector<ListLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selection() const { return selection_; }
     // The line to bring into view as the tenth visible line (the first empty place), if any.
     std::optional<std::size_t> top_line() const { return top_line_; }
@@ -95,7 +95,7 @@ class TalkChooserModel {
     int current_line_ = 0;  // 1-based, titles and any-talk modes
     std::optional<std::size_t> chosen_;
     std::vector<GridCell> grid_;
-    std::vector<ListLine> lines_;
+    std::vector<text::ListLine> lines_;
     std::optional<std::size_t> selection_;
     std::optional<std::size_t> top_line_;
     int added_ = 0;

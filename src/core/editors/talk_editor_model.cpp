@@ -110,10 +110,10 @@ void TalkEditorModel::set_topic_selected(std::size_t line, bool on) {
 
 void TalkEditorModel::store() {
     if (topic_selection_) collect_topics();
-    entry_.number_text = text::left(number_text_, kNumberMax);
-    entry_.title = text::left(title_, kTitleMax);
+    entry_.number_text = text::left(number_text_, store::TalkRecord::kNumberTextMax);
+    entry_.title = text::left(title_, store::TalkRecord::kTitleMax);
     doc_.talks().set(static_cast<int>(talk_index_) + 1, entry_);
-    doc_.set_modified();
+    doc_.announce(store::Change::talks);
 }
 
 bool TalkEditorModel::step(int delta) {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "core/editors/list_line.h"
 #include "core/editors/talk_chooser_model.h"
 #include "core/store/document.h"
 #include "core/store/talk_record.h"
+#include "core/text/list_line.h"
 
 namespace vorla::editors {
 
@@ -22,9 +22,6 @@ struct TopicLine {
 
 class TalkEditorModel {
   public:
-    static constexpr int kNumberMax = 5;
-    static constexpr int kTitleMax = 91;
-
     TalkEditorModel(store::Document& doc, TalkChooserModel* chooser, std::size_t talk_index);
 
     // The talk's title ( number ), or the selected week's line of the history.
@@ -38,8 +35,8 @@ class TalkEditorModel {
     // The multi-selection list of all topics (topic selection on).
     const std::vector<TopicLine>& all_topics() const { return all_topics_; }
     // The topics of the talk, and its weeks in our hall (topic selection off).
-    const std::vector<ListLine>& talk_topics() const { return talk_topics_; }
-    const std::vector<ListLine>& history() const { return history_; }
+    const std::vector<text::ListLine>& talk_topics() const { return talk_topics_; }
+    const std::vector<text::ListLine>& history() const { return history_; }
     std::optional<std::size_t> history_selection() const { return history_selection_; }
 
     void select_history(std::size_t line);
@@ -72,8 +69,8 @@ class TalkEditorModel {
     std::string window_title_;
     bool topic_selection_ = false;
     std::vector<TopicLine> all_topics_;
-    std::vector<ListLine> talk_topics_;
-    std::vector<ListLine> history_;
+    std::vector<text::ListLine> talk_topics_;
+    std::vector<text::ListLine> history_;
     std::optional<std::size_t> history_selection_;
 };
 

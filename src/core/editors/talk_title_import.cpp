@@ -35,7 +35,7 @@ std::optional<std::pair<int, std::string>> parse_line(std::string_view line) {
         title.remove_prefix(1);
     title = text::trim(title);
     if (title.empty() || !text::cp1251_can_hold(title)) return std::nullopt;
-    return std::make_pair(number, text::left(title, TalkEditorModel::kTitleMax));
+    return std::make_pair(number, text::left(title, store::TalkRecord::kTitleMax));
 }
 
 }  // namespace
@@ -87,7 +87,7 @@ std::string import_talk_titles(store::Document& doc, const std::filesystem::path
         entry.title = title;
         talks.set(number, entry);
     }
-    if (!parsed.titles.empty()) doc.set_modified();
+    if (!parsed.titles.empty()) doc.announce(store::Change::talks);
     return title_import_report(parsed.titles.size(), parsed.refused_lines);
 }
 

@@ -45,7 +45,7 @@ class CongregationChooserModel {
 
     // Names in index order; each line's position is its index position (kAllLine for
     // "Все собрания").
-    const std::vector<PickerLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selected_line() const { return selected_; }
     void select_line(std::size_t line);
     // The line to show at the top: ten above the preselected one, or the first.
@@ -60,7 +60,7 @@ class CongregationChooserModel {
     const store::Document& doc_;
     ChooserMode mode_;
     CircuitFilter circuits_;
-    std::vector<PickerLine> lines_;
+    std::vector<text::ListLine> lines_;
     std::optional<std::size_t> selected_;
     std::size_t top_ = 0;
 };

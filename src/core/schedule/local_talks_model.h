@@ -23,6 +23,8 @@ class LocalTalksModel final : public WeekListModel {
     // selected; row 0 when every week is planned.
     explicit LocalTalksModel(store::Document& doc);
 
+    PageKind kind() const override { return PageKind::local_talks; }
+
     // "Неделя", "Речь", "Докладчик", "Собрание", "Затребовано", "Подтверждено", "Напомнено".
     static const std::vector<std::string>& column_captions();
     // A row under the seven columns: split at its tabs, each mark's brackets in one cell.
@@ -32,7 +34,7 @@ class LocalTalksModel final : public WeekListModel {
 
     // A click on a row, or the summary's select-row request. While an exchange is pending,
     // selecting another week without an event (inside the table's window) completes it.
-    void select(int row);
+    void select(int row) override;
 
     // --- the controls for the selected week ---------------------------------------------
     std::string week_caption() const;

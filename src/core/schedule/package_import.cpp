@@ -120,7 +120,6 @@ ImportReport import_package(store::Document& doc, const Package& package,
     store::BrotherIndex& brothers = doc.brothers();
     // Hundreds of records: each file is flushed once at the end, not after every record.
     io::BatchedFlush flush;
-    doc.set_modified();
 
     // 1. The congregation, added when no congregation has its name.
     auto pos = congregation_named(doc, choice.name);
@@ -139,6 +138,7 @@ ImportReport import_package(store::Document& doc, const Package& package,
     auto cong = congs.read(folder, *pos);
     if (!cong) {
         report.complete = false;
+        if (report.congregation_added) doc.announce(store::Change::congregations);
         return report;
     }
     report.congregation = cong->name;
@@ -208,7 +208,8 @@ ImportReport import_package(store::Document& doc, const Package& package,
     auto records_flushed = flush.flush_in_background();
     report.complete = doc.unavailable().save(folder) && report.complete;
     report.complete = records_flushed.get() && report.complete;
-    doc.rebuild_our_congregation();
+    doc.announce(store::Change::congregations | store::Change::brothers |
+                 store::Change::availability);
     return report;
 }
 

@@ -17,7 +17,8 @@ namespace vorla::schedule {
 
 class PackageImportModel {
   public:
-    static constexpr std::size_t kNameMax = 48;
+    // The congregation's name as the congregation editor takes it.
+    static constexpr std::size_t kNameMax = store::CongregationRecord::kNameMax;
 
     // Reads the package file; one that cannot be read gives an empty name and list.
     PackageImportModel(store::Document& doc, std::filesystem::path path);

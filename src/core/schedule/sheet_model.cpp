@@ -65,6 +65,12 @@ std::string page_title(PageKind page) {
 
 SheetModel::SheetModel(store::Document& doc) : doc_(doc) {
     doc_.set_current_week(doc_.today_week());
+    data_changes_ = doc_.observe([this](store::Changes) { refresh_pages(nullptr); });
+}
+
+SheetModel::~SheetModel() {
+    for (SheetPage* page : pages_)
+        page->sheet_ = nullptr;
 }
 
 std::string SheetModel::title() {
@@ -83,17 +89,59 @@ std::vector<EditChoice> SheetModel::edit_choices() {
             {text::text(text::TextId::brothers), Command::brothers}};
 }
 
+void SheetModel::join(SheetPage& page) {
+    page.sheet_ = this;
+    pages_.push_back(&page);
+    if (page.early_request_) {
+        page.early_request_ = false;
+        refresh_pages(&page);
+    }
+}
+
+void SheetModel::leave(const SheetPage& page) {
+    std::erase(pages_, &page);
+}
+
+void SheetModel::refresh_pages(const SheetPage* except) {
+    if (refreshing_) return;
+    refreshing_ = true;
+    // A copy: nothing joins or leaves during the round, but the rule must not depend on it.
+    const std::vector<SheetPage*> pages = pages_;
+    for (SheetPage* page : pages) {
+        if (page == except) continue;
+        page->refresh();
+        if (listener_.page_changed) listener_.page_changed(*page);
+    }
+    refreshing_ = false;
+}
+
+void SheetModel::show_page(PageKind kind, std::optional<int> row) {
+    if (listener_.page_wanted) listener_.page_wanted(kind);
+    if (!row) return;
+    for (SheetPage* page : pages_) {
+        if (page->kind() != kind) continue;
+        page->select(*row);
+        if (listener_.page_changed) listener_.page_changed(*page);
+        return;
+    }
+}
+
 void SheetModel::refuse_close() const {
     doc_.prompter().inform(text::text(TextId::choose_ok_or_cancel), io::Icon::information);
 }
 
 void SheetModel::accept() {
+    // The sheet's own saving is no editor's change: the pages are closing.
+    data_changes_.reset();
+    for (SheetPage* page : pages_)
+        page->store_selected();
     doc_.weeks().save(doc_.folder());
     doc_.events().save(doc_.folder());
-    doc_.set_modified();
+    doc_.announce(store::Change::weeks);
 }
 
 void SheetModel::cancel() {
+    data_changes_.reset();
     doc_.reload_weeks_and_events();
 }
 

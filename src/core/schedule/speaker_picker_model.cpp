@@ -200,18 +200,6 @@ SpeakerPickerModel::Close SpeakerPickerModel::accept() {
     return refuse_unavailable() ? Close::stay : Close::ok;
 }
 
-}  // namespace vorla::schedule
-
-namespace vorla::schedule {
-
-std::vector<std::string> texts_of(const std::vector<PickerLine>& lines) {
-    std::vector<std::string> texts;
-    texts.reserve(lines.size());
-    for (const PickerLine& l : lines)
-        texts.push_back(l.text);
-    return texts;
-}
-
 std::string speaker_picker_title(const store::Document& doc, calendar::WeekIndex week,
                                  int talk_no) {
     std::string title = doc.date_label(week.number(), kCaptionStyle);

@@ -12,6 +12,7 @@
 #include "core/schedule/talk_picker_model.h"
 #include "core/schedule/week_scan.h"
 #include "core/store/document.h"
+#include "core/text/list_line.h"
 
 namespace vorla::schedule {
 
@@ -22,15 +23,6 @@ struct SpeakerPickerParams {
     std::uint16_t current = 0;             // preselected brother
     std::uint16_t fixed_congregation = 0;  // only its brothers; hides the filters
 };
-
-// A line of a list and what it stands for (an index position).
-struct PickerLine {
-    std::string text;
-    std::size_t position = 0;
-    friend bool operator==(const PickerLine&, const PickerLine&) = default;
-};
-// The texts alone, as the list shows them.
-std::vector<std::string> texts_of(const std::vector<PickerLine>& lines);
 
 class SpeakerPickerModel {
   public:
@@ -49,7 +41,7 @@ class SpeakerPickerModel {
     int congregation_line() const { return cong_line_; }
     void set_congregation_line(int line);
 
-    const std::vector<PickerLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selected_line() const { return selected_; }
     void select_line(std::size_t line);
     // The picked brother's index position.
@@ -94,7 +86,7 @@ class SpeakerPickerModel {
     std::vector<std::string> cong_lines_;
     std::vector<std::uint16_t> cong_ids_;
     int cong_line_ = 0;
-    std::vector<PickerLine> lines_;
+    std::vector<text::ListLine> lines_;
     std::optional<std::size_t> selected_;
     std::string note_;
 };

@@ -32,7 +32,7 @@ class WeekCongregationModel {
     int circuit_line() const { return circuits_.line(); }
     void set_circuit_line(int line);
 
-    const std::vector<PickerLine>& lines() const { return lines_; }
+    const std::vector<text::ListLine>& lines() const { return lines_; }
     std::optional<std::size_t> selected_line() const { return selected_; }
     void select_line(std::size_t line);
 
@@ -57,7 +57,7 @@ class WeekCongregationModel {
     CircuitFilter circuits_;
     std::vector<int> speakers_;  // per congregation id: brothers who give the talk
     LatestById visits_;
-    std::vector<PickerLine> lines_;
+    std::vector<text::ListLine> lines_;
     std::optional<std::size_t> selected_;
 };
 

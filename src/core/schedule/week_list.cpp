@@ -88,18 +88,12 @@ void WeekListModel::rebuild(bool refreshing) {
     marks_ = {};
     for (int r = 0; r < kRows; ++r)
         rows_.push_back(row_text(week_of(r), marks_));
-    if (!refreshing && marks_.conflict != previous) sibling_request_ = true;
+    if (!refreshing && marks_.conflict != previous) ask_siblings_to_refresh();
 }
 
 void WeekListModel::refresh() {
     first_ = doc_.current_week().index();
     rebuild(true);
-}
-
-bool WeekListModel::take_sibling_request() {
-    const bool r = sibling_request_;
-    sibling_request_ = false;
-    return r;
 }
 
 void WeekListModel::store_selected() {

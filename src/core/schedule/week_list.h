@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/calendar/week.h"
+#include "core/schedule/sheet_page.h"
 #include "core/store/document.h"
 
 namespace vorla::schedule {
@@ -45,12 +46,9 @@ std::string role_conflict_detail(const store::Document& doc, calendar::WeekIndex
                                  std::string_view own_role);
 
 // A page's 26-row list with its selection and marker flags. A page fills in its row text.
-class WeekListModel {
+class WeekListModel : public SheetPage {
   public:
     explicit WeekListModel(store::Document& doc);
-    virtual ~WeekListModel() = default;
-    WeekListModel(const WeekListModel&) = delete;
-    WeekListModel& operator=(const WeekListModel&) = delete;
 
     store::Document& doc() const { return doc_; }
     // F = S - 1: the week of row 0.
@@ -64,15 +62,13 @@ class WeekListModel {
     const ListMarks& marks() const { return marks_; }
 
     // Builds the rows again. When the conflict flag changed since the previous build and the
-    // build is not itself a refresh, the siblings are to be asked to refresh.
+    // build is not itself a refresh, the siblings are asked to rebuild.
     void rebuild(bool refreshing = false);
     // A sibling changed the weeks: the first week again from S, then a quiet rebuild.
-    virtual void refresh();
-    // True once after a build that must refresh the sibling pages.
-    bool take_sibling_request();
+    void refresh() override;
 
     // Stores the selected week (the sheet's OK).
-    void store_selected();
+    void store_selected() override;
 
   protected:
     virtual std::string row_text(calendar::WeekIndex w, ListMarks& marks) const = 0;
@@ -87,7 +83,6 @@ class WeekListModel {
     int row_ = 0;
     std::vector<std::string> rows_;
     ListMarks marks_;
-    bool sibling_request_ = false;
 };
 
 // Splits a list line at its tabs into the cells of its columns.

@@ -31,7 +31,6 @@ Document::Document(Options options, io::Prompter& prompter)
     today_week_ = calendar::today_week_number(today_);
     current_week_ = today_week_;
     load_tables(true);
-    modified_ = false;
 }
 
 // --- where and when ----------------------------------------------------------------------
@@ -127,11 +126,22 @@ void Document::reload_all() {
     unavailable_ = UnavailableWeeks();
     wish_list_ = WishList();
     load_tables(false);
+    announce(Changes::all());
 }
 
 void Document::reload_weeks_and_events() {
     weeks_.load(folder_);
     events_.load(folder_);
+    announce(Change::weeks);
+}
+
+// --- change notices ----------------------------------------------------------------------
+
+void Document::announce(Changes what) {
+    if (what.contains(Change::brothers) || what.contains(Change::congregations) ||
+        what.contains(Change::settings))
+        rebuild_our_congregation();
+    notices_.announce(what);
 }
 
 // --- our congregation --------------------------------------------------------------------
@@ -141,8 +151,7 @@ void Document::set_our_congregation(std::uint16_t cong_id) {
     settings::IniFile ini = read_settings_file();
     ini.set_int("Congregation", "Number", cong_id);
     write_settings_file(ini);
-    rebuild_our_congregation();
-    modified_ = true;
+    announce(Change::settings);
 }
 
 void Document::rebuild_our_congregation() {
@@ -170,6 +179,7 @@ void Document::set_local_roles(std::size_t local_index, std::uint8_t roles) {
 
 bool Document::write_local_roles() {
     bool ok = true;
+    bool written = false;
     for (const LocalBrother& l : local_brothers_) {
         const auto pos = brothers_.find(l.brother_id);
         if (!pos) continue;
@@ -177,8 +187,9 @@ bool Document::write_local_roles() {
         if (!record || record->roles == l.roles) continue;
         record->roles = l.roles;
         ok = brothers_.write(folder_, *record) && ok;
-        modified_ = true;
+        written = true;
     }
+    if (written) announce(Change::brothers);
     return ok;
 }
 
@@ -213,8 +224,7 @@ bool Document::delete_congregation(std::size_t pos) {
         }
     }
     const bool ok = congregations_.remove(folder_, pos);
-    if (id == settings_.our_congregation) rebuild_our_congregation();
-    modified_ = true;
+    announce(Change::congregations | Change::brothers | Change::weeks);
     return ok;
 }
 
@@ -251,8 +261,7 @@ bool Document::delete_brother(std::size_t pos) {
     weeks_.save(folder_);
     // 5. The record and the index entry.
     const bool ok = brothers_.remove(folder_, pos);
-    rebuild_our_congregation();
-    modified_ = true;
+    announce(Change::brothers | Change::congregations | Change::availability | Change::weeks);
     return ok;
 }
 
@@ -277,8 +286,7 @@ bool Document::move_brother(std::size_t pos, std::uint16_t cong_id) {
     record->cong_id = cong_id;
     const bool ok = brothers_.write(folder_, *record);
     update_speaker_congregation(id, cong_id);
-    rebuild_our_congregation();
-    modified_ = true;
+    announce(Change::brothers | Change::congregations);
     return ok;
 }
 
@@ -287,7 +295,9 @@ bool Document::update_speaker_congregation(std::uint16_t brother_id, std::uint16
         WeekRecord& week = weeks_.at(w);
         if (week.speaker_id == brother_id) week.speaker_cong_id = cong_id;
     }
-    return weeks_.save(folder_);
+    const bool saved = weeks_.save(folder_);
+    announce(Change::weeks);
+    return saved;
 }
 
 bool Document::delete_circuit(std::size_t pos) {
@@ -303,17 +313,19 @@ bool Document::delete_circuit(std::size_t pos) {
         }
     }
     circuits_.remove(pos);
-    modified_ = true;
-    return circuits_.save(folder_);
+    const bool saved = circuits_.save(folder_);
+    announce(Change::congregations);
+    return saved;
 }
 
 bool Document::delete_topic(std::size_t pos) {
     if (pos >= topics_.size()) return false;
     talks_.remove_topic(topics_.at(pos).topic_id);
     topics_.remove(pos);
-    modified_ = true;
     const bool talks_saved = talks_.save(folder_);
-    return topics_.save(folder_) && talks_saved;
+    const bool topics_saved = topics_.save(folder_);
+    announce(Change::talks);
+    return topics_saved && talks_saved;
 }
 
 // --- week queries ------------------------------------------------------------------------

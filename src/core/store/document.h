@@ -17,6 +17,7 @@
 #include "core/settings/ini_file.h"
 #include "core/settings/settings.h"
 #include "core/store/brother_index.h"
+#include "core/store/change_notices.h"
 #include "core/store/congregation_index.h"
 #include "core/store/data_folder.h"
 #include "core/store/named_table.h"
@@ -130,9 +131,14 @@ class Document {
     bool write_local_roles();
     void set_local_roles(std::size_t local_index, std::uint8_t roles);
 
-    // --- data changed -----------------------------------------------------------------------
-    bool modified() const { return modified_; }
-    void set_modified(bool on = true) { modified_ = on; }
+    // --- change notices ---------------------------------------------------------------------
+    // Whoever shows the data subscribes; the subscription ends the observing when it goes.
+    [[nodiscard]] Subscription observe(std::function<void(Changes)> observer) {
+        return notices_.subscribe(std::move(observer));
+    }
+    // Whoever changed the data says what it touched. The local-brother table and our meeting
+    // days follow the brothers and congregations: they are rebuilt before anyone is told.
+    void announce(Changes what);
 
     // --- reloading --------------------------------------------------------------------------
     // Every table again from the files (after a restore); the settings are read again, and a
@@ -199,7 +205,7 @@ class Document {
     std::vector<LocalBrother> local_brothers_;
     calendar::DayOffset meeting_odd_{6};
     calendar::DayOffset meeting_even_{6};
-    bool modified_ = false;
+    ChangeNotices notices_;
 };
 
 }  // namespace vorla::store

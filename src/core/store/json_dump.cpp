@@ -104,8 +104,7 @@ class Json {
                 default:
                     if (c < 0x20) {
                         char buf[8];
-                        std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                        out += buf;
+                        if (std::snprintf(buf, sizeof buf, "\\u%04x", c) > 0) out += buf;
                     } else {
                         out += ch;
                     }

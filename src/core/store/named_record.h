@@ -12,6 +12,8 @@ struct NamedRecord {
     static constexpr std::size_t kNameWidth = 30;
     static constexpr std::size_t kNameOffset = 0;
     static constexpr std::size_t kIdOffset = 30;
+    // What editors accept, in characters.
+    static constexpr std::size_t kNameMax = 28;
 
     std::string name;      // circuit name / host name; a host name may begin with "~"
     std::uint16_t id = 0;  // circuit_id / host_id

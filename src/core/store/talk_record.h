@@ -16,6 +16,9 @@ struct TalkRecord {
     static constexpr std::size_t kTalkNoOffset = 100;
     static constexpr std::size_t kTopicIdsOffset = 102;
     static constexpr std::size_t kTopicPlaces = 26;
+    // What editors accept, in characters.
+    static constexpr std::size_t kTitleMax = 91;
+    static constexpr std::size_t kNumberTextMax = 5;
 
     std::string title;
     std::string number_text;  // as shown and printed: "12" or "S-31"

@@ -12,6 +12,8 @@ struct TopicRecord {
     static constexpr std::size_t kNameOffset = 0;
     static constexpr std::size_t kNameWidth = 46;
     static constexpr std::size_t kIdOffset = 46;
+    // What editors accept, in characters.
+    static constexpr std::size_t kNameMax = 45;
 
     std::string topic_name;
     std::uint16_t topic_id = 0;

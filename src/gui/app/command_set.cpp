@@ -21,7 +21,6 @@ QAction* CommandSet::action(Command command) {
             // A copy: the handler may replace itself while it runs.
             const std::function<void()> handler = h->second;
             handler();
-            emit ran(command);
         }
     });
     actions_.emplace(command, a);

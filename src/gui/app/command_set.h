@@ -33,8 +33,6 @@ class CommandSet : public QObject {
 
   signals:
     void refreshed();
-    // A command's handler has run: the data may have changed.
-    void ran(vorla::commands::Command command);
 
   private:
     std::map<commands::Command, QAction*> actions_;

@@ -15,6 +15,7 @@
 #include "core/text/texts.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/backup_dialog.h"
+#include "gui/app/document_watcher.h"
 #include "gui/app/help_window.h"
 #include "gui/app/icons.h"
 #include "gui/app/qt_prompter.h"
@@ -62,7 +63,12 @@ MainWindow::MainWindow(store::Document& doc, QtPrompter& prompter, QWidget* pare
     install_schedule_commands(*this);
     install_package_commands(*this);
     install_report_commands(*this);
-    connect(&commands_, &CommandSet::ran, this, [this] { refresh(); });
+    // Changed data may enable or disable commands, and shows in the report on screen at once.
+    watcher_ = new DocumentWatcher(doc_, this);
+    connect(watcher_, &DocumentWatcher::changed, this, &MainWindow::refresh);
+    connect(watcher_, &DocumentWatcher::changed, view_, [this] {
+        if (view_->mode() == ReportView::Mode::report) view_->redraw();
+    });
 
     fonts_.load(doc_.read_settings_file());
     refresh();
@@ -132,9 +138,7 @@ void MainWindow::build_status_bar() {
 }
 
 void MainWindow::install_handlers() {
-    commands_.set_handler(Command::settings, [this] {
-        if (SettingsDialog::edit(doc_, this) && view_->report()) view_->report()->update();
-    });
+    commands_.set_handler(Command::settings, [this] { SettingsDialog::edit(doc_, this); });
     commands_.set_handler(Command::about, [this] {
         AboutDialog about(QString::fromStdString(doc_.folder().folder().string()), this);
         about.exec();

@@ -13,6 +13,7 @@
 
 namespace vorla::gui {
 
+class DocumentWatcher;
 class HelpWindow;
 class QtPrompter;
 class ReportPrinter;
@@ -37,7 +38,7 @@ class MainWindow : public QMainWindow {
     // Writes the fonts back into the settings file (at exit).
     void save_fonts();
 
-    // Recomputes what is enabled, after the data may have changed.
+    // Recomputes what is enabled (the data changed, or the view's mode).
     void refresh();
     // Opens a help page ("index.html" ...).
     void show_help(const QString& page);
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
     QtPrompter& prompter_;
     CommandSet commands_;
     settings::ReportFonts fonts_;
+    DocumentWatcher* watcher_ = nullptr;
     WorkPanel* panel_ = nullptr;
     ReportView* view_ = nullptr;
     ReportPrinter* printer_ = nullptr;

@@ -14,9 +14,9 @@ QValidator::State Cp1251Validator::validate(QString& input, int&) const {
                : Invalid;
 }
 
-void guard_text(QLineEdit* edit, int max_chars) {
+void guard_text(QLineEdit* edit, std::size_t max_chars) {
     edit->setValidator(new Cp1251Validator(edit));
-    if (max_chars > 0) edit->setMaxLength(max_chars);
+    if (max_chars > 0) edit->setMaxLength(static_cast<int>(max_chars));
 }
 
 }  // namespace vorla::gui

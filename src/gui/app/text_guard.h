@@ -2,6 +2,7 @@
 // Edits accept only what the data files can hold: characters of Windows-1251, and no more
 // characters than the field allows.
 #include <QValidator>
+#include <cstddef>
 
 class QLineEdit;
 
@@ -14,6 +15,6 @@ class Cp1251Validator : public QValidator {
 };
 
 // Refuses characters Windows-1251 cannot hold; with max_chars > 0, limits the length too.
-void guard_text(QLineEdit* edit, int max_chars = 0);
+void guard_text(QLineEdit* edit, std::size_t max_chars = 0);
 
 }  // namespace vorla::gui

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/side_button.h"
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/editors/availability_dialog.h"
@@ -19,17 +20,9 @@
 
 namespace vorla::gui {
 
-using Model = editors::BrotherEditorModel;
-
-namespace {
-
-QPushButton* plain_button(const QString& text, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
+using Fields = editors::BrotherFields;
+using Record = store::BrotherRecord;
+using ExtraRecord = store::BrotherExtraRecord;
 
 BrotherEditorDialog::BrotherEditorDialog(store::Document& doc, editors::BrotherListModel* list,
                                          std::optional<std::size_t> position,
@@ -38,26 +31,26 @@ BrotherEditorDialog::BrotherEditorDialog(store::Document& doc, editors::BrotherL
     setObjectName(QStringLiteral("BrotherEditorDialog"));
     setWindowTitle(qs(model_.title()));
 
-    first_name_ = guarded_edit(this, Model::kNameMax);
-    last_name_ = guarded_edit(this, Model::kNameMax);
-    address1_ = guarded_edit(this, Model::kAddressMax);
-    address2_ = guarded_edit(this, Model::kAddressMax);
-    phone_ = guarded_edit(this, Model::kPhoneMax);
-    phone2_ = guarded_edit(this, Model::kPhoneMax);
-    phone3_ = guarded_edit(this, Model::kPhoneMax);
-    email_ = guarded_edit(this, Model::kEmailMax);
-    note_ = guarded_edit(this, Model::kNoteMax);
+    first_name_ = edits_.add(this, &Fields::first_name, Record::kNameMax);
+    last_name_ = edits_.add(this, &Fields::last_name, Record::kNameMax);
+    address1_ = edits_.add(this, &Fields::address1, Record::kAddressMax);
+    address2_ = edits_.add(this, &Fields::address2, Record::kAddressMax);
+    phone_ = edits_.add(this, &Fields::phone, Record::kPhoneMax);
+    phone2_ = edits_.add(this, &Fields::phone2, ExtraRecord::kPhoneMax);
+    phone3_ = edits_.add(this, &Fields::phone3, ExtraRecord::kPhoneMax);
+    email_ = edits_.add(this, &Fields::email, ExtraRecord::kEmailMax);
+    note_ = edits_.add(this, &Fields::note, ExtraRecord::kNoteMax);
     elder_ = new QCheckBox(QStringLiteral("Старейшина"), this);
     servant_ = new QCheckBox(QStringLiteral("Служебный помощник"), this);
-    ok_ = plain_button(QStringLiteral("&OK"), this);
+    ok_ = side_button(QStringLiteral("&OK"), this);
     ok_->setDefault(true);
-    cancel_ = plain_button(QStringLiteral("&Отмена"), this);
-    prev_ = plain_button(QStringLiteral("&Пред."), this);
-    next_ = plain_button(QStringLiteral("&След."), this);
-    delete_ = plain_button(QStringLiteral("&Удалить"), this);
-    congregation_ = plain_button(QString(), this);
-    talks_ = plain_button(QString(), this);
-    availability_ = plain_button(QString(), this);
+    cancel_ = side_button(QStringLiteral("&Отмена"), this);
+    prev_ = side_button(QStringLiteral("&Пред."), this);
+    next_ = side_button(QStringLiteral("&След."), this);
+    delete_ = side_button(QStringLiteral("&Удалить"), this);
+    congregation_ = side_button(QString(), this);
+    talks_ = side_button(QString(), this);
+    availability_ = side_button(QString(), this);
 
     // One grid for every labelled edit, so that the edits line up under each other.
     auto* fields = new QGridLayout;
@@ -91,22 +84,11 @@ BrotherEditorDialog::BrotherEditorDialog(store::Document& doc, editors::BrotherL
     left->addWidget(congregation_);
     left->addWidget(talks_);
     left->addWidget(availability_);
-    auto* right = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, prev_, next_, delete_})
-        right->addWidget(b);
-    right->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
-    setMinimumWidth(520);
-
+    frame_record_editor(this, left, {ok_, cancel_, prev_, next_, delete_});
     // The order Enter and Tab take through the dialog.
-    QWidget* order[] = {first_name_, last_name_,    address1_, address2_,     phone_,
-                        phone2_,     phone3_,       email_,    note_,         elder_,
-                        servant_,    congregation_, talks_,    availability_, ok_,
-                        cancel_,     prev_,         next_,     delete_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    set_tab_order({first_name_, last_name_, address1_, address2_, phone_, phone2_, phone3_, email_,
+                   note_, elder_, servant_, congregation_, talks_, availability_, ok_, cancel_,
+                   prev_, next_, delete_});
 
     first_name_->installEventFilter(this);
     connect(first_name_, &QLineEdit::textEdited, this, [this] { on_name_edited(first_name_); });
@@ -140,15 +122,7 @@ BrotherEditorDialog::BrotherEditorDialog(store::Document& doc, editors::BrotherL
 
 void BrotherEditorDialog::load_controls() {
     const editors::BrotherFields& f = model_.fields();
-    first_name_->setText(qs(f.first_name));
-    last_name_->setText(qs(f.last_name));
-    address1_->setText(qs(f.address1));
-    address2_->setText(qs(f.address2));
-    phone_->setText(qs(f.phone));
-    phone2_->setText(qs(f.phone2));
-    phone3_->setText(qs(f.phone3));
-    email_->setText(qs(f.email));
-    note_->setText(qs(f.note));
+    edits_.show(f);
     elder_->setChecked(f.elder);
     servant_->setChecked(f.servant);
     update_captions();
@@ -162,15 +136,7 @@ void BrotherEditorDialog::update_captions() {
 
 void BrotherEditorDialog::collect() {
     editors::BrotherFields& f = model_.fields();
-    f.first_name = us(first_name_->text());
-    f.last_name = us(last_name_->text());
-    f.address1 = us(address1_->text());
-    f.address2 = us(address2_->text());
-    f.phone = us(phone_->text());
-    f.phone2 = us(phone2_->text());
-    f.phone3 = us(phone3_->text());
-    f.email = us(email_->text());
-    f.note = us(note_->text());
+    edits_.collect(f);
     f.elder = elder_->isChecked();
     f.servant = servant_->isChecked();
 }

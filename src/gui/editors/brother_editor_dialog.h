@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/editors/brother_editor_model.h"
+#include "gui/editors/editor_widgets.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -59,6 +60,7 @@ class BrotherEditorDialog : public QDialog {
 
     store::Document& doc_;
     editors::BrotherEditorModel model_;
+    FieldEdits<editors::BrotherFields> edits_;
     QLineEdit* first_name_;
     QLineEdit* last_name_;
     QLineEdit* address1_;

@@ -6,10 +6,11 @@
 #include <QVBoxLayout>
 
 #include "core/editors/availability_model.h"
+#include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -59,8 +60,7 @@ std::optional<std::size_t> BrotherListDialog::choose(store::Document& doc,
                                                      const editors::BrotherListParams& params,
                                                      QWidget* parent) {
     BrotherListDialog dialog(doc, params, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosen();
+    return run_chooser(dialog, [](const BrotherListDialog& d) { return d.chosen(); });
 }
 
 void BrotherListDialog::refresh() {
@@ -75,6 +75,11 @@ void BrotherListDialog::refresh() {
 void BrotherListDialog::accept() {
     if (const auto line = list_->current_line()) model_.select(*line);
     run(model_.ok());
+}
+
+void BrotherListDialog::done(int result) {
+    model_.closed();
+    QDialog::done(result);
 }
 
 void BrotherListDialog::run(const editors::BrotherListModel::Action& action) {

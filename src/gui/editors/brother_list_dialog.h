@@ -35,6 +35,7 @@ class BrotherListDialog : public QDialog {
     QLabel* discontinued_note() const { return discontinued_note_; }
 
     void accept() override;
+    void done(int result) override;
 
   protected:
     void showEvent(QShowEvent* event) override;

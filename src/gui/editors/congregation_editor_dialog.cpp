@@ -18,6 +18,8 @@
 namespace vorla::gui {
 
 using Model = editors::CongregationEditorModel;
+using Fields = editors::CongregationFields;
+using Record = store::CongregationRecord;
 using editors::CongregationOffice;
 
 namespace {
@@ -35,14 +37,14 @@ CongregationEditorDialog::CongregationEditorDialog(store::Document& doc,
     setObjectName(QStringLiteral("CongregationEditorDialog"));
     setWindowTitle(QString());  // the editor has no title text
 
-    name_ = guarded_edit(this, Model::kNameMax);
+    name_ = edits_.add(this, &Fields::name, Record::kNameMax);
     name_->setValidator(new CongregationNameValidator(name_));
-    address1_ = guarded_edit(this, Model::kAddressMax);
-    address2_ = guarded_edit(this, Model::kAddressMax);
-    phone1_ = guarded_edit(this, Model::kPhoneMax);
-    phone2_ = guarded_edit(this, Model::kPhoneMax);
-    time_even_ = guarded_edit(this, Model::kTimeMax);
-    time_odd_ = guarded_edit(this, Model::kTimeMax);
+    address1_ = edits_.add(this, &Fields::hall_address1, Record::kAddressMax);
+    address2_ = edits_.add(this, &Fields::hall_address2, Record::kAddressMax);
+    phone1_ = edits_.add(this, &Fields::phone1, Record::kPhoneMax);
+    phone2_ = edits_.add(this, &Fields::phone2, Record::kPhoneMax);
+    time_even_ = edits_.add(this, &Fields::time_even, Record::kTimeMax);
+    time_odd_ = edits_.add(this, &Fields::time_odd, Record::kTimeMax);
     day_even_ = new QPushButton(this);
     day_odd_ = new QPushButton(this);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
@@ -94,21 +96,11 @@ CongregationEditorDialog::CongregationEditorDialog(store::Document& doc,
     left->addWidget(circuit_);
     left->addWidget(map_);
     left->addStretch(1);
-    auto* right = new QVBoxLayout;
-    for (QPushButton* b : {ok_, cancel_, apply_, prev_, next_, delete_})
-        right->addWidget(b);
-    right->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
-    setMinimumWidth(520);
-
-    QWidget* order[] = {name_,        address1_, address2_, phone1_,   phone2_,      day_even_,
-                        time_even_,   day_odd_,  time_odd_, brothers_, officers_[0], officers_[1],
-                        officers_[2], circuit_,  map_,      ok_,       cancel_,      apply_,
-                        prev_,        next_,     delete_};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    frame_record_editor(this, left, {ok_, cancel_, apply_, prev_, next_, delete_});
+    set_tab_order({name_,        address1_, address2_, phone1_,   phone2_,      day_even_,
+                   time_even_,   day_odd_,  time_odd_, brothers_, officers_[0], officers_[1],
+                   officers_[2], circuit_,  map_,      ok_,       cancel_,      apply_,
+                   prev_,        next_,     delete_});
 
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.fields().name = us(text);
@@ -172,13 +164,7 @@ QPushButton* CongregationEditorDialog::officer_button(CongregationOffice o) cons
 
 void CongregationEditorDialog::load_controls() {
     const editors::CongregationFields& f = model_.fields();
-    name_->setText(qs(f.name));
-    address1_->setText(qs(f.hall_address1));
-    address2_->setText(qs(f.hall_address2));
-    phone1_->setText(qs(f.phone1));
-    phone2_->setText(qs(f.phone2));
-    time_even_->setText(qs(f.time_even));
-    time_odd_->setText(qs(f.time_odd));
+    edits_.show(f);
     day_even_->setText(qs(Model::day_name(f.day_even)));
     day_odd_->setText(qs(Model::day_name(f.day_odd)));
     update_buttons();
@@ -200,14 +186,7 @@ void CongregationEditorDialog::update_buttons() {
 }
 
 void CongregationEditorDialog::collect() {
-    editors::CongregationFields& f = model_.fields();
-    f.name = us(name_->text());
-    f.hall_address1 = us(address1_->text());
-    f.hall_address2 = us(address2_->text());
-    f.phone1 = us(phone1_->text());
-    f.phone2 = us(phone2_->text());
-    f.time_even = us(time_even_->text());
-    f.time_odd = us(time_odd_->text());
+    edits_.collect(model_.fields());
 }
 
 void CongregationEditorDialog::open_brothers() {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/editors/congregation_editor_model.h"
+#include "gui/editors/editor_widgets.h"
 
 class QLineEdit;
 class QPushButton;
@@ -51,6 +52,7 @@ class CongregationEditorDialog : public QDialog {
 
     store::Document& doc_;
     editors::CongregationEditorModel model_;
+    FieldEdits<editors::CongregationFields> edits_;
     QLineEdit* name_;
     QLineEdit* address1_;
     QLineEdit* address2_;

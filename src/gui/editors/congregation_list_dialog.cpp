@@ -4,9 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/congregation_editor_dialog.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -49,8 +50,7 @@ std::optional<std::size_t> CongregationListDialog::choose(store::Document& doc,
                                                           std::optional<std::size_t> preselect,
                                                           QWidget* parent) {
     CongregationListDialog dialog(doc, true, preselect, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.chosen();
+    return run_chooser(dialog, [](const CongregationListDialog& d) { return d.chosen(); });
 }
 
 void CongregationListDialog::refresh() {

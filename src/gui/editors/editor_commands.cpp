@@ -6,51 +6,32 @@
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
-#include "gui/reports/report_view.h"
 
 namespace vorla::gui {
 
-namespace {
-
-// A changed document shows in the report on screen at once.
-void redraw_if_modified(MainWindow& window) {
-    if (!window.doc().modified()) return;
-    if (QWidget* report = window.view()->report()) report->update();
-    window.refresh();
-}
-
-}  // namespace
-
+// What the editors change reaches the window and the report through the document's notices.
 void install_editor_commands(MainWindow& window) {
     using commands::Command;
     CommandSet& commands = window.commands();
     commands.set_handler(Command::congregations, [&window] {
         CongregationListDialog dialog(window.doc(), false, std::nullopt, &window);
         dialog.exec();
-        redraw_if_modified(window);
     });
     commands.set_handler(Command::circuits, [&window] {
         NameListDialog dialog(window.doc(), editors::NamedList::circuits, false, -1, &window);
         dialog.exec();
-        redraw_if_modified(window);
     });
     commands.set_handler(Command::brothers, [&window] {
         BrotherListDialog dialog(window.doc(), editors::BrotherListParams{}, &window);
         dialog.exec();
-        if (window.doc().modified()) window.doc().rebuild_our_congregation();
-        redraw_if_modified(window);
     });
-    commands.set_handler(Command::talks, [&window] {
-        TalkChooserDialog::edit_titles(window.doc(), &window);
-        redraw_if_modified(window);
-    });
+    commands.set_handler(Command::talks,
+                         [&window] { TalkChooserDialog::edit_titles(window.doc(), &window); });
     commands.set_handler(Command::availability, [&window] {
         editors::BrotherListParams params;
         params.availability = true;
         BrotherListDialog dialog(window.doc(), params, &window);
         dialog.exec();
-        window.doc().unavailable().save(window.doc().folder());
-        redraw_if_modified(window);
     });
 }
 

@@ -1,14 +1,16 @@
 #include "gui/editors/name_list_dialog.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/editors/editor_widgets.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -18,18 +20,30 @@ NameListDialog::NameListDialog(store::Document& doc, editors::NamedList which, b
     setObjectName(QStringLiteral("NameListDialog"));
     setWindowTitle(qs(model_.title()));
     list_ = new LineList(1, this);
-    list_->setMinimumSize(260, 260);
+    // Room for the longest name the edit takes.
+    list_->setMinimumSize(
+        std::max(260, fontMetrics().averageCharWidth() * static_cast<int>(model_.name_max())), 260);
     edit_ = new QLineEdit(this);
-    guard_text(edit_, editors::NameListModel::kNameMax);
+    guard_text(edit_, model_.name_max());
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(qs(model_.cancel_caption()), this);
     add_ = new QPushButton(qs(model_.add_caption()), this);
 
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    buttons->addWidget(add_);
+    for (editors::NameListButton b : model_.buttons()) {
+        switch (b) {
+            case editors::NameListButton::ok:
+                buttons->addWidget(ok_);
+                break;
+            case editors::NameListButton::close:
+                buttons->addWidget(cancel_);
+                break;
+            case editors::NameListButton::add:
+                buttons->addWidget(add_);
+                break;
+        }
+    }
     buttons->addStretch(1);
     auto* left = new QVBoxLayout;
     left->addWidget(list_, 1);

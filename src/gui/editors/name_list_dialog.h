@@ -1,6 +1,6 @@
 #pragma once
-// The name-list editor: circuits ("Районы") or hospitality hosts ("Гостеприимство"), edited
-// one entry at a time, and the chooser of either.
+// The name-list editor: circuits ("Районы"), hospitality hosts ("Гостеприимство") or topics
+// ("Темы"), edited one entry at a time, and the chooser of circuits or hosts.
 #include <QDialog>
 
 #include "core/editors/name_list_model.h"

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "core/editors/talk_title_import.h"
+#include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
-#include "gui/editors/line_list.h"
 #include "gui/editors/talk_editor_dialog.h"
 
 namespace vorla::gui {
@@ -93,7 +94,7 @@ TalkChooserDialog::TalkChooserDialog(store::Document& doc, editors::TalkChooserM
 }
 
 void TalkChooserDialog::refresh() {
-    filling_ = true;
+    const QSignalBlocker quiet(grid_);
     setWindowTitle(qs(model_.title()));
     action_->setText(qs(model_.action_caption()));
     action_->setVisible(model_.action_visible());
@@ -115,11 +116,9 @@ void TalkChooserDialog::refresh() {
     added_->setVisible(model_.added_visible());
     removed_->setText(qs(model_.removed_text()));
     removed_->setVisible(model_.removed_visible());
-    filling_ = false;
 }
 
 void TalkChooserDialog::on_grid_changed() {
-    if (filling_) return;
     for (int i = 0; i < grid_->count(); ++i) {
         const auto cell = static_cast<std::size_t>(i);
         if (grid_->item(i)->isSelected() != model_.grid()[cell].selected) {

@@ -72,7 +72,6 @@ class TalkChooserDialog : public QDialog {
     QPushButton* cancel_;
     QPushButton* action_;
     QPushButton* import_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -6,11 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
-#include "gui/editors/topic_list_dialog.h"
+#include "gui/editors/name_list_dialog.h"
 
 namespace vorla::gui {
 
@@ -21,10 +22,10 @@ TalkEditorDialog::TalkEditorDialog(store::Document& doc, editors::TalkChooserMod
     : QDialog(parent), doc_(doc), model_(doc, chooser, talk_index) {
     setObjectName(QStringLiteral("TalkEditorDialog"));
     number_ = new QLineEdit(this);
-    guard_text(number_, Model::kNumberMax);
+    guard_text(number_, store::TalkRecord::kNumberTextMax);
     number_->setMaximumWidth(80);
     title_ = new QLineEdit(this);
-    guard_text(title_, Model::kTitleMax);
+    guard_text(title_, store::TalkRecord::kTitleMax);
     topic_button_ = new QPushButton(this);
     edit_topics_ = new QPushButton(QStringLiteral("Редактировать список тем"), this);
     talk_topics_ = new QListWidget(this);
@@ -70,20 +71,19 @@ TalkEditorDialog::TalkEditorDialog(store::Document& doc, editors::TalkChooserMod
         (model_.topic_selection() ? all_topics_ : talk_topics_)->setFocus();
     });
     connect(edit_topics_, &QPushButton::clicked, this, [this] {
-        TopicListDialog topics_dialog(doc_, this);
+        NameListDialog topics_dialog(doc_, editors::NamedList::topics, false, -1, this);
         topics_dialog.exec();
         model_.topics_changed(topics_dialog.model().deleted_ids());
         fill_lists();
     });
     connect(all_topics_, &QListWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
         for (int i = 0; i < all_topics_->count(); ++i) {
             model_.set_topic_selected(static_cast<std::size_t>(i),
                                       all_topics_->item(i)->isSelected());
         }
     });
     connect(history_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (filling_ || row < 0) return;
+        if (row < 0) return;
         model_.select_history(static_cast<std::size_t>(row));
         setWindowTitle(qs(model_.window_title()));
     });
@@ -112,7 +112,8 @@ void TalkEditorDialog::load_controls() {
 }
 
 void TalkEditorDialog::fill_lists() {
-    filling_ = true;
+    const QSignalBlocker quiet_topics(all_topics_);
+    const QSignalBlocker quiet_history(history_);
     topic_button_->setText(qs(model_.topic_button_caption()));
     const bool choosing = model_.topic_selection();
     all_topics_->setVisible(choosing);
@@ -125,15 +126,14 @@ void TalkEditorDialog::fill_lists() {
         item->setSelected(t.selected);
     }
     talk_topics_->clear();
-    for (const editors::ListLine& t : model_.talk_topics())
+    for (const text::ListLine& t : model_.talk_topics())
         talk_topics_->addItem(qs(t.text));
     history_->clear();
-    for (const editors::ListLine& h : model_.history())
+    for (const text::ListLine& h : model_.history())
         history_->addItem(qs(h.text));
     if (const auto line = model_.history_selection())
         history_->setCurrentRow(static_cast<int>(*line));
     setWindowTitle(qs(model_.window_title()));
-    filling_ = false;
 }
 
 void TalkEditorDialog::collect() {

@@ -48,7 +48,6 @@ class TalkEditorDialog : public QDialog {
     QPushButton* ok_;
     QPushButton* prev_;
     QPushButton* next_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -88,14 +88,6 @@ void install_report_commands(MainWindow& window) {
         window.view()->redraw();
     });
     window.view()->set_popup_handler([&window](const QPoint& at) { popup(window, at); });
-    // An editor, the scheduling sheet or the settings may have changed what the report shows;
-    // a closing dialog does not always repaint the window beneath it. The font commands
-    // redraw only for a new font.
-    QObject::connect(&c, &CommandSet::ran, window.view(), [&window](Command command) {
-        if (window.view()->mode() == ReportView::Mode::report &&
-            !reports::font_role_of_command(command))
-            window.view()->redraw();
-    });
 }
 
 }  // namespace vorla::gui

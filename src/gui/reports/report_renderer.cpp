@@ -1,5 +1,7 @@
 #include "gui/reports/report_renderer.h"
 
+#include <cmath>
+
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
@@ -136,7 +138,7 @@ std::optional<std::vector<QByteArray>> render_png_pages(const ReportSource& sour
                                                         const QPageLayout& sheet) {
     const reports::PagePlacement place = placement(sheet, dpi, dpi);
     const DisplayList list = source(reports::paper_device(place, dpi, dpi));
-    const int dots_per_metre = static_cast<int>(dpi / 0.0254 + 0.5);
+    const int dots_per_metre = static_cast<int>(std::lround(dpi / 0.0254));
     std::vector<QByteArray> pages;
     for (std::size_t p = 0; p < list.pages.size(); ++p) {
         QImage image(place.sheet_width, place.sheet_height, QImage::Format_RGB32);

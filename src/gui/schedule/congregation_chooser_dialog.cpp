@@ -8,9 +8,10 @@
 #include <QVBoxLayout>
 
 #include "core/text/texts.h"
+#include "gui/app/line_list.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
-#include "gui/editors/line_list.h"
 
 namespace vorla::gui {
 
@@ -65,15 +66,11 @@ std::optional<std::uint16_t> CongregationChooserDialog::choose(const store::Docu
                                                                schedule::ChooserMode mode,
                                                                QWidget* parent) {
     CongregationChooserDialog dialog(doc, mode, parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().accept();
+    return run_chooser(dialog, [](CongregationChooserDialog& d) { return d.model().accept(); });
 }
 
 void CongregationChooserDialog::fill() {
-    std::vector<editors::ListLine> lines;
-    for (const schedule::PickerLine& line : model_.lines())
-        lines.push_back({line.text, line.position});
-    list_->set_lines(lines);
+    list_->set_lines(model_.lines());
     list_->select_line(model_.selected_line());
     scroll_to_top_line();
 }

@@ -27,10 +27,10 @@ namespace {
 
 // Shown, not typed: the limits are the fields' widths in the files, so that nothing read
 // is cut short.
-constexpr int kPhoneWidth = 16;
-constexpr int kEmailWidth = 48;
+constexpr std::size_t kPhoneWidth = 16;
+constexpr std::size_t kEmailWidth = 48;
 
-QLineEdit* read_only_field(const std::string& text, int max_chars, QWidget* parent) {
+QLineEdit* read_only_field(const std::string& text, std::size_t max_chars, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     guard_text(edit, max_chars);
     edit->setText(qs(text));

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -28,7 +29,7 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     talk_ = new QLabel(this);
 
     const auto& captions = schedule::LocalTalksModel::column_captions();
-    list_ = make_column_list(captions, this);
+    list_ = new LineList(captions, this);
     list_->setObjectName(QStringLiteral("weeks"));
     frame_hovered_line(list_);
     for (int r = 0; r < schedule::kRows; ++r) {
@@ -109,22 +110,23 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     connect(contacts_, &QPushButton::clicked, this, &LocalTalksPage::show_contacts);
     connect(availability_, &QPushButton::clicked, this, &LocalTalksPage::show_availability);
 
-    fill();
+    show_model();
     // Room for names and for all 26 weeks without scrolling.
-    fit_columns(list_, {0, 0, 170, 170});
+    list_->fit_columns({0, 0, 170, 170});
     list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
                             list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     list_->setFocus();
 }
 
-void LocalTalksPage::fill() {
-    filling_ = true;
-    for (int r = 0; r < schedule::kRows; ++r) {
-        set_row_cells(list_->topLevelItem(r),
-                      schedule::LocalTalksModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
+void LocalTalksPage::show_model() {
+    {
+        const QSignalBlocker quiet(list_);
+        for (int r = 0; r < schedule::kRows; ++r) {
+            list_->set_row_cells(
+                r, schedule::LocalTalksModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
+        }
+        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
     }
-    list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-    filling_ = false;
     update_controls();
 }
 
@@ -151,28 +153,19 @@ void LocalTalksPage::update_controls() {
 }
 
 void LocalTalksPage::after_change() {
-    fill();
+    show_model();
     list_->setFocus();
-    if (take_sibling_request()) emit siblings_refresh_requested();
 }
 
 void LocalTalksPage::on_current_changed() {
-    if (filling_) return;
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     if (row < 0) return;
-    select_row(row);
-}
-
-void LocalTalksPage::select_row(int row) {
     const bool pending = model_.exchange_pending();
     model_.select(row);
     if (pending && !model_.exchange_pending()) {
         after_change();
     } else {
-        filling_ = true;
-        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-        filling_ = false;
-        update_controls();
+        show_model();
     }
 }
 
@@ -181,11 +174,6 @@ void LocalTalksPage::on_clicked(QTreeWidgetItem* item, int column) {
     if (!mark) return;
     model_.toggle_mark(list_->indexOfTopLevelItem(item), *mark);
     after_change();
-}
-
-void LocalTalksPage::refresh_page() {
-    model_.refresh();
-    fill();
 }
 
 void LocalTalksPage::pick_talk() {

@@ -3,9 +3,9 @@
 // congregation of each week are picked here; a click on a mark cell toggles the mark.
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 
 #include "core/schedule/local_talks_model.h"
+#include "gui/app/line_list.h"
 #include "gui/schedule/schedule_page.h"
 
 namespace vorla::gui {
@@ -15,13 +15,11 @@ class LocalTalksPage : public SchedulePage {
   public:
     explicit LocalTalksPage(store::Document& doc, QWidget* parent = nullptr);
 
-    void refresh_page() override;
-    void select_row(int row) override;
-    void store_selected() override { model_.store_selected(); }
-    bool take_sibling_request() override { return model_.take_sibling_request(); }
+    schedule::SheetPage& sheet_page() override { return model_; }
+    void show_model() override;
 
     schedule::LocalTalksModel& model() { return model_; }
-    QTreeWidget* list() const { return list_; }
+    LineList* list() const { return list_; }
     QLabel* week_label() const { return week_; }
     QLabel* talk_label() const { return talk_; }
     QPushButton* talk_button() const { return pick_talk_; }
@@ -37,9 +35,8 @@ class LocalTalksPage : public SchedulePage {
     QLabel* exchange_prompt() const { return exchange_; }
 
   private:
-    void fill();
     void update_controls();
-    // After the model changed the weeks: the list again, and the siblings when it asks.
+    // After the model changed the weeks: the list again, with the focus.
     void after_change();
     void on_current_changed();
     void on_clicked(QTreeWidgetItem* item, int column);
@@ -51,7 +48,7 @@ class LocalTalksPage : public SchedulePage {
 
     store::Document& doc_;
     schedule::LocalTalksModel model_;
-    QTreeWidget* list_;
+    LineList* list_;
     QLabel* week_;
     QLabel* talk_;
     QPushButton* pick_talk_;
@@ -65,7 +62,6 @@ class LocalTalksPage : public SchedulePage {
     QLabel* legend_;
     QLabel* conflict_;
     QLabel* exchange_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -8,7 +8,6 @@
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/string_helpers.h"
-#include "gui/reports/report_view.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
 #include "gui/schedule/package_exported_dialog.h"
 #include "gui/schedule/package_import_dialog.h"
@@ -56,9 +55,9 @@ void install_package_commands(MainWindow& window) {
     commands.set_handler(Command::import_package, [&window] {
         const auto file = choose_package_file(window.doc(), &window);
         if (!file) return;
+        // What the import changes reaches the window and the report through the notices.
         PackageImportDialog dialog(window.doc(), *file, &window);
-        if (dialog.exec() != QDialog::Accepted) return;
-        if (QWidget* report = window.view()->report()) report->update();
+        dialog.exec();
     });
 }
 

@@ -14,7 +14,7 @@
 #include "core/text/texts.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/string_helpers.h"
-#include "gui/editors/editor_widgets.h"
+#include "gui/app/text_guard.h"
 #include "gui/editors/name_list_dialog.h"
 
 namespace vorla::gui {
@@ -46,7 +46,8 @@ PackageImportDialog::PackageImportDialog(store::Document& doc, const std::filesy
     setWindowTitle(qs(model_.caption()));
 
     auto* congregation = new QGroupBox(QStringLiteral(" Собрание "), this);
-    name_ = guarded_edit(congregation, static_cast<int>(schedule::PackageImportModel::kNameMax));
+    name_ = new QLineEdit(congregation);
+    guard_text(name_, schedule::PackageImportModel::kNameMax);
     name_->setText(qs(model_.name()));
     status_ = wrapped_label(congregation);
     circuit_ = new QPushButton(congregation);

@@ -2,7 +2,6 @@
 
 #include "core/commands/command.h"
 #include "gui/app/main_window.h"
-#include "gui/reports/report_view.h"
 #include "gui/schedule/schedule_sheet.h"
 
 namespace vorla::gui {
@@ -12,8 +11,6 @@ using commands::Command;
 void open_schedule_sheet(MainWindow& window, schedule::PageKind page) {
     ScheduleSheet sheet(window.doc(), &window.commands(), page, &window);
     sheet.exec();
-    // The report on screen shows the weeks as they are now.
-    if (QWidget* report = window.view()->report()) report->update();
 }
 
 void install_schedule_commands(MainWindow& window) {

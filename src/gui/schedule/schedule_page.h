@@ -1,7 +1,10 @@
 #pragma once
-// A page of the scheduling sheet. Every page edits the document's week table in memory and
-// keeps its siblings up to date through the sheet.
+// A page of the scheduling sheet. Every page edits the document's week table in memory; its
+// model keeps the other pages up to date through the sheet's model, and the sheet has the
+// page show its model again whenever it rebuilt it or selected a row in it.
 #include <QWidget>
+
+#include "core/schedule/sheet_page.h"
 
 namespace vorla::gui {
 
@@ -10,20 +13,10 @@ class SchedulePage : public QWidget {
   public:
     using QWidget::QWidget;
 
-    // A sibling changed the weeks: the first week again from S, and a rebuild that asks
-    // nobody else.
-    virtual void refresh_page() = 0;
-    // The summary page's request: select this row as a click would.
-    virtual void select_row(int row) = 0;
-    // The sheet's OK: the selected week is stored before the files are written.
-    virtual void store_selected() = 0;
-    // True once when the page's last build changed its conflict markers (the first build
-    // included): the sheet then refreshes the other pages.
-    virtual bool take_sibling_request() = 0;
-
-  signals:
-    // The page's conflict markers changed: the other pages should rebuild.
-    void siblings_refresh_requested();
+    // The page's model as the sheet sees it.
+    virtual schedule::SheetPage& sheet_page() = 0;
+    // Shows what the model holds now: the rows, the selection and the controls.
+    virtual void show_model() = 0;
 };
 
 }  // namespace vorla::gui

@@ -55,8 +55,8 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
         const commands::Command command = choice.command;
         connect(item, &QAction::triggered, this, [this, command] {
             if (!commands_ || !commands_->enabled(command)) return;
+            // What the editor changes reaches the pages through the document's notices.
             commands_->action(command)->trigger();
-            refresh_pages(nullptr);
         });
     }
     connect(edit_menu_, &QMenu::aboutToShow, this, [this] {
@@ -86,6 +86,18 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
     connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ScheduleSheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, &ScheduleSheet::show_tab);
+    model_.set_listener({
+        .page_changed =
+            [this](schedule::SheetPage& changed) {
+                if (SchedulePage* shown = page_of(changed)) shown->show_model();
+            },
+        .page_wanted =
+            [this](PageKind kind) {
+                for (std::size_t k = 0; k < kinds_.size(); ++k) {
+                    if (kinds_[k] == kind) tabs_->setCurrentIndex(static_cast<int>(k));
+                }
+            },
+    });
 
     int start = 0;
     for (std::size_t k = 0; k < kinds_.size(); ++k) {
@@ -108,20 +120,17 @@ void ScheduleSheet::show_tab(int index) {
         schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
     tabs_->widget(index)->layout()->addWidget(page);
     pages_.insert(index, page);
-    connect(page, &SchedulePage::siblings_refresh_requested, this,
-            [this, page] { refresh_pages(page); });
-    if (page->take_sibling_request()) refresh_pages(page);
+    model_.join(page->sheet_page());
 }
 
-void ScheduleSheet::refresh_pages(const SchedulePage* except) {
+SchedulePage* ScheduleSheet::page_of(const schedule::SheetPage& model) const {
     for (SchedulePage* page : pages_) {
-        if (page != except) page->refresh_page();
+        if (&page->sheet_page() == &model) return page;
     }
+    return nullptr;
 }
 
 void ScheduleSheet::accept() {
-    for (SchedulePage* page : pages_)
-        page->store_selected();
     model_.accept();
     QDialog::accept();
 }

@@ -34,6 +34,7 @@ class ScheduleSheet : public QDialog {
     const std::vector<schedule::PageKind>& kinds() const { return kinds_; }
     // The page of a kind once its tab was shown, else nullptr.
     SchedulePage* page(schedule::PageKind kind) const;
+    schedule::SheetModel& model() { return model_; }
     QPushButton* ok_button() const { return ok_; }
     QPushButton* cancel_button() const { return cancel_; }
     QPushButton* edit_button() const { return edit_; }
@@ -48,7 +49,7 @@ class ScheduleSheet : public QDialog {
 
   private:
     void show_tab(int index);
-    void refresh_pages(const SchedulePage* except);
+    SchedulePage* page_of(const schedule::SheetPage& model) const;
 
     store::Document& doc_;
     CommandSet* commands_;

@@ -1,15 +1,15 @@
 #include "gui/schedule/speaker_picker_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
+#include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
@@ -17,8 +17,6 @@
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
@@ -30,7 +28,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
     congregations_ = new QComboBox(this);
-    list_ = make_column_list(schedule::SpeakerPickerModel::column_captions(), this);
+    list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
 
@@ -39,11 +37,6 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
 
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Район"), circuits_);
@@ -65,25 +58,22 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     layout->addWidget(filter_box);
     layout->addLayout(middle, 1);
     layout->addWidget(note_);
-    layout->addWidget(buttons);
+    add_ok_cancel(this, layout);
 
     connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
-        if (filling_) return;
         model_.set_circuit_line(line);
         fill_congregations();
         fill();
     });
     connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
-        if (filling_) return;
         model_.set_congregation_line(line);
         fill();
     });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
-        if (const auto line = selected_line(list_)) model_.select_line(*line);
+    connect(list_, &LineList::line_selected, this, [this](int line) {
+        model_.select_line(static_cast<std::size_t>(line));
         update_buttons();
     });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &SpeakerPickerDialog::accept);
+    connect(list_, &LineList::line_activated, this, &SpeakerPickerDialog::accept);
     connect(talk_, &QPushButton::clicked, this, &SpeakerPickerDialog::choose_talk);
     connect(availability_, &QPushButton::clicked, this, [this] {
         const auto pos = model_.chosen();
@@ -96,8 +86,6 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
         ContactsDialog dialog(doc_, model_.chosen_id(), model_.chosen_congregation(), this);
         dialog.exec();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &SpeakerPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill_congregations();
     fill();
@@ -108,29 +96,21 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
                                                      schedule::SpeakerPickerParams params,
                                                      QWidget* parent) {
     SpeakerPickerDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().chosen();
+    return run_chooser(dialog, [](SpeakerPickerDialog& d) { return d.model().chosen(); });
 }
 
 void SpeakerPickerDialog::fill_congregations() {
-    filling_ = true;
+    const QSignalBlocker quiet(congregations_);
     congregations_->clear();
     for (const std::string& line : model_.congregation_lines())
         congregations_->addItem(qs(line));
     congregations_->setCurrentIndex(model_.congregation_line());
-    filling_ = false;
 }
 
 void SpeakerPickerDialog::fill() {
-    filling_ = true;
-    fill_column_list(list_, schedule::texts_of(model_.lines()));
-    fit_columns(list_, {200, 170});
-    if (const auto line = model_.selected_line()) {
-        QTreeWidgetItem* item = list_->topLevelItem(static_cast<int>(*line));
-        list_->setCurrentItem(item);
-        list_->scrollToItem(item);
-    }
-    filling_ = false;
+    list_->set_lines(model_.lines());
+    list_->fit_columns({200, 170});
+    list_->select_line(model_.selected_line());
     update_buttons();
 }
 

@@ -5,11 +5,11 @@
 #include <optional>
 
 #include "core/schedule/speaker_picker_model.h"
+#include "gui/app/line_list.h"
 
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
 
 namespace vorla::gui {
 
@@ -26,7 +26,7 @@ class SpeakerPickerDialog : public QDialog {
     schedule::SpeakerPickerModel& model() { return model_; }
     QComboBox* circuits() const { return circuits_; }
     QComboBox* congregations() const { return congregations_; }
-    QTreeWidget* list() const { return list_; }
+    LineList* list() const { return list_; }
     QLabel* note() const { return note_; }
     QPushButton* talk_button() const { return talk_; }
     QPushButton* history_button() const { return history_; }
@@ -45,13 +45,12 @@ class SpeakerPickerDialog : public QDialog {
     schedule::SpeakerPickerModel model_;
     QComboBox* circuits_;
     QComboBox* congregations_;
-    QTreeWidget* list_;
+    LineList* list_;
     QLabel* note_;
     QPushButton* talk_;
     QPushButton* history_;
     QPushButton* availability_;
     QPushButton* contacts_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -2,21 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent)
@@ -59,11 +57,6 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     // The talk-history view does not exist yet.
     history_->hide();
 
-    auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok_->setDefault(true);
-
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Категория"), topics_);
     filters->addRow(QStringLiteral("Когда звучала"), recency_);
@@ -74,7 +67,7 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     for (QLabel* line : details_)
         layout->addWidget(line);
     layout->addWidget(history_, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    ok_ = add_ok_cancel(this, layout);
 
     connect(topics_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_topic_line(line);
@@ -95,8 +88,6 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     });
     if (model_.single())
         connect(list_, &QListWidget::itemDoubleClicked, this, &TalkPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TalkPickerDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill();
     list_->setFocus();
@@ -105,33 +96,32 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
 std::optional<int> TalkPickerDialog::pick(const store::Document& doc,
                                           schedule::TalkPickerParams params, QWidget* parent) {
     TalkPickerDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().accept_single();
+    return run_chooser(dialog, [](TalkPickerDialog& d) { return d.model().accept_single(); });
 }
 
 void TalkPickerDialog::fill() {
-    filling_ = true;
-    only_needed_->setChecked(model_.only_needed());
-    list_->clear();
-    const auto& entries = model_.entries();
-    for (std::size_t k = 0; k < entries.size(); ++k) {
-        auto* item = new QListWidgetItem(qs(entries[k].text), list_);
-        item->setData(Qt::UserRole, entries[k].talk_no);
-        if (!model_.single()) item->setSelected(model_.ticked(k));
-    }
-    if (model_.single()) {
-        if (const auto entry = model_.selected_entry()) {
-            QListWidgetItem* item = list_->item(static_cast<int>(*entry));
-            list_->setCurrentItem(item);
-            list_->scrollToItem(item);
+    {
+        const QSignalBlocker quiet(list_);
+        only_needed_->setChecked(model_.only_needed());
+        list_->clear();
+        const auto& entries = model_.entries();
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            auto* item = new QListWidgetItem(qs(entries[k].text), list_);
+            item->setData(Qt::UserRole, entries[k].talk_no);
+            if (!model_.single()) item->setSelected(model_.ticked(k));
+        }
+        if (model_.single()) {
+            if (const auto entry = model_.selected_entry()) {
+                QListWidgetItem* item = list_->item(static_cast<int>(*entry));
+                list_->setCurrentItem(item);
+                list_->scrollToItem(item);
+            }
         }
     }
-    filling_ = false;
     on_selection_changed();
 }
 
 void TalkPickerDialog::on_selection_changed() {
-    if (filling_) return;
     if (model_.single()) {
         const QList<QListWidgetItem*> selected = list_->selectedItems();
         if (!selected.isEmpty())

@@ -55,7 +55,6 @@ class TalkPickerDialog : public QDialog {
     QLabel* details_[4];
     QPushButton* history_;
     QPushButton* ok_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -1,21 +1,18 @@
 #include "gui/schedule/week_congregation_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/text/texts.h"
+#include "gui/app/line_list.h"
+#include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 
 namespace vorla::gui {
-
-using text::TextId;
 
 WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
                                                schedule::WeekCongregationParams params,
@@ -27,14 +24,9 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     circuits_ = new QComboBox(this);
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
-    list_ = make_column_list(schedule::WeekCongregationModel::column_captions(), this);
+    list_ = new LineList(schedule::WeekCongregationModel::column_captions(), this);
     list_->setMinimumSize(640, 320);
     speaker_ = side_button(QString(), this);
-
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(TextId::cancel)), QDialogButtonBox::RejectRole);
-    ok->setDefault(true);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(QStringLiteral("Район"), this));
@@ -43,26 +35,23 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     layout->addLayout(top);
     layout->addWidget(list_, 1);
     layout->addWidget(speaker_, 0, Qt::AlignLeft);
-    layout->addWidget(buttons);
+    add_ok_cancel(this, layout);
 
     connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_circuit_line(line);
         fill();
     });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
-        if (const auto line = selected_line(list_)) model_.select_line(*line);
+    connect(list_, &LineList::line_selected, this, [this](int line) {
+        model_.select_line(static_cast<std::size_t>(line));
         update_buttons();
     });
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, &WeekCongregationDialog::accept);
+    connect(list_, &LineList::line_activated, this, &WeekCongregationDialog::accept);
     connect(speaker_, &QPushButton::clicked, this, [this] {
         const auto pos = SpeakerPickerDialog::pick(doc_, model_.speaker_picker(), this);
         if (!pos) return;
         model_.apply_speaker(*pos);
         QDialog::accept();
     });
-    connect(buttons, &QDialogButtonBox::accepted, this, &WeekCongregationDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     fill();
     list_->setFocus();
@@ -72,15 +61,12 @@ std::optional<std::size_t> WeekCongregationDialog::choose(store::Document& doc,
                                                           schedule::WeekCongregationParams params,
                                                           QWidget* parent) {
     WeekCongregationDialog dialog(doc, std::move(params), parent);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return dialog.model().accept();
+    return run_chooser(dialog, [](WeekCongregationDialog& d) { return d.model().accept(); });
 }
 
 void WeekCongregationDialog::fill() {
-    filling_ = true;
-    fill_column_list(list_, schedule::texts_of(model_.lines()));
-    fit_columns(list_, {220, 200});
-    filling_ = false;
+    list_->set_lines(model_.lines());
+    list_->fit_columns({220, 200});
     update_buttons();
 }
 

@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "core/schedule/week_congregation_model.h"
+#include "gui/app/line_list.h"
 
 class QComboBox;
 class QPushButton;
-class QTreeWidget;
 
 namespace vorla::gui {
 
@@ -26,7 +26,7 @@ class WeekCongregationDialog : public QDialog {
 
     schedule::WeekCongregationModel& model() { return model_; }
     QComboBox* circuits() const { return circuits_; }
-    QTreeWidget* list() const { return list_; }
+    LineList* list() const { return list_; }
     QPushButton* speaker_button() const { return speaker_; }
 
     void accept() override;
@@ -38,9 +38,8 @@ class WeekCongregationDialog : public QDialog {
     store::Document& doc_;
     schedule::WeekCongregationModel model_;
     QComboBox* circuits_;
-    QTreeWidget* list_;
+    LineList* list_;
     QPushButton* speaker_;
-    bool filling_ = false;
 };
 
 }  // namespace vorla::gui

@@ -6,6 +6,7 @@
 #include "core/settings/ini_file.h"
 #include "core/text/cp1251.h"
 #include "core/text/texts.h"
+#include "support/change_log.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -13,6 +14,7 @@
 using namespace vorla;
 using namespace vorla::app;
 using text::TextId;
+using vorla::testing::ChangeLog;
 using vorla::testing::congregation_bytes;
 using vorla::testing::RecordingPrompter;
 using vorla::testing::slot_file;
@@ -223,10 +225,12 @@ TEST_F(BackupDialogTest, RestoreAsksFirstThenReloadsTheDocumentAndSaysWhereTheOl
     ASSERT_TRUE(job);
     const RestoreResult result = restore_backup(*job, {});
     ASSERT_TRUE(result.done) << result.error;
+    ChangeLog changes(document);
     model.restore_finished(result, prompter);
     EXPECT_EQ(document.congregations().size(), 1u);
     EXPECT_EQ(document.congregations().at(0).name, "Из копии");
-    EXPECT_TRUE(document.modified());
+    ASSERT_EQ(changes.notices().size(), 1u);  // every view rebuilds from the restored files
+    EXPECT_EQ(changes.notices()[0], store::Changes::all());
     ASSERT_EQ(prompter.messages.size(), 2u);
     const fs::path kept = place / "Vrl_26341_0930_07дек26";
     EXPECT_EQ(prompter.messages[1].text,

@@ -6,6 +6,7 @@
 #include "core/app/settings_dialog_model.h"
 #include "core/commands/command_prompt.h"
 #include "core/text/cp1251.h"
+#include "support/change_log.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
 
@@ -41,14 +42,15 @@ TEST_F(SettingsModelTest, BackgroundCyclesThroughFiveStylesAndColourOnlyWhenColo
     EXPECT_EQ(m.values().background_colour, 0x123456u);
 }
 
-TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkMarksTheDocument) {
+TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkAnnouncesTheChange) {
+    ChangeLog changes(doc);
     {
         app::SettingsDialogModel m(doc);
         m.values().readers_scheduled = true;  // changed on screen, then Cancel
         EXPECT_FALSE(m.close());
     }
     EXPECT_FALSE(doc.settings().readers_scheduled);
-    EXPECT_FALSE(doc.modified());
+    EXPECT_TRUE(changes.quiet());
     EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=0"),
               std::string::npos);
     {
@@ -60,7 +62,7 @@ TEST_F(SettingsModelTest, CancelWritesUnchangedValuesAndOkMarksTheDocument) {
         EXPECT_TRUE(m.close());
     }
     EXPECT_TRUE(doc.settings().readers_scheduled);
-    EXPECT_TRUE(doc.modified());
+    EXPECT_TRUE(changes.saw(store::Change::settings));
     EXPECT_NE(cp1251_to_utf8(read_text(dir / "vorla.ini")).find("Включите чтецов=1"),
               std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include "core/editors/brother_editor_model.h"
 
 #include "editor_fixture.h"
+#include "support/change_log.h"
 
 using namespace vorla;
 using namespace vorla::testing;
@@ -67,6 +68,7 @@ TEST_F(BrotherEditorTest, NewBrotherTakesTheLowestFreeSlotWithHisExtraRecord) {
                   "",      "",      "anton@example.org", "",      false,
                   true};
     m.set_congregation(2);
+    ChangeLog changes(*doc);
     ASSERT_TRUE(m.ok());
     const auto r = slot("speakers.dat", 2);
     EXPECT_EQ(u16_at(r, 204), 2);
@@ -75,7 +77,7 @@ TEST_F(BrotherEditorTest, NewBrotherTakesTheLowestFreeSlotWithHisExtraRecord) {
     EXPECT_EQ(u16_at(r, 206), 2);  // extra record 1 is Петров's
     EXPECT_EQ(text_at(slot("xtend.dat", 1, 128), 34, 48), "anton@example.org");
     EXPECT_EQ(text_at(r, 40, 40), "ул. Мира, 1");
-    EXPECT_TRUE(doc->modified());
+    EXPECT_TRUE(changes.saw(store::Change::brothers));
     EXPECT_EQ(list.selection(), 0u);
     EXPECT_EQ(list.lines()[1].text, "Белов, Антон");
 }

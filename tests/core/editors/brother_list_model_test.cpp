@@ -7,7 +7,7 @@ using namespace vorla::testing;
 using editors::BrotherListModel;
 using editors::BrotherListParams;
 using editors::BrotherRole;
-using editors::ListLine;
+using text::ListLine;
 
 namespace {
 
@@ -29,7 +29,7 @@ struct BrotherListTest : EditorTest {
         write_text(dir / "vorla.ini", "[Congregation]\r\nNumber=1\r\n");
     }
     static std::vector<std::string> texts(const BrotherListModel& m) {
-        return editors::texts_of(m.lines());
+        return text::texts_of(m.lines());
     }
 };
 
@@ -190,6 +190,15 @@ TEST_F(BrotherListTest, AvailabilityChooserOpensTheEditorForTheSelectedBrother) 
     const auto a = m.ok();
     EXPECT_EQ(a.kind, BrotherListModel::Action::availability);
     EXPECT_EQ(a.position, position_of(5));
+}
+
+TEST_F(BrotherListTest, OnlyTheAvailabilityChooserWritesTheMarksWhenItCloses) {
+    open();
+    doc->unavailable().mark(1, calendar::WeekNumber(1410));
+    BrotherListModel(*doc, BrotherListParams{}).closed();
+    EXPECT_FALSE(std::filesystem::exists(dir / "blackout.dat"));
+    BrotherListModel(*doc, BrotherListParams{.availability = true}).closed();
+    EXPECT_EQ(read_bytes(dir / "blackout.dat"), unavailable_bytes(1, 1410).bytes());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/editors/congregation_editor_model.h"
 
 #include "editor_fixture.h"
+#include "support/change_log.h"
 
 using namespace vorla;
 using namespace vorla::testing;
@@ -37,7 +38,7 @@ TEST_F(CongregationTest, ListCaptionsAndTheEmptyListGoingStraightToAdding) {
     EXPECT_EQ(editing.title(), "Выбор собрания");
     EXPECT_EQ(editing.ok_caption(), "Редактировать");
     EXPECT_EQ(editing.add_caption(), "Добавить cобрание");
-    EXPECT_EQ(editors::texts_of(editing.lines()),
+    EXPECT_EQ(text::texts_of(editing.lines()),
               (std::vector<std::string>{"Восточное", "Западное", "Южное"}));
     CongregationListModel chooser(*doc, true, 1);
     EXPECT_EQ(chooser.ok_caption(), "OK");
@@ -90,6 +91,7 @@ TEST_F(CongregationTest, SavingWritesEveryFieldWithSundayStoredAsZero) {
     f.day_odd = DayOffset(0);
     m.set_circuit(30001);
     m.set_map_file("карта_западного_собрания_2026.jpg");
+    ChangeLog changes(*doc);
     m.ok();
     EXPECT_TRUE(m.saved());
     const auto r = slot("cong.dat", 2);
@@ -101,7 +103,7 @@ TEST_F(CongregationTest, SavingWritesEveryFieldWithSundayStoredAsZero) {
     EXPECT_EQ(r[226], 1);  // Monday
     EXPECT_EQ(u16_at(r, 178), 30001);
     EXPECT_EQ(text_at(r, 198, 28), "карта_западного_собрания_20");  // 27 characters
-    EXPECT_TRUE(doc->modified());
+    EXPECT_TRUE(changes.saw(store::Change::congregations));
 }
 
 TEST_F(CongregationTest, ApplyTurnsANewCongregationIntoAnEditedOne) {

@@ -1,5 +1,4 @@
 #include "core/editors/name_list_model.h"
-#include "core/editors/topic_list_model.h"
 
 #include "editor_fixture.h"
 
@@ -7,7 +6,6 @@ using namespace vorla;
 using namespace vorla::testing;
 using editors::NamedList;
 using editors::NameListModel;
-using editors::TopicListModel;
 
 namespace {
 
@@ -61,7 +59,7 @@ TEST_F(NameListTest, DuplicatesAreRefusedWithANoticeAndEditingEnds) {
     NameListModel m(*doc, NamedList::hosts);
     EXPECT_EQ(m.title(), "Гостеприимство");
     EXPECT_EQ(m.add_caption(), "Добав. гостеприимных");
-    EXPECT_EQ(editors::texts_of(m.lines()), (std::vector<std::string>{"~Иваненко", "Петренко"}));
+    EXPECT_EQ(text::texts_of(m.lines()), (std::vector<std::string>{"~Иваненко", "Петренко"}));
     m.add();
     m.ok("иваненко");
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -129,8 +127,14 @@ TEST_F(NameListTest, AfterAChangeTheListSelectsWhatTheUserWillWantNext) {
 }
 
 TEST_F(NameListTest, TopicsGetTheSmallestFreeIdAndDeletingLeavesEveryTalk) {
-    open();  // topics 1-10 from the string table
-    TopicListModel m(*doc);
+    open();                                             // topics 1-10 from the string table
+    NameListModel m(*doc, NamedList::topics, true, 1);  // topics have no chooser
+    EXPECT_FALSE(m.choosing());
+    EXPECT_EQ(m.title(), "Темы");
+    EXPECT_EQ(m.add_caption(), "Добавить тему");
+    EXPECT_EQ(m.cancel_caption(), "Закрыть");
+    using enum editors::NameListButton;
+    EXPECT_EQ(m.buttons(), (std::vector<editors::NameListButton>{ok, add, close}));
     EXPECT_EQ(m.lines().size(), 10u);
     m.add();
     m.ok("Молитва");
@@ -151,6 +155,15 @@ TEST_F(NameListTest, TopicsGetTheSmallestFreeIdAndDeletingLeavesEveryTalk) {
     m.add();
     m.ok("молитва");
     EXPECT_EQ(prompter.messages.back().text, "Молитва дублирующее имя.\n\n");
+    // A topic name is cut to the 45 characters its field holds, a circuit's to 28.
+    m.add();
+    m.ok(std::string(50, 'x'));
+    EXPECT_EQ(doc->topics().name_of(12), std::string(45, 'x'));
+    NameListModel circuits(*doc, NamedList::circuits);
+    EXPECT_EQ(circuits.buttons(), (std::vector<editors::NameListButton>{ok, close, add}));
+    circuits.add();
+    circuits.ok(std::string(50, 'x'));
+    EXPECT_EQ(doc->circuits().name_of(30001), std::string(28, 'x'));
 }
 
 }  // namespace

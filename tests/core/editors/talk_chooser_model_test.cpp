@@ -1,7 +1,7 @@
 #include "core/editors/talk_chooser_model.h"
+#include "core/editors/name_list_model.h"
 #include "core/editors/talk_editor_model.h"
 #include "core/editors/talk_title_import.h"
-#include "core/editors/topic_list_model.h"
 
 #include "editor_fixture.h"
 
@@ -44,7 +44,7 @@ TEST_F(TalkChooserTest, TitlesModeListsTitledTalksAndEmptyPlacesOnRequest) {
     EXPECT_EQ(m.cancel_caption(), "Закрыть");
     EXPECT_TRUE(m.close_is_default());
     EXPECT_EQ(m.action_caption(), "Добавить новую речь");
-    EXPECT_EQ(editors::texts_of(m.lines()),
+    EXPECT_EQ(text::texts_of(m.lines()),
               (std::vector<std::string>{"3\tМир, который придёт", "12\tБог ненавидит обман",
                                         "15\tДелать добро всем людям", "S-32\tПогребальная Речь"}));
     EXPECT_EQ(m.selection(), 0u);
@@ -116,7 +116,7 @@ TEST_F(TalkChooserTest, BrotherModeCountsAddedAndRemovedTalks) {
     m.run_action();
     EXPECT_FALSE(m.grid_view());
     EXPECT_EQ(m.action_caption(), "Выбор речей");
-    EXPECT_EQ(editors::texts_of(m.lines()),
+    EXPECT_EQ(text::texts_of(m.lines()),
               (std::vector<std::string>{"12\tБог ненавидит обман", "15\tДелать добро всем людям"}));
     EXPECT_EQ(m.double_click(0), Action::stay);
     EXPECT_TRUE(m.grid_view());
@@ -198,7 +198,7 @@ TEST_F(TalkChooserTest, TalkEditorStoresNumberTitleAndAtMost26Topics) {
 TEST_F(TalkChooserTest, TopicDeletedWhileTheEditorIsOpenDoesNotComeBackWithItsId) {
     TalkEditorModel m(*doc, nullptr, 8);  // talk 9: "Вера / Духовность" (id 4)
     ASSERT_EQ(m.talk_topics().size(), 1u);
-    editors::TopicListModel topics(*doc);
+    editors::NameListModel topics(*doc, editors::NamedList::topics);
     topics.select(doc->topics().find_by_id(4) - 1);
     topics.ok("");
     topics.add();

@@ -12,7 +12,7 @@ using schedule::CongregationChooserModel;
 namespace {
 
 std::vector<std::string> texts(const CongregationChooserModel& m) {
-    return schedule::texts_of(m.lines());
+    return text::texts_of(m.lines());
 }
 
 using ChooserTest = ScheduleTest;

@@ -5,6 +5,7 @@
 #include "core/text/cp1251.h"
 #include "core/text/texts.h"
 #include "schedule_fixture.h"
+#include "support/change_log.h"
 #include "support/package_fixtures.h"
 
 using namespace vorla;
@@ -94,7 +95,13 @@ TEST_F(PackageImportTest, ExistingCongregationIsUpdatedItsBrothersMatchedAddedAn
     EXPECT_EQ(model.removal_names(), std::vector<std::string>{"Олег Сидоров"});
     EXPECT_EQ(model.ok_caption(), "OK");
 
+    ChangeLog changes(*doc);
     ASSERT_TRUE(model.ok());
+    // Those who show the brothers, the congregations and who is away hear of it once.
+    ASSERT_EQ(changes.notices().size(), 1u);
+    for (store::Change c :
+         {store::Change::brothers, store::Change::congregations, store::Change::availability})
+        EXPECT_TRUE(changes.notices()[0].contains(c));
     const auto& report = model.report();
     EXPECT_FALSE(report.congregation_added);
     EXPECT_EQ(report.congregation, "Лесное");

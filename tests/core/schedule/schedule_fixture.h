@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "core/schedule/sheet_page.h"
 #include "core/store/document.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
@@ -95,6 +96,27 @@ struct ScheduleTest : ::testing::Test {
     }
     std::size_t brother_pos(std::uint16_t id) const { return doc->brothers().find(id).value(); }
     std::size_t cong_pos(std::uint16_t id) const { return doc->congregations().find(id).value(); }
+};
+
+// A page of the sheet that only counts what it is asked; on request its refresh asks the
+// siblings in turn, as a page whose markers changed would if nothing stopped it.
+struct CountingPage final : schedule::SheetPage {
+    explicit CountingPage(schedule::PageKind k = schedule::PageKind::chairmen) : page_kind(k) {}
+    schedule::PageKind kind() const override { return page_kind; }
+    void refresh() override {
+        ++refreshes;
+        if (asks_when_refreshed) ask_siblings_to_refresh();
+    }
+    void select(int row) override { selected.push_back(row); }
+    void store_selected() override { ++stores; }
+    void ask() { ask_siblings_to_refresh(); }
+    void want(schedule::PageKind kind, std::optional<int> row) { show_page(kind, row); }
+
+    schedule::PageKind page_kind;
+    bool asks_when_refreshed = false;
+    int refreshes = 0;
+    int stores = 0;
+    std::vector<int> selected;
 };
 
 }  // namespace vorla::testing

@@ -28,7 +28,7 @@ struct SpeakerPickerTest : ScheduleTest {
         return {"Января 03, 2027", talk, calendar::WeekIndex(1408), current, fixed};
     }
     static std::vector<std::string> texts(const SpeakerPickerModel& m) {
-        return schedule::texts_of(m.lines());
+        return text::texts_of(m.lines());
     }
     std::optional<std::size_t> line_of(const SpeakerPickerModel& m, std::uint16_t id) const {
         for (std::size_t k = 0; k < m.lines().size(); ++k) {

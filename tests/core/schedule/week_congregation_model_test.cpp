@@ -13,7 +13,7 @@ struct WeekCongregationTest : ScheduleTest {
         return {"Января 03, 2027 - Речь 12", talk, calendar::WeekIndex(1408)};
     }
     static std::vector<std::string> texts(const WeekCongregationModel& m) {
-        return schedule::texts_of(m.lines());
+        return text::texts_of(m.lines());
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/store/document.h"
 #include "core/text/cp1251.h"
+#include "support/change_log.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
@@ -37,7 +38,6 @@ TEST_F(DocTest, FreshFolderStartsWithDefaultsAndOnlyTheSlotFiles) {
     EXPECT_EQ(doc->today_week(), WeekNumber(1406));
     EXPECT_EQ(doc->current_week(), WeekNumber(1406));
     EXPECT_EQ(doc->window_base(), 884);
-    EXPECT_FALSE(doc->modified());
     EXPECT_EQ(read_bytes(dir / "speakers.dat").size(), 256u);
     EXPECT_EQ(read_bytes(dir / "cong.dat").size(), 256u);
     EXPECT_EQ(read_bytes(dir / "xtend.dat").size(), 128u);
@@ -72,10 +72,25 @@ TEST_F(DocTest, OurCongregationGivesMeetingDaysAndLocalBrothers) {
     EXPECT_TRUE(doc->is_local_outgoing_speaker(*doc->brothers().find(1)));
     EXPECT_FALSE(doc->is_local_outgoing_speaker(*doc->brothers().find(3)));
 
+    // Those told of a change see our brothers rebuilt already.
+    std::size_t local_when_told = 0;
+    const Subscription watching =
+        doc->observe([&](Changes) { local_when_told = doc->local_brothers().size(); });
+    ChangeLog changes(*doc);
     doc->set_our_congregation(2);
     EXPECT_EQ(doc->local_brothers().size(), 1u);
-    EXPECT_TRUE(doc->modified());
+    EXPECT_EQ(local_when_told, 1u);
+    EXPECT_TRUE(changes.saw(Change::settings));
     EXPECT_NE(read_text(dir / "vorla.ini").find("Number=2"), std::string::npos);
+
+    // A brother moved into our congregation behind the document's back counts once it is
+    // announced.
+    auto record = doc->brothers().read(doc->folder(), *doc->brothers().find(1));
+    record->cong_id = 2;
+    doc->brothers().write(doc->folder(), *record);
+    EXPECT_EQ(doc->local_brothers().size(), 1u);
+    doc->announce(Change::brothers);
+    EXPECT_EQ(local_when_told, 2u);
 }
 
 TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek) {
@@ -90,6 +105,7 @@ TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek)
                 week_bytes(900).u16(2, 1).u16(4, 12).u16(6, 2).u16(40, 2).u16(42, 3).u16(20, 1)});
     write_bytes(dir / "history.dat", history);
     const auto doc = open();
+    ChangeLog changes(*doc);
     ASSERT_TRUE(doc->delete_congregation(*doc->congregations().find(2)));
 
     EXPECT_EQ(slot("cong.dat", 2), std::vector<std::uint8_t>(256, 0));
@@ -103,7 +119,9 @@ TEST_F(DocTest, DeletingACongregationClearsItsBrothersAndWeeksFromTheSecondWeek)
     EXPECT_EQ(w900.talk_no, 12);
     EXPECT_EQ(doc->weeks().at(WeekIndex(884)).speaker_cong_id, 2);  // the first week is left
     EXPECT_EQ(read_bytes(dir / "history.dat"), history);            // memory only until a save
-    EXPECT_TRUE(doc->modified());
+    EXPECT_TRUE(changes.saw(Change::congregations));
+    EXPECT_TRUE(changes.saw(Change::brothers));
+    EXPECT_TRUE(changes.saw(Change::weeks));
     // The freed id is given again.
     CongregationRecord r;
     r.name = "Новое";

@@ -1,7 +1,10 @@
-#include "gui/editors/line_list.h"
+#include "gui/app/line_list.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
 
 #include "gui/app/string_helpers.h"
 
@@ -11,36 +14,53 @@ LineList::LineList(int columns, QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(columns);
     setHeaderHidden(true);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAllColumnsShowFocus(true);
     header()->setStretchLastSection(true);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
-        if (filling_) return;
         if (const auto line = current_line()) emit line_selected(static_cast<int>(*line));
     });
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item, int) { emit line_activated(indexOfTopLevelItem(item)); });
 }
 
-void LineList::set_lines(const std::vector<editors::ListLine>& lines) {
-    filling_ = true;
+LineList::LineList(const std::vector<std::string>& captions, QWidget* parent)
+    : LineList(static_cast<int>(captions.size()), parent) {
+    QStringList labels;
+    for (const std::string& c : captions)
+        labels << qs(c);
+    setHeaderLabels(labels);
+    setHeaderHidden(false);
+    // The columns keep the widths fit_columns gives them.
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->setSectionsMovable(false);
+}
+
+void LineList::set_lines(const std::vector<std::string>& texts) {
+    const QSignalBlocker quiet(this);
     clear();
-    texts_ = editors::texts_of(lines);
+    texts_ = texts;
     QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const editors::ListLine& l : lines) {
-        auto* item = new QTreeWidgetItem(qs(l.text).split(QLatin1Char('\t')));
-        item->setData(0, Qt::UserRole, static_cast<qulonglong>(l.position));
-        items.append(item);
-    }
+    items.reserve(static_cast<qsizetype>(texts.size()));
+    for (const std::string& t : texts)
+        items.append(new QTreeWidgetItem(qs(t).split(QLatin1Char('\t'))));
     addTopLevelItems(items);
-    filling_ = false;
+}
+
+void LineList::set_row_cells(int row, const std::vector<std::string>& cells) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (!item) return;
+    for (int c = 0; c < item->columnCount() || c < static_cast<int>(cells.size()); ++c) {
+        item->setText(c, c < static_cast<int>(cells.size()) ? qs(cells[static_cast<std::size_t>(c)])
+                                                            : QString());
+    }
 }
 
 void LineList::select_line(std::optional<std::size_t> line) {
-    filling_ = true;
+    const QSignalBlocker quiet(this);
     if (line && *line < static_cast<std::size_t>(topLevelItemCount())) {
         QTreeWidgetItem* item = topLevelItem(static_cast<int>(*line));
         setCurrentItem(item);
@@ -49,7 +69,6 @@ void LineList::select_line(std::optional<std::size_t> line) {
     } else {
         clearSelection();
     }
-    filling_ = false;
 }
 
 std::optional<std::size_t> LineList::current_line() const {
@@ -65,6 +84,21 @@ QString LineList::line_text(int line) const {
     for (int c = 0; c < columnCount() && !item->text(c).isNull(); ++c)
         columns.append(item->text(c));
     return columns.join(QLatin1Char('\t'));
+}
+
+void LineList::fit_columns(const std::vector<int>& least) {
+    int total = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        resizeColumnToContents(c);
+        const int at_least =
+            c < static_cast<int>(least.size()) ? least[static_cast<std::size_t>(c)] : 0;
+        const int width = std::max({columnWidth(c), header()->sectionSizeHint(c), at_least}) + 12;
+        // The last column stretches over what is left.
+        if (c + 1 < columnCount()) setColumnWidth(c, width);
+        total += width;
+    }
+    setMinimumWidth(std::max(minimumWidth(),
+                             total + 2 * frameWidth() + verticalScrollBar()->sizeHint().width()));
 }
 
 void LineList::keyPressEvent(QKeyEvent* event) {

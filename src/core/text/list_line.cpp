@@ -1,6 +1,6 @@
-#include "core/editors/list_line.h"
+#include "core/text/list_line.h"
 
-namespace vorla::editors {
+namespace vorla::text {
 
 std::vector<std::string> texts_of(const std::vector<ListLine>& lines) {
     std::vector<std::string> out;
@@ -16,4 +16,4 @@ std::size_t wrap_step(std::size_t line, std::size_t count, int delta) {
     return line + 1 >= count ? 0 : line + 1;
 }
 
-}  // namespace vorla::editors
+}  // namespace vorla::text
