@@ -80,7 +80,7 @@ TEST_F(BackupDialogTest, BackupOpensOnTheRememberedPlaceWithTheRequiredSpace) {
     std::uint64_t data_bytes = 0;
     for (std::string_view file : backup_files())
         data_bytes += fs::exists(data / file) ? fs::file_size(data / file) : 0;
-    EXPECT_EQ(model.size_line(), "Требуемое место: " + std::to_string(data_bytes) + " bytes");
+    EXPECT_EQ(model.size_line(), "Требуемое место: " + std::to_string(data_bytes) + " байт");
     model.set_include_maps(true);
     EXPECT_EQ(model.required_bytes(), data_bytes + 1000);
     model.set_include_maps(false);
