@@ -10,8 +10,6 @@ namespace vorla::gui {
 struct PageServices {
     // The history view of a speaker: the weeks he spoke in our hall or went out.
     std::function<void(std::uint16_t brother_id)> speaker_history;
-    // Writes a congregation's data package.
-    std::function<void(std::uint16_t cong_id)> export_package;
 };
 
 }  // namespace vorla::gui
