@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/text/texts.h"
+#include "gui/app/side_button.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
@@ -16,6 +17,11 @@
 #include "gui/schedule/week_congregation_dialog.h"
 
 namespace vorla::gui {
+
+namespace {
+// Room in the availability button for a name of this many wide letters; longer ones are cut.
+constexpr std::size_t kLongName = 20;
+}  // namespace
 
 LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc) {
@@ -82,6 +88,22 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
         b->setMinimumWidth(side_width);
         side->addWidget(b);
     }
+    // Selecting another week shows and hides buttons and lines: each keeps its room, and the
+    // captions that carry a name or a title are cut to it, so that the sheet never jumps.
+    for (QWidget* w :
+         {static_cast<QWidget*>(pick_talk_), static_cast<QWidget*>(pick_speaker_),
+          static_cast<QWidget*>(exchange_or_congregation_), static_cast<QWidget*>(clear_or_cancel_),
+          static_cast<QWidget*>(contacts_), static_cast<QWidget*>(legend_),
+          static_cast<QWidget*>(exchange_), static_cast<QWidget*>(conflict_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    keep_side_column({availability_},
+                     qs(text::format(TextId::show_available, std::string(kLongName, 'W'))));
+    talk_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    exchange_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    conflict_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     side->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(list_, 1);
@@ -133,6 +155,7 @@ void LocalTalksPage::show_model() {
 void LocalTalksPage::update_controls() {
     week_->setText(qs(model_.week_caption()));
     talk_->setText(qs(model_.talk_caption()));
+    talk_->setToolTip(talk_->text());
     const bool pickers = model_.pickers_visible();
     pick_talk_->setVisible(pickers);
     pick_speaker_->setVisible(pickers);
@@ -142,7 +165,7 @@ void LocalTalksPage::update_controls() {
     clear_or_cancel_->setText(qs(model_.clear_or_cancel_caption()));
     contacts_->setVisible(model_.contacts_visible());
     availability_->setVisible(model_.availability_visible());
-    availability_->setText(qs(model_.availability_caption()));
+    set_side_text(availability_, qs(model_.availability_caption()));
     legend_->setVisible(model_.legend_visible());
     speaker_history_->setText(qs(model_.speaker_history_caption()));
     talk_history_->setText(qs(model_.talk_history_caption()));

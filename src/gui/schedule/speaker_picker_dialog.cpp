@@ -37,6 +37,11 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
+    // The captions name the chosen brother: room for a long name, kept while they change.
+    keep_side_column({talk_, history_, availability_, contacts_}, qs(model_.widest_side_caption()));
+    // A long note is cut rather than widening the dialog; the line keeps its height empty.
+    note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    note_->setMinimumHeight(note_->fontMetrics().height());
 
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Район"), circuits_);
@@ -115,13 +120,14 @@ void SpeakerPickerDialog::fill() {
 }
 
 void SpeakerPickerDialog::update_buttons() {
-    talk_->setText(qs(model_.talk_button_caption()));
+    set_side_text(talk_, qs(model_.talk_button_caption()));
     talk_->setVisible(model_.talk_button_visible());
-    history_->setText(qs(model_.history_caption()));
-    availability_->setText(qs(model_.availability_caption()));
+    set_side_text(history_, qs(model_.history_caption()));
+    set_side_text(availability_, qs(model_.availability_caption()));
     availability_->setVisible(model_.availability_visible());
     contacts_->setVisible(model_.contacts_visible());
     note_->setText(qs(model_.note_line()));
+    note_->setToolTip(note_->text());
 }
 
 void SpeakerPickerDialog::choose_talk() {
