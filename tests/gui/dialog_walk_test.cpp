@@ -16,21 +16,21 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTabBar>
-#include <QTextBrowser>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextDocumentFragment>
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
 
-#include "core/schedule/schedule_fixture.h"
 #include "core/app/help_pages.h"
+#include "core/schedule/schedule_fixture.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/help_keys.h"
 #include "gui/app/help_window.h"
 #include "gui/app/line_list.h"
-#include "gui/app/select_on_focus.h"
 #include "gui/app/qt_translations.h"
+#include "gui/app/select_on_focus.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/brother_editor_dialog.h"
@@ -68,6 +68,8 @@ struct DialogCase {
     Make make;
     // Changes that show or hide things; the dialog and its controls must not move.
     std::vector<State> states = {};
+    // The scheduling sheet closes only by OK or "Отмена", so that no plan is lost to a key.
+    bool escape_closes = true;
 };
 
 template <class T, class... Args>
@@ -98,19 +100,21 @@ std::vector<DialogCase> dialog_cases() {
          make<gui::SettingsDialog>(),
          {{QStringLiteral("readers"),
            [](QDialog* d) { as<gui::SettingsDialog>(d)->readers()->click(); }}}},
-        {QStringLiteral("availability"), make<gui::AvailabilityDialog>(std::uint16_t{1}, false, false)},
+        {QStringLiteral("availability"),
+         make<gui::AvailabilityDialog>(std::uint16_t{1}, false, false)},
         {QStringLiteral("availability_new_brother"),
          make<gui::AvailabilityDialog>(std::uint16_t{0}, false, false)},
         {QStringLiteral("brother_editor"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
-             return std::make_unique<gui::BrotherEditorDialog>(doc, nullptr,
-                                                               doc.brothers().find(1), 0);
+             return std::make_unique<gui::BrotherEditorDialog>(doc, nullptr, doc.brothers().find(1),
+                                                               0);
          }},
-        {QStringLiteral("brother_list"), make<gui::BrotherListDialog>(editors::BrotherListParams{})},
+        {QStringLiteral("brother_list"),
+         make<gui::BrotherListDialog>(editors::BrotherListParams{})},
         {QStringLiteral("congregation_editor"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
-             return std::make_unique<gui::CongregationEditorDialog>(
-                 doc, nullptr, doc.congregations().find(2));
+             return std::make_unique<gui::CongregationEditorDialog>(doc, nullptr,
+                                                                    doc.congregations().find(2));
          }},
         {QStringLiteral("congregation_list"), make<gui::CongregationListDialog>(false)},
         {QStringLiteral("circuits"), make<gui::NameListDialog>(editors::NamedList::circuits)},
@@ -125,7 +129,8 @@ std::vector<DialogCase> dialog_cases() {
                  QStringLiteral("Шрифт"),
                  settings::default_font(settings::FontRole::captions, "rus"));
          }},
-        {QStringLiteral("week_range"), make<gui::WeekRangeDialog>(reports::WeekRangeForm::schedule)},
+        {QStringLiteral("week_range"),
+         make<gui::WeekRangeDialog>(reports::WeekRangeForm::schedule)},
         {QStringLiteral("congregation_chooser"),
          make<gui::CongregationChooserDialog>(schedule::ChooserMode::ours)},
         {QStringLiteral("contacts"), make<gui::ContactsDialog>(std::uint16_t{1}, std::uint16_t{0})},
@@ -137,8 +142,8 @@ std::vector<DialogCase> dialog_cases() {
            [](QDialog* d) { as<gui::SpeakerPickerDialog>(d)->circuits()->setCurrentIndex(2); }}}},
         {QStringLiteral("talk_picker"), make<gui::TalkPickerDialog>(talks)},
         {QStringLiteral("week_congregation"),
-         make<gui::WeekCongregationDialog>(schedule::WeekCongregationParams{
-             "Января 03, 2027", 12, calendar::WeekIndex(1408)})},
+         make<gui::WeekCongregationDialog>(
+             schedule::WeekCongregationParams{"Января 03, 2027", 12, calendar::WeekIndex(1408)})},
         {QStringLiteral("schedule_sheet"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
              return std::make_unique<gui::ScheduleSheet>(doc, nullptr,
@@ -148,9 +153,11 @@ std::vector<DialogCase> dialog_cases() {
            [](QDialog* d) {
                click_cell(d->findChild<gui::LineList*>(QStringLiteral("weeks")), 2, 1);
            }},
-          {QStringLiteral("other_week"), [](QDialog* d) {
+          {QStringLiteral("other_week"),
+           [](QDialog* d) {
                click_cell(d->findChild<gui::LineList*>(QStringLiteral("weeks")), 5, 1);
-           }}}},
+           }}},
+         false},
     };
 }
 
@@ -173,13 +180,16 @@ QStringList shown_texts(QWidget* w) {
     if (auto* edit = qobject_cast<QLineEdit*>(w)) add(edit->placeholderText());
     if (auto* spin = qobject_cast<QAbstractSpinBox*>(w)) add(spin->specialValueText());
     if (auto* tabs = qobject_cast<QTabBar*>(w)) {
-        for (int i = 0; i < tabs->count(); ++i) add(tabs->tabText(i));
+        for (int i = 0; i < tabs->count(); ++i)
+            add(tabs->tabText(i));
     }
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        for (int i = 0; i < combo->count(); ++i) add(combo->itemText(i));
+        for (int i = 0; i < combo->count(); ++i)
+            add(combo->itemText(i));
     }
     if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
-        for (int c = 0; c < tree->columnCount(); ++c) add(tree->headerItem()->text(c));
+        for (int c = 0; c < tree->columnCount(); ++c)
+            add(tree->headerItem()->text(c));
     }
     return out;
 }
@@ -189,7 +199,7 @@ QStringList shown_texts(QWidget* w) {
 QStringList english_words(QDialog* dialog) {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     static const QStringList allowed = {QStringLiteral("Vorla"), QStringLiteral("PDF"),
-                                        QStringLiteral("JPG"), QStringLiteral("VPK"),
+                                        QStringLiteral("JPG"),   QStringLiteral("VPK"),
                                         QStringLiteral("JPEG"),  QStringLiteral("OK"),
                                         QStringLiteral("Tab"),   QStringLiteral("mail")};
     QStringList found;
@@ -249,7 +259,8 @@ QMap<QWidget*, QRect> control_places(QDialog* dialog) {
         const bool control = qobject_cast<QAbstractButton*>(w) ||
                              qobject_cast<QAbstractItemView*>(w) || qobject_cast<QComboBox*>(w) ||
                              qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w);
-        if (control && w->isVisibleTo(dialog) && !qobject_cast<QAbstractItemView*>(w->parentWidget()))
+        if (control && w->isVisibleTo(dialog) &&
+            !qobject_cast<QAbstractItemView*>(w->parentWidget()))
             places.insert(w, in_dialog(w, dialog));
     }
     return places;
@@ -330,10 +341,10 @@ void DialogWalkTest::every_dialog_is_russian_steady_and_keyboard_ready() {
         const QMap<QWidget*, QRect> now = control_places(dialog.get());
         for (auto it = now.begin(); it != now.end(); ++it) {
             if (!places.contains(it.key())) continue;
-            QVERIFY2(places[it.key()] == it.value(),
-                     qPrintable(s.name + QStringLiteral(": ") + class_of(it.key()) +
-                                QLatin1Char(' ') + shown_texts(it.key()).value(0) +
-                                QStringLiteral(" moved")));
+            QVERIFY2(
+                places[it.key()] == it.value(),
+                qPrintable(s.name + QStringLiteral(": ") + class_of(it.key()) + QLatin1Char(' ') +
+                           shown_texts(it.key()).value(0) + QStringLiteral(" moved")));
         }
         const QStringList english_now = english_words(dialog.get());
         QVERIFY2(english_now.isEmpty(), qPrintable(english_now.join(QStringLiteral(" | "))));
@@ -358,8 +369,8 @@ void DialogWalkTest::every_dialog_is_russian_steady_and_keyboard_ready() {
     auto* help = dialog->findChild<gui::HelpWindow*>();
     QVERIFY(help);
     QVERIFY(help->isVisible());
-    const QString page = QString::fromStdString(
-        app::help_page_for(dialog->metaObject()->className()));
+    const QString page =
+        QString::fromStdString(app::help_page_for(dialog->metaObject()->className()));
     QVERIFY2(help->browser()->source().toString().endsWith(page),
              qPrintable(help->browser()->source().toString()));
     help->close();
@@ -368,7 +379,12 @@ void DialogWalkTest::every_dialog_is_russian_steady_and_keyboard_ready() {
 
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus && dialog->isAncestorOf(focus) ? focus : dialog.get(), Qt::Key_Escape);
-    QTRY_VERIFY(!dialog->isVisible());
+    if (c.escape_closes) {
+        QTRY_VERIFY(!dialog->isVisible());
+    } else {
+        QApplication::processEvents();
+        QVERIFY(dialog->isVisible());
+    }
 }
 
 QTEST_MAIN(DialogWalkTest)

@@ -59,8 +59,7 @@ void open_help_for(QWidget* window) {
     // A window of the dialog's own, so that its modality does not block it.
     auto* help = new HelpWindow(window);
     help->setAttribute(Qt::WA_DeleteOnClose);
-    help->show_page(QString::fromStdString(
-        app::help_page_for(window->metaObject()->className())));
+    help->show_page(QString::fromStdString(app::help_page_for(window->metaObject()->className())));
 }
 
 }  // namespace vorla::gui

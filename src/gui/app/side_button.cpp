@@ -12,7 +12,8 @@ namespace {
 int caption_room(const QPushButton* b) {
     QStyleOptionButton option;
     option.initFrom(b);
-    const QSize frame = b->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), b);
+    const QSize frame =
+        b->style()->sizeFromContents(QStyle::CT_PushButton, &option, QSize(0, 0), b);
     return b->width() > 0 ? b->width() - frame.width() : b->maximumWidth() - frame.width();
 }
 

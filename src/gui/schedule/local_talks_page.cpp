@@ -104,6 +104,9 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     talk_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     exchange_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     conflict_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The legend of a planned week wraps within the list's width instead of widening the sheet.
+    legend_->setWordWrap(true);
+    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     side->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(list_, 1);
@@ -133,8 +136,8 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     connect(availability_, &QPushButton::clicked, this, &LocalTalksPage::show_availability);
 
     show_model();
-    // Room for names and for all 26 weeks without scrolling.
-    list_->fit_columns({0, 0, 170, 170});
+    // Room for names and for all 26 weeks without scrolling, within a 1024-pixel screen.
+    list_->fit_columns({0, 0, 150, 150});
     list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
                             list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
     list_->setFocus();

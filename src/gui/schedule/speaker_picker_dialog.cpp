@@ -18,6 +18,11 @@
 
 namespace vorla::gui {
 
+namespace {
+// Room in the filters for a line such as "2 Собрания в районе Южный".
+constexpr int kFilterChars = 40;
+}  // namespace
+
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
@@ -28,6 +33,11 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
     congregations_ = new QComboBox(this);
+    // The filters' lines change with the circuit; their width must not.
+    for (QComboBox* filter : {circuits_, congregations_}) {
+        filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        filter->setMinimumContentsLength(kFilterChars);
+    }
     list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
@@ -114,7 +124,10 @@ void SpeakerPickerDialog::fill_congregations() {
 
 void SpeakerPickerDialog::fill() {
     list_->set_lines(model_.lines());
-    list_->fit_columns({200, 170});
+    // Fitted once, to the opening's lines: the filters only narrow them, and refitting
+    // would widen the dialog under the user's hands.
+    if (!columns_fitted_) list_->fit_columns({200, 170});
+    columns_fitted_ = true;
     list_->select_line(model_.selected_line());
     update_buttons();
 }

@@ -11,7 +11,8 @@ using vorla::app::help_page_for;
 namespace {
 
 std::string help_file(const std::string& name) {
-    std::ifstream in(std::filesystem::path(VORLA_TEST_DATA_DIR) / "../../src/resources/help" / name);
+    std::ifstream in(std::filesystem::path(VORLA_TEST_DATA_DIR) / "../../src/resources/help" /
+                     name);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
@@ -24,10 +25,10 @@ TEST(HelpPages, EveryDialogOpensASectionThatExists) {
     EXPECT_EQ(help_page_for("SettingsDialog"), "settings.html");
     EXPECT_EQ(help_page_for("vorla::gui::SomethingNew"), "index.html");
     for (const char* window :
-         {"MainWindow", "AboutDialog", "SettingsDialog", "AvailabilityDialog", "BrotherEditorDialog",
-          "CongregationEditorDialog", "MapDialog", "NameListDialog", "TalkChooserDialog",
-          "FontChooser", "WeekRangeDialog", "ReportView", "QPrintDialog", "ScheduleSheet",
-          "SpeakerPickerDialog", "PackageImportDialog"}) {
+         {"MainWindow", "AboutDialog", "SettingsDialog", "AvailabilityDialog",
+          "BrotherEditorDialog", "CongregationEditorDialog", "MapDialog", "NameListDialog",
+          "TalkChooserDialog", "FontChooser", "WeekRangeDialog", "ReportView", "QPrintDialog",
+          "ScheduleSheet", "SpeakerPickerDialog", "PackageImportDialog"}) {
         const std::string page = help_page_for(window);
         const auto hash = page.find('#');
         const std::string html = help_file(page.substr(0, hash));
