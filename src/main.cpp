@@ -1,9 +1,11 @@
 // The `vorla` executable: the desktop program by default, command-line work otherwise.
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/app/backup_command.h"
 #include "core/app/command_line.h"
 #include "core/app/data_folder_setup.h"
 #include "core/app/folder_access.h"
@@ -43,6 +45,18 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "--start YYYY-MM-DD --weeks N [--output FILE]",
          "write the schedule as text for N weeks (1-52) from the week of the date, to ptsched.txt "
          "in the data folder unless FILE is given"},
+        {"backup",
+         {},
+         1,
+         "DIR",
+         "make a dated backup folder Vrl_... of the data and map files in DIR, keeping the "
+         "newest four; prints its path"},
+        {"restore",
+         {},
+         1,
+         "DIR",
+         "put the files of the backup folder DIR in place of the data, after backing up the data "
+         "beside it; prints where"},
         {"report",
          {"--start", "--weeks", "--pdf", "--png", "--dpi", "--paper"},
          1,
@@ -224,11 +238,26 @@ int main(int argc, char** argv) {
         std::cerr << "vorla: " << today_choice.error << "\n";
         return 2;
     }
-    const calendar::Date today = today_choice.fixed.value_or(calendar::SystemClock().today());
+    const calendar::SystemClock system_clock;
+    const std::optional<calendar::FixedClock> fixed_clock =
+        today_choice.fixed ? std::optional<calendar::FixedClock>(*today_choice.fixed)
+                           : std::nullopt;
+    const calendar::Clock& clock =
+        fixed_clock ? static_cast<const calendar::Clock&>(*fixed_clock) : system_clock;
+    const calendar::Date today = clock.today();
 
+    const bool backing_up = cl.command == "backup" || cl.command == "restore";
+    if (backing_up && cl.positional.empty()) {
+        std::cerr << "vorla: which folder? (" << cl.command << " DIR)\n"
+                  << app::usage_text(subcommands());
+        return 2;
+    }
     std::error_code no_folder;
     const std::filesystem::path started_in = std::filesystem::current_path(no_folder);
-    if (!no_folder) app::anchor_file_options(cl, {"--pdf", "--png", "--output"}, started_in);
+    if (!no_folder) {
+        app::anchor_file_options(cl, {"--pdf", "--png", "--output"}, started_in);
+        if (backing_up) app::anchor_argument(cl, 0, started_in);
+    }
 
     // Paths given to `package` are the user's, taken from where the program was started.
     app::PackageRequest package;
@@ -266,29 +295,38 @@ int main(int argc, char** argv) {
     }
 
     if (!cl.command.empty()) {
-        // Only export-text and package write into the folder; the others read alongside any
-        // program.
-        const app::FolderUse use = cl.command == "export-text" || cl.command == "package"
-                                       ? app::FolderUse::writing
-                                       : app::FolderUse::reading;
+        // export-text, package and restore write into the folder; the others read alongside
+        // any program.
+        const app::FolderUse use =
+            cl.command == "export-text" || cl.command == "package" || cl.command == "restore"
+                ? app::FolderUse::writing
+                : app::FolderUse::reading;
         StderrPrompter prompter;
         const app::FolderAccess access = app::take_data_folder(absolute, use, prompter);
         if (access.refused) {
             std::cerr << "vorla: " << access.message << "\n";
             return 1;
         }
-        store::Document doc({absolute, today, {}, access.read_only}, prompter);
+        store::Document doc({absolute, today, {}, access.read_only, &clock}, prompter);
         if (cl.command == "package") {
             const app::PackageOutcome outcome = app::run_package(doc, package);
             std::cout << outcome.out;
             std::cerr << outcome.err;
             return app::command_status(doc, outcome.status);
         }
+        if (cl.command == "backup") {
+            return app::command_status(
+                doc, app::run_backup_command(doc, cl.positional[0], std::cout, std::cerr));
+        }
+        if (cl.command == "restore") {
+            return app::command_status(
+                doc, app::run_restore_command(doc, cl.positional[0], std::cout, std::cerr));
+        }
         return app::command_status(doc, run_command(argc, argv, cl, doc, range.range, output));
     }
 
 #ifdef VORLA_WITH_GUI
-    return gui::run_desktop(argc, argv, absolute, today);
+    return gui::run_desktop(argc, argv, absolute, clock);
 #else
     std::cerr << "vorla: this build has no desktop program; use a command (see --help)\n";
     return 1;

@@ -330,6 +330,68 @@ sleep 0.3
 "$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err" || fail "export-text after a short wait: $(cat "$WORK/err")"
 wait $holder 2>/dev/null
 
+# --- backups and restores ------------------------------------------------------------
+B="$WORK/backups"
+mkdir -p "$B"
+same_files() {  # every data file of folder $1 is byte for byte in folder $2
+    local f
+    for f in speakers.dat cong.dat talk.dat history.dat vorla.ini; do
+        [ -e "$1/$f" ] || continue
+        cmp -s "$1/$f" "$2/$f" || return 1
+    done
+}
+# Five days' backups from where the user is (a relative folder): the newest four stay.
+for day in 07 08 09 10 11; do
+    out=$(cd "$WORK/here" && "$VORLA" --data-dir "$D" --today 2026-12-$day backup ../backups 2>"$WORK/err") \
+        || fail "backup of the $day: $(cat "$WORK/err")"
+    [ "$(realpath "$(dirname "$out")")" = "$(realpath "$B")" ] || fail "backup printed $out"
+    case "$(basename "$out")" in Vrl_2634[1-5]_[0-2][0-9][0-5][0-9]_${day}дек26) ;; *) fail "backup name $out" ;; esac
+    same_files "$D" "$out" || fail "backup $out differs from the data"
+done
+[ "$(ls "$B" | wc -l)" -eq 4 ] || fail "backups kept: $(ls "$B")"
+ls "$B" | grep -q "_07дек26" && fail "the oldest backup was not removed"
+# Twice in one minute: the second is refused (once more when the minute turned in between).
+for attempt in 1 2; do
+    first=$("$VORLA" --data-dir "$D" --today 2026-12-12 backup "$B" 2>/dev/null)
+    "$VORLA" --data-dir "$D" --today 2026-12-12 backup "$B" >"$WORK/out" 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] && break
+    [ "$attempt" -eq 2 ] && fail "a second backup in one minute was made: $(cat "$WORK/out")"
+done
+grep -qx "vorla: Повторите резервирование через 1 минуту." "$WORK/err" || fail "same minute message: $(cat "$WORK/err")"
+[ -d "$first" ] || fail "the first backup of the minute is gone"
+"$VORLA" --data-dir "$D" backup "$first" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "backup into a backup exit $rc"
+grep -q "не может использоваться как резервная" "$WORK/err" || fail "backup into a backup message"
+"$VORLA" --data-dir "$D" backup "$WORK/no-such-place" >/dev/null 2>&1; rc=$?
+[ $rc -eq 1 ] || fail "backup into a missing folder exit $rc"
+[ ! -e "$WORK/no-such-place" ] || fail "a missing backup place was made"
+"$VORLA" --data-dir "$D" backup >/dev/null 2>&1; rc=$?
+[ $rc -eq 2 ] || fail "backup without a folder exit $rc"
+
+# A restore brings the backup back byte for byte and keeps what it replaced.
+cp "$D/cong.dat" "$WORK/cong.before"
+printf 'changed' >"$D/cong.dat"
+kept=$("$VORLA" --data-dir "$D" --today 2026-12-13 restore "$first" 2>"$WORK/err") || fail "restore: $(cat "$WORK/err")"
+same_files "$first" "$D" || fail "restored files differ from the backup"
+cmp -s "$D/cong.dat" "$WORK/cong.before" || fail "cong.dat not restored"
+[ "$(cat "$kept/cong.dat")" = "changed" ] || fail "the replaced data was not kept in $kept"
+"$VORLA" --data-dir "$D" --today 2026-12-13 info >/dev/null 2>"$WORK/err" || fail "restored data does not read: $(cat "$WORK/err")"
+# Not a backup: nothing changes.
+mkdir -p "$WORK/not-a-backup"
+"$VORLA" --data-dir "$D" restore "$WORK/not-a-backup" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "restore from an empty folder exit $rc"
+grep -q "не содержит файлов для восстановления" "$WORK/err" || fail "restore from an empty folder message"
+cmp -s "$D/cong.dat" "$WORK/cong.before" || fail "a refused restore changed cong.dat"
+# Another program holds the folder: a backup reads alongside, a restore refuses.
+flock "$D/vorla.lock" sleep 9 &
+holder=$!
+sleep 0.5
+"$VORLA" --data-dir "$D" --today 2026-12-14 backup "$B" >/dev/null 2>"$WORK/err" || fail "backup beside another program: $(cat "$WORK/err")"
+"$VORLA" --data-dir "$D" restore "$first" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "restore beside another program exit $rc"
+grep -q "занята другой программой Vorla" "$WORK/err" || fail "restore beside another program message"
+kill $holder 2>/dev/null; wait $holder 2>/dev/null
+
 if [ $failures -ne 0 ]; then
     echo "$failures failure(s)"
     exit 1

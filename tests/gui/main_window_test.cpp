@@ -178,8 +178,10 @@ void MainWindowTest::panel_and_menu_follow_the_document() {
     QVERIFY(window.commands().action(Command::hospitality)->isEnabled());
 
     // Features the program does not have yet stay disabled whatever the data says.
-    QVERIFY(!window.commands().action(Command::backup)->isEnabled());
+    QVERIFY(!window.commands().action(Command::summary)->isEnabled());
     // Commands that work now.
+    QVERIFY(window.commands().action(Command::backup)->isEnabled());
+    QVERIFY(window.commands().action(Command::restore)->isEnabled());
     QVERIFY(window.commands().action(Command::settings)->isEnabled());
     QVERIFY(window.commands().action(Command::about)->isEnabled());
     QVERIFY(window.panel()->button(app::PanelButtonId::exit)->isEnabled());
@@ -205,9 +207,12 @@ void MainWindowTest::report_mode_closes_back_to_the_panel() {
     window.view()->show_report(new QLabel(QStringLiteral("отчет")));
     QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::report));
     QVERIFY(window.commands().action(Command::back_to_panel)->isEnabled());
+    QVERIFY(!window.commands().action(Command::restore)->isEnabled());  // only on the panel
+    QVERIFY(window.commands().action(Command::backup)->isEnabled());
     QVERIFY(!window.close());  // closing a report returns to the panel
     QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));
     QVERIFY(!window.commands().action(Command::back_to_panel)->isEnabled());
+    QVERIFY(window.commands().action(Command::restore)->isEnabled());
     window.view()->show_report(new QLabel(QStringLiteral("отчет")));
     QTest::keyClick(window.view()->report(), Qt::Key_Escape);
     QCOMPARE(int(window.view()->mode()), int(gui::ReportView::Mode::panel));

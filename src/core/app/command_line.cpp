@@ -96,6 +96,12 @@ void anchor_file_options(CommandLine& line, const std::vector<std::string>& file
     }
 }
 
+void anchor_argument(CommandLine& line, std::size_t index,
+                     const std::filesystem::path& started_in) {
+    if (index < line.positional.size() && !line.positional[index].empty())
+        line.positional[index] = (started_in / line.positional[index]).string();
+}
+
 Environment process_environment() {
     return [](const std::string& name) -> std::optional<std::string> {
         const char* v = std::getenv(name.c_str());

@@ -44,6 +44,9 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args,
 void anchor_file_options(CommandLine& line, const std::vector<std::string>& file_options,
                          const std::filesystem::path& started_in);
 
+// A plain argument that names a folder or file, made absolute the same way.
+void anchor_argument(CommandLine& line, std::size_t index, const std::filesystem::path& started_in);
+
 using Environment = std::function<std::optional<std::string>(const std::string&)>;
 Environment process_environment();
 

@@ -17,6 +17,24 @@ bool data_allows(const store::Document& doc, commands::Command command) {
             return doc.brothers().size() >= 2 && doc.congregations().size() >= 2;
         case invitation_letter:
             return doc.our_congregation() != 0;
+        case restore:
+            // It replaces the data files: only the folder's owner may.
+            return !doc.folder().read_only();
+        default:
+            return true;
+    }
+}
+
+bool mode_allows(commands::Command command, bool report_shown) {
+    using enum commands::Command;
+    switch (command) {
+        case print:
+        case print_preview:
+        case back_to_panel:
+        case save_pdf:
+            return report_shown;
+        case restore:
+            return !report_shown;
         default:
             return true;
     }

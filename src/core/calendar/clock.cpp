@@ -50,11 +50,22 @@ Date6 to_date6(const Date& d) {
     return Date6{d.year % 100, d.month, d.day};
 }
 
-Date SystemClock::today() const {
+LocalTime local_time_now() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return LocalTime{Date{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour,
+                     local.tm_min};
+}
+
+Date SystemClock::today() const {
+    return local_time_now().date;
+}
+
+LocalTime FixedClock::now() const {
+    LocalTime t = local_time_now();
+    t.date = date_;
+    return t;
 }
 
 }  // namespace vorla::calendar

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <future>
 #include <string>
+#include <utility>
 
 #include "core/text/texts.h"
 
@@ -224,13 +225,53 @@ int write_refusal(const fs::path& path) {
     return 0;
 }
 
-WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
+Replacement::Replacement(Replacement&& other) noexcept
+    : target_(std::move(other.target_)),
+      temp_(std::exchange(other.temp_, fs::path())),
+      error_(other.error_),
+      stamp_(other.stamp_) {}
+
+Replacement& Replacement::operator=(Replacement&& other) noexcept {
+    if (this != &other) {
+        discard();
+        target_ = std::move(other.target_);
+        temp_ = std::exchange(other.temp_, fs::path());
+        error_ = other.error_;
+        stamp_ = other.stamp_;
+    }
+    return *this;
+}
+
+void Replacement::discard() {
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+WriteResult Replacement::commit() {
     WriteResult result;
+    if (error_ != 0 || temp_.empty()) {
+        result.error = error_ != 0 ? error_ : EINVAL;
+        return result;
+    }
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+        result.error = errno_or(EIO);
+        discard();
+        return result;
+    }
+    temp_.clear();
+    sync_folder(target_.parent_path());
+    result.stamp = stamp_;
+    return result;
+}
+
+Replacement prepare_replacement(const fs::path& path, std::span<const std::uint8_t> content) {
+    Replacement prepared;
     const fs::path target = resolve_links(path);
+    prepared.target_ = target;
     // A descriptor kept by a batch would go on writing the replaced file.
     BatchedFlush::forget(path);
     BatchedFlush::forget(target);
-    if ((result.error = write_refusal(target)) != 0) return result;
+    if ((prepared.error_ = write_refusal(target)) != 0) return prepared;
     struct stat old {};
     const bool had_old = ::stat(target.c_str(), &old) == 0;
 
@@ -241,13 +282,13 @@ WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> con
         temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(attempt);
         raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (raw < 0 && errno != EEXIST) {
-            result.error = errno_or(EIO);
-            return result;
+            prepared.error_ = errno_or(EIO);
+            return prepared;
         }
     }
     if (raw < 0) {
-        result.error = EEXIST;
-        return result;
+        prepared.error_ = EEXIST;
+        return prepared;
     }
     Fd fd(raw);
     if (had_old) {
@@ -263,15 +304,24 @@ WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> con
     struct stat written {};
     if (error == 0 && ::fstat(fd.get(), &written) != 0) error = errno_or(EIO);
     if (error == 0 && !fd.close()) error = errno_or(EIO);
-    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno_or(EIO);
     if (error != 0) {
         ::unlink(temp.c_str());
-        result.error = error;
+        prepared.error_ = error;
+        return prepared;
+    }
+    prepared.temp_ = temp;
+    prepared.stamp_ = stamp_from(written);
+    return prepared;
+}
+
+WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> content) {
+    Replacement prepared = prepare_replacement(path, content);
+    if (!prepared) {
+        WriteResult result;
+        result.error = prepared.error();
         return result;
     }
-    sync_folder(target.parent_path());
-    result.stamp = stamp_from(written);
-    return result;
+    return prepared.commit();
 }
 
 WriteResult replace_file(const fs::path& path, std::string_view content) {
@@ -299,6 +349,27 @@ WriteResult write_at(const fs::path& path, std::uint64_t offset,
     if (result.error == 0 && ::fstat(fd.get(), &st) == 0) result.stamp = stamp_from(st);
     if (result.error == 0 && !fd.close()) result.error = errno_or(EIO);
     return result;
+}
+
+int copy_to_new_file(const fs::path& from, const fs::path& to) {
+    const FileRead source = read_file(from);
+    if (!source.bytes) return source.error != 0 ? source.error : EIO;
+    const std::vector<std::uint8_t>& bytes = *source.bytes;
+    Fd fd(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (fd.get() < 0) return errno_or(EIO);
+    int error = write_all(fd.get(), bytes.data(), bytes.size(), 0, false);
+    if (error == 0 && ::fsync(fd.get()) != 0) error = errno_or(EIO);
+    if (error == 0 && !fd.close()) error = errno_or(EIO);
+    if (error == 0) {
+        // What the disk gives back is what counts, not what was handed to it.
+        const FileRead copy = read_file(to);
+        if (!copy.bytes)
+            error = copy.error != 0 ? copy.error : EIO;
+        else if (*copy.bytes != bytes)
+            error = EIO;
+    }
+    if (error != 0) ::unlink(to.c_str());
+    return error;
 }
 
 bool is_leftover_temp_name(std::string_view name) {

@@ -1,7 +1,8 @@
 #pragma once
 // The only ways the program writes data files: a whole-file replace that never leaves half a
-// file behind, and an in-place write of one record at its offset. Reads never block (a FIFO
-// under a data file's name must not hang the program) and take only regular files.
+// file behind, an in-place write of one record at its offset, and a checked copy for backups. Reads
+// never block (a FIFO under a data file's name must not hang the program) and take only regular
+// files.
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
@@ -81,9 +82,43 @@ int write_refusal(const fs::path& path);
 WriteResult replace_file(const fs::path& path, std::span<const std::uint8_t> content);
 WriteResult replace_file(const fs::path& path, std::string_view content);
 
+// replace_file in two steps, for files that change together (a restore): each new file is
+// written and flushed beside its old one first, and the old ones are replaced only when every
+// new one could be written. Until commit the old file is untouched; a replacement that is
+// neither committed nor kept is removed again.
+class Replacement {
+  public:
+    Replacement() = default;
+    ~Replacement() { discard(); }
+    Replacement(Replacement&& other) noexcept;
+    Replacement& operator=(Replacement&& other) noexcept;
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+    // 0 when the new file is ready, else why it could not be written.
+    int error() const { return error_; }
+    explicit operator bool() const { return error_ == 0 && !temp_.empty(); }
+    // Renames the new file over the old one.
+    WriteResult commit();
+    void discard();
+
+  private:
+    friend Replacement prepare_replacement(const fs::path&, std::span<const std::uint8_t>);
+    fs::path target_;
+    fs::path temp_;
+    int error_ = 0;
+    FileStamp stamp_;
+};
+Replacement prepare_replacement(const fs::path& path, std::span<const std::uint8_t> content);
+
 // Writes bytes at an offset of an existing file (never creates it), flushed to disk.
 WriteResult write_at(const fs::path& path, std::uint64_t offset,
                      std::span<const std::uint8_t> bytes);
+
+// Copies a regular file into a new file (an existing one is never overwritten), flushed to
+// disk and read back: 0 when the copy holds the file's bytes, else why not (an errno value,
+// kNotRegularFile, or EIO for a copy that reads back different). A failed copy is removed.
+int copy_to_new_file(const fs::path& from, const fs::path& to);
 
 // The temporary files replace_file leaves when a save is interrupted: "NAME.tmpPID_N".
 bool is_leftover_temp_name(std::string_view file_name);

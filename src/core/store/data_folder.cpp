@@ -105,6 +105,12 @@ bool DataFolder::write_at(const fs::path& file, std::uint64_t offset,
     return static_cast<bool>(result);
 }
 
+void DataFolder::start_over() {
+    stamps_.clear();
+    held_.clear();
+    cut_told_.clear();
+}
+
 int DataFolder::remove_leftovers() const {
     if (read_only_) return 0;
     int removed = io::remove_leftover_temp_files(folder_);

@@ -52,6 +52,10 @@ class DataFolder {
     // Saves that were refused or failed since the program started.
     int failed_writes() const { return failed_writes_; }
 
+    // Forgets what the reads found, as a new start does: every file is read afresh (a restore
+    // put other files in place), and one that still cannot be read is held again.
+    void start_over();
+
     // Removes the temporary files of saves that were interrupted (in the folder, and beside
     // the targets of linked data files). Only the folder's owner of the moment may do this.
     int remove_leftovers() const;

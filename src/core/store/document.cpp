@@ -23,6 +23,7 @@ Document::Document(Options options, io::Prompter& prompter)
     : folder_(std::move(options.folder), prompter, options.read_only),
       language_(options.language.empty() ? text::text(TextId::language_code) : options.language),
       today_(options.today),
+      clock_(options.clock),
       collator_(language_),
       weeks_(calendar::week_window_base(options.today.year)) {
     folder_.remove_leftovers();
@@ -33,6 +34,10 @@ Document::Document(Options options, io::Prompter& prompter)
 }
 
 // --- where and when ----------------------------------------------------------------------
+
+calendar::LocalTime Document::now() const {
+    return clock_ ? clock_->now() : calendar::FixedClock(today_).now();
+}
 
 calendar::CalendarContext Document::calendar() const {
     calendar::CalendarContext c;
@@ -109,6 +114,7 @@ void Document::load_tables(bool with_old_extras) {
 }
 
 void Document::reload_all() {
+    folder_.start_over();
     brothers_ = BrotherIndex();
     congregations_ = CongregationIndex();
     circuits_ = NamedTable(files::kCircuits, false);

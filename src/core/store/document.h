@@ -54,6 +54,8 @@ class Document {
         calendar::Date today;
         std::string language;    // empty: the string table's language_code
         bool read_only = false;  // another program owns the folder: nothing is written
+        // The time of day for backup names; without one, today with the machine's hours.
+        const calendar::Clock* clock = nullptr;
     };
 
     // Creates the document: window base, today, settings, tables, upgrades and the loads in
@@ -68,6 +70,8 @@ class Document {
     io::Prompter& prompter() const { return folder_.prompter(); }
     const std::string& language() const { return language_; }
     const calendar::Date& today() const { return today_; }
+    // Now, to the minute: today's date as the program takes it (--today), the clock's time.
+    calendar::LocalTime now() const;
     // W: the week number of the week containing today.
     calendar::WeekNumber today_week() const { return today_week_; }
     // S: the week the scheduling pages start from.
@@ -137,7 +141,8 @@ class Document {
     void announce(Changes what);
 
     // --- reloading --------------------------------------------------------------------------
-    // Every table again from the files (after a restore); the settings are read again.
+    // Every table again from the files (after a restore); the settings are read again, and a
+    // file that could not be read before is read afresh.
     void reload_all();
     // history.dat and special.dat again (the scheduling sheet's Cancel).
     void reload_weeks_and_events();
@@ -180,6 +185,7 @@ class Document {
     DataFolder folder_;
     std::string language_;
     calendar::Date today_;
+    const calendar::Clock* clock_;
     calendar::WeekNumber today_week_;
     calendar::WeekNumber current_week_;
     text::NameCollator collator_;

@@ -31,7 +31,7 @@ class FirstPaintProbe : public QObject {
 }  // namespace
 
 int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
-                const calendar::Date& today) {
+                const calendar::Clock& clock) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vorla"));
     QApplication::setApplicationDisplayName(program_title());
@@ -43,7 +43,7 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
     const app::FolderAccess access =
         app::take_data_folder(folder, app::FolderUse::desktop, prompter);
     if (access.refused) return 0;
-    store::Document doc({folder, today, {}, access.read_only}, prompter);
+    store::Document doc({folder, clock.today(), {}, access.read_only, &clock}, prompter);
     install_qt_translations(app, doc.language());
     select_numbers_on_focus(app);
     install_help_keys(app);

@@ -7,8 +7,8 @@
 namespace vorla::gui {
 
 // Runs the desktop program on a data folder (already the current directory) until the
-// main window closes; returns the exit code.
+// main window closes; returns the exit code. The clock gives today and the time of day.
 int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
-                const calendar::Date& today);
+                const calendar::Clock& clock);
 
 }  // namespace vorla::gui

@@ -15,6 +15,7 @@
 #include "core/commands/command.h"
 #include "core/text/texts.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/backup_dialog.h"
 #include "gui/app/document_watcher.h"
 #include "gui/app/help_window.h"
 #include "gui/app/icons.h"
@@ -143,6 +144,14 @@ void MainWindow::install_handlers() {
         AboutDialog about(QString::fromStdString(doc_.folder().folder().string()), this);
         about.exec();
     });
+    commands_.set_handler(Command::backup, [this] {
+        BackupDialog dialog(doc_, app::BackupDirection::backup, prompter_, this);
+        dialog.exec();
+    });
+    commands_.set_handler(Command::restore, [this] {
+        BackupDialog dialog(doc_, app::BackupDirection::restore, prompter_, this);
+        dialog.exec();
+    });
     commands_.set_handler(Command::exit, [this] { close(); });
     commands_.set_handler(Command::back_to_panel, [this] { view_->return_to_panel(); });
     commands_.set_handler(Command::help_contents,
@@ -152,18 +161,7 @@ void MainWindow::install_handlers() {
 }
 
 bool MainWindow::mode_allows(Command command) const {
-    const bool report = view_ && view_->mode() == ReportView::Mode::report;
-    switch (command) {
-        case Command::print:
-        case Command::print_preview:
-        case Command::back_to_panel:
-        case Command::save_pdf:
-            return report;
-        case Command::restore:
-            return !report;
-        default:
-            return true;
-    }
+    return app::mode_allows(command, view_ && view_->mode() == ReportView::Mode::report);
 }
 
 void MainWindow::refresh() {

@@ -52,6 +52,11 @@ TEST(CommandLine, FileOptionsAreTakenFromTheFolderTheProgramStartedIn) {
     p = parse_command_line({"report", "schedule", "--pdf", "../plan.pdf"}, kSubs);
     anchor_file_options(p.line, {"--pdf", "--png"}, "/home/user/docs");
     EXPECT_EQ(p.line.options.at("--pdf"), "/home/user/docs/../plan.pdf");
+
+    // A plain argument: the one at the index only, and none past the end.
+    anchor_argument(p.line, 1, "/home/user/docs");
+    anchor_argument(p.line, 0, "/home/user");
+    EXPECT_EQ(p.line.positional, std::vector<std::string>{"/home/user/schedule"});
 }
 
 TEST(CommandLine, MistakesGiveAOneLineReason) {

@@ -60,3 +60,21 @@ TEST_F(RulesTest, CountsSettingsAndOurCongregationOpenTheirCommands) {
     EXPECT_TRUE(app::data_allows(*doc, Command::our_congregation));
     EXPECT_TRUE(app::data_allows(*doc, Command::export_package));
 }
+
+TEST_F(RulesTest, RestoreNeedsTheFolderAndTheWorkPanel) {
+    EXPECT_TRUE(app::data_allows(*open(), Command::restore));
+    EXPECT_TRUE(app::data_allows(*open(), Command::backup));
+    const store::Document read_only({dir.path(), {2026, 12, 7}, {}, true}, prompter);
+    EXPECT_FALSE(app::data_allows(read_only, Command::restore));
+    EXPECT_TRUE(app::data_allows(read_only, Command::backup));  // a backup only reads
+
+    EXPECT_TRUE(app::mode_allows(Command::restore, false));
+    EXPECT_FALSE(app::mode_allows(Command::restore, true));
+    EXPECT_TRUE(app::mode_allows(Command::backup, true));
+    EXPECT_TRUE(app::mode_allows(Command::backup, false));
+    for (Command reporting :
+         {Command::print, Command::print_preview, Command::back_to_panel, Command::save_pdf}) {
+        EXPECT_TRUE(app::mode_allows(reporting, true));
+        EXPECT_FALSE(app::mode_allows(reporting, false));
+    }
+}

@@ -71,3 +71,25 @@ TEST(FixedClock, IsWhatTheCommandLineAndTheTestsSet) {
     EXPECT_EQ(to_iso(any.today()), "2026-12-07");
     EXPECT_EQ(to_date6(any.today()), (Date6{26, 12, 7}));
 }
+
+TEST(FixedClock, NowKeepsTheDayWhileTheHoursPass) {
+    const Date d{2026, 12, 7};
+    const FixedClock clock(d);
+    LocalTime east;
+    LocalTime west;
+    // Read again when a minute turned between the two readings.
+    for (int attempt = 0; attempt < 3 && (attempt == 0 || east.minute != west.minute); ++attempt) {
+        {
+            TimeZone tz("XXX-14");
+            east = clock.now();
+        }
+        {
+            TimeZone tz("YYY+11");
+            west = clock.now();
+        }
+    }
+    EXPECT_EQ(east.date, d);
+    EXPECT_EQ(west.date, d);
+    EXPECT_EQ((east.hour - west.hour + 24) % 24, 1);  // 25 hours apart
+    EXPECT_EQ(east.minute, west.minute);
+}

@@ -11,35 +11,17 @@
 
 #include "core/io/file_ops.h"
 #include "core/text/texts.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 #include "support/unprivileged.h"
 
 using namespace vorla::io;
+using vorla::testing::FileSizeLimit;
 using vorla::testing::read_text;
 using vorla::testing::TempDir;
 using vorla::testing::write_text;
 
 namespace {
-
-// Lowers the file-size limit for the life of the object, so that writes fail part-way.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        old_handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit l = old_;
-        l.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, old_handler_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*old_handler_)(int) = nullptr;
-};
 
 std::size_t entries(const std::filesystem::path& dir) {
     std::size_t n = 0;
@@ -70,6 +52,68 @@ TEST(ReplaceFile, FailureInTheMiddleLeavesTheOldFileIntact) {
     }
     EXPECT_EQ(read_text(file), "old contents");
     EXPECT_EQ(entries(dir.path()), 1u);
+}
+
+TEST(Replacement, OldFilesStayUntilCommitAndAnUncommittedOneLeavesNothing) {
+    TempDir dir;
+    write_text(dir / "cong.dat", "old cong");
+    write_text(dir / "talk.dat", "old talk");
+    const std::string cong = "new cong";
+    const std::string talk(64 * 1024, 't');
+    Replacement first = prepare_replacement(
+        dir / "cong.dat",
+        std::span(reinterpret_cast<const std::uint8_t*>(cong.data()), cong.size()));
+    ASSERT_TRUE(first);
+    {
+        FileSizeLimit limit(4096);  // the second one cannot be written whole
+        Replacement second = prepare_replacement(
+            dir / "talk.dat",
+            std::span(reinterpret_cast<const std::uint8_t*>(talk.data()), talk.size()));
+        EXPECT_FALSE(second);
+        EXPECT_EQ(second.error(), EFBIG);
+    }
+    EXPECT_EQ(read_text(dir / "cong.dat"), "old cong");  // nothing is in place yet
+    EXPECT_EQ(entries(dir.path()), 3u);                  // the prepared file waits beside it
+
+    Replacement moved = std::move(first);
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(moved.commit());
+    EXPECT_EQ(read_text(dir / "cong.dat"), "new cong");
+    EXPECT_EQ(read_text(dir / "talk.dat"), "old talk");
+    EXPECT_EQ(entries(dir.path()), 2u);
+
+    {
+        Replacement dropped = prepare_replacement(
+            dir / "talk.dat",
+            std::span(reinterpret_cast<const std::uint8_t*>(cong.data()), cong.size()));
+        ASSERT_TRUE(dropped);
+    }
+    EXPECT_EQ(read_text(dir / "talk.dat"), "old talk");
+    EXPECT_EQ(entries(dir.path()), 2u);
+}
+
+TEST(CopyToNewFile, CopiesWholeOrLeavesNothingAndNeverOverwrites) {
+    TempDir dir;
+    std::string content(100 * 1024, '\0');
+    for (std::size_t k = 0; k < content.size(); ++k)
+        content[k] = static_cast<char>(k * 7);
+    write_text(dir / "history.dat", content);
+    std::filesystem::create_directory(dir / "copy");
+    EXPECT_EQ(copy_to_new_file(dir / "history.dat", dir / "copy/history.dat"), 0);
+    EXPECT_EQ(read_text(dir / "copy/history.dat"), content);
+
+    write_text(dir / "copy/cong.dat", "someone else's");
+    EXPECT_EQ(copy_to_new_file(dir / "history.dat", dir / "copy/cong.dat"), EEXIST);
+    EXPECT_EQ(read_text(dir / "copy/cong.dat"), "someone else's");
+
+    EXPECT_EQ(copy_to_new_file(dir / "missing.dat", dir / "copy/missing.dat"), ENOENT);
+    ASSERT_EQ(::mkfifo((dir / "special.dat").c_str(), 0644), 0);
+    EXPECT_EQ(copy_to_new_file(dir / "special.dat", dir / "copy/special.dat"), kNotRegularFile);
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_EQ(copy_to_new_file(dir / "history.dat", dir / "copy/talk.dat"), EFBIG);
+    }
+    EXPECT_EQ(entries(dir / "copy"), 2u);  // no half copy, nothing for the failures
 }
 
 TEST(ReplaceFile, KeepsThePermissionsOfTheOldFile) {

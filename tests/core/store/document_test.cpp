@@ -257,6 +257,31 @@ TEST_F(DocTest, ReloadAllReadsTheSettingsAgain) {
     EXPECT_EQ(doc->congregations().size(), 1u);
 }
 
+TEST_F(DocTest, ReloadAllReadsAFileThatCouldNotBeReadAfresh) {
+    std::filesystem::create_directory(dir / "history.dat");  // no file can be read there
+    const auto doc = open();
+    const auto history = doc->folder().file("history.dat");
+    EXPECT_TRUE(doc->folder().held(history));
+    EXPECT_FALSE(doc->weeks().save(doc->folder()));
+
+    // A restore put a good file in its place: it is read, and saved again.
+    std::filesystem::remove(dir / "history.dat");
+    write_bytes(dir / "history.dat", concat({week_bytes(1410).u16(4, 7).u16(20, 1)}));
+    doc->reload_all();
+    EXPECT_FALSE(doc->folder().held(history));
+    EXPECT_EQ(doc->weeks().at(WeekIndex(1409)).talk_no, 7);
+    doc->weeks().at(WeekIndex(1409)).talk_no = 8;
+    EXPECT_TRUE(doc->weeks().save(doc->folder()));
+
+    // One that still cannot be read is held again, and the user is told again.
+    prompter.messages.clear();
+    std::filesystem::remove(dir / "history.dat");
+    std::filesystem::create_directory(dir / "history.dat");
+    doc->reload_all();
+    EXPECT_TRUE(doc->folder().held(history));
+    EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
 TEST_F(DocTest, CreoleNamesAreTakenOnlyInThatLanguageAndNeverOverCurrentFiles) {
     write_bytes(dir / "Kong.dat", slot_file({congregation_bytes(1, "Kreyòl")}));
     write_bytes(dir / "Istwa.dat", concat({week_bytes(1410).u16(4, 5).u16(20, 1)}));
