@@ -37,6 +37,11 @@ AvailabilityModel::AvailabilityModel(store::Document& doc, std::uint16_t brother
     now_ = start_;
 }
 
+std::string AvailabilityModel::prompt_text() const {
+    return text::text(weeks_editable() ? text::TextId::choose_unavailable_weeks
+                                       : text::TextId::save_brother_first);
+}
+
 std::string AvailabilityModel::cancel_caption() const {
     return read_only_ ? text::text(TextId::close) : "Отмена";
 }

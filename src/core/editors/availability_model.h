@@ -22,9 +22,11 @@ class AvailabilityModel {
     // His first-name-first name; empty without a brother.
     const std::string& title() const { return title_; }
     bool read_only() const { return read_only_; }
-    // OK and "Выбрать недоступные недели" are hidden when read-only.
+    // OK and the prompt above the list are hidden when read-only.
     bool ok_visible() const { return !read_only_; }
-    bool prompt_visible() const { return weeks_editable(); }
+    bool prompt_visible() const { return !read_only_; }
+    // "Выбрать недоступные недели"; for a brother not yet saved, why the list takes no clicks.
+    std::string prompt_text() const;
     // Weeks can be marked only for a brother who has an id to store them under (a new brother
     // gets his when he is saved); otherwise clicks in the list must not pretend to mark.
     bool weeks_editable() const { return !read_only_ && brother_id_ != 0; }

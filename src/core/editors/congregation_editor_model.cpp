@@ -117,7 +117,8 @@ bool CongregationEditorModel::validate() {
         return false;
     }
     if (!congregation_name_allowed(fields_.name)) {
-        doc_.prompter().inform(kNameSeparatorMessage, io::Icon::warning);
+        doc_.prompter().inform(text::text(text::TextId::congregation_name_separator),
+                               io::Icon::warning);
         return false;
     }
     if (adding_) return true;

@@ -24,17 +24,26 @@ int mul_div(long long a, long long b, long long c) {
 
 }  // namespace
 
-std::string picture_open_failure(int error_number) {
-    return std::strerror(error_number);
+std::string picture_error_caption() {
+    return text::text(TextId::map_error_caption);
+}
+
+std::string picture_too_large(const std::filesystem::path& file) {
+    return text::format(TextId::map_too_large, file.filename().string());
+}
+
+std::string picture_not_supported(const std::filesystem::path& file) {
+    return text::format(TextId::map_not_a_picture, file.filename().string());
 }
 
 MapFile read_map_file(const std::filesystem::path& file) {
     MapFile out;
     io::FileRead read = io::read_file(file, kMaxPictureBytes);
     if (!read.bytes) {
-        out.error = io::failure_reason(read.error);
+        out.error = text::format(TextId::map_cannot_open, file.filename().string(),
+                                 io::failure_reason(read.error));
     } else if (read.cut()) {
-        out.error = kPictureNoMemory;
+        out.error = picture_too_large(file);
     } else {
         out.bytes = std::move(*read.bytes);
     }

@@ -10,12 +10,10 @@
 
 namespace vorla::editors {
 
-// The picture messages' caption and texts.
-inline constexpr std::string_view kPictureErrorCaption = "MapImage Error";
-inline constexpr std::string_view kPictureNoMemory = "Can not allocate enough memory\t";
-inline constexpr std::string_view kPictureNotSupported = "IPicture interface is not supported\t";
-// The system's text for a file that cannot be opened.
-std::string picture_open_failure(int error_number);
+// The picture messages' caption, and the messages that name the map file.
+std::string picture_error_caption();
+std::string picture_too_large(const std::filesystem::path& file);
+std::string picture_not_supported(const std::filesystem::path& file);
 
 // A map picture's bytes, or the message for a file that cannot be read: a FIFO or device is
 // refused without waiting on it, and a file larger than any picture is not loaded.

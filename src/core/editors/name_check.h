@@ -15,8 +15,4 @@ inline bool congregation_name_allowed(std::string_view name) {
     return name.find_first_of("/\\") == std::string_view::npos;
 }
 
-// What the user is told when a name holds a folder separator.
-inline constexpr std::string_view kNameSeparatorMessage =
-    "Название собрания не может содержать знаки «/» и «\\».";
-
 }  // namespace vorla::editors

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <future>
 #include <string>
@@ -103,8 +104,31 @@ void sync_folder(const fs::path& folder) {
 }  // namespace
 
 std::string failure_reason(int error) {
-    if (error == kNotRegularFile) return text::text(text::TextId::not_a_regular_file);
-    return std::strerror(error);
+    using text::TextId;
+    // The C library's texts are English on most systems; the common causes are said here.
+    switch (error) {
+        case kNotRegularFile:
+            return text::text(TextId::not_a_regular_file);
+        case ENOENT:
+        case ENOTDIR:
+            return text::text(TextId::error_not_found);
+        case EACCES:
+        case EPERM:
+            return text::text(TextId::error_access_denied);
+        case ENOSPC:
+        case EDQUOT:
+            return text::text(TextId::error_no_space);
+        case EROFS:
+            return text::text(TextId::error_read_only_disk);
+        case EISDIR:
+            return text::text(TextId::error_is_folder);
+        case EIO:
+            return text::text(TextId::error_io);
+        case ENAMETOOLONG:
+            return text::text(TextId::error_name_too_long);
+        default:
+            return text::format(TextId::error_system, std::to_string(error));
+    }
 }
 
 FileStamp stamp_of(const fs::path& path) {

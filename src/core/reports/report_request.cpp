@@ -2,6 +2,8 @@
 
 #include "core/reports/page_metrics.h"
 #include "core/reports/schedule_report.h"
+#include "core/text/texts.h"
+#include "core/text/trim.h"
 
 namespace vorla::reports {
 
@@ -12,6 +14,15 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             break;
     }
     return layout_schedule(doc, fonts, {request.first, request.weeks}, device);
+}
+
+std::string report_title(const store::Document& doc, ReportKind kind) {
+    switch (kind) {
+        case ReportKind::schedule:
+            break;
+    }
+    const std::string title(text::trim(doc.settings().schedule_title));
+    return title.empty() ? text::text(text::TextId::default_schedule_title) : title;
 }
 
 int screen_page_tenths(ReportKind) {

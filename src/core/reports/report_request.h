@@ -23,6 +23,10 @@ struct ReportRequest {
 DisplayList layout_report(const store::Document& doc, const settings::ReportFonts& fonts,
                           const ReportRequest& request, const Device& device);
 
+// The report's name on a print job and in a PDF's properties, so that the printer's queue
+// shows what is printing: the schedule's heading, or its default when the heading is blank.
+std::string report_title(const store::Document& doc, ReportKind kind);
+
 // The height of one page on the screen in tenths of an inch: the page's 11 inches.
 int screen_page_tenths(ReportKind kind);
 

@@ -44,7 +44,7 @@ class ContactsModel {
     std::string take_copy();
 
     // A focused phone number has a button of its own that copies it, the same way.
-    static std::string phone_caption() { return "Копировать номер"; }
+    static std::string phone_caption() { return text::text(text::TextId::copy_phone); }
     bool phone_copy_visible() const { return !phone_.empty(); }
     std::string take_phone();
     bool clipboard_used() const { return clipboard_used_; }

@@ -3,6 +3,7 @@
 #include "core/schedule/unavailable_in_week.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
+#include "core/text/utf8.h"
 
 namespace vorla::schedule {
 
@@ -14,6 +15,12 @@ namespace {
 constexpr auto kLastVisitStyle =
     calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
 constexpr auto kCaptionStyle = calendar::LabelStyle::with_year;
+
+// The talk button's caption for a brother of that name giving that many talks.
+std::string talk_caption(const std::string& name, int talks) {
+    return text::text(TextId::choose_talk_of) + " - " + name + " ( " + std::to_string(talks) + " )";
+}
+
 }  // namespace
 
 SpeakerPickerModel::SpeakerPickerModel(store::Document& doc, SpeakerPickerParams params)
@@ -145,8 +152,25 @@ std::string SpeakerPickerModel::talk_button_caption() const {
     const auto pos = chosen();
     if (!pos) return {};
     const store::BrotherEntry& b = doc_.brothers().at(*pos);
-    return text::text(TextId::choose_talk_of) + " - " + b.first_last() + " ( " +
-           std::to_string(b.talks.count()) + " )";
+    return talk_caption(b.first_last(), static_cast<int>(b.talks.count()));
+}
+
+std::string SpeakerPickerModel::widest_side_caption() const {
+    std::string longest_name;
+    int most_talks = 0;
+    const store::BrotherIndex& brothers = doc_.brothers();
+    for (std::size_t i = 0; i < brothers.size(); ++i) {
+        const std::string name = brothers.at(i).first_last();
+        if (text::length(name) > text::length(longest_name)) longest_name = name;
+        most_talks = std::max(most_talks, static_cast<int>(brothers.at(i).talks.count()));
+    }
+    std::string widest;
+    for (std::string caption : {talk_caption(longest_name, most_talks),
+                                text::format(TextId::show_history_of, longest_name),
+                                text::format(TextId::show_available, longest_name)}) {
+        if (text::length(caption) > text::length(widest)) widest = std::move(caption);
+    }
+    return widest;
 }
 
 bool SpeakerPickerModel::history_visible() const {

@@ -55,6 +55,9 @@ class SpeakerPickerModel {
     bool availability_visible() const;
     std::string availability_caption() const;
     bool contacts_visible() const { return selected_.has_value(); }
+    // The longest of those captions for any brother the picker can list: the buttons are
+    // made that wide once, so that selecting a line never widens the dialog.
+    std::string widest_side_caption() const;
     std::uint16_t chosen_id() const;
     std::uint16_t chosen_congregation() const;
     // " - " note " -" of the selected brother; empty without a note.

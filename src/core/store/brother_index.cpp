@@ -1,5 +1,6 @@
 #include "core/store/brother_index.h"
 
+#include "core/text/texts.h"
 #include "core/text/utf8.h"
 
 namespace vorla::store {
@@ -18,8 +19,7 @@ BrotherEntry BrotherEntry::of(const BrotherRecord& r, std::uint16_t slot) {
 }
 
 std::string internal_error_message() {
-    return "Oh no!\n\nYou can't do that!\n\n"
-           "Пожалуйста, сообщите разработчикам программы, что вы делали в этот момент.";
+    return text::text(text::TextId::internal_error);
 }
 
 void BrotherIndex::load(const DataFolder& folder, const text::NameCollator& order) {

@@ -2,15 +2,18 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 #include <cstdlib>
 
 #include "core/app/folder_access.h"
 #include "core/store/document.h"
+#include "gui/app/help_keys.h"
 #include "gui/app/icons.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_prompter.h"
 #include "gui/app/qt_translations.h"
+#include "gui/app/select_on_focus.h"
 
 namespace vorla::gui {
 
@@ -42,6 +45,8 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
     if (access.refused) return 0;
     store::Document doc({folder, clock.today(), {}, access.read_only, &clock}, prompter);
     install_qt_translations(app, doc.language());
+    select_numbers_on_focus(app);
+    install_help_keys(app);
     int code = 0;
     {
         MainWindow window(doc, prompter);
@@ -49,6 +54,7 @@ int run_desktop(int& argc, char** argv, const std::filesystem::path& folder,
         if (std::getenv("VORLA_STARTUP_PROBE")) window.installEventFilter(&probe);
         window.show();
         window.adjustSize();
+        QTimer::singleShot(0, &window, [&window] { window.give_first_run_advice(); });
         code = QApplication::exec();
         // Nothing else needs saving: every change reached its file when it was made.
         window.save_fonts();

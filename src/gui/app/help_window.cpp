@@ -23,6 +23,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
                    [this] { show_page(QStringLiteral("index.html")); });
     bar->addAction(QStringLiteral("Указатель"), this,
                    [this] { show_page(QStringLiteral("terms.html")); });
+    // Closes as every other window of the program does: Esc, Ctrl+W, or its button.
+    QAction* close_help = bar->addAction(QStringLiteral("Закрыть"), this, &QWidget::close);
+    close_help->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

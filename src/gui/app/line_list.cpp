@@ -21,6 +21,7 @@ LineList::LineList(int columns, QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(true);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        keep_current_on_selection();
         if (const auto line = current_line()) emit line_selected(static_cast<int>(*line));
     });
     connect(this, &QTreeWidget::itemDoubleClicked, this,
@@ -68,7 +69,17 @@ void LineList::select_line(std::optional<std::size_t> line) {
         scrollToItem(item);
     } else {
         clearSelection();
+        selectionModel()->clearCurrentIndex();
     }
+}
+
+void LineList::keep_current_on_selection() {
+    // One row looks chosen, never two: the focus frame goes where the selection is.
+    if (selectionMode() != QAbstractItemView::SingleSelection) return;
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    if (selected.isEmpty() || selected.first() == currentItem()) return;
+    selectionModel()->setCurrentIndex(indexFromItem(selected.first()),
+                                      QItemSelectionModel::NoUpdate);
 }
 
 std::optional<std::size_t> LineList::current_line() const {
@@ -117,6 +128,11 @@ void LineList::keyPressEvent(QKeyEvent* event) {
 void LineList::focusInEvent(QFocusEvent* event) {
     type_ahead_.reset();
     QTreeWidget::focusInEvent(event);
+    // The view puts its focus frame on the first row when none is current; with nothing
+    // selected that frame looks like a choice the user never made.
+    if (selectionMode() == QAbstractItemView::SingleSelection && selectedItems().isEmpty())
+        selectionModel()->clearCurrentIndex();
+    keep_current_on_selection();
 }
 
 }  // namespace vorla::gui

@@ -46,6 +46,8 @@ class LineList : public QTreeWidget {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    void keep_current_on_selection();
+
     editors::TypeAhead type_ahead_;
     std::vector<std::string> texts_;
     bool type_ahead_on_ = false;

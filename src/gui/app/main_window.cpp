@@ -8,6 +8,7 @@
 #include <QWhatsThis>
 
 #include "core/app/command_rules.h"
+#include "core/app/first_run.h"
 #include "core/app/folder_access.h"
 #include "core/app/menu_model.h"
 #include "core/calendar/locale_date.h"
@@ -197,9 +198,23 @@ void MainWindow::on_mode_changed(ReportView::Mode mode) {
     refresh();
 }
 
+void MainWindow::give_first_run_advice() {
+    for (const app::FirstRunAdvice advice : app::first_run_advice(doc_)) {
+        const std::string text = app::advice_text(advice);
+        if (advice == app::FirstRunAdvice::fill_talk_titles) {
+            if (prompter_.ask_yes_no(text, true)) {
+                QAction* talks = commands_.action(commands::Command::talks);
+                if (talks && talks->isEnabled()) talks->trigger();
+            }
+        } else {
+            prompter_.inform(text, io::Icon::information, app::first_run_caption());
+        }
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (printer_->printing()) {
-        prompter_.inform("Use Close Button", io::Icon::information, {});
+        prompter_.inform(text::text(text::TextId::wait_for_printing), io::Icon::information, {});
         event->ignore();
         return;
     }

@@ -40,6 +40,8 @@ class MainWindow : public QMainWindow {
 
     // Recomputes what is enabled (the data changed, or the view's mode).
     void refresh();
+    // Tells a new user what the folder still needs (once, when the program starts).
+    void give_first_run_advice();
     // Opens a help page ("index.html" ...).
     void show_help(const QString& page);
 

@@ -13,11 +13,14 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/text/texts.h"
 #include "gui/app/string_helpers.h"
 #include "gui/app/text_guard.h"
 #include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {
+
+using text::TextId;
 
 namespace {
 
@@ -44,14 +47,14 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     setWindowTitle(QStringLiteral("Настройки"));
     const settings::Settings& v = model_.values();
 
-    alternate_date_ = new QCheckBox(QStringLiteral("Другой формат даты ( dd mmm yy )"), this);
+    alternate_date_ = new QCheckBox(qs(text::text(TextId::alternate_date_format)), this);
     hospitality_ = new QCheckBox(QStringLiteral("Список гостеприимных"), this);
     readers_ = new QCheckBox(QStringLiteral("Список чтецов СБ"), this);
     auto_cap_ = new QCheckBox(QStringLiteral("Авто Caps Lock"), this);
 
-    auto* meeting = new QGroupBox(QStringLiteral("Meeting time change"), this);
-    calendar_year_ = new QRadioButton(QStringLiteral("Calendar Year (Jan-Dec)"), meeting);
-    service_year_ = new QRadioButton(QStringLiteral("Service Year (Sep-Aug)"), meeting);
+    auto* meeting = new QGroupBox(qs(text::text(TextId::meeting_time_change)), this);
+    calendar_year_ = new QRadioButton(qs(text::text(TextId::calendar_year)), meeting);
+    service_year_ = new QRadioButton(qs(text::text(TextId::service_year)), meeting);
     auto* meeting_layout = new QVBoxLayout(meeting);
     meeting_layout->addWidget(calendar_year_);
     meeting_layout->addWidget(service_year_);
@@ -82,8 +85,8 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     band->addWidget(colour_);
     print_layout->addLayout(band);
     auto* margins = new QFormLayout;
-    margins->addRow(QStringLiteral("Отступ сверху ( 100ths of an inch )"), top_margin_);
-    margins->addRow(QStringLiteral("Отступ слева ( 100ths of an inch )"), left_margin_);
+    margins->addRow(qs(text::text(TextId::top_margin_hundredths)), top_margin_);
+    margins->addRow(qs(text::text(TextId::left_margin_hundredths)), left_margin_);
     print_layout->addLayout(margins);
     print_layout->addWidget(print_date_);
 
@@ -103,8 +106,34 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
-    // Controls come and go with the settings; the dialog fits them without gaps.
+    // Controls come and go with the settings; they keep their room, so nothing below them
+    // moves, and the dialog keeps its size.
+    for (QWidget* w : {static_cast<QWidget*>(show_readers_), static_cast<QWidget*>(colour_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Tab goes down the left column, then down the print group, as they are read.
+    const QList<QWidget*> reading = {alternate_date_,
+                                     hospitality_,
+                                     readers_,
+                                     calendar_year_,
+                                     service_year_,
+                                     auto_cap_,
+                                     show_readers_,
+                                     skip_numbers_,
+                                     skip_outgoing_,
+                                     title_,
+                                     background_,
+                                     colour_,
+                                     top_margin_,
+                                     left_margin_,
+                                     print_date_,
+                                     buttons->button(QDialogButtonBox::Ok),
+                                     buttons->button(QDialogButtonBox::Cancel)};
+    for (qsizetype i = 1; i < reading.size(); ++i)
+        setTabOrder(reading[i - 1], reading[i]);
 
     alternate_date_->setChecked(v.alternate_date_format);
     hospitality_->setChecked(v.hospitality_scheduled);

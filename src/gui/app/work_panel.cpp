@@ -33,6 +33,7 @@ WorkPanel::WorkPanel(CommandSet& commands, ButtonRule extra_rule, QWidget* paren
             button->setMinimumWidth(210);
             if (b.command != Command::none) {
                 button->setToolTip(qs(commands::command_prompt(b.command)));
+                button->setWhatsThis(button->toolTip());
                 const Command command = b.command;
                 connect(button, &QPushButton::clicked, this,
                         [this, command] { commands_.action(command)->trigger(); });

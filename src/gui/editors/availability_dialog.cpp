@@ -29,7 +29,8 @@ AvailabilityDialog::AvailabilityDialog(store::Document& doc, std::uint16_t broth
     setObjectName(QStringLiteral("AvailabilityDialog"));
     setWindowTitle(qs(model_.title()));
 
-    prompt_ = new QLabel(QStringLiteral("Выбрать недоступные недели"), this);
+    prompt_ = new QLabel(qs(model_.prompt_text()), this);
+    prompt_->setWordWrap(true);
     list_ = new QListWidget(this);
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -82,7 +82,7 @@ void MapDialog::load() {
     if (model_.name_refused()) {
         // A name that would leave the data folder is never opened.
         doc_.prompter().inform(model_.rules_text(), io::Icon::warning,
-                               editors::kPictureErrorCaption);
+                               editors::picture_error_caption());
     } else if (const auto path = model_.picture_path()) {
         picture_.load(*path);
     }

@@ -7,7 +7,7 @@
 namespace vorla::gui {
 
 void MapImage::fail(std::string_view text) const {
-    prompter_->inform(text, io::Icon::error, editors::kPictureErrorCaption);
+    prompter_->inform(text, io::Icon::error, editors::picture_error_caption());
 }
 
 void MapImage::clear() {
@@ -18,6 +18,7 @@ void MapImage::clear() {
 
 bool MapImage::load(const std::filesystem::path& file) {
     clear();
+    file_ = file;
     const editors::MapFile read = editors::read_map_file(file);
     if (!read.error.empty()) {
         fail(read.error);
@@ -26,7 +27,7 @@ bool MapImage::load(const std::filesystem::path& file) {
     const std::size_t length = read.bytes.size();
     QImage image;
     if (length == 0 || !image.loadFromData(read.bytes.data(), static_cast<int>(length))) {
-        fail(editors::kPictureNotSupported);
+        fail(editors::picture_not_supported(file));
         return false;
     }
     image_ = std::move(image);
@@ -40,7 +41,7 @@ bool MapImage::load(const std::filesystem::path& file) {
 bool MapImage::draw(QPainter& painter, const QRect& frame) const {
     if (!loaded()) return false;
     if (!painter.isActive()) {
-        fail(editors::kPictureNoMemory);
+        fail(editors::picture_too_large(file_));
         return false;
     }
     painter.drawImage(frame, image_);

@@ -1,7 +1,7 @@
 #pragma once
 // MapImage: a JPEG map read whole into memory and decoded, with its size on screen taken from
 // its physical size; drawn stretched to fill a frame. Failures are told in a message box
-// captioned "MapImage Error" and leave no picture.
+// captioned "Карта" that name the file, and leave no picture.
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -34,6 +34,7 @@ class MapImage {
     QImage image_;
     QSize size_;
     std::size_t length_ = 0;
+    std::filesystem::path file_;
 };
 
 }  // namespace vorla::gui

@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -31,6 +32,7 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font,
     fonts_ = new QFontDialog(this);
     fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts_->setWindowFlags(Qt::Widget);
+    fonts_->installEventFilter(this);
     // The dialog lists installed families: show the one the face resolves to here
     // (Arial is Liberation Sans), so that its style list finds the weight and slant.
     QFont initial = to_chooser_font(font);
@@ -70,6 +72,23 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font,
     layout->addWidget(fonts_);
     layout->addLayout(row);
     layout->addWidget(buttons);
+}
+
+bool FontChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fonts_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            if (key->key() == Qt::Key_Escape) {
+                reject();
+                return true;
+            }
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                accept();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FontChooser::set_colour(const QColor& colour) {

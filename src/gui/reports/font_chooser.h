@@ -25,6 +25,11 @@ class FontChooser : public QDialog {
     QPushButton* colour_button() const { return colour_button_; }
     void set_colour(const QColor& colour);
 
+  protected:
+    // Esc and Enter in the font panel are this dialog's Cancel and OK: the panel is a dialog
+    // of its own and would otherwise close itself, leaving this one open and empty.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     settings::FontSpec font_;
     QFont shown_;

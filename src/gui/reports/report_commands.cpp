@@ -20,9 +20,12 @@ using commands::Command;
 void show_report(MainWindow& window, const reports::ReportRequest& request) {
     const store::Document& doc = window.doc();
     const settings::ReportFonts& fonts = window.fonts();
-    window.view()->show_report(request, [&doc, &fonts, request](const reports::Device& device) {
-        return reports::layout_report(doc, fonts, request, device);
-    });
+    window.view()->show_report(
+        request,
+        [&doc, &fonts, request](const reports::Device& device) {
+            return reports::layout_report(doc, fonts, request, device);
+        },
+        qs(reports::report_title(doc, request.kind)));
 }
 
 namespace {

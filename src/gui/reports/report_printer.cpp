@@ -42,6 +42,7 @@ bool ReportPrinter::print_range(QPrinter& device, int from, int to, int copies) 
     // A driver that makes copies is given the count; otherwise every copy is printed here.
     const bool driver_copies = device.supportsMultipleCopies();
     device.setCopyCount(driver_copies ? copies : 1);
+    device.setDocName(page->title());
     const std::vector<int> sequence =
         reports::print_page_sequence(from, to, pages, copies, driver_copies);
     printing_ = true;
@@ -76,6 +77,7 @@ void ReportPrinter::print() {
 void ReportPrinter::print_preview() {
     const ReportWidget* page = view_.report_page();
     if (!page) return;
+    printer().setDocName(page->title());
     QPrintPreviewDialog preview(&printer(), &view_);
     const ReportSource source = page->source();
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [source](QPrinter* p) {
@@ -109,7 +111,7 @@ void ReportPrinter::print_setup() {
 bool ReportPrinter::save_pdf(const QString& path) {
     const ReportWidget* page = view_.report_page();
     if (!page) return false;
-    return write_pdf(path, page->source(), 600, view_.sheet()).ok();
+    return write_pdf(path, page->source(), 600, view_.sheet(), page->title()).ok();
 }
 
 }  // namespace vorla::gui

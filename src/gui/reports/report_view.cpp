@@ -36,8 +36,11 @@ void ReportView::show_report(QWidget* report) {
     if (changed) emit mode_changed(mode_);
 }
 
-void ReportView::show_report(const reports::ReportRequest& request, ReportSource source) {
-    show_report(new ReportWidget(request.kind, std::move(source), sheet_));
+void ReportView::show_report(const reports::ReportRequest& request, ReportSource source,
+                             const QString& title) {
+    auto* page = new ReportWidget(request.kind, std::move(source), sheet_);
+    page->set_title(title);
+    show_report(page);
 }
 
 void ReportView::set_sheet(const QPageLayout& sheet) {

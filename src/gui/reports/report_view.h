@@ -25,8 +25,9 @@ class ReportView : public QStackedWidget {
 
     // Shows a report widget in the scrolling area (the view takes it) and enters report mode.
     void show_report(QWidget* report);
-    // Shows a report laid out by `source`.
-    void show_report(const reports::ReportRequest& request, ReportSource source);
+    // Shows a report laid out by `source`; `title` names its print jobs and PDF files.
+    void show_report(const reports::ReportRequest& request, ReportSource source,
+                     const QString& title = {});
     QWidget* report() const { return scroll_->widget(); }
     // The report drawn from a display list, when the view shows one.
     ReportWidget* report_page() const;

@@ -18,6 +18,9 @@ class ReportWidget : public QWidget {
 
     reports::ReportKind kind() const { return kind_; }
     const ReportSource& source() const { return source_; }
+    // The name of its print jobs.
+    const QString& title() const { return title_; }
+    void set_title(const QString& title) { title_ = title; }
     // The report as the screen shows it.
     reports::DisplayList screen_list() const;
     int page_count() const { return page_count_; }
@@ -39,6 +42,7 @@ class ReportWidget : public QWidget {
     ReportSource source_;
     QPageLayout sheet_;
     int page_count_ = 1;
+    QString title_;
 };
 
 }  // namespace vorla::gui

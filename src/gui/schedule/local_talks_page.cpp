@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/text/texts.h"
+#include "gui/app/side_button.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
@@ -14,6 +15,11 @@
 #include "gui/schedule/week_congregation_dialog.h"
 
 namespace vorla::gui {
+
+namespace {
+// Room in the availability button for a name of this many wide letters; longer ones are cut.
+constexpr std::size_t kLongName = 20;
+}  // namespace
 
 LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc) {
@@ -70,6 +76,25 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
         b->setMinimumWidth(side_width);
         side->addWidget(b);
     }
+    // Selecting another week shows and hides buttons and lines: each keeps its room, and the
+    // captions that carry a name or a title are cut to it, so that the sheet never jumps.
+    for (QWidget* w :
+         {static_cast<QWidget*>(pick_talk_), static_cast<QWidget*>(pick_speaker_),
+          static_cast<QWidget*>(exchange_or_congregation_), static_cast<QWidget*>(clear_or_cancel_),
+          static_cast<QWidget*>(contacts_), static_cast<QWidget*>(legend_),
+          static_cast<QWidget*>(exchange_), static_cast<QWidget*>(conflict_)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    keep_side_column({availability_},
+                     qs(text::format(TextId::show_available, std::string(kLongName, 'W'))));
+    talk_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    exchange_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    conflict_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The legend of a planned week wraps within the list's width instead of widening the sheet.
+    legend_->setWordWrap(true);
+    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     side->addStretch(1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(availability_);
@@ -94,8 +119,8 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     connect(availability_, &QPushButton::clicked, this, &LocalTalksPage::show_availability);
 
     show_model();
-    // Room for names and for all 26 weeks without scrolling.
-    list_->fit({0, 0, 170, 170});
+    // Room for names and for all 26 weeks without scrolling, within a 1024-pixel screen.
+    list_->fit({0, 0, 150, 150});
     list_->setFocus();
 }
 
@@ -107,13 +132,15 @@ void LocalTalksPage::show_model() {
 void LocalTalksPage::update_controls() {
     week_->setText(qs(model_.week_caption()));
     talk_->setText(qs(model_.talk_caption()));
+    talk_->setToolTip(talk_->text());
     const bool pickers = model_.pickers_visible();
     pick_talk_->setVisible(pickers);
     pick_speaker_->setVisible(pickers);
     show_text(exchange_or_congregation_, pickers, model_.exchange_or_congregation_caption());
     show_text(clear_or_cancel_, model_.clear_or_cancel_visible(), model_.clear_or_cancel_caption());
     contacts_->setVisible(model_.contacts_visible());
-    show_text(availability_, model_.availability_visible(), model_.availability_caption());
+    availability_->setVisible(model_.availability_visible());
+    set_side_text(availability_, qs(model_.availability_caption()));
     legend_->setVisible(model_.legend_visible());
     speaker_history_->setText(qs(model_.speaker_history_caption()));
     talk_history_->setText(qs(model_.talk_history_caption()));

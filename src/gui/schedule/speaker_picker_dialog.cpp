@@ -18,6 +18,11 @@
 
 namespace vorla::gui {
 
+namespace {
+// Room in the filters for a line such as "2 Собрания в районе Южный".
+constexpr int kFilterChars = 40;
+}  // namespace
+
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
     : QDialog(parent), doc_(doc), model_(doc, std::move(params)) {
@@ -28,6 +33,11 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));
     congregations_ = new QComboBox(this);
+    // The filters' lines change with the circuit; their width must not.
+    for (QComboBox* filter : {circuits_, congregations_}) {
+        filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        filter->setMinimumContentsLength(kFilterChars);
+    }
     list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
@@ -37,6 +47,11 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
+    // The captions name the chosen brother: room for a long name, kept while they change.
+    keep_side_column({talk_, history_, availability_, contacts_}, qs(model_.widest_side_caption()));
+    // A long note is cut rather than widening the dialog; the line keeps its height empty.
+    note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    note_->setMinimumHeight(note_->fontMetrics().height());
 
     auto* filters = new QFormLayout;
     filters->addRow(QStringLiteral("Район"), circuits_);
@@ -109,19 +124,23 @@ void SpeakerPickerDialog::fill_congregations() {
 
 void SpeakerPickerDialog::fill() {
     list_->set_lines(model_.lines());
-    list_->fit_columns({200, 170});
+    // Fitted once, to the opening's lines: the filters only narrow them, and refitting
+    // would widen the dialog under the user's hands.
+    if (!columns_fitted_) list_->fit_columns({200, 170});
+    columns_fitted_ = true;
     list_->select_line(model_.selected_line());
     update_buttons();
 }
 
 void SpeakerPickerDialog::update_buttons() {
-    talk_->setText(qs(model_.talk_button_caption()));
+    set_side_text(talk_, qs(model_.talk_button_caption()));
     talk_->setVisible(model_.talk_button_visible());
-    history_->setText(qs(model_.history_caption()));
-    availability_->setText(qs(model_.availability_caption()));
+    set_side_text(history_, qs(model_.history_caption()));
+    set_side_text(availability_, qs(model_.availability_caption()));
     availability_->setVisible(model_.availability_visible());
     contacts_->setVisible(model_.contacts_visible());
     note_->setText(qs(model_.note_line()));
+    note_->setToolTip(note_->text());
 }
 
 void SpeakerPickerDialog::choose_talk() {

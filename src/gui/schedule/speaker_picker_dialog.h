@@ -51,6 +51,7 @@ class SpeakerPickerDialog : public QDialog {
     QPushButton* history_;
     QPushButton* availability_;
     QPushButton* contacts_;
+    bool columns_fitted_ = false;
 };
 
 }  // namespace vorla::gui

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <map>
 
+#include "core/io/file_ops.h"
 #include "core/text/texts.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -164,8 +165,8 @@ TEST_F(BackupTest, ACopyFailingMidwayLeavesNoBackupAndOldOnesUntouched) {
         r = make_backup(job(at(9, 30)), {});
     }
     EXPECT_EQ(r.status, BackupStatus::failed);
-    EXPECT_EQ(r.error,
-              text::format(TextId::backup_copy_failed, "history.dat", std::strerror(EFBIG)));
+    EXPECT_EQ(r.error, text::format(TextId::backup_copy_failed, "history.dat",
+                                    vorla::io::failure_reason(EFBIG)));
     EXPECT_EQ(names_in(place), before);  // no new one, no partial one, none pruned
 }
 
@@ -206,13 +207,13 @@ TEST_F(BackupTest, APlaceThatCannotTakeAFolderIsReported) {
                    : std::string("made");
     });
     EXPECT_EQ(report, text::format(TextId::backup_place_unusable, (dir / "locked").string(),
-                                   std::strerror(EACCES)) +
+                                   vorla::io::failure_reason(EACCES)) +
                           "|0");
     // A place that is not there.
     const BackupResult missing = make_backup(job(at(9, 30), dir / "nowhere"), {});
     EXPECT_EQ(missing.status, BackupStatus::failed);
     EXPECT_EQ(missing.error, text::format(TextId::backup_place_unusable, (dir / "nowhere").string(),
-                                          std::strerror(ENOENT)));
+                                          vorla::io::failure_reason(ENOENT)));
 }
 
 TEST_F(BackupTest, PruningRemovesOnlyWhatABackupHolds) {
@@ -230,7 +231,7 @@ TEST_F(BackupTest, PruningRemovesOnlyWhatABackupHolds) {
     ASSERT_EQ(r.status, BackupStatus::done);
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0], text::format(TextId::old_backup_not_removed, oldest.string(),
-                                          std::strerror(ENOTEMPTY)));
+                                          vorla::io::failure_reason(ENOTEMPTY)));
     EXPECT_EQ(names_in(oldest), std::vector<std::string>{"notes.txt"});
     EXPECT_EQ(read_bytes(dir / "elsewhere/speakers.dat"), (Bytes{1, 2, 3}));
     EXPECT_EQ(backup_folders(place).size(), 5u);  // the refused one, and the newest four
@@ -292,7 +293,7 @@ TEST_F(BackupTest, ARestoreThatCannotWriteEveryFileChangesNone) {
     EXPECT_FALSE(r.done);
     EXPECT_FALSE(r.changed);
     EXPECT_EQ(r.error, text::format(TextId::restore_not_done,
-                                    "history.dat: " + std::string(std::strerror(EFBIG))));
+                                    "history.dat: " + vorla::io::failure_reason(EFBIG)));
     std::map<std::string, Bytes> after;
     for (const std::string& file : names_in(data))
         after[file] = read_bytes(data / file);

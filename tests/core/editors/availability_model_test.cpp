@@ -77,7 +77,9 @@ TEST_F(AvailabilityTest, WithoutABrotherNothingIsSelectedOrStored) {
     EXPECT_EQ(m.first_selected(), -1);
     // A new brother has no id yet: weeks cannot be marked, only the discontinued box changes.
     EXPECT_FALSE(m.weeks_editable());
-    EXPECT_FALSE(m.prompt_visible());
+    // The list would ignore clicks with no word: the prompt says why.
+    EXPECT_TRUE(m.prompt_visible());
+    EXPECT_EQ(m.prompt_text().rfind("Недели отмечаются у сохранённого брата", 0), 0u);
     EXPECT_TRUE(m.ok_visible());
     m.set_selected(0, true);
     EXPECT_EQ(m.selected_count(), 0);

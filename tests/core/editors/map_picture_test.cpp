@@ -5,8 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include "core/text/texts.h"
 #include "support/temp_dir.h"
 
@@ -43,17 +41,22 @@ TEST(MapPicture, OnlyAPlainFileOfAPicturesSizeIsRead) {
     ::alarm(20);  // a FIFO must not make us wait
     vorla::testing::TempDir dir;
     ASSERT_EQ(::mkfifo((dir / "fifo.jpg").c_str(), 0644), 0);
+    // Every failure names the file, in Russian.
     EXPECT_EQ(read_map_file(dir / "fifo.jpg").error,
-              vorla::text::text(vorla::text::TextId::not_a_regular_file));
+              "Не удалось открыть карту fifo.jpg: " +
+                  vorla::text::text(vorla::text::TextId::not_a_regular_file) + ".");
     std::filesystem::create_directory(dir / "folder.jpg");
-    EXPECT_EQ(read_map_file(dir / "folder.jpg").error, std::strerror(EISDIR));
-    EXPECT_EQ(read_map_file(dir / "missing.jpg").error, std::strerror(ENOENT));
+    EXPECT_EQ(read_map_file(dir / "folder.jpg").error,
+              "Не удалось открыть карту folder.jpg: это папка, а не файл.");
+    EXPECT_EQ(read_map_file(dir / "missing.jpg").error,
+              "Не удалось открыть карту missing.jpg: файл не найден.");
     vorla::testing::write_text(dir / "map.jpg", "\xFF\xD8 picture");
     const MapFile map = read_map_file(dir / "map.jpg");
     EXPECT_TRUE(map.error.empty());
     EXPECT_EQ(map.bytes.size(), 10u);
     ASSERT_EQ(::truncate((dir / "map.jpg").c_str(), kMaxPictureBytes + 1), 0);
-    EXPECT_EQ(read_map_file(dir / "map.jpg").error, kPictureNoMemory);
+    EXPECT_EQ(read_map_file(dir / "map.jpg").error,
+              "Карта map.jpg слишком велика: программе не хватает памяти, чтобы её показать.");
     ::alarm(0);
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "core/text/cp1251.h"
@@ -128,7 +127,7 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text,
               text::format(text::TextId::cannot_create_file, file().string()) + "\n\n" +
-                  text::format(text::TextId::reason_line, std::strerror(EISDIR)));
+                  text::format(text::TextId::reason_line, "это папка, а не файл"));
     EXPECT_TRUE(std::filesystem::is_directory(file() / "inside"));
     std::vector<std::string> after;
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))

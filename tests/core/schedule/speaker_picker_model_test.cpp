@@ -1,5 +1,6 @@
 #include "core/schedule/speaker_picker_model.h"
 
+#include "core/text/utf8.h"
 #include "schedule_fixture.h"
 
 using namespace vorla;
@@ -104,6 +105,19 @@ TEST_F(SpeakerPickerTest, TheCurrentSpeakerIsSelectedWithHisButtonsAndNote) {
     EXPECT_TRUE(m.availability_visible());
     EXPECT_EQ(m.availability_caption(), "Показать доступные - Павел Орлов");
     EXPECT_EQ(m.note_line(), "");
+}
+
+TEST_F(SpeakerPickerTest, TheSideColumnIsSizedForTheLongestCaptionAnyLineCanShow) {
+    SpeakerPickerModel m(*doc, for_week_1409(0));
+    const std::string widest = m.widest_side_caption();
+    EXPECT_EQ(widest, "Выберите речь  - Юрий Архипов ( 2 )");
+    ASSERT_FALSE(m.lines().empty());
+    for (std::size_t k = 0; k < m.lines().size(); ++k) {
+        m.select_line(k);
+        for (const std::string& caption :
+             {m.talk_button_caption(), m.history_caption(), m.availability_caption()})
+            EXPECT_LE(vorla::text::length(caption), vorla::text::length(widest)) << caption;
+    }
 }
 
 TEST_F(SpeakerPickerTest, AnUnavailableSpeakerIsRefused) {

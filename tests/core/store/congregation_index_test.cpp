@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/store/congregation_index.h"
 #include "support/fixture_bytes.h"
 #include "support/recording_prompter.h"
@@ -192,6 +190,6 @@ TEST_F(CongregationTest, UnwritableFileIsReportedWithItsFullPath) {
               "Невозможно создать новый файл: " + (dir / "cong.dat").string() +
                   ".\nСнимите атрибут 'только чтение'с директории / файла или получите разрешение "
                   "создать файлы в этой директории.\n\nПричина: " +
-                  std::strerror(EISDIR) + ".");
+                  "это папка, а не файл.");
     EXPECT_EQ(index.at(0).name, "Первое");
 }

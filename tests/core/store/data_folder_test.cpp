@@ -8,11 +8,11 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstring>
 #include <map>
 #include <sstream>
 
 #include "core/app/folder_access.h"
+#include "core/io/file_ops.h"
 #include "core/store/document.h"
 #include "core/text/texts.h"
 #include "support/record_fixtures.h"
@@ -122,9 +122,9 @@ TEST_F(FolderTest, UnreadableFilesAreToldAndNeverSavedOver) {
     EXPECT_NE(report.find("status 1\n"), std::string::npos) << report;
     for (const std::string& f : kTableFiles) {
         const std::string path = (dir / f).string();
-        EXPECT_NE(
-            report.find(text::format(text::TextId::file_unreadable, path, std::strerror(EACCES))),
-            std::string::npos)
+        EXPECT_NE(report.find(text::format(text::TextId::file_unreadable, path,
+                                           vorla::io::failure_reason(EACCES))),
+                  std::string::npos)
             << f << "\n"
             << report;
         EXPECT_NE(report.find(text::format(text::TextId::save_refused_unread_file, path)),
@@ -146,7 +146,7 @@ TEST_F(FolderTest, AFifoOrFolderInAFilesPlaceIsRefusedWithoutWaiting) {
     EXPECT_TRUE(told(text::format(text::TextId::file_unreadable, (dir / "history.dat").string(),
                                   text::text(text::TextId::not_a_regular_file))));
     EXPECT_TRUE(told(text::format(text::TextId::file_unreadable, (dir / "special.dat").string(),
-                                  std::strerror(EISDIR))));
+                                  vorla::io::failure_reason(EISDIR))));
     EXPECT_EQ(doc->talks().title(232), "Погребальная Речь");  // the built-in catalogue meanwhile
 
     EXPECT_EQ(save_tables(*doc), "00010");  // wishlist.dat was simply missing
@@ -180,8 +180,9 @@ TEST_F(FolderTest, AReadOnlyFileIsNotReplacedWhateverItHolds) {
 
     // Text 1231 with the system's reason, for each file alike.
     for (const char* f : {"speakers.dat", "topic.dat", "history.dat"}) {
-        EXPECT_TRUE(told(text::format(text::TextId::cannot_create_file, (dir / f).string()) +
-                         "\n\n" + text::format(text::TextId::reason_line, std::strerror(EACCES))))
+        EXPECT_TRUE(
+            told(text::format(text::TextId::cannot_create_file, (dir / f).string()) + "\n\n" +
+                 text::format(text::TextId::reason_line, vorla::io::failure_reason(EACCES))))
             << f;
         EXPECT_EQ(mode_of(dir / f), 0444u);
     }
@@ -351,8 +352,8 @@ TEST_F(FolderTest, AFullDiskIsToldAsItsOwnReason) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, handler);
     EXPECT_FALSE(saved);
-    EXPECT_TRUE(told(text::format(text::TextId::reason_line, std::strerror(EFBIG))));
-    EXPECT_FALSE(told(std::strerror(EACCES)));
+    EXPECT_TRUE(told(text::format(text::TextId::reason_line, vorla::io::failure_reason(EFBIG))));
+    EXPECT_FALSE(told(vorla::io::failure_reason(EACCES)));
     EXPECT_EQ(read_bytes(dir / "history.dat"), week_bytes(1406).u16(20, 1).bytes());
     EXPECT_EQ(app::command_status(*doc, 0), 1);
 }
