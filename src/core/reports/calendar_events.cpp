@@ -97,9 +97,8 @@ class EventBuilder {
              TextId::role_chairman, doc_.brothers().name_of(w.chairman_id));
         role(doc_.settings().readers_scheduled && (ordinary || w.keeps_reader()), w.reader_id,
              w.reader_id, "reader", TextId::role_reader, doc_.brothers().name_of(w.reader_id));
-        // The host is a family, not a brother: no brother's own calendar has it.
-        role(doc_.settings().hospitality_scheduled && (ordinary || w.keeps_hospitality()) &&
-                 !brother_,
+        // The host is a family, not a brother (0): no brother's own calendar has it.
+        role(doc_.settings().hospitality_scheduled && (ordinary || w.keeps_hospitality()),
              w.host_id, 0, "host", TextId::hospitality,
              store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true));
 
@@ -149,6 +148,8 @@ class EventBuilder {
 
     std::string talk_line(int talk_no) const {
         if (!talk_no) return {};
+        if (text::is_blank(doc_.talks().title(talk_no)))
+            return text::format(TextId::talk_number, doc_.talks().number_text(talk_no));
         return text::format(TextId::calendar_talk_line, doc_.talks().number_text(talk_no),
                             doc_.talks().title(talk_no));
     }
@@ -156,7 +157,7 @@ class EventBuilder {
     std::string speaker_summary(const WeekRecord& w) const {
         if (w.speaker_id)
             return labelled(TextId::role_speaker, doc_.brothers().name_of(w.speaker_id));
-        return labelled(TextId::talk, doc_.talks().title(w.talk_no));
+        return talk_line(w.talk_no);
     }
 
     // The event's kind, and its name when it has one: "Конгресс: Областной конгресс".
@@ -177,13 +178,16 @@ class EventBuilder {
                                      doc_.congregations().name_of(w.speaker_cong_id)));
                 add_line(d, talk_line(w.talk_no));
                 break;
-            case EventKind::overseer_visit:
-                add_line(d, labelled(TextId::role_speaker, overseer_visit_name(doc_, i)));
-                add_line(d, labelled(TextId::talk, incoming_talk_text(doc_, i)));
-                break;
-            case EventKind::convention:
-            case EventKind::other:
-                add_line(d, incoming_talk_text(doc_, i));
+            default:
+                // A special week: the overseer by his name and the talk by its title, when
+                // the event has them; the summary already names the event.
+                if (const store::SpecialEventRecord* e = event_of(doc_, i)) {
+                    if (w.event_kind() == EventKind::overseer_visit)
+                        add_line(d, labelled(TextId::role_speaker,
+                                             std::string(text::trim(e->event_title))));
+                    add_line(d,
+                             labelled(TextId::talk, std::string(text::trim(e->event_talk_title))));
+                }
                 break;
         }
         return d;

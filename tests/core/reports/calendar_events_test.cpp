@@ -118,6 +118,7 @@ TEST_F(CalendarEventsTest, SixOutgoingSlotsMeetAtTheVisitedHallsOwnDayAndTime) {
                         .u16(week_at::out_speaker(2), 7)
                         .u16(week_at::out_speaker(3), 8)
                         .u16(week_at::out_cong(3), 2)
+                        .u16(week_at::out_talk(3), 13)
                         .u16(week_at::out_speaker(4), 9)
                         .u16(week_at::out_cong(4), 4)
                         .u16(week_at::out_speaker(5), 10)
@@ -145,6 +146,8 @@ TEST_F(CalendarEventsTest, SixOutgoingSlotsMeetAtTheVisitedHallsOwnDayAndTime) {
     EXPECT_FALSE(events[4].start);
     EXPECT_EQ(events[4].description, "Собрание: Западное\nВремя встречи: утром");
     EXPECT_EQ(events[5].start, events[3].start);
+    // A talk without a title is named by its number alone.
+    EXPECT_EQ(events[3].description, "Собрание: Северное\nРечь 13");
 
     // One brother's calendar holds only his slot.
     const auto his = calendar_events(*doc, kThisIndex, 1, 8);
@@ -177,7 +180,7 @@ TEST_F(CalendarEventsTest, ConventionsAndOverseerVisitsKeepOnlyTheRolesTheirEven
                         .u16(week_at::kChairman, 3)
                         .u16(week_at::out_speaker(0), 5)
                         .u16(week_at::out_cong(0), 2));
-    events.push_back(event_record(kThisWeek - 1, 0x02, "Областной конгресс", ""));
+    events.push_back(event_record(kThisWeek - 1, 0x02, "Областной конгресс", "Будьте тверды"));
     // Overseer visit that keeps the chairman but not the reader.
     weeks.push_back(week_record(kThisWeek + 1)
                         .u16(week_at::kFlags, 0x15)
@@ -193,7 +196,7 @@ TEST_F(CalendarEventsTest, ConventionsAndOverseerVisitsKeepOnlyTheRolesTheirEven
     EXPECT_EQ(all[0].summary, "Конгресс: Областной конгресс");
     EXPECT_EQ(all[0].date, (Date{2026, 12, 13}));
     EXPECT_FALSE(all[0].start);
-    EXPECT_EQ(all[0].description, "Областной конгресс");
+    EXPECT_EQ(all[0].description, "Речь: Будьте тверды");
     EXPECT_EQ(all[2].summary, "РН Визит: Сергей Орлов");
     EXPECT_EQ(all[2].start, (LocalTime{{2026, 12, 20}, 10, 0}));
     EXPECT_EQ(all[2].description, "Докладчик: Сергей Орлов\nРечь: Будьте бдительны");
