@@ -16,9 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The libraries the program links come from dpkg-shlibdeps. Beside them: Qt's SVG plugins
 # (every icon is an SVG, and no symbol of the library is linked), the Russian of Qt's own
 # dialogs, and the fonts the reports name (Arial and Times New Roman are matched by Liberation;
-# DejaVu is the fallback for everything else).
+# DejaVu is the fallback for everything else). libical3, which the calendar export links, is
+# named as well, so that the package says so even where shlibdeps is switched off.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
+    "libqt6svg6, libical3, qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core")
 
 include(CPack)

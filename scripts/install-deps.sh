@@ -7,7 +7,7 @@ set -eu
 # desktop-file-utils, appstream-util, dpkg-dev, file: checking the installed files and
 # building the Debian package.
 PACKAGES="cmake ninja-build g++ clang clang-tidy clang-format pkg-config make
-qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libicu-dev libical-dev
 fonts-liberation2 poppler-utils qt6-translations-l10n locales
 desktop-file-utils appstream-util dpkg-dev file"
 

@@ -13,6 +13,7 @@
 #include "core/app/package_command.h"
 #include "core/calendar/clock.h"
 #include "core/io/file_set.h"
+#include "core/reports/calendar_file.h"
 #include "core/reports/paper.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
@@ -45,6 +46,13 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "--start YYYY-MM-DD --weeks N [--output FILE]",
          "write the schedule as text for N weeks (1-52) from the week of the date, to ptsched.txt "
          "in the data folder unless FILE is given"},
+        {"export-ics",
+         {"--start", "--weeks", "--brother", "--output"},
+         0,
+         "--start YYYY-MM-DD --weeks N [--brother ID] [--output FILE]",
+         "write the assignments of N weeks (1-52) from the week of the date as an iCalendar "
+         "file, only brother ID's with --brother, to schedule.ics in the data folder unless FILE "
+         "is given"},
         {"backup",
          {},
          1,
@@ -95,6 +103,19 @@ int run_info(const store::Document& doc) {
 int run_export_text(const store::Document& doc, const reports::ScheduleRange& range,
                     const std::string& output) {
     const auto path = reports::write_schedule_export(doc, range.first, range.weeks, output);
+    if (!path) return 1;
+    std::cout << path->string() << "\n";
+    return 0;
+}
+
+int run_export_ics(const store::Document& doc, const reports::ScheduleRange& range,
+                   std::uint16_t brother, const std::string& output) {
+    if (brother && !doc.brothers().find(brother)) {
+        std::cerr << "vorla: no brother with the id " << brother << "\n";
+        return 1;
+    }
+    const auto path =
+        reports::write_calendar_export(doc, range.first, range.weeks, brother, output);
     if (!path) return 1;
     std::cout << path->string() << "\n";
     return 0;
@@ -195,7 +216,7 @@ int run_report(int argc, char** argv, const store::Document& doc,
 
 // Runs a subcommand on the opened document; returns its exit status.
 int run_command(int argc, char** argv, const app::CommandLine& cl, const store::Document& doc,
-                const reports::ScheduleRange& range, const ReportOutput& output) {
+                const reports::ScheduleRange& range, int brother, const ReportOutput& output) {
     if (cl.command == "info") return run_info(doc);
     if (cl.command == "dump") {
         std::cout << store::dump_json(doc);
@@ -203,6 +224,9 @@ int run_command(int argc, char** argv, const app::CommandLine& cl, const store::
     }
     if (cl.command == "export-text")
         return run_export_text(doc, range, option_value(cl, "--output"));
+    if (cl.command == "export-ics")
+        return run_export_ics(doc, range, static_cast<std::uint16_t>(brother),
+                              option_value(cl, "--output"));
 #ifdef VORLA_WITH_GUI
     return run_report(argc, argv, doc, range, output);
 #else
@@ -277,12 +301,20 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path absolute = std::filesystem::current_path();
 
-    // The week range of export-text and report is checked before the data folder is opened.
+    // The week range of the exports and report is checked before the data folder is opened.
     reports::RangeArguments range;
     ReportOutput output;
-    if (cl.command == "export-text" || cl.command == "report") {
+    int brother = 0;
+    const bool exporting = cl.command == "export-text" || cl.command == "export-ics";
+    if (exporting || cl.command == "report") {
         range = reports::parse_range_arguments(cl.options);
         if (cl.command == "report") output = parse_report_output(cl);
+        if (cl.options.count("--brother")) {
+            const auto id = reports::parse_count(option_value(cl, "--brother"), 1, 65535);
+            if (!id)
+                output.error = "bad brother id for --brother: " + option_value(cl, "--brother");
+            brother = id.value_or(0);
+        }
         if (output.usage) {
             std::cerr << "vorla: " << output.error << "\n" << app::usage_text(subcommands());
             return 2;
@@ -295,12 +327,11 @@ int main(int argc, char** argv) {
     }
 
     if (!cl.command.empty()) {
-        // export-text, package and restore write into the folder; the others read alongside
+        // The exports, package and restore write into the folder; the others read alongside
         // any program.
-        const app::FolderUse use =
-            cl.command == "export-text" || cl.command == "package" || cl.command == "restore"
-                ? app::FolderUse::writing
-                : app::FolderUse::reading;
+        const app::FolderUse use = exporting || cl.command == "package" || cl.command == "restore"
+                                       ? app::FolderUse::writing
+                                       : app::FolderUse::reading;
         StderrPrompter prompter;
         const app::FolderAccess access = app::take_data_folder(absolute, use, prompter);
         if (access.refused) {
@@ -322,7 +353,8 @@ int main(int argc, char** argv) {
             return app::command_status(
                 doc, app::run_restore_command(doc, cl.positional[0], std::cout, std::cerr));
         }
-        return app::command_status(doc, run_command(argc, argv, cl, doc, range.range, output));
+        return app::command_status(doc,
+                                   run_command(argc, argv, cl, doc, range.range, brother, output));
     }
 
 #ifdef VORLA_WITH_GUI

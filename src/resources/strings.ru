@@ -409,6 +409,20 @@
 1400 path_does_not_exist "This path does not exist. Do you want to create it?"
 1401 could_not_create_folder "Could not create folder:"
 
+# calendar export: event texts, the command and its dialogs
+1500 calendar_summary "%1: %2"
+1501 calendar_talk_line "Речь %1: %2"
+1502 calendar_time_line "Время встречи: %1"
+1503 calendar_nothing_to_export "В выбранные недели нет ни одного назначения: файл календаря не записан."
+1504 calendar_exported_to "Календарь записан в файл\n\n%1"
+1505 prompt_export_calendar "Записать назначения выбранных недель в файл календаря (iCalendar) для телефонов и календарных программ"
+1506 menu_export_calendar "Экспорт &календаря…"
+1507 calendar_ask_one_brother "Записать назначения только одного брата?\n\nНет — все назначения выбранных недель."
+1508 calendar_file_filter "Файлы календаря (*.ics)"
+1509 calendar_export_title "Экспорт календаря"
+1510 calendar_offer_mail "Открыть письмо брату %1 (%2) с этим файлом во вложении?"
+1511 calendar_mail_subject "Ваши назначения"
+
 # menu prompts: status-bar line, then the tool-bar tip where the command has a button
 32768 prompt_brothers "Добавить, редактировать, удалить братьев"
 32782 prompt_talks "Редактировать речи и темы"

@@ -286,6 +286,36 @@ cmp -s "$WORK/here/mine.txt" "$WORK/ptsched.expected" || fail "export --output c
 "$VORLA" --data-dir "$D" export-text --start 2026-12-09 --weeks 3 --output "$WORK/plainfile/t.txt" >/dev/null 2>&1; rc=$?
 [ $rc -eq 1 ] || fail "export under a file exit $rc"
 
+# The calendar export follows the same rules, and what it writes reads back: unfolded, four
+# events (talk, chairman, outgoing slot 3, the overseer visit), times in the machine's zone.
+(cd "$WORK/here" && TZ=Europe/Moscow "$VORLA" --data-dir "$D" --today 2026-12-07 export-ics \
+    --start 2026-12-09 --weeks 3 --output cal.ics) >"$WORK/out" 2>&1 || fail "export-ics: $(cat "$WORK/out")"
+[ "$(cat "$WORK/out")" = "$WORK/here/cal.ics" ] || fail "export-ics path: $(cat "$WORK/out")"
+tr -d '\r' <"$WORK/here/cal.ics" | sed -e ':a;N;$!ba;s/\n //g' >"$WORK/cal.txt"
+[ "$(grep -c '^BEGIN:VEVENT$' "$WORK/cal.txt")" = 4 ] || fail "export-ics events: $(grep -c '^BEGIN:VEVENT$' "$WORK/cal.txt")"
+for line in 'TZID:Europe/Moscow' 'UID:w1406-out3-c0@vorla' 'SUMMARY:Уходящий докладчик: Олег Сидоров' \
+            'LOCATION:Северное' 'DTSTART;TZID=Europe/Moscow:20261213T100000' \
+            'DTEND;TZID=Europe/Moscow:20261213T114500' 'SUMMARY:Докладчик: Иван Петров' \
+            'DTSTART;VALUE=DATE:20261220' 'SUMMARY:РН Визит'; do
+    grep -qxF "$line" "$WORK/cal.txt" || fail "export-ics lacks: $line"
+done
+out=$(TZ=Europe/Moscow "$VORLA" --data-dir "$D" --today 2026-12-07 export-ics --start 2026-12-09 --weeks 3 \
+    --brother 3 --output "$WORK/his.ics") || fail "export-ics --brother exit $?"
+[ "$(tr -d '\r' <"$WORK/his.ics" | grep -c '^UID:')" = 1 ] || fail "export-ics --brother: not his events only"
+grep -q '^UID:w1406-chairman-c0@vorla' "$WORK/his.ics" || fail "export-ics --brother: his chairmanship"
+for bad in "--brother 99" "--brother x" "--weeks 0" "--output $WORK/plainfile/c.ics"; do
+    # shellcheck disable=SC2086
+    "$VORLA" --data-dir "$D" export-ics --start 2026-12-09 --weeks 3 $bad >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "export-ics $bad: exit $rc"
+    grep -q "^vorla: " "$WORK/err" || fail "export-ics $bad: no message"
+done
+# Nothing to write: said so, exit 1, and no file.
+"$VORLA" --data-dir "$D" export-ics --start 2027-01-04 --weeks 1 --output "$WORK/none.ics" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "export-ics of empty weeks exit $rc"
+[ ! -e "$WORK/none.ics" ] || fail "export-ics wrote a file of no events"
+"$VORLA" --data-dir "$D" export-ics --start 2026-12-09 --weeks 3 --person 1 >/dev/null 2>&1; rc=$?
+[ $rc -eq 2 ] || fail "export-ics unknown option exit $rc"
+
 # --- files that cannot be read, and two programs on one folder ---------------------------
 F="$WORK/fifo"
 mkdir -p "$F"

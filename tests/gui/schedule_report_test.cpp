@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -25,10 +26,12 @@
 #include "core/commands/command.h"
 #include "core/reports/report_request.h"
 #include "core/text/cp1251.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
 #include "gui/app/qt_translations.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/work_panel.h"
+#include "gui/editors/brother_list_dialog.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_commands.h"
 #include "gui/reports/report_printer.h"
@@ -113,6 +116,7 @@ class ScheduleReportTest : public QObject {
     }
     void plan_opens_the_week_range_and_ok_shows_the_schedule();
     void export_writes_the_file_and_cancel_does_nothing();
+    void calendar_export_writes_one_brothers_assignments();
     void keys_scroll_by_lines_and_pages_and_esc_returns();
     void right_button_offers_the_eight_font_and_settings_items();
     void font_commands_keep_the_font_when_only_the_colour_changes();
@@ -242,6 +246,69 @@ void ScheduleReportTest::export_writes_the_file_and_cancel_does_nothing() {
     const std::string text = text::cp1251_to_utf8(read_text(g.dir / "ptsched.txt"));
     QCOMPARE(std::count(text.begin(), text.end(), '\n'), 5);  // header, empty line, three weeks
     QVERIFY(text.find("Дек 13, 2026\t\tИван Петров\t") != std::string::npos);
+}
+
+void ScheduleReportTest::calendar_export_writes_one_brothers_assignments() {
+    GuiDocument g;
+    write_folder(g.dir);
+    gui::MainWindow window(g.open(), g.prompter);
+    window.show();
+    QAction* command = window.commands().action(Command::export_calendar);
+    QVERIFY(command->isEnabled());
+    QMenu* file_menu = window.menuBar()->actions().constFirst()->menu();
+    QVERIFY(file_menu->actions().contains(command));
+    QCOMPARE(command->text(), QStringLiteral("Экспорт &календаря…"));
+
+    // The weeks, Yes to one brother, Пётр Иванов, the file; he has no address: the path is
+    // announced.
+    const QString file = QString::fromStdString((g.dir / "Пётр.ics").string());
+    QString asked;
+    QString told;
+    when_modal([&](QWidget* w) {
+        auto* range = qobject_cast<gui::WeekRangeDialog*>(w);
+        QVERIFY(range);
+        QVERIFY(!range->export_button()->isVisible());
+        range->count_list()->setCurrentRow(1);  // two weeks
+        save_shot(range, QStringLiteral("calendar_week_range"));
+        when_modal([&](QWidget* box) {
+            auto* question = qobject_cast<QMessageBox*>(box);
+            asked = question->text();
+            when_modal([&](QWidget* w2) {
+                auto* chooser = qobject_cast<gui::BrotherListDialog*>(w2);
+                const auto& lines = chooser->model().lines();
+                for (std::size_t i = 0; i < lines.size(); ++i) {
+                    if (lines[i].text.rfind("Иванов", 0) == 0) chooser->list()->select_line(i);
+                }
+                save_shot(chooser, QStringLiteral("calendar_brother_chooser"));
+                when_modal([&](QWidget* w3) {
+                    auto* save = qobject_cast<QFileDialog*>(w3);
+                    auto* name = save->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                    name->setText(file);
+                    when_modal([&](QWidget* done) {
+                        told = qobject_cast<QMessageBox*>(done)->text();
+                        qobject_cast<QMessageBox*>(done)->accept();
+                    });
+                    QTest::keyClick(name, Qt::Key_Return);
+                });
+                chooser->accept();
+            });
+            question->button(QMessageBox::Yes)->click();
+        });
+        QTest::keyClick(range, Qt::Key_Return);
+    });
+    command->trigger();
+    QTRY_COMPARE(told, QStringLiteral("Календарь записан в файл\n\n") + file);
+    QVERIFY(asked.startsWith(QStringLiteral("Записать назначения только одного брата?")));
+    // Chairman and second outgoing speaker in each of the two weeks.
+    const std::string ics = read_text(std::filesystem::path(file.toStdString()));
+    int events = 0;
+    for (std::size_t at = ics.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = ics.find("BEGIN:VEVENT", at + 1))
+        ++events;
+    QCOMPARE(events, 4);
+    QVERIFY(ics.find("UID:w1406-chairman-c0@vorla") != std::string::npos);
+    QVERIFY(ics.find("UID:w1407-out2-c0@vorla") != std::string::npos);
+    QVERIFY(ics.find("UID:w1406-talk") == std::string::npos);
 }
 
 void ScheduleReportTest::keys_scroll_by_lines_and_pages_and_esc_returns() {

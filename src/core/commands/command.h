@@ -51,6 +51,7 @@ enum class Command : int {
     // File and program
     settings = 32864,
     export_package = 32829,
+    export_calendar = 1505,
     import_package = 32876,
     backup = 32860,
     restore = 32861,
@@ -111,6 +112,7 @@ inline constexpr Command kAllCommands[] = {
     Command::settings,
     Command::export_package,
     Command::import_package,
+    Command::export_calendar,
     Command::backup,
     Command::restore,
     Command::back_to_panel,

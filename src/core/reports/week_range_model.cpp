@@ -25,6 +25,7 @@ WeekRangeModel::WeekRangeModel(const store::Document& doc, WeekRangeForm form)
     int lines = 26;
     switch (form) {
         case WeekRangeForm::schedule:
+        case WeekRangeForm::calendar:
             first_listed_ = current - 4;
             max_count_ = 52;
             count_ = preselected_schedule_weeks(doc, current);

@@ -12,6 +12,7 @@ namespace vorla::reports {
 
 enum class WeekRangeForm {
     schedule,    // 26 start weeks from four before the current one, 1..52 weeks, "Экспорт"
+    calendar,    // the schedule's weeks for the calendar export, without "Экспорт"
     short_list,  // 39 start weeks from four before the current one, 1..18 weeks
     long_list,   // every week from index 0 to 26 after the current one, 1..144 weeks
 };

@@ -8,6 +8,7 @@
 #include "core/reports/schedule_export.h"
 #include "gui/app/main_window.h"
 #include "gui/app/string_helpers.h"
+#include "gui/reports/calendar_export.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
@@ -82,6 +83,7 @@ void install_report_commands(MainWindow& window) {
     c.set_handler(Command::print_preview, [&window] { window.report_printer().print_preview(); });
     c.set_handler(Command::print_setup, [&window] { window.report_printer().print_setup(); });
     c.set_handler(Command::save_pdf, [&window] { save_pdf(window); });
+    c.set_handler(Command::export_calendar, [&window] { export_calendar(window); });
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
         c.set_handler(info.command,
                       [&window, info] { choose_role_font(window, info.role, info.command); });

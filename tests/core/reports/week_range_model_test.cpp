@@ -36,6 +36,12 @@ TEST_F(WeekRangeTest, ScheduleFormListsTwentySixWeeksFromFourBeforeTheCurrentOne
     // next.
     EXPECT_EQ(m.week_count(), 2);
     EXPECT_EQ(m.caption(), "2 Стартовая неделя Декабря 13, 2026");
+
+    // The calendar export offers the same weeks, without the text export's button.
+    const WeekRangeModel calendar(*doc, WeekRangeForm::calendar);
+    EXPECT_EQ(calendar.start_lines(), m.start_lines());
+    EXPECT_EQ(calendar.max_count(), 52);
+    EXPECT_FALSE(calendar.export_visible());
 }
 
 TEST_F(WeekRangeTest, TheScheduleEndsJustBeforeTheFirstOpenWeek) {
