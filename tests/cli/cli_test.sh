@@ -341,7 +341,7 @@ printf 'mine' >"$D/ptsched.txt"
 chmod 444 "$D/ptsched.txt"
 "$VORLA" --data-dir "$D" --today 2026-12-07 export-text --start 2026-12-07 --weeks 2 >/dev/null 2>"$WORK/err"; rc=$?
 [ $rc -eq 1 ] || fail "read-only export exit $rc"
-grep -q "Причина: Permission denied" "$WORK/err" || fail "read-only export reason: $(cat "$WORK/err")"
+grep -q "Причина: нет прав доступа" "$WORK/err" || fail "read-only export reason: $(cat "$WORK/err")"
 [ "$(cat "$D/ptsched.txt")" = "mine" ] || fail "a read-only ptsched.txt was replaced"
 chmod 644 "$D/ptsched.txt"
 

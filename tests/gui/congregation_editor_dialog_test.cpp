@@ -264,8 +264,11 @@ void CongregationEditorDialogTest::map_that_cannot_be_read_leaves_no_name() {
     when_modal([](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
         QVERIFY(box);
-        QCOMPARE(box->windowTitle(), QStringLiteral("MapImage Error"));
-        QCOMPARE(box->text(), QStringLiteral("IPicture interface is not supported\t"));
+        QCOMPARE(box->windowTitle(), QStringLiteral("Карта"));
+        QCOMPARE(
+            box->text(),
+            QStringLiteral(
+                "Файл битая.jpg не является рисунком JPEG, который программа может показать."));
         when_modal([](QWidget* map) {
             auto* dialog = qobject_cast<gui::MapDialog*>(map);
             QVERIFY(dialog);

@@ -108,7 +108,9 @@ TEST_F(BrotherTest, HeaderSlotIsNeverEnteredNorWritten) {
     BrotherRecord r = named("Кто", "То");
     EXPECT_FALSE(index.write(folder, r));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text.rfind("Oh no!\n\nYou can't do that!", 0), 0u);
+    EXPECT_EQ(prompter.messages[0].text.rfind(
+                  "Внутренняя ошибка: программа не может выполнить это действие.", 0),
+              0u);
     EXPECT_EQ(read_bytes(dir / "speakers.dat").size(), 512u);
 }
 
