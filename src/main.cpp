@@ -13,11 +13,11 @@
 #include "core/app/package_command.h"
 #include "core/calendar/clock.h"
 #include "core/io/file_set.h"
-#include "core/reports/calendar_file.h"
 #include "core/reports/paper.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
 #include "core/reports/schedule_export.h"
+#include "core/schedule/calendar_file.h"
 #include "core/settings/settings.h"
 #include "core/store/document.h"
 #include "core/store/json_dump.h"
@@ -115,7 +115,7 @@ int run_export_ics(const store::Document& doc, const reports::ScheduleRange& ran
         return 1;
     }
     const auto path =
-        reports::write_calendar_export(doc, range.first, range.weeks, brother, output);
+        schedule::write_calendar_export(doc, range.first, range.weeks, brother, output);
     if (!path) return 1;
     std::cout << path->string() << "\n";
     return 0;

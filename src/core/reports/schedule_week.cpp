@@ -8,9 +8,7 @@ namespace vorla::reports {
 using text::TextId;
 
 const store::SpecialEventRecord* event_of(const store::Document& doc, calendar::WeekIndex week) {
-    if (!doc.weeks().at(week).is_special()) return nullptr;
-    const std::size_t pos = doc.events().find_by_week(week);
-    return pos ? &doc.events().at(pos - 1) : nullptr;
+    return doc.weeks().at(week).is_special() ? doc.events().of_week(week) : nullptr;
 }
 
 std::string incoming_talk_text(const store::Document& doc, calendar::WeekIndex week) {

@@ -43,6 +43,11 @@ class SpecialEvents {
 
     // 1-based position of the week's event, 0 when it has none.
     std::size_t find_by_week(calendar::WeekIndex week) const;
+    // The week's event; nullptr when none is stored.
+    const SpecialEventRecord* of_week(calendar::WeekIndex week) const {
+        const std::size_t pos = find_by_week(week);
+        return pos ? &entries_.at(pos - 1) : nullptr;
+    }
     // Replaces the week's event or adds it in week order; the week's flags become the
     // event's bits 1-6 with bit 0.
     void store(const SpecialEventRecord& event, WeekTable& weeks);

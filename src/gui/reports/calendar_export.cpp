@@ -4,8 +4,8 @@
 #include <QProcess>
 
 #include "core/editors/brother_list_model.h"
-#include "core/reports/calendar_file.h"
-#include "core/reports/calendar_mail.h"
+#include "core/schedule/calendar_file.h"
+#include "core/schedule/calendar_mail.h"
 #include "core/text/texts.h"
 #include "gui/app/main_window.h"
 #include "gui/app/string_helpers.h"
@@ -40,7 +40,7 @@ void export_calendar(MainWindow& window) {
     const auto brother = choose_brother(window);
     if (!brother) return;
 
-    const QString start = qs((doc.folder().folder() / reports::kCalendarExportName).string());
+    const QString start = qs((doc.folder().folder() / schedule::kCalendarExportName).string());
     QFileDialog save(&window, qs(text::text(TextId::calendar_export_title)), start,
                      qs(text::text(TextId::calendar_file_filter)));
     save.setAcceptMode(QFileDialog::AcceptSave);
@@ -49,11 +49,11 @@ void export_calendar(MainWindow& window) {
 
     const reports::WeekRangeModel& weeks = range.model();
     const auto path =
-        reports::write_calendar_export(doc, weeks.first_week(), weeks.week_count(), *brother,
-                                       save.selectedFiles().constFirst().toStdString());
+        schedule::write_calendar_export(doc, weeks.first_week(), weeks.week_count(), *brother,
+                                        save.selectedFiles().constFirst().toStdString());
     if (!path) return;
     const auto mail =
-        reports::hand_on_calendar(doc, *brother, *path, qgetenv("PATH").toStdString());
+        schedule::hand_on_calendar(doc, *brother, *path, qgetenv("PATH").toStdString());
     if (!mail || mail->empty()) return;
     QStringList arguments;
     for (std::size_t i = 1; i < mail->size(); ++i)

@@ -10,7 +10,7 @@
 
 #include "core/store/document.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 struct CalendarMail {
     std::string name;     // first name and last name
@@ -38,4 +38,4 @@ std::optional<std::vector<std::string>> hand_on_calendar(const store::Document& 
                                                          const std::filesystem::path& file,
                                                          std::string_view path_list);
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

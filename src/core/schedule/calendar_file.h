@@ -10,10 +10,10 @@
 
 #include "core/calendar/clock.h"
 #include "core/calendar/week.h"
-#include "core/reports/calendar_events.h"
+#include "core/schedule/calendar_events.h"
 #include "core/store/document.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 inline constexpr const char* kCalendarExportName = "schedule.ics";
 
@@ -37,4 +37,4 @@ std::optional<std::filesystem::path> write_calendar_export(
     const store::Document& doc, calendar::WeekIndex first, int count, std::uint16_t brother_id = 0,
     const std::filesystem::path& to = {}, const std::string& zone = machine_zone_name());
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

@@ -1,10 +1,10 @@
-#include "core/reports/calendar_mail.h"
+#include "core/schedule/calendar_mail.h"
 
 #include "core/io/find_program.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 using text::TextId;
 
@@ -47,4 +47,4 @@ std::optional<std::vector<std::string>> hand_on_calendar(const store::Document& 
     return std::nullopt;
 }
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

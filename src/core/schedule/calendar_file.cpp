@@ -1,4 +1,4 @@
-#include "core/reports/calendar_file.h"
+#include "core/schedule/calendar_file.h"
 
 #include <libical/ical.h>
 
@@ -8,7 +8,7 @@
 
 #include "core/text/texts.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 using text::TextId;
 
@@ -140,4 +140,4 @@ std::optional<std::filesystem::path> write_calendar_export(const store::Document
     return path;
 }
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

@@ -1,13 +1,13 @@
-#include "core/reports/calendar_events.h"
+#include "core/schedule/calendar_events.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "report_fixture.h"
+#include "core/reports/report_fixture.h"
 
 using namespace vorla;
-using namespace vorla::reports;
+using namespace vorla::schedule;
 using namespace vorla::testing;
 using calendar::Date;
 using calendar::LocalTime;

@@ -1,15 +1,15 @@
-#include "core/reports/calendar_events.h"
+#include "core/schedule/calendar_events.h"
 
 #include <cctype>
 
 #include "core/calendar/parity.h"
-#include "core/reports/schedule_week.h"
+#include "core/schedule/weekly_role.h"
 #include "core/store/named_table.h"
 #include "core/store/special_events.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 using calendar::WeekIndex;
 using store::EventKind;
@@ -88,19 +88,29 @@ class EventBuilder {
                 kind == EventKind::convention ? Meeting{hall.date, {}, hall.place} : hall;
             out.push_back(event(i, "talk", at, std::move(summary), about));
         }
-        const auto role = [&](bool allowed, std::uint16_t person, std::uint16_t brother,
-                              const char* name, TextId caption, std::string who) {
-            if (!allowed || !person || !wanted(brother)) return;
-            out.push_back(event(i, name, hall, labelled(caption, who), about));
+        struct Weekly {
+            WeeklyRole role;
+            bool scheduled;  // the settings plan the role at all
+            const char* uid_name;
+            TextId caption;
         };
-        role(ordinary || w.keeps_chairman(), w.chairman_id, w.chairman_id, "chairman",
-             TextId::role_chairman, doc_.brothers().name_of(w.chairman_id));
-        role(doc_.settings().readers_scheduled && (ordinary || w.keeps_reader()), w.reader_id,
-             w.reader_id, "reader", TextId::role_reader, doc_.brothers().name_of(w.reader_id));
-        // The host is a family, not a brother (0): no brother's own calendar has it.
-        role(doc_.settings().hospitality_scheduled && (ordinary || w.keeps_hospitality()),
-             w.host_id, 0, "host", TextId::hospitality,
-             store::NamedTable::shown_name(doc_.hosts().name_of(w.host_id), true));
+        const settings::Settings& settings = doc_.settings();
+        for (const Weekly& r :
+             {Weekly{WeeklyRole::chairman, true, "chairman", TextId::role_chairman},
+              Weekly{WeeklyRole::reader, settings.readers_scheduled, "reader", TextId::role_reader},
+              Weekly{WeeklyRole::hospitality, settings.hospitality_scheduled, "host",
+                     TextId::hospitality}}) {
+            const std::uint16_t person = person_of(w, r.role);
+            // The host is a family, not a brother: no brother's own calendar has it.
+            const bool brother = r.role != WeeklyRole::hospitality;
+            if (!r.scheduled || !person || !role_allowed(w, r.role) ||
+                !wanted(brother ? person : 0))
+                continue;
+            const std::string who =
+                brother ? doc_.brothers().name_of(person)
+                        : store::NamedTable::shown_name(doc_.hosts().name_of(person), true);
+            out.push_back(event(i, r.uid_name, hall, labelled(r.caption, who), about));
+        }
 
         for (std::size_t k = 0; k < WeekRecord::kOutPlaces; ++k) {
             const std::uint16_t speaker = w.out_speaker_id[k];
@@ -162,7 +172,7 @@ class EventBuilder {
 
     // The event's kind, and its name when it has one: "Конгресс: Областной конгресс".
     std::string event_summary(WeekIndex i, const WeekRecord& w) const {
-        const store::SpecialEventRecord* e = event_of(doc_, i);
+        const store::SpecialEventRecord* e = doc_.events().of_week(i);
         const std::string kind = store::default_event_title(w.week_flags);
         if (!e || text::is_blank(e->event_title)) return kind;
         return kind + ": " + std::string(text::trim(e->event_title));
@@ -181,7 +191,7 @@ class EventBuilder {
             default:
                 // A special week: the overseer by his name and the talk by its title, when
                 // the event has them; the summary already names the event.
-                if (const store::SpecialEventRecord* e = event_of(doc_, i)) {
+                if (const store::SpecialEventRecord* e = doc_.events().of_week(i)) {
                     if (w.event_kind() == EventKind::overseer_visit)
                         add_line(d, labelled(TextId::role_speaker,
                                              std::string(text::trim(e->event_title))));
@@ -277,4 +287,4 @@ std::vector<CalendarEvent> calendar_events(const store::Document& doc, WeekIndex
     return out;
 }
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

@@ -11,7 +11,7 @@
 #include "core/calendar/week.h"
 #include "core/store/document.h"
 
-namespace vorla::reports {
+namespace vorla::schedule {
 
 // What a weekend meeting lasts: the public talk and the Watchtower study.
 inline constexpr int kMeetingMinutes = 105;
@@ -54,4 +54,4 @@ int content_sequence(const CalendarEvent& event);
 std::vector<CalendarEvent> calendar_events(const store::Document& doc, calendar::WeekIndex first,
                                            int count, std::uint16_t brother_id = 0);
 
-}  // namespace vorla::reports
+}  // namespace vorla::schedule

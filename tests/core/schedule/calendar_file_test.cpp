@@ -1,4 +1,4 @@
-#include "core/reports/calendar_file.h"
+#include "core/schedule/calendar_file.h"
 
 #include <gtest/gtest.h>
 #include <libical/ical.h>
@@ -7,10 +7,10 @@
 #include <memory>
 #include <sstream>
 
-#include "report_fixture.h"
+#include "core/reports/report_fixture.h"
 
 using namespace vorla;
-using namespace vorla::reports;
+using namespace vorla::schedule;
 using namespace vorla::testing;
 using calendar::LocalTime;
 

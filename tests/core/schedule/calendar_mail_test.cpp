@@ -1,11 +1,11 @@
-#include "core/reports/calendar_mail.h"
+#include "core/schedule/calendar_mail.h"
 
 #include <gtest/gtest.h>
 
-#include "report_fixture.h"
+#include "core/reports/report_fixture.h"
 
 using namespace vorla;
-using namespace vorla::reports;
+using namespace vorla::schedule;
 using namespace vorla::testing;
 
 namespace {
