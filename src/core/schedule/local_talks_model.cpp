@@ -1,6 +1,5 @@
 #include "core/schedule/local_talks_model.h"
 
-#include "core/schedule/week_scan.h"
 #include "core/text/texts.h"
 
 namespace vorla::schedule {
@@ -11,7 +10,6 @@ using calendar::WeekIndex;
 
 namespace {
 
-constexpr auto kRowStyle = calendar::LabelStyle::short_month | calendar::LabelStyle::with_year;
 constexpr auto kWeekCaptionStyle = calendar::LabelStyle::short_month;
 constexpr auto kTitleStyle = calendar::LabelStyle::with_year;
 constexpr int kFirstMarkColumn = 4;
@@ -27,7 +25,7 @@ std::string mark_cell(std::uint16_t stamp, bool last) {
 
 }  // namespace
 
-LocalTalksModel::LocalTalksModel(store::Document& doc) : WeekListModel(doc) {
+LocalTalksModel::LocalTalksModel(store::Document& doc) : SpeakerWeekListModel(doc) {
     for (int r = 0; r < kRows; ++r) {
         const store::WeekRecord& w = doc.weeks().at(week_of(r));
         const auto kind = w.event_kind();
@@ -78,7 +76,7 @@ std::optional<Mark> LocalTalksModel::mark_of_column(int column) {
 std::string LocalTalksModel::row_text(WeekIndex w, ListMarks& marks) const {
     const store::Document& d = doc();
     const store::WeekRecord& week = d.weeks().at(w);
-    std::string row = d.date_label(w.number(), kRowStyle) + "\t";
+    std::string row = row_date(w) + "\t";
     if (has_event(week)) return row + "\t" + event_text(week);
     row += week.talk_no != 0 ? d.talks().number_text(week.talk_no) : "  ";
     row += "\t";
@@ -148,26 +146,6 @@ std::string LocalTalksModel::clear_or_cancel_caption() const {
 
 bool LocalTalksModel::contacts_visible() const {
     return speaker() != 0 || congregation() != 0;
-}
-
-bool LocalTalksModel::availability_visible() const {
-    return speaker() != 0 && !doc().brother_available(speaker(), selected_week().number());
-}
-
-std::string LocalTalksModel::availability_caption() const {
-    return text::format(TextId::show_available, doc().brothers().name_of(speaker()));
-}
-
-bool LocalTalksModel::legend_visible() const {
-    return !availability_visible() && marks().unavailable;
-}
-
-bool LocalTalksModel::speaker_history_visible() const {
-    return served_before(doc().weeks(), speaker(), selected_week());
-}
-
-std::string LocalTalksModel::speaker_history_caption() const {
-    return text::format(TextId::show_history_of, doc().brothers().name_of(speaker()));
 }
 
 bool LocalTalksModel::talk_history_visible() const {

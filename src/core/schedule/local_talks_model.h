@@ -8,16 +8,16 @@
 #include <vector>
 
 #include "core/schedule/speaker_picker_model.h"
+#include "core/schedule/speaker_week_list.h"
 #include "core/schedule/talk_picker_model.h"
 #include "core/schedule/week_congregation_model.h"
-#include "core/schedule/week_list.h"
 
 namespace vorla::schedule {
 
 // The three progress marks; each holds the start week S it was set in.
 enum class Mark { requested, confirmed, reminded };
 
-class LocalTalksModel final : public WeekListModel {
+class LocalTalksModel final : public SpeakerWeekListModel {
   public:
     // The first row without talk or speaker (conventions and overseer visits skipped) is
     // selected; row 0 when every week is planned.
@@ -50,13 +50,6 @@ class LocalTalksModel final : public WeekListModel {
     bool clear_or_cancel_visible() const;
     std::string clear_or_cancel_caption() const;
     bool contacts_visible() const;
-    // "Показать доступные - %1" when the speaker is unavailable that week; it hides the legend.
-    bool availability_visible() const;
-    std::string availability_caption() const;
-    bool legend_visible() const;
-    static std::string legend() { return kSpeakerLegend; }
-    bool speaker_history_visible() const;
-    std::string speaker_history_caption() const;
     bool talk_history_visible() const;
     std::string talk_history_caption() const;
     bool conflict_visible() const { return marks().conflict; }
@@ -65,7 +58,7 @@ class LocalTalksModel final : public WeekListModel {
     bool exchange_pending() const { return exchange_.has_value(); }
     std::string exchange_prompt() const;
 
-    std::uint16_t speaker() const { return selected_record().speaker_id; }
+    std::uint16_t speaker() const override { return selected_record().speaker_id; }
     std::uint16_t congregation() const { return selected_record().speaker_cong_id; }
     int talk() const { return selected_record().talk_no; }
 

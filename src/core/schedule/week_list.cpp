@@ -78,12 +78,19 @@ std::string role_conflict_detail(const store::Document& doc, WeekIndex i, std::s
 WeekListModel::WeekListModel(store::Document& doc)
     : doc_(doc), first_(doc.current_week().index()) {}
 
+std::string WeekListModel::row_date(WeekIndex w) const {
+    return doc_.date_label(w.number(),
+                           calendar::LabelStyle::short_month | calendar::LabelStyle::with_year);
+}
+
 void WeekListModel::set_row(int row) {
     row_ = row < 0 || row >= kRows ? 0 : row;
 }
 
 void WeekListModel::rebuild(bool refreshing) {
     const bool previous = marks_.conflict;
+    before_build();
+    if (const auto row = row_to_select()) set_row(*row);
     rows_.clear();
     marks_ = {};
     for (int r = 0; r < kRows; ++r)

@@ -3,6 +3,7 @@
 // "* " and "# " markers with the flags that show their legends, the event text of a week,
 // the conflict details, and the request to the sibling pages when the conflict flag changed.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,6 @@
 namespace vorla::schedule {
 
 inline constexpr int kRows = 26;
-
-// The legend of the local-talks and outgoing pages.
-inline constexpr const char* kSpeakerLegend = "( * = Докладчик недоступен ! )";
 
 // The text a row shows instead of a name in an event week: "Конгресс", "РН Визит" or
 // "Особое событие"; empty for an ordinary week.
@@ -72,6 +70,12 @@ class WeekListModel : public SheetPage {
 
   protected:
     virtual std::string row_text(calendar::WeekIndex w, ListMarks& marks) const = 0;
+    // The date every row begins with: "Дек 13, 2026".
+    std::string row_date(calendar::WeekIndex w) const;
+    // Before each build: a page may tidy its weeks (the outgoing page packs their slots).
+    virtual void before_build() {}
+    // The row each build selects; nothing keeps the selected row.
+    virtual std::optional<int> row_to_select() const { return std::nullopt; }
     void set_row(int row);
     // Marks the week changed: bit 0 follows its content.
     void store(calendar::WeekIndex w) { doc_.weeks().store(w); }

@@ -13,6 +13,14 @@
 
 namespace vorla::gui {
 
+void AvailabilityDialog::show_read_only(store::Document& doc, std::uint16_t brother_id,
+                                        QWidget* parent) {
+    const auto pos = doc.brothers().find(brother_id);
+    AvailabilityDialog dialog(doc, brother_id, pos && doc.brothers().at(*pos).discontinued(), true,
+                              parent);
+    dialog.exec();
+}
+
 AvailabilityDialog::AvailabilityDialog(store::Document& doc, std::uint16_t brother_id,
                                        bool discontinued, bool read_only, QWidget* parent)
     : QDialog(parent),

@@ -18,6 +18,8 @@ class AvailabilityDialog : public QDialog {
     // brother_id 0 shows the weeks without a brother. OK stores the changed marks.
     AvailabilityDialog(store::Document& doc, std::uint16_t brother_id, bool discontinued,
                        bool read_only, QWidget* parent = nullptr);
+    // The scheduling pages' view of a brother's unavailable weeks: read-only, modal.
+    static void show_read_only(store::Document& doc, std::uint16_t brother_id, QWidget* parent);
 
     // The discontinued box as it stood when the dialog closed with OK (else as given).
     bool discontinued() const { return model_.discontinued(); }

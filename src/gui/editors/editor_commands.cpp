@@ -5,7 +5,9 @@
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
+#include "gui/editors/our_congregation_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
+#include "gui/schedule/package_commands.h"
 
 namespace vorla::gui {
 
@@ -23,6 +25,16 @@ void install_editor_commands(MainWindow& window) {
     });
     commands.set_handler(Command::brothers, [&window] {
         BrotherListDialog dialog(window.doc(), editors::BrotherListParams{}, &window);
+        dialog.exec();
+    });
+    commands.set_handler(Command::our_congregation, [&window] {
+        store::Document& doc = window.doc();
+        OurCongregationDialog dialog(
+            doc,
+            [&doc, &window](std::uint16_t cong_id) {
+                export_congregation_package(doc, cong_id, &window);
+            },
+            &window);
         dialog.exec();
     });
     commands.set_handler(Command::talks,

@@ -1,8 +1,6 @@
 #include "gui/schedule/local_talks_page.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -35,19 +33,12 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     talk_ = new QLabel(this);
 
     const auto& captions = schedule::LocalTalksModel::column_captions();
-    list_ = new LineList(captions, this);
-    list_->setObjectName(QStringLiteral("weeks"));
-    frame_hovered_line(list_);
-    for (int r = 0; r < schedule::kRows; ++r) {
-        auto* item = new QTreeWidgetItem(list_);
-        for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
-            if (schedule::LocalTalksModel::mark_of_column(c))
-                item->setTextAlignment(c, Qt::AlignCenter);
-        }
-    }
+    list_ = new WeekRows(captions, &schedule::LocalTalksModel::cells, this);
     for (int c = 0; c < static_cast<int>(captions.size()); ++c) {
-        if (schedule::LocalTalksModel::mark_of_column(c))
-            list_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+        if (!schedule::LocalTalksModel::mark_of_column(c)) continue;
+        list_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
+        for (int r = 0; r < schedule::kRows; ++r)
+            list_->topLevelItem(r)->setTextAlignment(c, Qt::AlignCenter);
     }
 
     pick_talk_ = side_button(QStringLiteral("Выбор речи"), this);
@@ -62,13 +53,10 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     talk_history_ = side_button(QString(), this);
     talk_history_->hide();
     legend_ = new QLabel(qs(schedule::LocalTalksModel::legend()), this);
-    conflict_ = new QLabel(this);
-    conflict_->setWordWrap(true);
-    exchange_ = new QLabel(this);
-    QPalette alert = conflict_->palette();
-    alert.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
-    conflict_->setPalette(alert);
-    exchange_->setPalette(alert);
+    conflict_ = alert_label(this);
+    exchange_ = alert_label(this);
+    // The exchange prompt keeps its own lines.
+    exchange_->setWordWrap(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(week_);
@@ -108,16 +96,11 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     legend_->setWordWrap(true);
     legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     side->addStretch(1);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(list_, 1);
-    middle->addLayout(side);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(availability_);
     bottom->addWidget(legend_);
     bottom->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(middle, 1);
+    QVBoxLayout* layout = frame_week_page(this, top, list_, side);
     layout->addLayout(bottom);
     layout->addWidget(exchange_);
     layout->addWidget(conflict_);
@@ -137,21 +120,12 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
 
     show_model();
     // Room for names and for all 26 weeks without scrolling, within a 1024-pixel screen.
-    list_->fit_columns({0, 0, 150, 150});
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * schedule::kRows +
-                            list_->header()->sizeHint().height() + 2 * list_->frameWidth() + 4);
+    list_->fit({0, 0, 150, 150});
     list_->setFocus();
 }
 
 void LocalTalksPage::show_model() {
-    {
-        const QSignalBlocker quiet(list_);
-        for (int r = 0; r < schedule::kRows; ++r) {
-            list_->set_row_cells(
-                r, schedule::LocalTalksModel::cells(model_.rows()[static_cast<std::size_t>(r)]));
-        }
-        list_->setCurrentItem(list_->topLevelItem(model_.selected_row()));
-    }
+    list_->show_rows(model_);
     update_controls();
 }
 
@@ -162,20 +136,16 @@ void LocalTalksPage::update_controls() {
     const bool pickers = model_.pickers_visible();
     pick_talk_->setVisible(pickers);
     pick_speaker_->setVisible(pickers);
-    exchange_or_congregation_->setVisible(pickers);
-    exchange_or_congregation_->setText(qs(model_.exchange_or_congregation_caption()));
-    clear_or_cancel_->setVisible(model_.clear_or_cancel_visible());
-    clear_or_cancel_->setText(qs(model_.clear_or_cancel_caption()));
+    show_text(exchange_or_congregation_, pickers, model_.exchange_or_congregation_caption());
+    show_text(clear_or_cancel_, model_.clear_or_cancel_visible(), model_.clear_or_cancel_caption());
     contacts_->setVisible(model_.contacts_visible());
     availability_->setVisible(model_.availability_visible());
     set_side_text(availability_, qs(model_.availability_caption()));
     legend_->setVisible(model_.legend_visible());
     speaker_history_->setText(qs(model_.speaker_history_caption()));
     talk_history_->setText(qs(model_.talk_history_caption()));
-    conflict_->setVisible(model_.conflict_visible());
-    conflict_->setText(qs(model_.conflict_text()));
-    exchange_->setVisible(model_.exchange_pending());
-    exchange_->setText(qs(model_.exchange_prompt()));
+    show_text(conflict_, model_.conflict_visible(), model_.conflict_text());
+    show_text(exchange_, model_.exchange_pending(), model_.exchange_prompt());
 }
 
 void LocalTalksPage::after_change() {
@@ -232,10 +202,7 @@ void LocalTalksPage::show_contacts() {
 }
 
 void LocalTalksPage::show_availability() {
-    const auto pos = doc_.brothers().find(model_.speaker());
-    AvailabilityDialog dialog(doc_, model_.speaker(),
-                              pos && doc_.brothers().at(*pos).discontinued(), true, this);
-    dialog.exec();
+    AvailabilityDialog::show_read_only(doc_, model_.speaker(), this);
     list_->setFocus();
 }
 

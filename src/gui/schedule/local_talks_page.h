@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "core/schedule/local_talks_model.h"
-#include "gui/app/line_list.h"
 #include "gui/schedule/schedule_page.h"
+#include "gui/schedule/week_rows.h"
 
 namespace vorla::gui {
 
@@ -19,7 +19,7 @@ class LocalTalksPage : public SchedulePage {
     void show_model() override;
 
     schedule::LocalTalksModel& model() { return model_; }
-    LineList* list() const { return list_; }
+    WeekRows* list() const { return list_; }
     QLabel* week_label() const { return week_; }
     QLabel* talk_label() const { return talk_; }
     QPushButton* talk_button() const { return pick_talk_; }
@@ -48,7 +48,7 @@ class LocalTalksPage : public SchedulePage {
 
     store::Document& doc_;
     schedule::LocalTalksModel model_;
-    LineList* list_;
+    WeekRows* list_;
     QLabel* week_;
     QLabel* talk_;
     QPushButton* pick_talk_;

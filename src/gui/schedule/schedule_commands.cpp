@@ -14,11 +14,13 @@ void open_schedule_sheet(MainWindow& window, schedule::PageKind page) {
 }
 
 void install_schedule_commands(MainWindow& window) {
-    // The summary, chairmen, hospitality, readers and outgoing pages come later; their
-    // commands have no handler yet and stay disabled.
-    window.commands().set_handler(Command::local_talks, [&window] {
-        open_schedule_sheet(window, schedule::PageKind::local_talks);
-    });
+    // The summary page comes later; its command has no handler yet and stays disabled.
+    for (Command command : {Command::local_talks, Command::chairmen, Command::hospitality,
+                            Command::readers, Command::outgoing}) {
+        const auto page = schedule::page_of_command(command);
+        window.commands().set_handler(command,
+                                      [&window, page] { open_schedule_sheet(window, *page); });
+    }
 }
 
 }  // namespace vorla::gui

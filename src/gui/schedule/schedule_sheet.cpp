@@ -13,7 +13,9 @@
 #include "gui/app/icons.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/local_talks_page.h"
+#include "gui/schedule/outgoing_page.h"
 #include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/weekly_role_page.h"
 
 namespace vorla::gui {
 
@@ -22,8 +24,25 @@ using schedule::PageKind;
 PageFactory schedule_page_factory(PageKind kind) {
     switch (kind) {
         case PageKind::local_talks:
-            return [](store::Document& doc, QWidget* parent) -> SchedulePage* {
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
                 return new LocalTalksPage(doc, parent);
+            };
+        case PageKind::chairmen:
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
+                return new ChairmenPage(doc, parent);
+            };
+        case PageKind::hospitality:
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
+                return new HospitalityPage(doc, parent);
+            };
+        case PageKind::readers:
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
+                return new ReadersPage(doc, parent);
+            };
+        case PageKind::outgoing:
+            return [](store::Document& doc, const PageServices& services,
+                      QWidget* parent) -> SchedulePage* {
+                return new OutgoingPage(doc, services, parent);
             };
         default:
             return nullptr;
@@ -31,13 +50,15 @@ PageFactory schedule_page_factory(PageKind kind) {
 }
 
 ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKind active,
-                             QWidget* parent)
-    : QDialog(parent), doc_(doc), commands_(commands), model_(doc) {
+                             QWidget* parent, PageServices services)
+    : QDialog(parent), doc_(doc), commands_(commands), services_(std::move(services)), model_(doc) {
     setObjectName(QStringLiteral("ScheduleSheet"));
     setWindowTitle(qs(schedule::SheetModel::title()));
     setWindowIcon(program_icon());
 
     tabs_ = new QTabWidget(this);
+    // Every tab title in view: the sheet is at least as wide as its tab bar.
+    tabs_->setUsesScrollButtons(false);
     for (PageKind kind : schedule::sheet_pages(doc_.settings())) {
         if (!schedule_page_factory(kind)) continue;
         // A holder per tab; the page itself is made the first time its tab is shown.
@@ -116,8 +137,8 @@ SchedulePage* ScheduleSheet::page(PageKind kind) const {
 
 void ScheduleSheet::show_tab(int index) {
     if (index < 0 || pages_.contains(index)) return;
-    SchedulePage* page =
-        schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(doc_, tabs_->widget(index));
+    SchedulePage* page = schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(
+        doc_, services_, tabs_->widget(index));
     tabs_->widget(index)->layout()->addWidget(page);
     pages_.insert(index, page);
     model_.join(page->sheet_page());

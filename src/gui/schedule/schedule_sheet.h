@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/schedule/sheet_model.h"
+#include "gui/schedule/page_services.h"
 
 class QPushButton;
 class QTabWidget;
@@ -19,15 +20,17 @@ class SchedulePage;
 
 // What makes the page of a kind; nullptr for a page the program does not have yet (its tab
 // is left out).
-using PageFactory = SchedulePage* (*)(store::Document& doc, QWidget* parent);
+using PageFactory = SchedulePage* (*)(store::Document& doc, const PageServices& services,
+                                      QWidget* parent);
 PageFactory schedule_page_factory(schedule::PageKind kind);
 
 class ScheduleSheet : public QDialog {
     Q_OBJECT
   public:
-    // commands: the main window's commands that "Редактировать" runs (nullptr: none).
+    // commands: the main window's commands that "Редактировать" runs (nullptr: none);
+    // services: what the pages open beyond their own dialogs.
     ScheduleSheet(store::Document& doc, CommandSet* commands, schedule::PageKind active,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, PageServices services = {});
 
     QTabWidget* tabs() const { return tabs_; }
     // The tab's kinds, in tab order.
@@ -53,6 +56,7 @@ class ScheduleSheet : public QDialog {
 
     store::Document& doc_;
     CommandSet* commands_;
+    PageServices services_;
     schedule::SheetModel model_;
     std::vector<schedule::PageKind> kinds_;
     QMap<int, SchedulePage*> pages_;  // by tab

@@ -1,6 +1,7 @@
 #include "gui/schedule/schedule_widgets.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -45,6 +46,25 @@ QPushButton* add_ok_cancel(QDialog* picker, QLayout* layout) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, picker, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, picker, &QDialog::reject);
     return ok;
+}
+
+QLabel* alert_label(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    QPalette alert = label->palette();
+    alert.setColor(QPalette::WindowText, QColor(0xA0, 0x10, 0x10));
+    label->setPalette(alert);
+    return label;
+}
+
+QVBoxLayout* frame_week_page(QWidget* page, QLayout* top, QWidget* weeks, QLayout* side) {
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(weeks, 1);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(page);
+    if (top) layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    return layout;
 }
 
 void frame_hovered_line(QAbstractItemView* list) {
