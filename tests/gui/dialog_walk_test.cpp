@@ -26,6 +26,7 @@
 #include "core/app/help_pages.h"
 #include "core/schedule/schedule_fixture.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/backup_dialog.h"
 #include "gui/app/help_keys.h"
 #include "gui/app/help_window.h"
 #include "gui/app/line_list.h"
@@ -37,7 +38,9 @@
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
+#include "gui/editors/local_role_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
+#include "gui/editors/our_congregation_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/week_range_dialog.h"
@@ -117,6 +120,17 @@ std::vector<DialogCase> dialog_cases() {
                                                                     doc.congregations().find(2));
          }},
         {QStringLiteral("congregation_list"), make<gui::CongregationListDialog>(false)},
+        {QStringLiteral("our_congregation"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::OurCongregationDialog>(doc, nullptr);
+         }},
+        {QStringLiteral("outgoing_speakers"),
+         make<gui::LocalRoleListDialog>(editors::LocalRoleListParams{})},
+        {QStringLiteral("backup"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::BackupDialog>(doc, app::BackupDirection::backup,
+                                                        doc.prompter());
+         }},
         {QStringLiteral("circuits"), make<gui::NameListDialog>(editors::NamedList::circuits)},
         {QStringLiteral("talk_titles"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
@@ -158,6 +172,13 @@ std::vector<DialogCase> dialog_cases() {
                click_cell(d->findChild<gui::LineList*>(QStringLiteral("weeks")), 5, 1);
            }}},
          false},
+        {QStringLiteral("schedule_sheet_outgoing"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::ScheduleSheet>(doc, nullptr,
+                                                         schedule::PageKind::outgoing);
+         },
+         {},
+         false},
     };
 }
 
@@ -198,6 +219,7 @@ QStringList shown_texts(QWidget* w) {
 // names, "OK" and "E-mail" pass, and so do the paths of files.
 QStringList english_words(QDialog* dialog) {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    static const QRegularExpression path(QStringLiteral("/\\S*"));
     static const QStringList allowed = {QStringLiteral("Vorla"), QStringLiteral("PDF"),
                                         QStringLiteral("JPG"),   QStringLiteral("VPK"),
                                         QStringLiteral("JPEG"),  QStringLiteral("OK"),
@@ -210,8 +232,7 @@ QStringList english_words(QDialog* dialog) {
         QStringList texts = shown_texts(w);
         if (w == dialog) texts << dialog->windowTitle();
         for (const QString& t : texts) {
-            if (t.startsWith(QLatin1Char('/'))) continue;
-            QRegularExpressionMatchIterator words = word.globalMatch(t);
+            QRegularExpressionMatchIterator words = word.globalMatch(QString(t).remove(path));
             while (words.hasNext()) {
                 if (!allowed.contains(words.next().captured()))
                     found << class_of(w) + QStringLiteral(": ") + t;
