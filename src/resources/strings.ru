@@ -423,6 +423,17 @@
 1510 calendar_offer_mail "Открыть письмо брату %1 (%2) с этим файлом во вложении?"
 1511 calendar_mail_subject "Ваши назначения"
 
+# scheduling summary: the signs beside the status colours and before inked names
+1520 summary_sign_complete "+"
+1521 summary_sign_incomplete "-"
+1522 summary_sign_unavailable "*"
+1523 summary_sign_unconfirmed "?"
+1524 summary_sign_conflict "#"
+1525 summary_mark_unavailable "* "
+1526 summary_mark_double_booked "# "
+1527 summary_mark_unconfirmed "~ "
+1528 summary_legend_conflict "Конфликт"
+
 # menu prompts: status-bar line, then the tool-bar tip where the command has a button
 32768 prompt_brothers "Добавить, редактировать, удалить братьев"
 32782 prompt_talks "Редактировать речи и темы"

@@ -7,7 +7,7 @@ namespace vorla::app {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kPages = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 27> kPages = {{
     {"MainWindow", "start.html"},
     {"AboutDialog", "index.html"},
     {"SettingsDialog", "settings.html"},
@@ -31,6 +31,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kPages =
     {"TalkPickerDialog", "planning.html#choosing"},
     {"WeekCongregationDialog", "planning.html#choosing"},
     {"ContactsDialog", "planning.html#choosing"},
+    {"SummaryPage", "planning.html#summary"},
+    {"SpecialEventsPage", "planning.html#events"},
+    {"EventDialog", "planning.html#events"},
     {"PackageImportDialog", "files.html#packages"},
 }};
 

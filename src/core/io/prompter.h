@@ -16,6 +16,9 @@ class Prompter {
                         std::string_view caption = {}) = 0;
     // A Yes/No question; true for Yes. default_yes says which button Enter presses.
     virtual bool ask_yes_no(std::string_view text, bool default_yes = false) = 0;
+    // An OK/Cancel question with the question icon; true for OK. Where nobody can show such
+    // buttons, it is a Yes/No question with Yes as default.
+    virtual bool ask_ok_cancel(std::string_view text) { return ask_yes_no(text, true); }
 };
 
 // Answers every question with a fixed answer and forgets the messages: for command-line
