@@ -33,8 +33,8 @@ void BM_StatusOf20Weeks(benchmark::State& state) {
             statuses += s != schedule::WeekStatus::none;
         }
     }
-    state.counters["with_status"] = static_cast<double>(statuses) /
-                                    static_cast<double>(state.iterations());
+    state.counters["with_status"] =
+        static_cast<double>(statuses) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_StatusOf20Weeks)->Unit(benchmark::kMillisecond);
 

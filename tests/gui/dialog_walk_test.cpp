@@ -46,8 +46,10 @@
 #include "gui/reports/week_range_dialog.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
+#include "gui/schedule/event_dialog.h"
 #include "gui/schedule/schedule_sheet.h"
 #include "gui/schedule/speaker_picker_dialog.h"
+#include "gui/schedule/summary_page.h"
 #include "gui/schedule/talk_picker_dialog.h"
 #include "gui/schedule/week_congregation_dialog.h"
 #include "schedule_dialogs.h"
@@ -179,6 +181,34 @@ std::vector<DialogCase> dialog_cases() {
          },
          {},
          false},
+        {QStringLiteral("schedule_sheet_summary"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::ScheduleSheet>(doc, nullptr, schedule::PageKind::summary);
+         },
+         {{QStringLiteral("roles_view"),
+           [](QDialog* d) { d->findChild<gui::SummaryPage*>()->view_button()->click(); }},
+          {QStringLiteral("spun_on"),
+           [](QDialog* d) { d->findChild<gui::SummaryPage*>()->spin_up()->click(); }}},
+         false},
+        {QStringLiteral("schedule_sheet_events"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::ScheduleSheet>(doc, nullptr, schedule::PageKind::events);
+         },
+         {},
+         false},
+        {QStringLiteral("event_dialog"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::EventDialog>(
+                 schedule::EventDialogModel(doc, std::nullopt));
+         },
+         {{QStringLiteral("overseer_visit"),
+           [](QDialog* d) {
+               as<gui::EventDialog>(d)->kind_button(store::EventKind::overseer_visit)->click();
+           }},
+          {QStringLiteral("convention"),
+           [](QDialog* d) {
+               as<gui::EventDialog>(d)->kind_button(store::EventKind::convention)->click();
+           }}}},
     };
 }
 

@@ -54,9 +54,10 @@ void SpecialEventsModel::changed() {
 void SpecialEventsModel::rebuild() {
     rows_.clear();
     for (const store::SpecialEventRecord& e : doc_.events().entries()) {
-        rows_.push_back(doc_.date_label(e.event_week.number(), calendar::LabelStyle::short_month |
-                                                                   calendar::LabelStyle::with_year) +
-                        "\t" + e.event_title);
+        rows_.push_back(
+            doc_.date_label(e.event_week.number(),
+                            calendar::LabelStyle::short_month | calendar::LabelStyle::with_year) +
+            "\t" + e.event_title);
     }
     if (selected_ && *selected_ >= static_cast<int>(rows_.size())) selected_.reset();
 }

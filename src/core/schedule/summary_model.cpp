@@ -103,8 +103,9 @@ std::vector<ColumnEdge> summary_columns(SummaryView view) {
     if (view == SummaryView::roles) {
         return {{C::date, 0, 1}, {C::chairman, 1, 10}, {C::host, 4, 9}, {C::reader, 15, 22}};
     }
-    return {{C::date, 0, 1},           {C::speaker, 1, 10},      {C::talk, 4, 9},
-            {C::chairman_mark, 12, 22}, {C::host_mark, 13, 22}, {C::reader_mark, 14, 22},
+    return {{C::date, 0, 1},        {C::speaker, 1, 10},
+            {C::talk, 4, 9},        {C::chairman_mark, 12, 22},
+            {C::host_mark, 13, 22}, {C::reader_mark, 14, 22},
             {C::outgoing, 15, 22}};
 }
 
@@ -138,7 +139,9 @@ std::vector<std::string> SummaryModel::year_lines() const {
 std::vector<std::string> SummaryModel::column_titles() const {
     // The date column's title is the year (year_lines).
     if (view_ == SummaryView::roles) {
-        return {{}, text::text(TextId::role_chairman), text::text(TextId::hospitality),
+        return {{},
+                text::text(TextId::role_chairman),
+                text::text(TextId::hospitality),
                 text::text(TextId::readers)};
     }
     return {{},
@@ -160,9 +163,8 @@ std::vector<LegendEntry> SummaryModel::legend() const {
     };
     for (LegendEntry& e : entries) {
         for (const SummaryRow& row : rows_) {
-            const WeekStatus shown = row.status == WeekStatus::outgoing_incomplete
-                                         ? WeekStatus::incomplete
-                                         : row.status;
+            const WeekStatus shown =
+                row.status == WeekStatus::outgoing_incomplete ? WeekStatus::incomplete : row.status;
             if (shown == e.status) e.visible = true;
         }
     }

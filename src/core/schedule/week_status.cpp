@@ -7,8 +7,7 @@ using store::EventKind;
 
 namespace {
 
-bool busy(const store::Document& doc, std::uint16_t id, calendar::WeekIndex w,
-          AssignmentType own) {
+bool busy(const store::Document& doc, std::uint16_t id, calendar::WeekIndex w, AssignmentType own) {
     return doc.assignment_type(id, w, own) != AssignmentType::none;
 }
 

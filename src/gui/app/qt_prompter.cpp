@@ -56,4 +56,16 @@ bool QtPrompter::ask_yes_no(std::string_view text, bool default_yes) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtPrompter::ask_ok_cancel(std::string_view text) {
+    QMessageBox box(active_parent());
+    box.setWindowTitle(program_title());
+    box.setText(qs(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.button(QMessageBox::Cancel)->setText(qs(text::text(TextId::cancel)));
+    return box.exec() == QMessageBox::Ok;
+}
+
 }  // namespace vorla::gui

@@ -15,6 +15,7 @@ class QtPrompter final : public io::Prompter {
 
     void inform(std::string_view text, io::Icon icon, std::string_view caption) override;
     bool ask_yes_no(std::string_view text, bool default_yes) override;
+    bool ask_ok_cancel(std::string_view text) override;
 
   private:
     QWidget* active_parent() const;

@@ -14,9 +14,8 @@ void open_schedule_sheet(MainWindow& window, schedule::PageKind page) {
 }
 
 void install_schedule_commands(MainWindow& window) {
-    // The summary page comes later; its command has no handler yet and stays disabled.
-    for (Command command : {Command::local_talks, Command::chairmen, Command::hospitality,
-                            Command::readers, Command::outgoing}) {
+    for (Command command : {Command::summary, Command::local_talks, Command::chairmen,
+                            Command::hospitality, Command::readers, Command::outgoing}) {
         const auto page = schedule::page_of_command(command);
         window.commands().set_handler(command,
                                       [&window, page] { open_schedule_sheet(window, *page); });

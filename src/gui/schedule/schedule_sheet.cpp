@@ -9,12 +9,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/text/texts.h"
 #include "gui/app/command_set.h"
 #include "gui/app/icons.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/local_talks_page.h"
 #include "gui/schedule/outgoing_page.h"
 #include "gui/schedule/schedule_widgets.h"
+#include "gui/schedule/special_events_page.h"
+#include "gui/schedule/summary_page.h"
 #include "gui/schedule/weekly_role_page.h"
 
 namespace vorla::gui {
@@ -44,9 +47,16 @@ PageFactory schedule_page_factory(PageKind kind) {
                       QWidget* parent) -> SchedulePage* {
                 return new OutgoingPage(doc, services, parent);
             };
-        default:
-            return nullptr;
+        case PageKind::summary:
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
+                return new SummaryPage(doc, parent);
+            };
+        case PageKind::events:
+            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
+                return new SpecialEventsPage(doc, parent);
+            };
     }
+    return nullptr;
 }
 
 ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKind active,
@@ -96,6 +106,10 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
     cancel_ = buttons->addButton(qs(schedule::SheetModel::cancel_caption()),
                                  QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
+    // Apply writes what the events page changed at once; the other pages wait for OK.
+    apply_ = buttons->addButton(qs(text::text(text::TextId::apply)), QDialogButtonBox::ApplyRole);
+    apply_->setAutoDefault(false);
+    apply_->setEnabled(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(edit_);
     bottom->addStretch(1);
@@ -106,6 +120,10 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
 
     connect(buttons, &QDialogButtonBox::accepted, this, &ScheduleSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ScheduleSheet::reject);
+    connect(apply_, &QPushButton::clicked, this, [this] {
+        if (auto* events = qobject_cast<SpecialEventsPage*>(page(PageKind::events)))
+            events->apply();
+    });
     connect(tabs_, &QTabWidget::currentChanged, this, &ScheduleSheet::show_tab);
     model_.set_listener({
         .page_changed =
@@ -142,6 +160,8 @@ void ScheduleSheet::show_tab(int index) {
     tabs_->widget(index)->layout()->addWidget(page);
     pages_.insert(index, page);
     model_.join(page->sheet_page());
+    if (auto* events = qobject_cast<SpecialEventsPage*>(page))
+        connect(events, &SpecialEventsPage::modified_changed, apply_, &QPushButton::setEnabled);
 }
 
 SchedulePage* ScheduleSheet::page_of(const schedule::SheetPage& model) const {

@@ -18,8 +18,7 @@ namespace vorla::gui {
 class CommandSet;
 class SchedulePage;
 
-// What makes the page of a kind; nullptr for a page the program does not have yet (its tab
-// is left out).
+// What makes the page of a kind.
 using PageFactory = SchedulePage* (*)(store::Document& doc, const PageServices& services,
                                       QWidget* parent);
 PageFactory schedule_page_factory(schedule::PageKind kind);
@@ -40,6 +39,8 @@ class ScheduleSheet : public QDialog {
     schedule::SheetModel& model() { return model_; }
     QPushButton* ok_button() const { return ok_; }
     QPushButton* cancel_button() const { return cancel_; }
+    // Enabled while the special events have changes Apply would write.
+    QPushButton* apply_button() const { return apply_; }
     QPushButton* edit_button() const { return edit_; }
     QMenu* edit_menu() const { return edit_menu_; }
 
@@ -65,6 +66,7 @@ class ScheduleSheet : public QDialog {
     QMenu* edit_menu_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QPushButton* apply_;
 };
 
 }  // namespace vorla::gui

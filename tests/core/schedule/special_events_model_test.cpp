@@ -122,9 +122,9 @@ TEST_F(SpecialEventsTest, AConventionOverAPlannedWeekAsksAboutAllFourAndRemovesT
     EXPECT_FALSE(std::filesystem::exists(dir / "special.dat"));
     ASSERT_TRUE(page.apply());
     EXPECT_FALSE(page.modified());
-    EXPECT_EQ(read_bytes(dir / "history.dat"),
-              concat({week_bytes(1408).u16(8, 1406).u16(20, 0x03).u16(28, 7).u16(40, 3).u16(
-                  52, 56)}));
+    EXPECT_EQ(
+        read_bytes(dir / "history.dat"),
+        concat({week_bytes(1408).u16(8, 1406).u16(20, 0x03).u16(28, 7).u16(40, 3).u16(52, 56)}));
     EXPECT_EQ(read_bytes(dir / "special.dat"), concat({event_bytes(1407, 0x02, "Конгресс")}));
 }
 
@@ -146,8 +146,8 @@ TEST_F(SpecialEventsTest, AnOverseerVisitKeepingTheChairmanAsksOnlyAboutTheReade
 }
 
 TEST_F(SpecialEventsTest, EditingMovesOrReplacesAndDeletingFreesTheWeek) {
-    write_bytes(dir / "special.dat",
-                concat({event_bytes(1407, 0x04 | 0x10, "РН Визит"), event_bytes(1410, 0x08, "Сбор")}));
+    write_bytes(dir / "special.dat", concat({event_bytes(1407, 0x04 | 0x10, "РН Визит"),
+                                             event_bytes(1410, 0x08, "Сбор")}));
     write_bytes(dir / "history.dat", concat({week_bytes(1408).u16(20, 0x15).u16(14, 6),
                                              week_bytes(1411).u16(20, 0x09)}));
     open();
@@ -179,9 +179,9 @@ TEST_F(SpecialEventsTest, EditingMovesOrReplacesAndDeletingFreesTheWeek) {
     moved.choose_week(3);
     ASSERT_TRUE(moved.accept());
     page.store_event(moved.event());
-    EXPECT_EQ(page.rows(), (std::vector<std::string>{"Дек 27, 2026\tРН Визит",
-                                                     "Янв 03, 2027\tРН Визит",
-                                                     "Янв 17, 2027\tСбор"}));
+    EXPECT_EQ(page.rows(),
+              (std::vector<std::string>{"Дек 27, 2026\tРН Визит", "Янв 03, 2027\tРН Визит",
+                                        "Янв 17, 2027\tСбор"}));
     EXPECT_EQ(page.selected(), 1);
     EXPECT_EQ(week(1409).week_flags, 0x35);
     EXPECT_EQ(week(1408).week_flags, 0x35);

@@ -117,24 +117,24 @@ TEST_F(SummaryTest, AnOverseerVisitNeedsOnlyWhatItAllows) {
 }
 
 TEST_F(SummaryTest, CellsShowNamesEventsAndMarksInkedByTheRules) {
-    write_bytes(dir / "special.dat",
-                concat({event_bytes(1406, 0x08, "Юбилей собрания"), event_bytes(1407, 0x08, "Сбор")}));
+    write_bytes(dir / "special.dat", concat({event_bytes(1406, 0x08, "Юбилей собрания"),
+                                             event_bytes(1407, 0x08, "Сбор")}));
     open();
     schedule(true, false);
-    planned(1406).chairman_id = 1;          // the speaker chairs too: both purple
+    planned(1406).chairman_id = 1;  // the speaker chairs too: both purple
     week(1406).out_speaker_id = {7, 8};
-    week(1407).week_flags = 0x09;           // another event with a long title
-    week(1407).out_speaker_id[0] = 6;       // out in an event week: purple
+    week(1407).week_flags = 0x09;      // another event with a long title
+    week(1407).out_speaker_id[0] = 6;  // out in an event week: purple
     week(1407).out_cong_id[0] = 3;
-    week(1408).week_flags = 0x09;           // its title is too short to replace the text
-    week(1409).speaker_cong_id = 3;         // a congregation, no speaker and no talk
-    planned(1410).speaker_id = 3;           // Орлов is away that week
+    week(1408).week_flags = 0x09;    // its title is too short to replace the text
+    week(1409).speaker_cong_id = 3;  // a congregation, no speaker and no talk
+    planned(1410).speaker_id = 3;    // Орлов is away that week
     SummaryModel page(*doc);
     const auto& rows = page.rows();
     ASSERT_EQ(rows.size(), 20u);
 
-    EXPECT_EQ(texts(rows[0]),
-              (Texts{"Дек 13", "Иван Петров", "12", "X", "X", "", "Борис Борисов ( ??? )   + ..."}));
+    EXPECT_EQ(texts(rows[0]), (Texts{"Дек 13", "Иван Петров", "12", "X", "X", "",
+                                     "Борис Борисов ( ??? )   + ..."}));
     EXPECT_EQ(rows[0].status, WeekStatus::conflict);
     EXPECT_EQ(rows[0].cells[1].ink, Ink::double_booked);
     EXPECT_EQ(rows[0].cells[3].ink, Ink::double_booked);
@@ -145,8 +145,8 @@ TEST_F(SummaryTest, CellsShowNamesEventsAndMarksInkedByTheRules) {
     EXPECT_TRUE(rows[0].cells[0].filled);
     EXPECT_TRUE(rows[0].cells[2].right_aligned);
 
-    EXPECT_EQ(texts(rows[1]), (Texts{"Дек 20", "Юбилей собрания", "", "", "", "",
-                                     "Алексей Андреев ( ??? ) "}));
+    EXPECT_EQ(texts(rows[1]),
+              (Texts{"Дек 20", "Юбилей собрания", "", "", "", "", "Алексей Андреев ( ??? ) "}));
     EXPECT_EQ(rows[1].cells[6].ink, Ink::double_booked);
     EXPECT_EQ(rows[2].cells[1].text, "Особое событие");
     EXPECT_EQ(rows[3].cells[1].text, "  ?");
@@ -180,12 +180,13 @@ TEST_F(SummaryTest, TheRolesViewNamesChairmenHostsAndReaders) {
     EXPECT_EQ(page.view_caption(),
               "Нажмите Enter или эту кнопку для просмотра Председатели - Гостеприимные - Чтецы СБ "
               "( П - Г - Ч )");
-    EXPECT_EQ(page.column_titles(), (Texts{"", "Местный докладчик", "Речь", "П", "Г", "Ч",
-                                           "Уходящий докладчик"}));
+    EXPECT_EQ(page.column_titles(),
+              (Texts{"", "Местный докладчик", "Речь", "П", "Г", "Ч", "Уходящий докладчик"}));
     page.toggle_view();
     EXPECT_EQ(page.view_caption(), "Назад");
     EXPECT_EQ(page.column_titles(), (Texts{"", "Председатель", "Гостеприимство", "Чтецы"}));
-    EXPECT_EQ(texts(page.rows()[0]), (Texts{"Дек 13", "Алексей Андреев", "Иванов", "Василий Волков"}));
+    EXPECT_EQ(texts(page.rows()[0]),
+              (Texts{"Дек 13", "Алексей Андреев", "Иванов", "Василий Волков"}));
     EXPECT_EQ(page.rows()[0].cells[3].ink, Ink::unavailable);
     EXPECT_EQ(page.rows()[0].cells[2].ink, Ink::text);
     page.toggle_view();
@@ -206,9 +207,9 @@ TEST_F(SummaryTest, TheLegendShowsTheStatusesOfTheDrawingAndEachHasItsOwnSign) {
     EXPECT_EQ(shown, Texts{"Неполный"});
 
     std::set<std::string> signs;
-    for (WeekStatus s : {WeekStatus::complete, WeekStatus::incomplete,
-                         WeekStatus::speaker_unavailable, WeekStatus::unconfirmed,
-                         WeekStatus::conflict}) {
+    for (WeekStatus s :
+         {WeekStatus::complete, WeekStatus::incomplete, WeekStatus::speaker_unavailable,
+          WeekStatus::unconfirmed, WeekStatus::conflict}) {
         EXPECT_TRUE(schedule::status_colour(s).has_value());
         signs.insert(schedule::status_symbol(s));
     }
@@ -246,7 +247,8 @@ TEST_F(SummaryTest, AColumnOpensItsPageAtTheClickedRow) {
     schedule(false, true);
     schedule::SheetModel sheet(*doc);
     std::vector<PageKind> wanted;
-    sheet.set_listener({.page_changed = {}, .page_wanted = [&](PageKind k) { wanted.push_back(k); }});
+    sheet.set_listener(
+        {.page_changed = {}, .page_wanted = [&](PageKind k) { wanted.push_back(k); }});
     SummaryModel page(*doc);
     CountingPage chairmen(PageKind::chairmen);
     CountingPage readers(PageKind::readers);
