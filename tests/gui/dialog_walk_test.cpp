@@ -250,10 +250,10 @@ QStringList shown_texts(QWidget* w) {
 QStringList english_words(QDialog* dialog) {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     static const QRegularExpression path(QStringLiteral("/\\S*"));
-    static const QStringList allowed = {QStringLiteral("Vorla"), QStringLiteral("PDF"),
-                                        QStringLiteral("JPG"),   QStringLiteral("VPK"),
-                                        QStringLiteral("JPEG"),  QStringLiteral("OK"),
-                                        QStringLiteral("Tab"),   QStringLiteral("mail")};
+    static const QStringList allowed = {
+        QStringLiteral("Vorla"), QStringLiteral("PDF"),  QStringLiteral("JPG"),
+        QStringLiteral("VPK"),   QStringLiteral("JPEG"), QStringLiteral("OK"),
+        QStringLiteral("Tab"),   QStringLiteral("mail"), QStringLiteral("Enter")};
     QStringList found;
     QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
     widgets.prepend(dialog);

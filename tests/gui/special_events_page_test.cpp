@@ -84,7 +84,8 @@ void SpecialEventsPageTest::an_event_displaces_assignments_only_when_the_user_ag
         d->accept();
         QVERIFY(d->isVisible());
         QCOMPARE(doc.weeks().at(calendar::WeekIndex(1407)).speaker_id, 1);
-        when_modal([](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); });
+        when_modal(
+            [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click(); });
         d->accept();
         QVERIFY(!d->isVisible());
     });

@@ -40,13 +40,13 @@ namespace {
 store::Document& open_mix(GuiDocument& g) {
     write_planning_folder(g.dir.path());
     write_bytes(g.dir / "blackout.dat", concat({unavailable_bytes(3, 1411)}));
-    write_bytes(g.dir / "history.dat",
-                concat({planned_week(1406, 1, 12, 2).u16(10, 1406).u16(14, 4),
-                        planned_week(1407, 1, 34, 2).u16(14, 4),
-                        week_bytes(1408).u16(14, 4).u16(20, 1),
-                        week_bytes(1409).u16(20, 0x03).u16(28, 4).u16(40, 3).u16(52, 12),
-                        week_bytes(1410).u16(20, 1).u16(28, 4).u16(40, 3),
-                        planned_week(1411, 3, 56, 3).u16(14, 4)}));
+    write_bytes(
+        g.dir / "history.dat",
+        concat({planned_week(1406, 1, 12, 2).u16(10, 1406).u16(14, 4),
+                planned_week(1407, 1, 34, 2).u16(14, 4), week_bytes(1408).u16(14, 4).u16(20, 1),
+                week_bytes(1409).u16(20, 0x03).u16(28, 4).u16(40, 3).u16(52, 12),
+                week_bytes(1410).u16(20, 1).u16(28, 4).u16(40, 3),
+                planned_week(1411, 3, 56, 3).u16(14, 4)}));
     write_bytes(g.dir / "special.dat", concat({event_bytes(1408, 0x02, "Конгресс")}));
     return g.open();
 }
@@ -57,8 +57,8 @@ gui::SummaryPage* summary(gui::ScheduleSheet& sheet) {
 
 // The middle of a cell of the drawn table: row -1 is the header.
 QPoint cell_point(gui::SummaryTable* table, int row, SummaryColumn column, bool roles = false) {
-    const auto columns =
-        schedule::summary_columns(roles ? schedule::SummaryView::roles : schedule::SummaryView::normal);
+    const auto columns = schedule::summary_columns(roles ? schedule::SummaryView::roles
+                                                         : schedule::SummaryView::normal);
     const int rh = (table->height() - 1) / 21;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         if (columns[c].column != column) continue;
@@ -105,7 +105,8 @@ void SummaryPageTest::a_click_opens_the_page_of_its_column_at_its_week() {
     QTest::mouseClick(table, Qt::LeftButton, {}, cell_point(table, 3, SummaryColumn::host_mark));
     QCOMPARE(sheet.tabs()->currentIndex(), 0);
 
-    QTest::mouseClick(table, Qt::LeftButton, {}, cell_point(table, 3, SummaryColumn::chairman_mark));
+    QTest::mouseClick(table, Qt::LeftButton, {},
+                      cell_point(table, 3, SummaryColumn::chairman_mark));
     QCOMPARE(sheet.tabs()->tabText(sheet.tabs()->currentIndex()), QStringLiteral("Председатели"));
     auto* chairmen = qobject_cast<gui::WeeklyRolePage*>(sheet.page(PageKind::chairmen));
     QVERIFY(chairmen);

@@ -72,8 +72,9 @@ bool EventDialogModel::reader_visible() const {
 
 std::string EventDialogModel::question(WeekIndex w, std::uint16_t conflicts) const {
     const store::WeekRecord& week = doc_.weeks().at(w);
-    std::string q = text::format(TextId::event_changes_header, title_,
-                                 doc_.date_label(w.number(), LabelStyle::with_year));
+    // The pattern runs its words into the arguments ("Добавление%1", "в%2"): each gets its space.
+    std::string q = text::format(TextId::event_changes_header, " " + title_,
+                                 " " + doc_.date_label(w.number(), LabelStyle::with_year));
     const auto line = [&q](TextId pattern, const std::string& name) {
         q += text::format(pattern, name);
         q += "\n";

@@ -66,9 +66,9 @@ EventDialog::EventDialog(EventDialogModel model, QWidget* parent)
     layout->addWidget(permissions_);
     add_ok_cancel(this, layout);
 
-    for (auto [button, kind] : {std::pair{convention_, EventKind::convention},
-                                std::pair{visit_, EventKind::overseer_visit},
-                                std::pair{other_, EventKind::other}}) {
+    for (auto [button, kind] :
+         {std::pair{convention_, EventKind::convention},
+          std::pair{visit_, EventKind::overseer_visit}, std::pair{other_, EventKind::other}}) {
         const EventKind k = kind;
         connect(button, &QRadioButton::clicked, this, [this, k] {
             model_.choose_kind(k);

@@ -107,13 +107,14 @@ ScheduleSheet::ScheduleSheet(store::Document& doc, CommandSet* commands, PageKin
                                  QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
     // Apply writes what the events page changed at once; the other pages wait for OK.
-    apply_ = buttons->addButton(qs(text::text(text::TextId::apply)), QDialogButtonBox::ApplyRole);
-    apply_->setAutoDefault(false);
+    // Beside the box, not in it: the box orders the tab chain of its own buttons.
+    apply_ = side_button(qs(text::text(text::TextId::apply)), this);
     apply_->setEnabled(false);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(edit_);
     bottom->addStretch(1);
     bottom->addWidget(buttons);
+    bottom->addWidget(apply_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(bottom);
@@ -158,6 +159,16 @@ void ScheduleSheet::show_tab(int index) {
     SchedulePage* page = schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(
         doc_, services_, tabs_->widget(index));
     tabs_->widget(index)->layout()->addWidget(page);
+    // Tab goes through the page first, then to the buttons under it (Qt orders only widgets
+    // that take the focus).
+    QWidget* last = nullptr;
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus) last = w;
+    }
+    if (last) QWidget::setTabOrder(last, edit_);
+    QWidget::setTabOrder(edit_, ok_);
+    QWidget::setTabOrder(ok_, cancel_);
+    QWidget::setTabOrder(cancel_, apply_);
     pages_.insert(index, page);
     model_.join(page->sheet_page());
     if (auto* events = qobject_cast<SpecialEventsPage*>(page))

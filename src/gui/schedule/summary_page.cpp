@@ -33,7 +33,9 @@ SummaryPage::SummaryPage(store::Document& doc, QWidget* parent)
     spin->addWidget(up_, 0, Qt::AlignHCenter);
     spin->addWidget(down_, 0, Qt::AlignHCenter);
     side->addLayout(spin);
-    side->addSpacing(12);
+    side->addStretch(1);
+    // The legend under the table, so that the table keeps the width.
+    auto* key = new QHBoxLayout;
     const int icon = fontMetrics().height();
     for (const schedule::LegendEntry& entry : model_.legend()) {
         auto* b = side_button(qs(entry.text), this);
@@ -45,15 +47,16 @@ SummaryPage::SummaryPage(store::Document& doc, QWidget* parent)
         QSizePolicy keep = b->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
         b->setSizePolicy(keep);
-        side->addWidget(b);
+        key->addWidget(b);
         legend_.push_back(b);
     }
-    side->addStretch(1);
+    key->addStretch(1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(table_, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(middle, 1);
+    layout->addLayout(key);
     layout->addWidget(view_);
 
     connect(up_, &QToolButton::clicked, this, [this] {

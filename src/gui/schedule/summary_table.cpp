@@ -62,16 +62,20 @@ SummaryTable::SummaryTable(const SummaryModel& model, QWidget* parent)
 }
 
 QSize SummaryTable::minimumSizeHint() const {
-    // Rows as tall as the font and columns wide enough for "X#" in the narrowest.
+    // Rows as tall as the font; the date column (a tenth) holds a sign and "Ммм 00", the
+    // narrowest (a 22nd) holds "X#".
     const QFontMetrics fm = fontMetrics();
-    return {fm.horizontalAdvance(QStringLiteral("X#")) * 22 + 2 * kPad * 22,
-            (fm.height() + 2) * kLines + 1};
+    QFont bold = font();
+    bold.setBold(true);
+    const int date = QFontMetrics(bold).horizontalAdvance(QStringLiteral("##")) +
+                     fm.horizontalAdvance(QStringLiteral("Ммм 00")) + 3 * kPad;
+    const int mark = fm.horizontalAdvance(QStringLiteral("X#")) + 2 * kPad;
+    return {std::max(date * 10, mark * 22) + 1, (fm.height() + 2) * kLines + 1};
 }
 
 QSize SummaryTable::sizeHint() const {
     const QSize least = minimumSizeHint();
-    return {std::max(least.width(), fontMetrics().averageCharWidth() * 110),
-            (fontMetrics().height() + 8) * kLines + 1};
+    return {least.width(), (fontMetrics().height() + 8) * kLines + 1};
 }
 
 int SummaryTable::row_height() const {
@@ -136,8 +140,10 @@ void SummaryTable::paintEvent(QPaintEvent*) {
     p.setFont(bold);
     const auto years = model_.year_lines();
     QString year = qs(years.front());
-    if (years.size() > 1 && rh >= 2 * p.fontMetrics().height()) year += u'\n' + qs(years.back());
-    else if (years.size() > 1) year += u'/' + qs(years.back()).right(2);
+    if (years.size() > 1 && rh >= 2 * p.fontMetrics().height())
+        year += u'\n' + qs(years.back());
+    else if (years.size() > 1)
+        year += u'/' + qs(years.back()).right(2);
     p.drawText(cell_rect(0, 0).adjusted(kPad, 0, -kPad, 0), Qt::AlignCenter, year);
     const auto titles = model_.column_titles();
     for (std::size_t c = 1; c < columns.size() && c < titles.size(); ++c)
@@ -158,7 +164,8 @@ void SummaryTable::paintEvent(QPaintEvent*) {
                 const QString symbol = qs(schedule::status_symbol(row.status));
                 draw_text(rect, symbol, Qt::AlignLeft);
                 p.setFont(font());
-                rect.setLeft(rect.left() + p.fontMetrics().horizontalAdvance(QStringLiteral("##")));
+                rect.setLeft(rect.left() +
+                             QFontMetrics(sign).horizontalAdvance(QStringLiteral("##")));
             }
             const QString text = qs(schedule::signed_text(cell, columns[c].column));
             Qt::Alignment align = cell.right_aligned ? Qt::AlignRight : Qt::AlignLeft;

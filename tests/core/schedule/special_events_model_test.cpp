@@ -101,7 +101,7 @@ TEST_F(SpecialEventsTest, AConventionOverAPlannedWeekAsksAboutAllFourAndRemovesT
     EXPECT_EQ(week(1408), before);
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text,
-              "ДобавлениеКонгресс будет требовать следующих изменений вДекабря 27, 2026 "
+              "Добавление Конгресс будет требовать следующих изменений в Декабря 27, 2026 "
               "расписании:    \n\n"
               "* Отменить местного докладчика Иван Петров *\n"
               "* Отменить председателя Алексей Андреев *\n"
