@@ -7,7 +7,7 @@ namespace vorla::app {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kPages = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 27> kPages = {{
     {"MainWindow", "start.html"},
     {"AboutDialog", "index.html"},
     {"SettingsDialog", "settings.html"},
@@ -20,6 +20,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kPages =
     {"NameListDialog", "editing.html#names"},
     {"TalkChooserDialog", "editing.html#talks"},
     {"TalkEditorDialog", "editing.html#talks"},
+    {"WeekEditorDialog", "editing.html#history"},
+    {"SpeakerHistoryDialog", "editing.html#histories"},
+    {"TalkHistoryDialog", "editing.html#histories"},
     {"FontChooser", "reports.html#fonts"},
     {"WeekRangeDialog", "reports.html#schedule"},
     {"ReportView", "reports.html#view"},

@@ -12,6 +12,7 @@
 #include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
+#include "gui/editors/speaker_history_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/talk_picker_dialog.h"
@@ -44,7 +45,6 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
 
     talk_ = side_button(QString(), this);
     history_ = side_button(QString(), this);
-    history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
     contacts_ = side_button(QStringLiteral("Контакты"), this);
     // The captions name the chosen brother: room for a long name, kept while they change.
@@ -97,6 +97,8 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
                                   true, this);
         dialog.exec();
     });
+    connect(history_, &QPushButton::clicked, this,
+            [this] { SpeakerHistoryDialog::show_for(doc_, model_.chosen_id(), this); });
     connect(contacts_, &QPushButton::clicked, this, [this] {
         ContactsDialog dialog(doc_, model_.chosen_id(), model_.chosen_congregation(), this);
         dialog.exec();
@@ -136,6 +138,7 @@ void SpeakerPickerDialog::update_buttons() {
     set_side_text(talk_, qs(model_.talk_button_caption()));
     talk_->setVisible(model_.talk_button_visible());
     set_side_text(history_, qs(model_.history_caption()));
+    history_->setVisible(model_.history_visible());
     set_side_text(availability_, qs(model_.availability_caption()));
     availability_->setVisible(model_.availability_visible());
     contacts_->setVisible(model_.contacts_visible());

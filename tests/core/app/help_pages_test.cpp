@@ -28,7 +28,8 @@ TEST(HelpPages, EveryDialogOpensASectionThatExists) {
          {"MainWindow", "AboutDialog", "SettingsDialog", "AvailabilityDialog",
           "BrotherEditorDialog", "CongregationEditorDialog", "MapDialog", "NameListDialog",
           "TalkChooserDialog", "FontChooser", "WeekRangeDialog", "ReportView", "QPrintDialog",
-          "ScheduleSheet", "SpeakerPickerDialog", "PackageImportDialog"}) {
+          "ScheduleSheet", "SpeakerPickerDialog", "PackageImportDialog", "WeekEditorDialog",
+          "SpeakerHistoryDialog", "TalkHistoryDialog"}) {
         const std::string page = help_page_for(window);
         const auto hash = page.find('#');
         const std::string html = help_file(page.substr(0, hash));
