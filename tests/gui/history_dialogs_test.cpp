@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include "core/commands/command.h"
 #include "core/schedule/history_fixture.h"
