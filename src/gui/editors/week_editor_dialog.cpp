@@ -69,12 +69,12 @@ WeekEditorDialog::WeekEditorDialog(store::Document& doc, QWidget* parent)
     // Buttons that come and go keep their places, so that the dialog does not jump.
     for (QWidget* w :
          {static_cast<QWidget*>(clear_), static_cast<QWidget*>(up_), static_cast<QWidget*>(down_),
-          static_cast<QWidget*>(replace_), static_cast<QWidget*>(remove_),
-          static_cast<QWidget*>(reader_), static_cast<QWidget*>(host_)}) {
+          static_cast<QWidget*>(replace_), static_cast<QWidget*>(remove_)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
+    // The settings decide these two once, for the whole dialog.
     reader_->setVisible(model_.reader_visible());
     host_->setVisible(model_.hospitality_visible());
 
