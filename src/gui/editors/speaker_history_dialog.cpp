@@ -2,36 +2,23 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/app/line_list.h"
 #include "gui/app/string_helpers.h"
+#include "gui/schedule/circuit_filters.h"
 
 namespace vorla::gui {
-
-namespace {
-// Room in the filters for a line such as "2 Собрания в районе Южный".
-constexpr int kFilterChars = 36;
-}  // namespace
 
 SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint16_t brother_id,
                                            QWidget* parent)
     : QDialog(parent), model_(doc, brother_id) {
     setObjectName(QStringLiteral("SpeakerHistoryDialog"));
 
-    circuits_ = new QComboBox(this);
-    for (const std::string& line : model_.circuit_lines())
-        circuits_->addItem(qs(line));
-    congregations_ = new QComboBox(this);
-    for (QComboBox* filter : {circuits_, congregations_}) {
-        filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        filter->setMinimumContentsLength(kFilterChars);
-    }
+    filters_ = new CircuitFilters(model_.circuit_lines(), this);
     brothers_ = new LineList(1, this);
     brothers_->enable_type_ahead(true);
     brothers_->setMinimumSize(260, 300);
@@ -45,9 +32,6 @@ SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint
         line->setMinimumHeight(line->fontMetrics().height());
     }
 
-    auto* filters = new QFormLayout;
-    filters->addRow(QStringLiteral("Район"), circuits_);
-    filters->addRow(QStringLiteral("Собрание"), congregations_);
     auto* lists = new QHBoxLayout;
     lists->addWidget(brothers_, 1);
     lists->addWidget(history_, 1);
@@ -56,19 +40,19 @@ SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint
         buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(filters);
+    layout->addWidget(filters_);
     layout->addWidget(talk_);
     layout->addLayout(lists, 1);
     layout->addWidget(destination_);
     layout->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::circuit_chosen, this, [this](int line) {
         model_.set_circuit_line(line);
-        fill_congregations();
+        filters_->set_congregations(model_.congregation_lines(), model_.congregation_line());
         fill_brothers();
     });
-    connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::congregation_chosen, this, [this](int line) {
         model_.set_congregation_line(line);
         fill_brothers();
     });
@@ -81,7 +65,7 @@ SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint
         show_line();
     });
 
-    fill_congregations();
+    filters_->set_congregations(model_.congregation_lines(), model_.congregation_line());
     fill_brothers();
     history_->fit_columns({160, 60});
     brothers_->setFocus();
@@ -93,12 +77,12 @@ void SpeakerHistoryDialog::show_for(const store::Document& doc, std::uint16_t br
     dialog.exec();
 }
 
-void SpeakerHistoryDialog::fill_congregations() {
-    const QSignalBlocker quiet(congregations_);
-    congregations_->clear();
-    for (const std::string& line : model_.congregation_lines())
-        congregations_->addItem(qs(line));
-    congregations_->setCurrentIndex(model_.congregation_line());
+QComboBox* SpeakerHistoryDialog::circuits() const {
+    return filters_->circuits();
+}
+
+QComboBox* SpeakerHistoryDialog::congregations() const {
+    return filters_->congregations();
 }
 
 void SpeakerHistoryDialog::fill_brothers() {

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace vorla::gui {
 
+class CircuitFilters;
 class LineList;
 
 class SpeakerHistoryDialog : public QDialog {
@@ -24,22 +25,20 @@ class SpeakerHistoryDialog : public QDialog {
     static void show_for(const store::Document& doc, std::uint16_t brother_id, QWidget* parent);
 
     schedule::SpeakerHistoryModel& model() { return model_; }
-    QComboBox* circuits() const { return circuits_; }
-    QComboBox* congregations() const { return congregations_; }
+    QComboBox* circuits() const;
+    QComboBox* congregations() const;
     LineList* brothers() const { return brothers_; }
     LineList* history() const { return history_; }
     QLabel* talk_line() const { return talk_; }
     QLabel* destination_line() const { return destination_; }
 
   private:
-    void fill_congregations();
     void fill_brothers();
     void fill_history();
     void show_line();
 
     schedule::SpeakerHistoryModel model_;
-    QComboBox* circuits_;
-    QComboBox* congregations_;
+    CircuitFilters* filters_;
     LineList* brothers_;
     LineList* history_;
     QLabel* talk_;

@@ -1,11 +1,9 @@
 #include "gui/schedule/speaker_picker_dialog.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/app/line_list.h"
@@ -13,16 +11,12 @@
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
 #include "gui/editors/speaker_history_dialog.h"
+#include "gui/schedule/circuit_filters.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
-
-namespace {
-// Room in the filters for a line such as "2 Собрания в районе Южный".
-constexpr int kFilterChars = 40;
-}  // namespace
 
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
@@ -30,15 +24,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     setObjectName(QStringLiteral("SpeakerPickerDialog"));
     setWindowTitle(qs(model_.title()));
 
-    circuits_ = new QComboBox(this);
-    for (const std::string& line : model_.circuit_lines())
-        circuits_->addItem(qs(line));
-    congregations_ = new QComboBox(this);
-    // The filters' lines change with the circuit; their width must not.
-    for (QComboBox* filter : {circuits_, congregations_}) {
-        filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        filter->setMinimumContentsLength(kFilterChars);
-    }
+    filters_ = new CircuitFilters(model_.circuit_lines(), this);
     list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
@@ -53,12 +39,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     note_->setMinimumHeight(note_->fontMetrics().height());
 
-    auto* filters = new QFormLayout;
-    filters->addRow(QStringLiteral("Район"), circuits_);
-    filters->addRow(QStringLiteral("Собрание"), congregations_);
-    auto* filter_box = new QWidget(this);
-    filter_box->setLayout(filters);
-    filter_box->setVisible(model_.filters_visible());
+    filters_->setVisible(model_.filters_visible());
 
     auto* side = new QVBoxLayout;
     side->addWidget(talk_);
@@ -70,17 +51,17 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     middle->addWidget(list_, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(filter_box);
+    layout->addWidget(filters_);
     layout->addLayout(middle, 1);
     layout->addWidget(note_);
     add_ok_cancel(this, layout);
 
-    connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::circuit_chosen, this, [this](int line) {
         model_.set_circuit_line(line);
         fill_congregations();
         fill();
     });
-    connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::congregation_chosen, this, [this](int line) {
         model_.set_congregation_line(line);
         fill();
     });
@@ -116,12 +97,16 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
     return run_chooser(dialog, [](SpeakerPickerDialog& d) { return d.model().chosen(); });
 }
 
+QComboBox* SpeakerPickerDialog::circuits() const {
+    return filters_->circuits();
+}
+
+QComboBox* SpeakerPickerDialog::congregations() const {
+    return filters_->congregations();
+}
+
 void SpeakerPickerDialog::fill_congregations() {
-    const QSignalBlocker quiet(congregations_);
-    congregations_->clear();
-    for (const std::string& line : model_.congregation_lines())
-        congregations_->addItem(qs(line));
-    congregations_->setCurrentIndex(model_.congregation_line());
+    filters_->set_congregations(model_.congregation_lines(), model_.congregation_line());
 }
 
 void SpeakerPickerDialog::fill() {
