@@ -49,11 +49,13 @@ std::string TalkHistoryModel::title() const {
 void TalkHistoryModel::set_talk_line(int line) {
     talk_line_ = line >= 0 && line < static_cast<int>(talk_lines_.size()) ? line : 0;
     fill();
+    offer_history_ = false;
 }
 
 void TalkHistoryModel::set_speaker_line(int line) {
     speaker_line_ = line >= 0 && line < static_cast<int>(speaker_lines_.size()) ? line : 0;
     fill();
+    offer_history_ = false;
 }
 
 std::uint16_t TalkHistoryModel::chosen_speaker() const {
@@ -103,7 +105,9 @@ void TalkHistoryModel::fill() {
 }
 
 void TalkHistoryModel::select_week_line(std::size_t line) {
-    if (line < lines_.size()) line_ = line;
+    if (line >= lines_.size()) return;
+    line_ = line;
+    offer_history_ = true;
 }
 
 std::string TalkHistoryModel::talk_caption() const {
@@ -123,7 +127,7 @@ std::uint16_t TalkHistoryModel::selected_speaker() const {
 
 bool TalkHistoryModel::speaker_history_visible() const {
     const std::uint16_t speaker = selected_speaker();
-    if (mode_ != TalkHistoryMode::local || speaker == 0) return false;
+    if (!offer_history_ || mode_ != TalkHistoryMode::local || speaker == 0) return false;
     const store::WeekTable& weeks = doc_.weeks();
     const WeekIndex top =
         std::min(WeekIndex(doc_.current_week().value + kWeeksAhead), weeks.last());

@@ -47,7 +47,8 @@ class TalkHistoryModel {
 
     // While all talks show: the selected week's talk title and number.
     std::string talk_caption() const;
-    // Local mode: "Показать историю - <name>" when the week's speaker spoke twice or more.
+    // Local mode: "Показать историю - <name>" when the week's speaker spoke twice or more;
+    // another talk or speaker hides it until a line is selected.
     bool speaker_history_visible() const;
     std::string speaker_history_caption() const;
     // The brother the speaker history then opens for.
@@ -75,6 +76,7 @@ class TalkHistoryModel {
     std::vector<std::string> lines_;
     std::vector<HistoryVisit> visits_;
     std::optional<std::size_t> line_;
+    bool offer_history_ = true;
 };
 
 }  // namespace vorla::schedule

@@ -101,7 +101,12 @@ TEST_F(TalkHistoryTest, LocalModeShowsTheNumberOnlyWhileAllTalksShow) {
     view.select_week_line(4);
     EXPECT_FALSE(view.speaker_history_visible());
 
+    view.select_week_line(0);
     view.set_talk_line(1);
+    // Refilled with its first line selected, but the button waits for a selection.
+    EXPECT_FALSE(view.speaker_history_visible());
+    view.select_week_line(0);
+    EXPECT_TRUE(view.speaker_history_visible());
     EXPECT_EQ(view.week_lines(),
               (Lines{"Ноя 29, 2026\tПавел Орлов\tРечное", "Ноя 01, 2026\tИван Петров\tЛесное"}));
     EXPECT_EQ(view.talk_caption(), "");
