@@ -37,7 +37,7 @@ SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint
     lists->addWidget(history_, 1);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close =
-        buttons->addButton(QStringLiteral("Закрыть"), QDialogButtonBox::RejectRole);
+        buttons->addButton(qs(text::TextId::close), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters_);

@@ -30,7 +30,7 @@ TalkHistoryDialog::TalkHistoryDialog(const store::Document& doc, TalkHistoryMode
     setObjectName(QStringLiteral("TalkHistoryDialog"));
     setWindowTitle(qs(model_.title()));
 
-    talk_label_ = new QLabel(QStringLiteral("Речь"), this);
+    talk_label_ = new QLabel(qs(text::TextId::talk), this);
     talks_ = new QComboBox(this);
     for (const std::string& line : model_.talk_lines())
         talks_->addItem(qs(line));
@@ -58,9 +58,9 @@ TalkHistoryDialog::TalkHistoryDialog(const store::Document& doc, TalkHistoryMode
     filters->addWidget(speakers_);
     filters->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok_ = buttons->addButton(qs(text::TextId::ok), QDialogButtonBox::AcceptRole);
     QPushButton* close =
-        buttons->addButton(pick ? qs(text::text(text::TextId::cancel)) : QStringLiteral("Закрыть"),
+        buttons->addButton(qs(pick ? text::TextId::cancel : text::TextId::close),
                            QDialogButtonBox::RejectRole);
     ok_->setVisible(model_.picking());
     (model_.picking() ? ok_ : close)->setDefault(true);

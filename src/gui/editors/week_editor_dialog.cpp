@@ -44,18 +44,18 @@ WeekEditorDialog::WeekEditorDialog(store::Document& doc, QWidget* parent)
     for (const std::string& line : model_.week_lines())
         weeks_->addItem(qs(line));
     weeks_->setMaxVisibleItems(20);
-    previous_ = side_button(QStringLiteral("Пред."), this);
-    next_ = side_button(QStringLiteral("След."), this);
+    previous_ = side_button(qs(text::TextId::previous), this);
+    next_ = side_button(qs(text::TextId::next), this);
     speaker_ = side_button(QString(), this);
     talk_ = side_button(QString(), this);
     chairman_ = side_button(QString(), this);
     reader_ = side_button(QString(), this);
     host_ = side_button(QString(), this);
-    clear_ = side_button(QStringLiteral("Очистить"), this);
+    clear_ = side_button(qs(text::TextId::week_editor_clear), this);
     const QString widest(kButtonChars, QLatin1Char('W'));
     keep_side_column({speaker_, talk_, chairman_, reader_, host_}, widest);
 
-    outgoing_box_ = new QGroupBox(QStringLiteral(" Уходящие докладчики "), this);
+    outgoing_box_ = new QGroupBox(qs(text::TextId::outgoing_speakers_group), this);
     outgoing_ = new QListWidget(outgoing_box_);
     outgoing_->setMinimumHeight(outgoing_->fontMetrics().height() * 7);
     up_ = arrow_button(Qt::UpArrow, outgoing_box_);
@@ -63,9 +63,9 @@ WeekEditorDialog::WeekEditorDialog(store::Document& doc, QWidget* parent)
     out_talk_ = side_button(QString(), outgoing_box_);
     out_cong_ = side_button(QString(), outgoing_box_);
     keep_side_column({out_talk_, out_cong_}, widest);
-    add_ = side_button(QStringLiteral("Добавить"), outgoing_box_);
-    replace_ = side_button(QStringLiteral("Заменить"), outgoing_box_);
-    remove_ = side_button(QStringLiteral("Удалить"), outgoing_box_);
+    add_ = side_button(qs(text::TextId::add), outgoing_box_);
+    replace_ = side_button(qs(text::TextId::replace), outgoing_box_);
+    remove_ = side_button(qs(text::TextId::delete_button), outgoing_box_);
     // Buttons that come and go keep their places, so that the dialog does not jump.
     for (QWidget* w :
          {static_cast<QWidget*>(clear_), static_cast<QWidget*>(up_), static_cast<QWidget*>(down_),
@@ -103,8 +103,8 @@ WeekEditorDialog::WeekEditorDialog(store::Document& doc, QWidget* parent)
     box_layout->addLayout(list_row, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(qs(text::text(text::TextId::cancel)), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(qs(text::TextId::ok), QDialogButtonBox::AcceptRole);
+    buttons->addButton(qs(text::TextId::cancel), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(clear_);

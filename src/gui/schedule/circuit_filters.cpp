@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QSignalBlocker>
 
+#include "core/text/texts.h"
 #include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
@@ -25,8 +26,8 @@ CircuitFilters::CircuitFilters(const std::vector<std::string>& circuit_lines, QW
     }
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("Район"), circuits_);
-    form->addRow(QStringLiteral("Собрание"), congregations_);
+    form->addRow(qs(text::TextId::circuit), circuits_);
+    form->addRow(qs(text::TextId::congregation), congregations_);
     connect(circuits_, &QComboBox::currentIndexChanged, this, &CircuitFilters::circuit_chosen);
     connect(congregations_, &QComboBox::currentIndexChanged, this,
             &CircuitFilters::congregation_chosen);

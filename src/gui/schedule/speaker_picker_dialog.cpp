@@ -32,7 +32,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     talk_ = side_button(QString(), this);
     history_ = side_button(QString(), this);
     availability_ = side_button(QString(), this);
-    contacts_ = side_button(QStringLiteral("Контакты"), this);
+    contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     // The captions name the chosen brother: room for a long name, kept while they change.
     keep_side_column({talk_, history_, availability_, contacts_}, qs(model_.widest_side_caption()));
     // A long note is cut rather than widening the dialog; the line keeps its height empty.
