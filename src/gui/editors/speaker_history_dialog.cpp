@@ -36,8 +36,7 @@ SpeakerHistoryDialog::SpeakerHistoryDialog(const store::Document& doc, std::uint
     lists->addWidget(brothers_, 1);
     lists->addWidget(history_, 1);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close =
-        buttons->addButton(qs(text::TextId::close), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(qs(text::TextId::close), QDialogButtonBox::RejectRole);
     close->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filters_);

@@ -59,9 +59,8 @@ TalkHistoryDialog::TalkHistoryDialog(const store::Document& doc, TalkHistoryMode
     filters->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(qs(text::TextId::ok), QDialogButtonBox::AcceptRole);
-    QPushButton* close =
-        buttons->addButton(qs(pick ? text::TextId::cancel : text::TextId::close),
-                           QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(qs(pick ? text::TextId::cancel : text::TextId::close),
+                                            QDialogButtonBox::RejectRole);
     ok_->setVisible(model_.picking());
     (model_.picking() ? ok_ : close)->setDefault(true);
     auto* bottom = new QHBoxLayout;
