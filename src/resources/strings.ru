@@ -422,6 +422,11 @@
 1509 calendar_export_title "Экспорт календаря"
 1510 calendar_offer_mail "Открыть письмо брату %1 (%2) с этим файлом во вложении?"
 1511 calendar_mail_subject "Ваши назначения"
+
+# the week editor
+1560 week_editor_clear "Очистить"
+1561 outgoing_speakers_group " Уходящие докладчики "
+
 # captions, buttons and menus of the desktop program
 1700 menu_file "&Файл"
 1701 menu_print "&Печать...\tCtrl+P"

@@ -42,7 +42,10 @@
 #include "gui/editors/local_role_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/our_congregation_dialog.h"
+#include "gui/editors/speaker_history_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
+#include "gui/editors/talk_history_dialog.h"
+#include "gui/editors/week_editor_dialog.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/week_range_dialog.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
@@ -183,6 +186,30 @@ std::vector<DialogCase> dialog_cases() {
                click_cell(d->findChild<gui::LineList*>(QStringLiteral("weeks")), 5, 1);
            }}},
          false},
+        {QStringLiteral("week_editor"),
+         make<gui::WeekEditorDialog>(),
+         {{QStringLiteral("week_planned"),
+           [](QDialog* d) {
+               auto* editor = as<gui::WeekEditorDialog>(d);
+               editor->model().apply_speaker(0);
+               editor->model().apply_talk(12);
+               editor->model().add_outgoing(1);
+               editor->model().add_outgoing(2);
+               // Away and back: the week was stored and shows what it holds.
+               const int line = editor->week_list()->currentIndex();
+               editor->week_list()->setCurrentIndex(line + 1);
+               editor->week_list()->setCurrentIndex(line);
+           }}}},
+        {QStringLiteral("speaker_history"),
+         make<gui::SpeakerHistoryDialog>(std::uint16_t{0}),
+         {{QStringLiteral("other_circuit"),
+           [](QDialog* d) { as<gui::SpeakerHistoryDialog>(d)->circuits()->setCurrentIndex(2); }}}},
+        {QStringLiteral("talk_history"),
+         make<gui::TalkHistoryDialog>(schedule::TalkHistoryMode::local, false, 0)},
+        {QStringLiteral("outgoing_talk_history"),
+         make<gui::TalkHistoryDialog>(schedule::TalkHistoryMode::outgoing, false, 0)},
+        {QStringLiteral("pick_week"),
+         make<gui::TalkHistoryDialog>(schedule::TalkHistoryMode::outgoing, true, 0)},
         {QStringLiteral("schedule_sheet_outgoing"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
              return std::make_unique<gui::ScheduleSheet>(doc, nullptr,

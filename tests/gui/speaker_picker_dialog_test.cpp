@@ -6,6 +6,7 @@
 
 #include "core/schedule/schedule_fixture.h"
 #include "gui/editors/availability_dialog.h"
+#include "gui/editors/speaker_history_dialog.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/speaker_picker_dialog.h"
 #include "gui/schedule/talk_picker_dialog.h"
@@ -58,7 +59,12 @@ void SpeakerPickerDialogTest::filters_narrow_the_speakers() {
     QCOMPARE(dialog.list()->currentIndex().row(), 1);  // the current speaker
     QVERIFY(dialog.contacts_button()->isVisible());
     QVERIFY(!dialog.talk_button()->isVisible());
-    QVERIFY(!dialog.history_button()->isVisible());  // the speaker-history view comes later
+    QVERIFY(dialog.history_button()->isVisible());
+    when_dialog<gui::SpeakerHistoryDialog>([](gui::SpeakerHistoryDialog* h) {
+        QCOMPARE(h->windowTitle(), QStringLiteral("История - Иван Петров - Лесное"));
+        h->reject();
+    });
+    QTest::mouseClick(dialog.history_button(), Qt::LeftButton);
     shot(&dialog, QStringLiteral("speaker_picker"));
 
     dialog.circuits()->setCurrentIndex(2);  // Южный

@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "core/schedule/schedule_fixture.h"
+#include "gui/app/line_list.h"
+#include "gui/editors/talk_history_dialog.h"
 #include "gui/schedule/talk_picker_dialog.h"
 #include "schedule_dialogs.h"
 #include "support/gui_fixture.h"
@@ -55,7 +57,14 @@ void TalkPickerDialogTest::filters_refill_and_the_pointer_shows_details() {
     QCOMPARE(dialog.title_line()->text(), QStringLiteral("Речь 12 ( 12 ) "));
     QCOMPARE(dialog.last_heard_line()->text(), QStringLiteral("Последний:  Июл 26, 2026"));
     QCOMPARE(dialog.speaker_line()->text(), QStringLiteral("Иван Петров - Лесное"));
-    QVERIFY(!dialog.history_button()->isVisible());  // the talk-history view comes later
+    QVERIFY(dialog.history_button()->isVisible());
+    QCOMPARE(dialog.history_button()->text(), QStringLiteral("Показать историю - Речь 12"));
+    when_dialog<gui::TalkHistoryDialog>([](gui::TalkHistoryDialog* h) {
+        QCOMPARE(h->windowTitle(), QStringLiteral("История местной речи"));
+        QCOMPARE(h->weeks()->topLevelItemCount(), 1);
+        h->reject();
+    });
+    QTest::mouseClick(dialog.history_button(), Qt::LeftButton);
     QCOMPARE(dialog.recency()->count(), 8);
     QCOMPARE(dialog.topics()->itemText(0), QStringLiteral("Все категории"));
     shot(&dialog, QStringLiteral("talk_picker_single"));

@@ -1,6 +1,6 @@
 #pragma once
-// The circuit drop-down of the speaker picker and the congregation chooser: "Все районы",
-// then every circuit in table order.
+// The circuit drop-down of the speaker picker, the speaker history and the congregation
+// chooser: "Все районы", then every circuit in table order.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -29,5 +29,14 @@ class CircuitFilter {
     std::vector<std::uint16_t> ids_;
     int line_ = 0;
 };
+
+// The congregation drop-down under a circuit filter: "Все собрания" while no circuit is chosen,
+// else "N Собрания в районе X" standing for all N; then the circuit's congregations in index
+// order. The first line's id is 0 (all).
+struct CongregationChoices {
+    std::vector<std::string> lines;
+    std::vector<std::uint16_t> ids;
+};
+CongregationChoices congregation_choices(const store::Document& doc, const CircuitFilter& circuits);
 
 }  // namespace vorla::schedule

@@ -177,17 +177,32 @@ bool OutgoingModel::edit_visible() const {
     return slot_buttons_visible() && !exchange_pending();
 }
 
+std::string slot_talk_caption(const store::Document& doc, int talk_no) {
+    if (talk_no == 0) return text::text(TextId::talk);
+    return text::text(TextId::talk) + " - " + doc.talks().title(talk_no) + " ( " +
+           doc.talks().number_text(talk_no) + " ) ";
+}
+
+std::string slot_congregation_caption(const store::Document& doc, std::uint16_t cong_id) {
+    if (cong_id == 0) return text::text(TextId::congregation);
+    return text::text(TextId::congregation) + " - " + doc.congregations().name_of(cong_id);
+}
+
+bool keep_chooser_record(store::Document& doc, const store::BrotherRecord& record) {
+    const auto pos = doc.brothers().find(record.brother_id);
+    const auto stored = pos ? doc.brothers().read(doc.folder(), *pos) : std::nullopt;
+    if (!stored || stored->encode() == record.encode()) return false;
+    if (!doc.brothers().write(doc.folder(), record)) return false;
+    doc.announce(store::Change::brothers);
+    return true;
+}
+
 std::string OutgoingModel::talk_caption() const {
-    const int n = slot().talk;
-    if (n == 0) return text::text(TextId::talk);
-    return text::text(TextId::talk) + " - " + doc().talks().title(n) + " ( " +
-           doc().talks().number_text(n) + " ) ";
+    return slot_talk_caption(doc(), slot().talk);
 }
 
 std::string OutgoingModel::congregation_caption() const {
-    const std::uint16_t c = slot().congregation;
-    if (c == 0) return text::text(TextId::congregation);
-    return text::text(TextId::congregation) + " - " + doc().congregations().name_of(c);
+    return slot_congregation_caption(doc(), slot().congregation);
 }
 
 std::string OutgoingModel::conflict_text() const {
@@ -278,12 +293,7 @@ std::optional<store::BrotherRecord> OutgoingModel::talk_chooser_record() const {
 
 void OutgoingModel::apply_talk(const store::BrotherRecord& record,
                                std::optional<std::size_t> talk_index) {
-    // Only a record the chooser changed is written, and only then is it news to anyone.
-    const auto pos = doc().brothers().find(record.brother_id);
-    const auto stored = pos ? doc().brothers().read(doc().folder(), *pos) : std::nullopt;
-    if (stored && stored->encode() != record.encode() &&
-        doc().brothers().write(doc().folder(), record))
-        doc().announce(store::Change::brothers);
+    keep_chooser_record(doc(), record);
     const OutgoingSlot s = slot();
     if (talk_index && *talk_index < store::TalkCatalogue::kTalks &&
         s.speaker == record.brother_id) {

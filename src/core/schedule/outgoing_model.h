@@ -29,6 +29,13 @@ std::size_t used_slots(const store::WeekRecord& week);
 // Moves the slots with a speaker down in order over any gap; the rest become zero. True when
 // anything moved.
 bool pack_slots(store::WeekRecord& week);
+// A slot's talk button: "Речь - <title> ( <number> ) ", or "Речь" without a talk.
+std::string slot_talk_caption(const store::Document& doc, int talk_no);
+// A slot's congregation button: "Собрание - <name>", or "Собрание" without one.
+std::string slot_congregation_caption(const store::Document& doc, std::uint16_t cong_id);
+// The record a talk chooser worked on, written back when the chooser changed his talks (only
+// then is it news to anyone). True when it was written.
+bool keep_chooser_record(store::Document& doc, const store::BrotherRecord& record);
 
 class OutgoingModel final : public SpeakerWeekListModel {
   public:

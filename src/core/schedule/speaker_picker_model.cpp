@@ -49,22 +49,9 @@ void SpeakerPickerModel::fill_congregations() {
     cong_ids_.clear();
     cong_line_ = 0;
     if (!filters_visible()) return;
-    std::vector<const store::CongregationEntry*> listed;
-    for (const store::CongregationEntry& c : doc_.congregations().entries()) {
-        if (circuits_.passes(c)) listed.push_back(&c);
-    }
-    if (circuits_.circuit() == 0) {
-        cong_lines_.push_back(text::text(TextId::all_congregations));
-    } else {
-        cong_lines_.push_back(std::to_string(listed.size()) + " " +
-                              text::format(TextId::congregations_in_circuit,
-                                           doc_.circuits().name_of(circuits_.circuit())));
-    }
-    cong_ids_.push_back(0);
-    for (const store::CongregationEntry* c : listed) {
-        cong_lines_.push_back(c->name);
-        cong_ids_.push_back(c->cong_id);
-    }
+    CongregationChoices choices = congregation_choices(doc_, circuits_);
+    cong_lines_ = std::move(choices.lines);
+    cong_ids_ = std::move(choices.ids);
 }
 
 void SpeakerPickerModel::set_circuit_line(int line) {

@@ -177,6 +177,7 @@ TalkDetails TalkPickerModel::details(int talk_no) const {
 }
 
 bool TalkPickerModel::history_visible() const {
+    if (!single() || params_.chosen == 0) return false;
     return last_week_of_talk(doc_.weeks(), params_.chosen, last_considered()).has_value();
 }
 

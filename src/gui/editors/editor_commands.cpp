@@ -6,7 +6,10 @@
 #include "gui/editors/congregation_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/our_congregation_dialog.h"
+#include "gui/editors/speaker_history_dialog.h"
 #include "gui/editors/talk_chooser_dialog.h"
+#include "gui/editors/talk_history_dialog.h"
+#include "gui/editors/week_editor_dialog.h"
 #include "gui/schedule/package_commands.h"
 
 namespace vorla::gui {
@@ -44,6 +47,16 @@ void install_editor_commands(MainWindow& window) {
         params.availability = true;
         BrotherListDialog dialog(window.doc(), params, &window);
         dialog.exec();
+    });
+    commands.set_handler(Command::history,
+                         [&window] { WeekEditorDialog::edit(window.doc(), &window); });
+    commands.set_handler(Command::speaker_history,
+                         [&window] { SpeakerHistoryDialog::show_for(window.doc(), 0, &window); });
+    commands.set_handler(Command::talk_history, [&window] {
+        TalkHistoryDialog::show_view(window.doc(), schedule::TalkHistoryMode::local, 0, &window);
+    });
+    commands.set_handler(Command::outgoing_talk_history, [&window] {
+        TalkHistoryDialog::show_view(window.doc(), schedule::TalkHistoryMode::outgoing, 0, &window);
     });
 }
 

@@ -21,8 +21,8 @@ namespace {
 constexpr std::size_t kLongName = 20;
 }  // namespace
 
-LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
-    : SchedulePage(parent), doc_(doc), model_(doc) {
+LocalTalksPage::LocalTalksPage(store::Document& doc, PageServices services, QWidget* parent)
+    : SchedulePage(parent), doc_(doc), services_(std::move(services)), model_(doc) {
     setObjectName(QStringLiteral("LocalTalksPage"));
     setWindowTitle(qs(text::TextId::local_talks));
 
@@ -47,11 +47,8 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     clear_or_cancel_ = side_button(QString(), this);
     contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     availability_ = side_button(QString(), this);
-    // The speaker- and talk-history views do not exist yet: their buttons stay hidden.
     speaker_history_ = side_button(QString(), this);
-    speaker_history_->hide();
     talk_history_ = side_button(QString(), this);
-    talk_history_->hide();
     legend_ = new QLabel(qs(schedule::LocalTalksModel::legend()), this);
     conflict_ = alert_label(this);
     exchange_ = alert_label(this);
@@ -117,6 +114,14 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     });
     connect(contacts_, &QPushButton::clicked, this, &LocalTalksPage::show_contacts);
     connect(availability_, &QPushButton::clicked, this, &LocalTalksPage::show_availability);
+    connect(speaker_history_, &QPushButton::clicked, this, [this] {
+        if (services_.speaker_history) services_.speaker_history(model_.speaker());
+        list_->setFocus();
+    });
+    connect(talk_history_, &QPushButton::clicked, this, [this] {
+        if (services_.talk_history) services_.talk_history(model_.talk());
+        list_->setFocus();
+    });
 
     show_model();
     // Room for names and for all 26 weeks without scrolling, within a 1024-pixel screen.
@@ -142,8 +147,10 @@ void LocalTalksPage::update_controls() {
     availability_->setVisible(model_.availability_visible());
     set_side_text(availability_, qs(model_.availability_caption()));
     legend_->setVisible(model_.legend_visible());
-    speaker_history_->setText(qs(model_.speaker_history_caption()));
-    talk_history_->setText(qs(model_.talk_history_caption()));
+    show_text(speaker_history_, services_.speaker_history && model_.speaker_history_visible(),
+              model_.speaker_history_caption());
+    show_text(talk_history_, services_.talk_history && model_.talk_history_visible(),
+              model_.talk_history_caption());
     show_text(conflict_, model_.conflict_visible(), model_.conflict_text());
     show_text(exchange_, model_.exchange_pending(), model_.exchange_prompt());
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/schedule/local_talks_model.h"
+#include "gui/schedule/page_services.h"
 #include "gui/schedule/schedule_page.h"
 #include "gui/schedule/week_rows.h"
 
@@ -13,7 +14,8 @@ namespace vorla::gui {
 class LocalTalksPage : public SchedulePage {
     Q_OBJECT
   public:
-    explicit LocalTalksPage(store::Document& doc, QWidget* parent = nullptr);
+    explicit LocalTalksPage(store::Document& doc, PageServices services = {},
+                            QWidget* parent = nullptr);
 
     schedule::SheetPage& sheet_page() override { return model_; }
     void show_model() override;
@@ -47,6 +49,7 @@ class LocalTalksPage : public SchedulePage {
     void show_availability();
 
     store::Document& doc_;
+    PageServices services_;
     schedule::LocalTalksModel model_;
     WeekRows* list_;
     QLabel* week_;

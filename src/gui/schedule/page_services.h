@@ -10,6 +10,8 @@ namespace vorla::gui {
 struct PageServices {
     // The history view of a speaker: the weeks he spoke in our hall or went out.
     std::function<void(std::uint16_t brother_id)> speaker_history;
+    // The history of a talk given in our hall.
+    std::function<void(int talk_no)> talk_history;
 };
 
 }  // namespace vorla::gui

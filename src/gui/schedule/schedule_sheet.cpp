@@ -29,8 +29,9 @@ using schedule::PageKind;
 PageFactory schedule_page_factory(PageKind kind) {
     switch (kind) {
         case PageKind::local_talks:
-            return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {
-                return new LocalTalksPage(doc, parent);
+            return [](store::Document& doc, const PageServices& services,
+                      QWidget* parent) -> SchedulePage* {
+                return new LocalTalksPage(doc, services, parent);
             };
         case PageKind::chairmen:
             return [](store::Document& doc, const PageServices&, QWidget* parent) -> SchedulePage* {

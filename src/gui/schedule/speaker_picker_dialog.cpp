@@ -1,27 +1,22 @@
 #include "gui/schedule/speaker_picker_dialog.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "gui/app/line_list.h"
 #include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/availability_dialog.h"
+#include "gui/editors/speaker_history_dialog.h"
+#include "gui/schedule/circuit_filters.h"
 #include "gui/schedule/contacts_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
 #include "gui/schedule/talk_picker_dialog.h"
 
 namespace vorla::gui {
-
-namespace {
-// Room in the filters for a line such as "2 Собрания в районе Южный".
-constexpr int kFilterChars = 40;
-}  // namespace
 
 SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::SpeakerPickerParams params,
                                          QWidget* parent)
@@ -29,22 +24,13 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     setObjectName(QStringLiteral("SpeakerPickerDialog"));
     setWindowTitle(qs(model_.title()));
 
-    circuits_ = new QComboBox(this);
-    for (const std::string& line : model_.circuit_lines())
-        circuits_->addItem(qs(line));
-    congregations_ = new QComboBox(this);
-    // The filters' lines change with the circuit; their width must not.
-    for (QComboBox* filter : {circuits_, congregations_}) {
-        filter->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        filter->setMinimumContentsLength(kFilterChars);
-    }
+    filters_ = new CircuitFilters(model_.circuit_lines(), this);
     list_ = new LineList(schedule::SpeakerPickerModel::column_captions(), this);
     list_->setMinimumSize(620, 320);
     note_ = new QLabel(this);
 
     talk_ = side_button(QString(), this);
     history_ = side_button(QString(), this);
-    history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
     contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     // The captions name the chosen brother: room for a long name, kept while they change.
@@ -53,12 +39,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     note_->setMinimumHeight(note_->fontMetrics().height());
 
-    auto* filters = new QFormLayout;
-    filters->addRow(qs(text::TextId::circuit), circuits_);
-    filters->addRow(qs(text::TextId::congregation), congregations_);
-    auto* filter_box = new QWidget(this);
-    filter_box->setLayout(filters);
-    filter_box->setVisible(model_.filters_visible());
+    filters_->setVisible(model_.filters_visible());
 
     auto* side = new QVBoxLayout;
     side->addWidget(talk_);
@@ -70,17 +51,17 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     middle->addWidget(list_, 1);
     middle->addLayout(side);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(filter_box);
+    layout->addWidget(filters_);
     layout->addLayout(middle, 1);
     layout->addWidget(note_);
     add_ok_cancel(this, layout);
 
-    connect(circuits_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::circuit_chosen, this, [this](int line) {
         model_.set_circuit_line(line);
         fill_congregations();
         fill();
     });
-    connect(congregations_, &QComboBox::currentIndexChanged, this, [this](int line) {
+    connect(filters_, &CircuitFilters::congregation_chosen, this, [this](int line) {
         model_.set_congregation_line(line);
         fill();
     });
@@ -97,6 +78,8 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
                                   true, this);
         dialog.exec();
     });
+    connect(history_, &QPushButton::clicked, this,
+            [this] { SpeakerHistoryDialog::show_for(doc_, model_.chosen_id(), this); });
     connect(contacts_, &QPushButton::clicked, this, [this] {
         ContactsDialog dialog(doc_, model_.chosen_id(), model_.chosen_congregation(), this);
         dialog.exec();
@@ -114,12 +97,16 @@ std::optional<std::size_t> SpeakerPickerDialog::pick(store::Document& doc,
     return run_chooser(dialog, [](SpeakerPickerDialog& d) { return d.model().chosen(); });
 }
 
+QComboBox* SpeakerPickerDialog::circuits() const {
+    return filters_->circuits();
+}
+
+QComboBox* SpeakerPickerDialog::congregations() const {
+    return filters_->congregations();
+}
+
 void SpeakerPickerDialog::fill_congregations() {
-    const QSignalBlocker quiet(congregations_);
-    congregations_->clear();
-    for (const std::string& line : model_.congregation_lines())
-        congregations_->addItem(qs(line));
-    congregations_->setCurrentIndex(model_.congregation_line());
+    filters_->set_congregations(model_.congregation_lines(), model_.congregation_line());
 }
 
 void SpeakerPickerDialog::fill() {
@@ -136,6 +123,7 @@ void SpeakerPickerDialog::update_buttons() {
     set_side_text(talk_, qs(model_.talk_button_caption()));
     talk_->setVisible(model_.talk_button_visible());
     set_side_text(history_, qs(model_.history_caption()));
+    history_->setVisible(model_.history_visible());
     set_side_text(availability_, qs(model_.availability_caption()));
     availability_->setVisible(model_.availability_visible());
     contacts_->setVisible(model_.contacts_visible());

@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace vorla::gui {
 
+class CircuitFilters;
+
 class SpeakerPickerDialog : public QDialog {
     Q_OBJECT
   public:
@@ -24,8 +26,8 @@ class SpeakerPickerDialog : public QDialog {
                                            schedule::SpeakerPickerParams params, QWidget* parent);
 
     schedule::SpeakerPickerModel& model() { return model_; }
-    QComboBox* circuits() const { return circuits_; }
-    QComboBox* congregations() const { return congregations_; }
+    QComboBox* circuits() const;
+    QComboBox* congregations() const;
     LineList* list() const { return list_; }
     QLabel* note() const { return note_; }
     QPushButton* talk_button() const { return talk_; }
@@ -43,8 +45,7 @@ class SpeakerPickerDialog : public QDialog {
 
     store::Document& doc_;
     schedule::SpeakerPickerModel model_;
-    QComboBox* circuits_;
-    QComboBox* congregations_;
+    CircuitFilters* filters_;
     LineList* list_;
     QLabel* note_;
     QPushButton* talk_;

@@ -12,6 +12,7 @@
 
 #include "gui/app/run_chooser.h"
 #include "gui/app/string_helpers.h"
+#include "gui/editors/talk_history_dialog.h"
 #include "gui/schedule/schedule_widgets.h"
 
 namespace vorla::gui {
@@ -54,8 +55,10 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     details_[0]->setFont(bold);
 
     history_ = side_button(QString(), this);
-    // The talk-history view does not exist yet.
-    history_->hide();
+    // It comes and goes with the selection; its place stays.
+    QSizePolicy keep = history_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    history_->setSizePolicy(keep);
 
     auto* filters = new QFormLayout;
     filters->addRow(qs(text::TextId::category), topics_);
@@ -69,6 +72,10 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     layout->addWidget(history_, 0, Qt::AlignLeft);
     ok_ = add_ok_cancel(this, layout);
 
+    connect(history_, &QPushButton::clicked, this, [this, &doc] {
+        TalkHistoryDialog::show_view(doc, schedule::TalkHistoryMode::local, model_.chosen(), this);
+        list_->setFocus();
+    });
     connect(topics_, &QComboBox::currentIndexChanged, this, [this](int line) {
         model_.set_topic_line(line);
         fill();
@@ -130,7 +137,7 @@ void TalkPickerDialog::on_selection_changed() {
         for (int k = 0; k < list_->count(); ++k)
             model_.set_ticked(static_cast<std::size_t>(k), list_->item(k)->isSelected());
     }
-    history_->setText(qs(model_.history_caption()));
+    show_text(history_, model_.history_visible(), model_.history_caption());
     ok_->setEnabled(model_.ok_enabled());
     show_details(model_.chosen_details());
 }

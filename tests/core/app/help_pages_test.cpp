@@ -38,29 +38,19 @@ TEST(HelpPages, EveryWindowAndSheetPageOpensAPageOfItsOwnThatExists) {
     EXPECT_EQ(help_page_for("vorla::gui::BrotherEditorDialog"), "brother.html");
     EXPECT_EQ(help_page_for("vorla::gui::SomethingNew"), "index.html");
     std::set<std::string> dialogs;
-    for (const char* window : {"AvailabilityDialog",
-                               "BrotherEditorDialog",
-                               "BrotherListDialog",
-                               "CongregationEditorDialog",
-                               "CongregationListDialog",
-                               "MapDialog",
-                               "NameListDialog",
-                               "TalkChooserDialog",
-                               "TalkEditorDialog",
-                               "OurCongregationDialog",
-                               "LocalRoleListDialog",
-                               "FontChooser",
-                               "WeekRangeDialog",
-                               "CongregationChooserDialog",
-                               "SpeakerPickerDialog",
-                               "TalkPickerDialog",
-                               "WeekCongregationDialog",
-                               "ContactsDialog",
-                               "BackupDialog",
-                               "FolderChooserDialog",
-                               "SettingsDialog",
-                               "MainWindow",
-                               "EventDialog"}) {
+    for (const char* window : {"AvailabilityDialog",     "BrotherEditorDialog",
+                               "BrotherListDialog",      "CongregationEditorDialog",
+                               "CongregationListDialog", "MapDialog",
+                               "NameListDialog",         "TalkChooserDialog",
+                               "TalkEditorDialog",       "OurCongregationDialog",
+                               "LocalRoleListDialog",    "FontChooser",
+                               "WeekRangeDialog",        "CongregationChooserDialog",
+                               "SpeakerPickerDialog",    "TalkPickerDialog",
+                               "WeekCongregationDialog", "ContactsDialog",
+                               "BackupDialog",           "FolderChooserDialog",
+                               "SettingsDialog",         "MainWindow",
+                               "WeekEditorDialog",       "SpeakerHistoryDialog",
+                               "TalkHistoryDialog",      "EventDialog"}) {
         const std::string page = help_page_for(window);
         EXPECT_TRUE(std::filesystem::is_regular_file(kHelp / page)) << window << ": " << page;
         EXPECT_TRUE(dialogs.insert(page).second) << window << " shares " << page;

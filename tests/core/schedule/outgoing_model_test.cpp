@@ -11,11 +11,6 @@ using schedule::OutgoingSlot;
 
 namespace {
 
-FixtureBytes with_slot(FixtureBytes week, std::size_t k, std::uint16_t speaker, std::uint16_t cong,
-                       std::uint16_t talk) {
-    return week.u16(28 + 2 * k, speaker).u16(40 + 2 * k, cong).u16(52 + 2 * k, talk);
-}
-
 // Row 0 (1406): Борисов -> Лесное 12, Волков -> Речное 34, Андреев -> Лесное 56.
 // Row 1 (1407): a convention without speakers. Row 2 (1408): a convention, Волков goes out.
 // Row 3 (1409): an overseer visit, Борисов goes out. Row 4 (1410): slot 0 empty, Борисов in

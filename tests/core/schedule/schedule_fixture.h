@@ -41,6 +41,12 @@ inline FixtureBytes planned_week(std::uint16_t number, std::uint16_t speaker, st
     return week_bytes(number).u16(2, speaker).u16(4, talk).u16(6, cong).u16(20, 1);
 }
 
+// An outgoing slot k of a week record: speaker at 28, congregation at 40, talk at 52.
+inline FixtureBytes with_slot(FixtureBytes week, std::size_t k, std::uint16_t speaker,
+                              std::uint16_t cong, std::uint16_t talk) {
+    return week.u16(28 + 2 * k, speaker).u16(40 + 2 * k, cong).u16(52 + 2 * k, talk);
+}
+
 // A special.dat record: week index, flags, title.
 inline FixtureBytes event_bytes(std::uint16_t week_index, std::uint16_t flags,
                                 std::string_view title) {
