@@ -35,10 +35,11 @@ void write_folder(const TempDir& dir, bool with_map = true) {
                                                  .text(188, "10:00")
                                                  .text(198, "central.jpg"),
                                              congregation_bytes(2, "Северное")}));
-    write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров", 2).text(40, "ул. Лесная, 7").u16(206, 1),
-                           brother_bytes(2, "Олег", "Сидоров", 1).text(120, "222-33-44"),
-                           brother_bytes(3, "Пётр", "Иванов", 1)}));
+    write_bytes(
+        dir / "speakers.dat",
+        slot_file({brother_bytes(1, "Иван", "Петров", 2).text(40, "ул. Лесная, 7").u16(206, 1),
+                   brother_bytes(2, "Олег", "Сидоров", 1).text(120, "222-33-44"),
+                   brother_bytes(3, "Пётр", "Иванов", 1)}));
     FixtureBytes ivan(128);
     ivan.u16(0, 1).text(34, "ivan@example.org");
     write_bytes(dir / "xtend.dat", concat({ivan}));
@@ -150,8 +151,8 @@ void LettersTest::the_draft_goes_to_the_mail_program_with_the_letters_pdf() {
     QCOMPARE(args[2], QStringLiteral("--body"));
     QVERIFY(args[3].startsWith(QStringLiteral("Дорогой брат Петров,\n\nмы рады")));
     QCOMPARE(args[4], QStringLiteral("--attach"));
-    QVERIFY(args[5].endsWith(
-        QStringLiteral("/letters/Письмо приглашенному докладчику - Иван Петров - Дек 13, 2026.pdf")));
+    QVERIFY(args[5].endsWith(QStringLiteral(
+        "/letters/Письмо приглашенному докладчику - Иван Петров - Дек 13, 2026.pdf")));
     QFile pdf(args[5]);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
@@ -172,7 +173,8 @@ void LettersTest::without_the_mail_program_a_mailto_link_carries_subject_and_bod
     QCOMPARE(opened_.scheme(), QStringLiteral("mailto"));
     QCOMPARE(opened_.path(), QStringLiteral("ivan@example.org"));
     const QString query = opened_.query(QUrl::FullyDecoded);
-    QVERIFY(query.startsWith(QStringLiteral("subject=Публичная речь Декабря 13, 2026&body=Дорогой")));
+    QVERIFY(
+        query.startsWith(QStringLiteral("subject=Публичная речь Декабря 13, 2026&body=Дорогой")));
     QVERIFY(!query.contains(QStringLiteral("attach")));
 }
 

@@ -13,8 +13,8 @@ inline constexpr const char* kMailProgram = "xdg-email";
 struct MailDraft {
     std::string address;
     std::string subject;
-    std::string body;                    // empty: none
-    std::filesystem::path attachment;    // empty: none
+    std::string body;                  // empty: none
+    std::filesystem::path attachment;  // empty: none
 
     // xdg-email and its arguments: the subject, the body and the attachment where there are
     // ones, the address last.

@@ -79,9 +79,8 @@ InvitationLetter invitation_letter(const store::Document& doc, calendar::WeekInd
     return l;
 }
 
-DisplayList layout_invitation_letter(const store::Document& doc,
-                                     const settings::ReportFonts& fonts, calendar::WeekIndex week,
-                                     const Device& device) {
+DisplayList layout_invitation_letter(const store::Document& doc, const settings::ReportFonts& fonts,
+                                     calendar::WeekIndex week, const Device& device) {
     DisplayList list = new_display_list(device, fonts, doc.language());
     Page& page = list.pages.emplace_back();
     const InvitationLetter l = invitation_letter(doc, week);

@@ -45,8 +45,7 @@ InvitationLetter invitation_letter(const store::Document& doc, calendar::WeekInd
 std::string one_oclock_singular(std::string_view language, std::string sentence);
 
 // The letter on one page; a week without one gives an empty page.
-DisplayList layout_invitation_letter(const store::Document& doc,
-                                     const settings::ReportFonts& fonts, calendar::WeekIndex week,
-                                     const Device& device);
+DisplayList layout_invitation_letter(const store::Document& doc, const settings::ReportFonts& fonts,
+                                     calendar::WeekIndex week, const Device& device);
 
 }  // namespace vorla::reports

@@ -44,11 +44,11 @@ io::MailDraft notice_draft(const OutgoingNotice& n) {
                "  "),
     };
     if (n.hall) {
-        lines.insert(lines.end(), {"",
-                                   joined({text::text(TextId::kingdom_hall) + ":", n.hall->phone1,
-                                           n.hall->phone2},
-                                          "  "),
-                                   n.hall->hall_address1, n.hall->hall_address2});
+        lines.insert(
+            lines.end(),
+            {"",
+             joined({text::text(TextId::kingdom_hall) + ":", n.hall->phone1, n.hall->phone2}, "  "),
+             n.hall->hall_address1, n.hall->hall_address2});
     }
     // Empty lines stay as paragraph breaks, but never two in a row nor at the end.
     for (const std::string& line : lines) {

@@ -15,10 +15,9 @@ namespace {
 
 calendar::DayOffset meeting_offset(const store::Document& doc, std::uint16_t cong_id,
                                    calendar::WeekIndex week) {
-    return calendar::to_offset(
-        doc.congregations()
-            .meeting_day(cong_id, week, doc.settings().service_year)
-            .value_or(calendar::StoredDay{}));
+    return calendar::to_offset(doc.congregations()
+                                   .meeting_day(cong_id, week, doc.settings().service_year)
+                                   .value_or(calendar::StoredDay{}));
 }
 
 std::string coordinator_caption(const store::Document& doc, std::uint16_t cong_id) {
@@ -90,8 +89,8 @@ DisplayList layout_outgoing_notice(const store::Document& doc, const settings::R
     page.texts.push_back({x, head_y, n.date, FontId::date, date_colour});
     if (!n.speaker.empty())
         page.texts.push_back({x + 2 * rx, head_y, n.speaker, FontId::talk_title, name_colour});
-    page.texts.push_back({x + rx * 15 / 2, head_y, n.destination, FontId::talk_title, name_colour,
-                          HAlign::right});
+    page.texts.push_back(
+        {x + rx * 15 / 2, head_y, n.destination, FontId::talk_title, name_colour, HAlign::right});
 
     const FontId f = FontId::speakers;
     const int time_y = t + ry - ry / 10;

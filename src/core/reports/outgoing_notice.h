@@ -24,7 +24,7 @@ struct OutgoingNotice {
     std::string destination;  // "в Северное"
     std::string time;         // the destination's meeting time that week
     std::string talk;         // "Речь - title ( 12 ) "
-    std::string weekday;      // "( Суббота )" when the destination meets on another day than we
+    std::string weekday;  // "( Суббота )" when the destination meets on another day than we
     std::string own_caption;  // "Ответственный за речи ( Центральное )"
     std::string destination_caption;
     std::string own_coordinator;

@@ -14,8 +14,8 @@ TEST(MailDraft, TheMailProgramGetsWhatTheDraftHasAndTheAddressLast) {
     d.attachment = "/tmp/Письмо.pdf";
     EXPECT_EQ(d.command(),
               (std::vector<std::string>{"xdg-email", "--subject", "Публичная речь", "--body",
-                                        "Дорогой брат,\nдо встречи.", "--attach",
-                                        "/tmp/Письмо.pdf", "ivan@example.org"}));
+                                        "Дорогой брат,\nдо встречи.", "--attach", "/tmp/Письмо.pdf",
+                                        "ivan@example.org"}));
 }
 
 TEST(MailDraft, AMailtoLinkEncodesEverythingButTheUnreservedAndBreaksLinesWithCrLf) {

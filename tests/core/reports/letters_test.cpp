@@ -34,30 +34,29 @@ struct LettersTest : ReportData {
     settings::ReportFonts fonts{"rus"};
 
     void write_letters_data(std::string_view coordinator_phone2 = "222-33-44") {
-        write_bytes(dir / "cong.dat",
-                    slot_file({congregation_bytes(1, "Центральное")
-                                   .text(50, "ул. Мира, 5")
-                                   .text(91, "Москва")
-                                   .text(132, "495-111-22-33")
-                                   .text(164, "10:00")
-                                   .u16(186, 2)
-                                   .text(188, "10:00")
-                                   .text(198, "central.jpg"),
-                               congregation_bytes(2, "Северное")
-                                   .text(50, "Лесная, 1")
-                                   .text(91, "Тверь")
-                                   .text(132, "4822-55-66")
-                                   .text(148, "4822-77-88")
-                                   .text(164, "18:30")
-                                   .u16(186, 1)
-                                   .text(188, "10:00")
-                                   .text(198, " north.jpg ")
-                                   .u8(226, 6),
-                               congregation_bytes(3, "Южное")
-                                   .u16(186, 9)
-                                   .text(198, "   ")
-                                   .u8(226, 3)
-                                   .u8(227, 3)}));
+        write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Центральное")
+                                                     .text(50, "ул. Мира, 5")
+                                                     .text(91, "Москва")
+                                                     .text(132, "495-111-22-33")
+                                                     .text(164, "10:00")
+                                                     .u16(186, 2)
+                                                     .text(188, "10:00")
+                                                     .text(198, "central.jpg"),
+                                                 congregation_bytes(2, "Северное")
+                                                     .text(50, "Лесная, 1")
+                                                     .text(91, "Тверь")
+                                                     .text(132, "4822-55-66")
+                                                     .text(148, "4822-77-88")
+                                                     .text(164, "18:30")
+                                                     .u16(186, 1)
+                                                     .text(188, "10:00")
+                                                     .text(198, " north.jpg ")
+                                                     .u8(226, 6),
+                                                 congregation_bytes(3, "Южное")
+                                                     .u16(186, 9)
+                                                     .text(198, "   ")
+                                                     .u8(226, 3)
+                                                     .u8(227, 3)}));
         write_bytes(dir / "speakers.dat",
                     slot_file({brother_bytes(1, "Иван", "Петров", 2)
                                    .text(40, "ул. Лесная, 7")
@@ -163,8 +162,7 @@ TEST_F(LettersTest, TheNoticeAt600DpiScalesWithTheBandPrintDateAndTalk) {
     EXPECT_EQ(item(p, "Напечатано 07 дек 2026").y, 0);
     EXPECT_EQ(item(p, "Янв 09, 2027"), (TextItem{120, 800, "Янв 09, 2027", F::date, kWhite, L}));
     EXPECT_EQ(item(p, "Пётр Иванов"), (TextItem{1320, 800, "Пётр Иванов", F::talk_title, kWhite}));
-    EXPECT_EQ(item(p, "в Северное"),
-              (TextItem{4620, 800, "в Северное", F::talk_title, kWhite, R}));
+    EXPECT_EQ(item(p, "в Северное"), (TextItem{4620, 800, "в Северное", F::talk_title, kWhite, R}));
     EXPECT_EQ(item(p, "18:30"), (TextItem{180, 1040, "18:30", F::speakers}));
     EXPECT_EQ(item(p, "Речь - Вера в действии ( 25 ) "),
               (TextItem{920, 1040, "Речь - Вера в действии ( 25 ) ", F::speakers}));
@@ -176,8 +174,7 @@ TEST_F(LettersTest, TheNoticeAt600DpiScalesWithTheBandPrintDateAndTalk) {
     EXPECT_EQ(item(p, "8-900-123-45-67"), (TextItem{2640, 1850, "8-900-123-45-67", F::speakers}));
     EXPECT_EQ(item(p, "4822-77-88"), (TextItem{3120, 2300, "4822-77-88", F::speakers}));
     EXPECT_EQ(item(p, "Тверь"), (TextItem{240, 2600, "Тверь", F::speakers}));
-    EXPECT_EQ(p.pictures,
-              (std::vector<Picture>{{{270, 3200, 4470, 6200}, map("north.jpg")}}));
+    EXPECT_EQ(p.pictures, (std::vector<Picture>{{{270, 3200, 4470, 6200}, map("north.jpg")}}));
 }
 
 TEST_F(LettersTest, TheNoticeTakesTheDestinationsWeekdayAndLeavesOutWhatIsMissing) {
@@ -229,7 +226,8 @@ TEST_F(LettersTest, TheLetterAt96DpiHasLetterheadAddresseeWrappedBodyAndOurMap) 
          "мы рады, что ты посетишь наше собрание Декабря 13, 2026 преподнести речь, \"Как найти "
          "мир\" ( #12 ).  Начало нашей публичной встречи в 10:00.  Адрес Зала Царства: ул. Мира, "
          "5, Москва.  Телефон: 495-111-22-33.  Мы с нетерпением ждем твоей речи.  ",
-         F::speakers, 0}};
+         F::speakers,
+         0}};
     EXPECT_EQ(p.boxes, body);
     EXPECT_EQ(p.pictures, (std::vector<Picture>{{{43, 560, 715, 1021}, map("central.jpg")}}));
     EXPECT_TRUE(p.bands.empty());
@@ -265,7 +263,8 @@ TEST_F(LettersTest, ALetterWithoutIncomingTalkIsAnEmptyPageAndAnEmailOnlyCoordin
     EXPECT_EQ(item(p, "Телефон:"), (TextItem{499, 116, "Телефон:", F::speakers}));
     EXPECT_EQ(item(p, "oleg@example.org"),
               (TextItem{691, 188, "oleg@example.org", F::speakers, 0, R}));
-    for (const TextItem& t : p.texts) EXPECT_NE(t.x, 595) << t.text;  // no numbers
+    for (const TextItem& t : p.texts)
+        EXPECT_NE(t.x, 595) << t.text;  // no numbers
 
     // Where our coordinator is not among the brothers there is no letterhead: the letter
     // starts with the date.
