@@ -145,18 +145,18 @@ void BackupDialogTest::folder_chooser_keeps_refused_paths_open_and_creates_missi
     gui::FolderChooserDialog dialog({dir.path(), {}, false, {}}, prompter);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Select folder"));
+    QCOMPARE(dialog.windowTitle(), qs(text::TextId::select_folder));
     QVERIFY(dialog.field());
     QVERIFY(dialog.select_button());
     QCOMPARE(dialog.field()->text(), root);
-    QCOMPARE(dialog.select_button()->text(), QStringLiteral("Select"));
+    QCOMPARE(dialog.select_button()->text(), qs(text::TextId::select));
     save_shot(&dialog, QStringLiteral("folder_chooser"));
 
     dialog.field()->setText(root + QStringLiteral("//x"));
     QTest::mouseClick(dialog.select_button(), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(prompter.messages.size(), std::size_t(1));
-    QCOMPARE(qs(prompter.messages[0].text), QStringLiteral("Invalid Folder"));
+    QCOMPARE(qs(prompter.messages[0].text), qs(text::TextId::invalid_folder));
 
     // A folder that does not exist yet: the button stays usable, and Yes creates it.
     dialog.field()->setText(root + QStringLiteral("/новая/папка/"));

@@ -38,6 +38,7 @@
 #include "gui/editors/brother_list_dialog.h"
 #include "gui/editors/congregation_editor_dialog.h"
 #include "gui/editors/congregation_list_dialog.h"
+#include "gui/editors/folder_chooser_dialog.h"
 #include "gui/editors/local_role_list_dialog.h"
 #include "gui/editors/name_list_dialog.h"
 #include "gui/editors/our_congregation_dialog.h"
@@ -145,6 +146,14 @@ std::vector<DialogCase> dialog_cases() {
          }},
         {QStringLiteral("week_range"),
          make<gui::WeekRangeDialog>(reports::WeekRangeForm::schedule)},
+        {QStringLiteral("week_range_calendar"),
+         make<gui::WeekRangeDialog>(reports::WeekRangeForm::calendar)},
+        {QStringLiteral("folder_chooser"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             return std::make_unique<gui::FolderChooserDialog>(
+                 editors::FolderChooserModel::Params{doc.folder().folder(), {}, false, {}},
+                 doc.prompter());
+         }},
         {QStringLiteral("congregation_chooser"),
          make<gui::CongregationChooserDialog>(schedule::ChooserMode::ours)},
         {QStringLiteral("contacts"), make<gui::ContactsDialog>(std::uint16_t{1}, std::uint16_t{0})},
@@ -390,8 +399,11 @@ void DialogWalkTest::every_dialog_is_russian_steady_and_keyboard_ready() {
     auto* help = dialog->findChild<gui::HelpWindow*>();
     QVERIFY(help);
     QVERIFY(help->isVisible());
+    const QVariant own = dialog->property(gui::kHelpPageProperty);
     const QString page =
-        QString::fromStdString(app::help_page_for(dialog->metaObject()->className()));
+        own.isValid()
+            ? own.toString()
+            : QString::fromStdString(app::help_page_for(dialog->metaObject()->className()));
     QVERIFY2(help->browser()->source().toString().endsWith(page),
              qPrintable(help->browser()->source().toString()));
     help->close();

@@ -7,31 +7,37 @@ namespace vorla::app {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 24> kPages = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 30> kPages = {{
     {"MainWindow", "start.html"},
     {"AboutDialog", "index.html"},
     {"SettingsDialog", "settings.html"},
-    {"AvailabilityDialog", "editing.html#availability"},
-    {"BrotherEditorDialog", "editing.html#brothers"},
-    {"BrotherListDialog", "editing.html#brothers"},
-    {"CongregationEditorDialog", "editing.html#congregations"},
-    {"CongregationListDialog", "editing.html#congregations"},
-    {"MapDialog", "editing.html#map"},
-    {"NameListDialog", "editing.html#names"},
-    {"TalkChooserDialog", "editing.html#talks"},
-    {"TalkEditorDialog", "editing.html#talks"},
-    {"FontChooser", "reports.html#fonts"},
-    {"WeekRangeDialog", "reports.html#schedule"},
-    {"ReportView", "reports.html#view"},
-    {"QPrintDialog", "reports.html#printing"},
-    {"QPrintPreviewDialog", "reports.html#printing"},
-    {"ScheduleSheet", "planning.html#local-talks"},
-    {"CongregationChooserDialog", "planning.html#choosing"},
-    {"SpeakerPickerDialog", "planning.html#choosing"},
-    {"TalkPickerDialog", "planning.html#choosing"},
-    {"WeekCongregationDialog", "planning.html#choosing"},
-    {"ContactsDialog", "planning.html#choosing"},
-    {"PackageImportDialog", "files.html#packages"},
+    {"AvailabilityDialog", "availability.html"},
+    {"BrotherEditorDialog", "brother.html"},
+    {"BrotherListDialog", "brothers.html"},
+    {"CongregationEditorDialog", "congregation.html"},
+    {"CongregationListDialog", "congregations.html"},
+    {"MapDialog", "map.html"},
+    {"NameListDialog", "names.html"},
+    {"TalkChooserDialog", "talks.html"},
+    {"TalkEditorDialog", "talk.html"},
+    {"OurCongregationDialog", "our-congregation.html"},
+    {"LocalRoleListDialog", "role-lists.html"},
+    {"FontChooser", "fonts.html"},
+    {"WeekRangeDialog", "schedule.html"},
+    {"ReportView", "view.html"},
+    {"QPrintDialog", "printing.html"},
+    {"QPrintPreviewDialog", "printing.html"},
+    {"ScheduleSheet", "planning.html"},
+    {"CongregationChooserDialog", "congregation-chooser.html"},
+    {"SpeakerPickerDialog", "speaker-picker.html"},
+    {"TalkPickerDialog", "talk-picker.html"},
+    {"WeekCongregationDialog", "week-congregation.html"},
+    {"ContactsDialog", "contacts.html"},
+    {"PackageImportDialog", "packages.html"},
+    {"PackageExportedDialog", "packages.html"},
+    {"BackupDialog", "backup.html"},
+    {"FolderChooserDialog", "folder.html"},
+    {"HelpWindow", "index.html"},
 }};
 
 }  // namespace
@@ -43,6 +49,30 @@ std::string help_page_for(std::string_view window_class) {
         if (name == window_class) return std::string(page);
     }
     return "index.html";
+}
+
+std::string help_page_for(schedule::PageKind page) {
+    using enum schedule::PageKind;
+    switch (page) {
+        case local_talks:
+            return "local-talks.html";
+        case chairmen:
+            return "chairmen.html";
+        case hospitality:
+            return "hospitality.html";
+        case readers:
+            return "readers.html";
+        case outgoing:
+            return "outgoing.html";
+        case summary:
+        case events:
+            break;
+    }
+    return "planning.html";
+}
+
+std::string help_page_for(reports::WeekRangeForm form) {
+    return form == reports::WeekRangeForm::calendar ? "calendar.html" : "schedule.html";
 }
 
 }  // namespace vorla::app

@@ -43,7 +43,7 @@ std::string AvailabilityModel::prompt_text() const {
 }
 
 std::string AvailabilityModel::cancel_caption() const {
-    return read_only_ ? text::text(TextId::close) : "Отмена";
+    return read_only_ ? text::text(TextId::close) : text::text(text::TextId::cancel);
 }
 
 bool AvailabilityModel::selected(int line) const {

@@ -9,6 +9,7 @@
 #include "core/editors/record_editor.h"
 #include "core/store/brother_record.h"
 #include "core/store/document.h"
+#include "core/text/texts.h"
 
 namespace vorla::editors {
 
@@ -44,7 +45,7 @@ class BrotherEditorModel final : public RecordEditor {
     BrotherEditorModel(store::Document& doc, BrotherListModel* list,
                        std::optional<std::size_t> position, std::uint16_t preset_cong);
 
-    std::string title() const { return "Редактирование информации о братьях"; }
+    std::string title() const { return text::text(text::TextId::brother_editor_title); }
     bool is_new() const { return is_new_; }
     // "&Удалить", "&Пред." and "&След." only for a brother already saved.
     bool step_visible() const { return !is_new_; }

@@ -70,22 +70,23 @@ std::uint16_t BrotherListModel::filter() const {
 std::string BrotherListModel::title() const {
     if (role_mode()) return text::format(TextId::choose_what, text::text(role_word(params_.role)));
     if (speaker_chooser()) return text::text(TextId::choose_speaker);
-    return "Братья";
+    return text::text(text::TextId::brothers);
 }
 
 std::string BrotherListModel::ok_caption() const {
     return role_mode() || speaker_chooser() || params_.availability
                ? "&" + text::text(TextId::choose)
-               : "&Редактировать...";
+               : text::text(text::TextId::edit_ellipsis);
 }
 
 std::string BrotherListModel::close_caption() const {
-    return role_mode() || speaker_chooser() ? "&" + text::text(TextId::cancel) : "&Закрыть";
+    return role_mode() || speaker_chooser() ? "&" + text::text(TextId::cancel)
+                                            : text::text(text::TextId::close_mnemonic);
 }
 
 std::string BrotherListModel::add_caption() const {
     return role_mode() || speaker_chooser() ? "&" + text::text(TextId::new_speaker)
-                                            : "&Добавить брата";
+                                            : text::text(text::TextId::add_brother);
 }
 
 bool BrotherListModel::add_visible() const {

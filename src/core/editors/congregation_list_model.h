@@ -7,6 +7,7 @@
 
 #include "core/store/document.h"
 #include "core/text/list_line.h"
+#include "core/text/texts.h"
 
 namespace vorla::editors {
 
@@ -24,10 +25,12 @@ class CongregationListModel {
 
     store::Document& doc() { return doc_; }
     bool choosing() const { return choose_; }
-    std::string title() const { return "Выбор собрания"; }
-    std::string ok_caption() const { return choose_ ? "OK" : "Редактировать"; }
-    std::string close_caption() const { return "Закрыть"; }
-    std::string add_caption() const { return "Добавить cобрание"; }
+    std::string title() const { return text::text(text::TextId::choose_congregation); }
+    std::string ok_caption() const {
+        return text::text(choose_ ? text::TextId::ok : text::TextId::edit);
+    }
+    std::string close_caption() const { return text::text(text::TextId::close); }
+    std::string add_caption() const { return text::text(text::TextId::add_congregation); }
 
     void fill();
     const std::vector<text::ListLine>& lines() const { return lines_; }

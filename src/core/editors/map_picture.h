@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/texts.h"
+
 namespace vorla::editors {
 
 // The picture messages' caption, and the messages that name the map file.
@@ -41,7 +43,7 @@ class MapDialogModel {
   public:
     MapDialogModel(std::filesystem::path data_folder, std::string_view name);
 
-    std::string title() const { return "Карта"; }
+    std::string title() const { return text::text(text::TextId::map_error_caption); }
     const std::string& name() const { return name_; }
     // The file to load now; nothing when there is no name, or it would leave the data folder.
     std::optional<std::filesystem::path> picture_path() const { return map_path(folder_, name_); }

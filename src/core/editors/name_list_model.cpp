@@ -50,29 +50,29 @@ NameListModel::NameListModel(store::Document& doc, NamedList which, bool choose,
 std::string NameListModel::title() const {
     switch (which_) {
         case NamedList::circuits:
-            return "Районы";
+            return text::text(text::TextId::circuits_caption);
         case NamedList::hosts:
             return text::text(TextId::hospitality);
         case NamedList::topics:
             break;
     }
-    return "Темы";
+    return text::text(text::TextId::topics_caption);
 }
 
 std::string NameListModel::add_caption() const {
     switch (which_) {
         case NamedList::circuits:
-            return "Добавить район";
+            return text::text(text::TextId::add_circuit);
         case NamedList::hosts:
             return text::text(TextId::add_hosts);
         case NamedList::topics:
             break;
     }
-    return "Добавить тему";
+    return text::text(text::TextId::add_topic);
 }
 
 std::string NameListModel::cancel_caption() const {
-    return choose_ ? text::text(TextId::cancel) : "Закрыть";
+    return choose_ ? text::text(TextId::cancel) : text::text(text::TextId::close);
 }
 
 std::vector<NameListButton> NameListModel::buttons() const {

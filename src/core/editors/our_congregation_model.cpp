@@ -18,7 +18,7 @@ std::string counted(const std::string& caption, std::size_t n) {
 }  // namespace
 
 std::string OurCongregationModel::title() const {
-    if (!chosen()) return "Наше Собрание";
+    if (!chosen()) return text::text(text::TextId::our_congregation_title);
     return doc_.congregations().name_of(doc_.our_congregation());
 }
 

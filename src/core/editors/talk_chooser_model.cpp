@@ -78,7 +78,8 @@ std::string TalkChooserModel::ok_caption() const {
 }
 
 std::string TalkChooserModel::cancel_caption() const {
-    return mode_ == TalkChooserMode::titles ? "Закрыть" : text::text(TextId::cancel);
+    return mode_ == TalkChooserMode::titles ? text::text(text::TextId::close)
+                                            : text::text(TextId::cancel);
 }
 
 std::string TalkChooserModel::action_caption() const {

@@ -3,6 +3,7 @@
 #include "core/editors/talk_editor_model.h"
 #include "core/io/file_ops.h"
 #include "core/text/cp1251.h"
+#include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
 
@@ -63,22 +64,23 @@ TitleImport parse_talk_titles(std::string_view file_bytes) {
 }
 
 std::string title_import_report(std::size_t taken, const std::vector<int>& refused_lines) {
-    std::string report = "Принято названий речей: " + std::to_string(taken) + ".";
+    std::string report = text::format(text::TextId::titles_taken, std::to_string(taken));
     if (refused_lines.empty()) return report;
-    report += "\nНе приняты строки (" + std::to_string(refused_lines.size()) + "): ";
+    report += text::format(text::TextId::title_lines_refused, std::to_string(refused_lines.size()));
     for (std::size_t i = 0; i < refused_lines.size() && i < kMaxListedLines; ++i) {
         if (i > 0) report += ", ";
         report += std::to_string(refused_lines[i]);
     }
     report += refused_lines.size() > kMaxListedLines ? ", …" : ".";
-    report += "\nСтрока должна иметь вид: номер речи (1-256), табуляция или пробел, название.";
+    report += text::text(text::TextId::title_line_form);
     return report;
 }
 
 std::string import_talk_titles(store::Document& doc, const std::filesystem::path& file) {
     // A list of 256 titles is a few kilobytes; a bigger file is not one.
     const io::FileRead read = io::read_file(file, kMaxFileBytes);
-    if (!read.bytes || read.cut()) return "Не удалось прочитать файл: " + file.filename().string();
+    if (!read.bytes || read.cut())
+        return text::format(text::TextId::cannot_read_file, file.filename().string());
     const TitleImport parsed = parse_talk_titles(
         std::string_view(reinterpret_cast<const char*>(read.bytes->data()), read.bytes->size()));
     store::TalkCatalogue& talks = doc.talks();

@@ -1,6 +1,7 @@
 #include "core/reports/font_commands.h"
 
 #include "core/commands/command_prompt.h"
+#include "core/text/texts.h"
 
 namespace vorla::reports {
 
@@ -28,10 +29,14 @@ bool apply_font_choice(settings::ReportFonts& fonts, settings::FontRole role,
 const std::vector<PopupItem>& schedule_popup_items() {
     using enum commands::Command;
     static const std::vector<PopupItem> items = {
-        {"Настройки", settings},           {"Шрифт заголовка", font_title},
-        {"Дата Шрифт", font_date},         {"Речь Шрифт", font_talk},
-        {"Названия Шрифт", font_captions}, {"Докладчик Шрифт", font_speakers},
-        {"Текст Шрифт", font_text},        {"Шрифты по умолчанию", font_defaults},
+        {text::text(text::TextId::settings_caption), settings},
+        {text::text(text::TextId::section_font_title), font_title},
+        {text::text(text::TextId::section_font_date), font_date},
+        {text::text(text::TextId::section_font_talk), font_talk},
+        {text::text(text::TextId::section_font_talk_titles), font_captions},
+        {text::text(text::TextId::section_font_speakers), font_speakers},
+        {text::text(text::TextId::popup_font_text), font_text},
+        {text::text(text::TextId::font_defaults_caption), font_defaults},
     };
     return items;
 }

@@ -37,7 +37,7 @@ DisplayList new_display_list(const Device& device, const settings::ReportFonts& 
 }
 
 std::string printed_on_text(const calendar::Date& date, std::string_view language) {
-    return "Напечатано " + calendar::day_month_year_text(date, language);
+    return text::format(text::TextId::printed_on, calendar::day_month_year_text(date, language));
 }
 
 std::optional<calendar::Date> print_date_for(const Device& device, const settings::Settings& s,

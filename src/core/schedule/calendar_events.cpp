@@ -220,7 +220,6 @@ class EventBuilder {
         e.summary = std::move(summary);
         e.location = at.place;
         e.description = std::move(description);
-        e.sequence = content_sequence(e);
         return e;
     }
 
@@ -251,31 +250,6 @@ std::optional<ClockTime> parse_meeting_time(std::string_view text) {
     }
     if (!hour || !minute || at != s.size() || *hour > 23 || *minute > 59) return std::nullopt;
     return ClockTime{*hour, *minute};
-}
-
-int content_sequence(const CalendarEvent& e) {
-    // FNV-1a over every field but the uid and the sequence, each closed by a separator that
-    // no text holds, so that moving text between fields changes the hash too.
-    std::uint32_t h = 2166136261u;
-    const auto mix = [&h](std::string_view s) {
-        for (const char c : s) {
-            h ^= static_cast<unsigned char>(c);
-            h *= 16777619u;
-        }
-        h ^= 0x1f;
-        h *= 16777619u;
-    };
-    const auto stamp = [](const calendar::LocalTime& t) {
-        return calendar::to_iso(t.date) + " " + std::to_string(t.hour) + ":" +
-               std::to_string(t.minute);
-    };
-    mix(calendar::to_iso(e.date));
-    mix(e.start ? stamp(*e.start) : std::string());
-    mix(e.end ? stamp(*e.end) : std::string());
-    mix(e.summary);
-    mix(e.location);
-    mix(e.description);
-    return static_cast<int>(h & 0x7fffffffu);
 }
 
 std::vector<CalendarEvent> calendar_events(const store::Document& doc, WeekIndex first, int count,

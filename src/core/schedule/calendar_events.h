@@ -34,9 +34,6 @@ struct CalendarEvent {
     std::string summary;
     std::string location;
     std::string description;
-    // Derived from everything above but the uid: equal for an unchanged event, different when
-    // anything in it changed.
-    int sequence = 0;
 
     friend bool operator==(const CalendarEvent&, const CalendarEvent&) = default;
 };
@@ -45,9 +42,6 @@ struct CalendarEvent {
 // bare hour "10"; blanks around it are allowed. Nothing for anything else (an empty field,
 // "утро", "25:00").
 std::optional<ClockTime> parse_meeting_time(std::string_view text);
-
-// The SEQUENCE of an event: a hash of its content reduced to a non-negative 31-bit number.
-int content_sequence(const CalendarEvent& event);
 
 // The events of weeks first .. first + count - 1 in week order, our hall's first in a week.
 // With a brother: only his assignments (speaker in our hall, chairman, reader, outgoing).

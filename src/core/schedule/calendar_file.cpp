@@ -2,6 +2,8 @@
 
 #include <libical/ical.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <system_error>
@@ -44,11 +46,11 @@ icalproperty* zoned(icalproperty* property, icaltimezone* zone, const std::strin
 }
 
 icalcomponent* vevent(const CalendarEvent& e, icaltimezone* zone, const std::string& name,
-                      icaltimetype stamp) {
+                      icaltimetype stamp, int sequence) {
     icalcomponent* v = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(v, icalproperty_new_uid(e.uid.c_str()));
     icalcomponent_add_property(v, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(v, icalproperty_new_sequence(e.sequence));
+    icalcomponent_add_property(v, icalproperty_new_sequence(sequence));
     if (e.start && e.end) {
         icalcomponent_add_property(
             v, zoned(icalproperty_new_dtstart(ical_time(*e.start, zone)), zone, name));
@@ -95,6 +97,13 @@ std::string machine_zone_name() {
     return zone_name(tz ? tz : "", "/etc/localtime");
 }
 
+int calendar_sequence(std::time_t written) {
+    constexpr std::time_t kFrom = 946684800;  // 2000-01-01 00:00 UTC
+    return written <= kFrom
+               ? 0
+               : static_cast<int>(std::min<std::time_t>((written - kFrom) / 60, INT32_MAX));
+}
+
 std::string calendar_text(const std::vector<CalendarEvent>& events, const std::string& zone,
                           const calendar::LocalTime& stamp) {
     icaltimezone* tz = zone.empty() ? nullptr : icaltimezone_get_builtin_timezone(zone.c_str());
@@ -115,8 +124,9 @@ std::string calendar_text(const std::vector<CalendarEvent>& events, const std::s
         if (tzid) icalproperty_set_tzid(tzid, zone.c_str());
         icalcomponent_add_component(calendar.get(), vtimezone);
     }
+    const int sequence = calendar_sequence(icaltime_as_timet(stamp_utc));
     for (const CalendarEvent& e : events)
-        icalcomponent_add_component(calendar.get(), vevent(e, tz, zone, stamp_utc));
+        icalcomponent_add_component(calendar.get(), vevent(e, tz, zone, stamp_utc, sequence));
     char* written = icalcomponent_as_ical_string_r(calendar.get());
     std::string out = written ? written : "";
     std::free(written);

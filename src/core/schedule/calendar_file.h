@@ -2,6 +2,7 @@
 // The calendar export: the events of a run of weeks as one iCalendar (.ics) file, written
 // through libical, which folds, escapes and describes the time zone.
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,6 +23,11 @@ inline constexpr const char* kCalendarExportName = "schedule.ics";
 std::string zone_name(std::string_view tz_variable, const std::filesystem::path& localtime_link);
 // The machine's zone: TZ, else /etc/localtime.
 std::string machine_zone_name();
+
+// The SEQUENCE every event of a file written at `written` (UTC) carries: the minutes since
+// 2000-01-01 00:00 UTC. A later export never lowers it, so a calendar that already holds an
+// event takes the newer file's version of it instead of ignoring it as stale.
+int calendar_sequence(std::time_t written);
 
 // The iCalendar text of the events. Their times are wall-clock times of `zone`, whose
 // VTIMEZONE the file carries; a zone libical does not know leaves them floating (each

@@ -10,6 +10,7 @@
 #include "core/schedule/circuit_filter.h"
 #include "core/schedule/speaker_picker_model.h"
 #include "core/store/document.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
@@ -32,7 +33,7 @@ class CongregationChooserModel {
 
     CongregationChooserModel(const store::Document& doc, ChooserMode mode);
 
-    std::string title() const { return "Выбор собрания"; }
+    std::string title() const { return text::text(text::TextId::choose_congregation); }
     ChooserMode mode() const { return mode_; }
 
     bool circuit_filter_visible() const;

@@ -23,7 +23,7 @@ ContactsModel::ContactsModel(const store::Document& doc, std::uint16_t brother_i
 }
 
 std::string ContactsModel::hint() {
-    return "Используйте 'Tab' (мышь) для выбора номера или копирования адреса.";
+    return text::text(text::TextId::contacts_hint);
 }
 
 ContactGroup ContactsModel::group_of(std::uint16_t brother_id, text::TextId role) const {

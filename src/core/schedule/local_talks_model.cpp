@@ -39,8 +39,13 @@ LocalTalksModel::LocalTalksModel(store::Document& doc) : SpeakerWeekListModel(do
 }
 
 const std::vector<std::string>& LocalTalksModel::column_captions() {
-    static const std::vector<std::string> captions{
-        "Неделя", "Речь", "Докладчик", "Собрание", "Затребовано", "Подтверждено", "Напомнено"};
+    static const std::vector<std::string> captions{text::text(text::TextId::week),
+                                                   text::text(text::TextId::talk),
+                                                   text::text(text::TextId::role_speaker),
+                                                   text::text(text::TextId::congregation),
+                                                   text::text(text::TextId::requested_column),
+                                                   text::text(text::TextId::confirmed),
+                                                   text::text(text::TextId::reminded)};
     return captions;
 }
 

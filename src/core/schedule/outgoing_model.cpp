@@ -68,7 +68,9 @@ OutgoingModel::OutgoingModel(store::Document& doc) : SpeakerWeekListModel(doc) {
 }
 
 const std::vector<std::string>& OutgoingModel::column_captions() {
-    static const std::vector<std::string> captions{"Неделя", "Речь", "Докладчик", ""};
+    static const std::vector<std::string> captions{text::text(text::TextId::week),
+                                                   text::text(text::TextId::talk),
+                                                   text::text(text::TextId::role_speaker), ""};
     return captions;
 }
 

@@ -46,19 +46,19 @@ std::optional<PageKind> page_of_command(commands::Command command) {
 std::string page_title(PageKind page) {
     switch (page) {
         case PageKind::summary:
-            return "Сводка";
+            return text::text(text::TextId::summary_caption);
         case PageKind::local_talks:
-            return "Местные речи";
+            return text::text(text::TextId::local_talks);
         case PageKind::chairmen:
-            return "Председатели";
+            return text::text(text::TextId::chairmen);
         case PageKind::hospitality:
-            return "Гостеприимные";
+            return text::text(text::TextId::hospitality_caption);
         case PageKind::readers:
-            return "Чтецы Сторожевой Башни";
+            return text::text(text::TextId::readers_list_caption);
         case PageKind::outgoing:
-            return "Уходяшие докладчики";
+            return text::text(text::TextId::outgoing_speakers_tab);
         case PageKind::events:
-            return "Конгрессы, посещения РН, и т.д.";
+            return text::text(text::TextId::special_events_tab);
     }
     return {};
 }

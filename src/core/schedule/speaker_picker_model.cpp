@@ -40,7 +40,8 @@ SpeakerPickerModel::SpeakerPickerModel(store::Document& doc, SpeakerPickerParams
 }
 
 std::vector<std::string> SpeakerPickerModel::column_captions() {
-    return {"Докладчик", "Собрание", "Последний визит"};
+    return {text::text(text::TextId::role_speaker), text::text(text::TextId::congregation),
+            text::text(text::TextId::last_visit)};
 }
 
 void SpeakerPickerModel::fill_congregations() {

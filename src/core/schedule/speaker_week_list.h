@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/schedule/week_list.h"
+#include "core/text/texts.h"
 
 namespace vorla::schedule {
 
@@ -20,7 +21,7 @@ class SpeakerWeekListModel : public WeekListModel {
     bool availability_visible() const;
     std::string availability_caption() const;
     bool legend_visible() const;
-    static std::string legend() { return "( * = Докладчик недоступен ! )"; }
+    static std::string legend() { return text::text(text::TextId::speaker_unavailable_legend); }
     // His history, when he served before the selected week.
     bool speaker_history_visible() const;
     std::string speaker_history_caption() const;

@@ -24,7 +24,8 @@ WeekCongregationModel::WeekCongregationModel(store::Document& doc, WeekCongregat
 }
 
 std::vector<std::string> WeekCongregationModel::column_captions() {
-    return {"Собрание ( Докладчики )", "Последний визит ( Речь )", "Неделя"};
+    return {text::text(text::TextId::congregation_speakers_column),
+            text::text(text::TextId::last_visit_talk_column), text::text(text::TextId::week)};
 }
 
 void WeekCongregationModel::set_circuit_line(int line) {

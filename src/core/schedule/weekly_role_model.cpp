@@ -38,13 +38,13 @@ PageKind WeeklyRoleModel::kind() const {
 std::vector<std::string> WeeklyRoleModel::column_captions() const {
     switch (role_) {
         case WeeklyRole::chairman:
-            return {"Неделя", "Председатели"};
+            return {text::text(text::TextId::week), text::text(text::TextId::chairmen)};
         case WeeklyRole::reader:
-            return {"Неделя", "Чтецы"};
+            return {text::text(text::TextId::week), text::text(text::TextId::readers)};
         case WeeklyRole::hospitality:
             break;
     }
-    return {"Неделя", "Гостеприимные"};
+    return {text::text(text::TextId::week), text::text(text::TextId::hospitality_caption)};
 }
 
 std::vector<std::string> WeeklyRoleModel::cells(std::string_view row) {

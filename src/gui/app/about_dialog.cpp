@@ -8,22 +8,23 @@
 
 #include "gui/app/icons.h"
 #include "gui/app/qt_prompter.h"
+#include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
 
 AboutDialog::AboutDialog(const QString& data_folder, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("О Vorla"));
+    setWindowTitle(qs(text::TextId::about_title));
     auto* icon = new QLabel(this);
     icon->setPixmap(program_icon().pixmap(64, 64));
     auto* name =
-        new QLabel(QStringLiteral("<b>%1</b><br>Версия %2")
+        new QLabel(qs(text::TextId::about_version)
                        .arg(program_title().toHtmlEscaped(), QStringLiteral(VORLA_VERSION)),
                    this);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
     top->addWidget(name, 1);
 
-    auto* box = new QGroupBox(QStringLiteral("Директория"), this);
+    auto* box = new QGroupBox(qs(text::TextId::about_folder), this);
     auto* folder = new QLabel(data_folder, box);
     folder->setObjectName(QStringLiteral("dataFolder"));
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QVariant>
 #include <QWhatsThis>
 
 #include "core/app/help_pages.h"
@@ -59,7 +60,10 @@ void open_help_for(QWidget* window) {
     // A window of the dialog's own, so that its modality does not block it.
     auto* help = new HelpWindow(window);
     help->setAttribute(Qt::WA_DeleteOnClose);
-    help->show_page(QString::fromStdString(app::help_page_for(window->metaObject()->className())));
+    const QVariant own = window->property(kHelpPageProperty);
+    help->show_page(own.isValid() ? own.toString()
+                                  : QString::fromStdString(
+                                        app::help_page_for(window->metaObject()->className())));
 }
 
 }  // namespace vorla::gui

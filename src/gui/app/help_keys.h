@@ -7,6 +7,10 @@ class QWidget;
 
 namespace vorla::gui {
 
+// A window whose help page depends on what it shows (the sheet's page, the week-range
+// dialog's use) names the page in this property; others are looked up by their class.
+inline constexpr const char* kHelpPageProperty = "vorlaHelpPage";
+
 void install_help_keys(QApplication& app);
 // Opens the help section of `window` (a dialog or a page) in a help window over it.
 void open_help_for(QWidget* window);

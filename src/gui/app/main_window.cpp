@@ -110,7 +110,7 @@ void MainWindow::build_menus() {
 }
 
 void MainWindow::build_tool_bar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Панель инструментов"));
+    QToolBar* bar = addToolBar(qs(text::TextId::toolbar_caption));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setIconSize(QSize(24, 24));

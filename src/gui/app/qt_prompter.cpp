@@ -51,8 +51,8 @@ bool QtPrompter::ask_yes_no(std::string_view text, bool default_yes) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(default_yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(qs(text::TextId::yes));
+    box.button(QMessageBox::No)->setText(qs(text::TextId::no));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -44,13 +44,13 @@ class MarginSpin : public QSpinBox {
 
 SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     : QDialog(parent), model_(doc) {
-    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowTitle(qs(text::TextId::settings_caption));
     const settings::Settings& v = model_.values();
 
     alternate_date_ = new QCheckBox(qs(text::text(TextId::alternate_date_format)), this);
-    hospitality_ = new QCheckBox(QStringLiteral("Список гостеприимных"), this);
-    readers_ = new QCheckBox(QStringLiteral("Список чтецов СБ"), this);
-    auto_cap_ = new QCheckBox(QStringLiteral("Авто Caps Lock"), this);
+    hospitality_ = new QCheckBox(qs(text::TextId::setting_hospitality_list), this);
+    readers_ = new QCheckBox(qs(text::TextId::setting_readers_list), this);
+    auto_cap_ = new QCheckBox(qs(text::TextId::setting_auto_caps), this);
 
     auto* meeting = new QGroupBox(qs(text::text(TextId::meeting_time_change)), this);
     calendar_year_ = new QRadioButton(qs(text::text(TextId::calendar_year)), meeting);
@@ -59,20 +59,20 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     meeting_layout->addWidget(calendar_year_);
     meeting_layout->addWidget(service_year_);
 
-    auto* print = new QGroupBox(QStringLiteral("Печать списка"), this);
-    show_readers_ = new QCheckBox(QStringLiteral("Включить чтецов СБ"), print);
-    skip_numbers_ = new QCheckBox(QStringLiteral("Исключить номера речей"), print);
-    skip_outgoing_ = new QCheckBox(QStringLiteral("Исключить уходящих докладчиков"), print);
-    print_date_ = new QCheckBox(QStringLiteral("Печатать дату"), print);
+    auto* print = new QGroupBox(qs(text::TextId::setting_print_group), this);
+    show_readers_ = new QCheckBox(qs(text::TextId::setting_include_readers), print);
+    skip_numbers_ = new QCheckBox(qs(text::TextId::setting_exclude_talk_numbers), print);
+    skip_outgoing_ = new QCheckBox(qs(text::TextId::setting_exclude_outgoing), print);
+    print_date_ = new QCheckBox(qs(text::TextId::setting_print_date), print);
     title_ = new QLineEdit(print);
     title_->setMaxLength(60);
     guard_text(title_);
     background_ = new QPushButton(print);
-    colour_ = new QPushButton(QStringLiteral("Цвет"), print);
+    colour_ = new QPushButton(qs(text::TextId::colour), print);
     top_margin_ = new MarginSpin(print);
     left_margin_ = new MarginSpin(print);
 
-    auto* title_label = new QLabel(QStringLiteral("Название списка"), print);
+    auto* title_label = new QLabel(qs(text::TextId::setting_list_title), print);
     title_label->setBuddy(title_);
     auto* print_layout = new QVBoxLayout(print);
     print_layout->addWidget(show_readers_);
@@ -91,7 +91,7 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     print_layout->addWidget(print_date_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::TextId::cancel));
 
     auto* left = new QVBoxLayout;
     left->addWidget(alternate_date_);
@@ -158,7 +158,7 @@ SettingsDialog::SettingsDialog(store::Document& doc, QWidget* parent)
     });
     connect(colour_, &QPushButton::clicked, this, [this] {
         const QColor chosen = QColorDialog::getColor(to_qcolor(model_.values().background_colour),
-                                                     this, QStringLiteral("Цвет"));
+                                                     this, qs(text::TextId::colour));
         if (chosen.isValid()) model_.choose_colour(to_rgb(chosen));
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

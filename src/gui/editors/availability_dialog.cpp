@@ -49,12 +49,12 @@ AvailabilityDialog::AvailabilityDialog(store::Document& doc, std::uint16_t broth
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("count"));
     auto* count_row = new QHBoxLayout;
-    count_row->addWidget(new QLabel(QStringLiteral("Недоступен"), this));
+    count_row->addWidget(new QLabel(qs(text::TextId::unavailable_count), this));
     count_row->addWidget(count_);
-    count_row->addWidget(new QLabel(QStringLiteral("Недели"), this));
+    count_row->addWidget(new QLabel(qs(text::TextId::weeks_caption), this));
     count_row->addStretch(1);
 
-    discontinued_box_ = new QCheckBox(QStringLiteral("Прекращено"), this);
+    discontinued_box_ = new QCheckBox(qs(text::TextId::discontinued), this);
     discontinued_box_->setChecked(model_.discontinued());
     discontinued_box_->setEnabled(model_.discontinued_enabled());
 

@@ -49,36 +49,36 @@ CongregationEditorDialog::CongregationEditorDialog(store::Document& doc,
     day_odd_ = new QPushButton(this);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Отменить"), this);
-    apply_ = new QPushButton(QStringLiteral("Применить"), this);
-    prev_ = new QPushButton(QStringLiteral("Пред."), this);
-    next_ = new QPushButton(QStringLiteral("След."), this);
-    delete_ = new QPushButton(QStringLiteral("Удалить"), this);
+    cancel_ = new QPushButton(qs(text::TextId::undo_changes), this);
+    apply_ = new QPushButton(qs(text::TextId::apply), this);
+    prev_ = new QPushButton(qs(text::TextId::previous), this);
+    next_ = new QPushButton(qs(text::TextId::next), this);
+    delete_ = new QPushButton(qs(text::TextId::delete_button), this);
     brothers_ = new QPushButton(this);
     for (QPushButton*& b : officers_)
         b = new QPushButton(this);
     circuit_ = new QPushButton(this);
-    map_ = new QPushButton(QStringLiteral("Карта"), this);
+    map_ = new QPushButton(qs(text::TextId::map_error_caption), this);
     for (QPushButton* b : findChildren<QPushButton*>()) {
         if (b != ok_) b->setAutoDefault(false);
     }
 
-    auto* name_label = new QLabel(QStringLiteral("Собрание"), this);
+    auto* name_label = new QLabel(qs(text::TextId::congregation), this);
     name_label->setBuddy(name_);
-    auto* hall = new QGroupBox(QStringLiteral("Адрес Зала Царства"), this);
+    auto* hall = new QGroupBox(qs(text::TextId::hall_address), this);
     auto* hall_layout = new QVBoxLayout(hall);
     hall_layout->addWidget(address1_);
     hall_layout->addWidget(address2_);
-    auto* phones = new QGroupBox(QStringLiteral(" Телефон "), this);
+    auto* phones = new QGroupBox(qs(text::TextId::phone_group), this);
     auto* phones_layout = new QHBoxLayout(phones);
     phones_layout->addWidget(phone1_);
     phones_layout->addWidget(phone2_);
-    auto* meetings = new QGroupBox(QStringLiteral(" Расписание встреч "), this);
+    auto* meetings = new QGroupBox(qs(text::TextId::meeting_schedule_group), this);
     auto* meetings_layout = new QGridLayout(meetings);
-    meetings_layout->addWidget(new QLabel(QStringLiteral("Четный год :"), meetings), 0, 0);
+    meetings_layout->addWidget(new QLabel(qs(text::TextId::even_year), meetings), 0, 0);
     meetings_layout->addWidget(day_even_, 0, 1);
     meetings_layout->addWidget(time_even_, 0, 2);
-    meetings_layout->addWidget(new QLabel(QStringLiteral("Нечетный год :"), meetings), 1, 0);
+    meetings_layout->addWidget(new QLabel(qs(text::TextId::odd_year), meetings), 1, 0);
     meetings_layout->addWidget(day_odd_, 1, 1);
     meetings_layout->addWidget(time_odd_, 1, 2);
     day_even_->setMinimumWidth(120);

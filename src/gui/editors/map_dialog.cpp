@@ -43,10 +43,10 @@ MapDialog::MapDialog(store::Document& doc, const std::string& map_file, QWidget*
     setObjectName(QStringLiteral("MapDialog"));
     setWindowTitle(qs(model_.title()));
     frame_ = new MapFrame(picture_, this);
-    choose_ = new QPushButton(QStringLiteral("Выбрать карту"), this);
-    rules_ = new QPushButton(QStringLiteral("Правила"), this);
+    choose_ = new QPushButton(qs(text::TextId::choose_map), this);
+    rules_ = new QPushButton(qs(text::TextId::map_rules), this);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(qs(text::TextId::cancel), this);
     ok_->setDefault(true);
 
     auto* buttons = new QVBoxLayout;

@@ -23,12 +23,12 @@ OurCongregationDialog::OurCongregationDialog(
     : QDialog(parent), doc_(doc), model_(doc), export_package_(std::move(export_package)) {
     setObjectName(QStringLiteral("OurCongregationDialog"));
     choose_ = side_button(QString(), this);
-    details_ = side_button(QStringLiteral("Смотреть / Редактировать детали собрания"), this);
+    details_ = side_button(qs(text::TextId::view_edit_congregation_details), this);
     outgoing_ = side_button(QString(), this);
     chairmen_ = side_button(QString(), this);
     readers_ = side_button(QString(), this);
     hospitality_ = side_button(QString(), this);
-    export_ = side_button(QStringLiteral("Создать пакет для экспорта"), this);
+    export_ = side_button(qs(text::TextId::create_export_package), this);
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setDefault(true);
     cancel_ = new QPushButton(qs(text::text(text::TextId::cancel)), this);

@@ -43,7 +43,7 @@ TalkChooserDialog::TalkChooserDialog(store::Document& doc, editors::TalkChooserM
     ok_ = new QPushButton(qs(model_.ok_caption()), this);
     cancel_ = new QPushButton(qs(model_.cancel_caption()), this);
     action_ = new QPushButton(this);
-    import_ = new QPushButton(QStringLiteral("Импорт названий…"), this);
+    import_ = new QPushButton(qs(text::TextId::import_titles_button), this);
     import_->setVisible(model_.mode() == Mode::titles);
     for (QPushButton* b : {ok_, cancel_, action_, import_})
         b->setAutoDefault(false);
@@ -86,8 +86,8 @@ TalkChooserDialog::TalkChooserDialog(store::Document& doc, editors::TalkChooserM
     });
     connect(import_, &QPushButton::clicked, this, [this] {
         const QString file =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Импорт названий речей"), QString(),
-                                         QStringLiteral("Текстовые файлы (*.txt);;Все файлы (*)"));
+            QFileDialog::getOpenFileName(this, qs(text::TextId::import_titles_title), QString(),
+                                         qs(text::TextId::text_files_filter));
         if (!file.isEmpty()) import_file(file);
     });
     refresh();

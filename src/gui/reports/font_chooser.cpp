@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/app/string_helpers.h"
 #include "gui/reports/qt_fonts.h"
 
 namespace vorla::gui {
@@ -51,21 +52,21 @@ FontChooser::FontChooser(const QString& caption, const settings::FontSpec& font,
     if (auto* sample = fonts_->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit")))
         sample->setMinimumHeight(kSampleHeight);
 
-    colour_button_ = new QPushButton(QStringLiteral("Цвет..."), this);
+    colour_button_ = new QPushButton(qs(text::TextId::colour_ellipsis), this);
     colour_button_->setObjectName(QStringLiteral("ColourButton"));
     connect(colour_button_, &QPushButton::clicked, this, [this] {
-        const QColor c = QColorDialog::getColor(colour_, this, QStringLiteral("Цвет"));
+        const QColor c = QColorDialog::getColor(colour_, this, qs(text::TextId::colour));
         if (c.isValid()) set_colour(c);
     });
     set_colour(colour_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(qs(text::TextId::cancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Цвет текста:"), this));
+    row->addWidget(new QLabel(qs(text::TextId::text_colour), this));
     row->addWidget(colour_button_);
     row->addStretch();
     auto* layout = new QVBoxLayout(this);

@@ -58,7 +58,7 @@ void choose_role_font(MainWindow& window, settings::FontRole role, Command comma
 
 void save_pdf(MainWindow& window) {
     const QString folder = QString::fromStdString(window.doc().folder().folder().string());
-    QFileDialog dialog(&window, QStringLiteral("Сохранить в PDF"), folder,
+    QFileDialog dialog(&window, qs(text::TextId::save_pdf_title), folder,
                        QStringLiteral("PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds ".pdf" itself, so that it asks before replacing the file really meant.

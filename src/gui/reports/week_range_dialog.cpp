@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/app/help_pages.h"
+#include "gui/app/help_keys.h"
 #include "gui/app/string_helpers.h"
 
 namespace vorla::gui {
@@ -35,6 +37,7 @@ WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeF
                                  QWidget* parent)
     : QDialog(parent), model_(doc, form) {
     setObjectName(QStringLiteral("WeekRangeDialog"));
+    setProperty(kHelpPageProperty, qs(app::help_page_for(form)));
     start_ = make_list(model_.start_lines(), model_.start_row(), this);
     start_->setObjectName(QStringLiteral("StartWeeks"));
     start_->setMinimumWidth(
@@ -43,9 +46,9 @@ WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeF
     count_->setObjectName(QStringLiteral("WeekCounts"));
     count_->setMaximumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("144")) + 48);
 
-    auto* start_label = new QLabel(QStringLiteral("&Стартовая неделя"), this);
+    auto* start_label = new QLabel(qs(text::TextId::start_week), this);
     start_label->setBuddy(start_);
-    auto* count_label = new QLabel(QStringLiteral("&# из недель"), this);
+    auto* count_label = new QLabel(qs(text::TextId::week_count), this);
     count_label->setBuddy(count_);
 
     // OK, "Экспорт" and "Отмена" from the top in this order, whatever the desktop's button
@@ -53,10 +56,10 @@ WeekRangeDialog::WeekRangeDialog(const store::Document& doc, reports::WeekRangeF
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
-    export_ = new QPushButton(QStringLiteral("&Экспорт"), this);
+    export_ = new QPushButton(qs(text::TextId::export_button), this);
     export_->setObjectName(QStringLiteral("ExportButton"));
     export_->setVisible(model_.export_visible());
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(qs(text::TextId::cancel), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     connect(ok, &QPushButton::clicked, this, [this] { done(static_cast<int>(Choice::show)); });
     connect(export_, &QPushButton::clicked, this,

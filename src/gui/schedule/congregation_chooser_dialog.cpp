@@ -23,7 +23,7 @@ CongregationChooserDialog::CongregationChooserDialog(const store::Document& doc,
     setObjectName(QStringLiteral("CongregationChooserDialog"));
     setWindowTitle(qs(model_.title()));
 
-    circuit_label_ = new QLabel(QStringLiteral("Район"), this);
+    circuit_label_ = new QLabel(qs(text::TextId::circuit), this);
     circuits_ = new QComboBox(this);
     for (const std::string& line : model_.circuit_lines())
         circuits_->addItem(qs(line));

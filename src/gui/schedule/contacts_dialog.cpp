@@ -53,7 +53,7 @@ ContactsDialog::ContactsDialog(const store::Document& doc, std::uint16_t brother
     groups_[1] = make_group(model_.coordinator());
 
     action_ = side_button(QString(), this);
-    mail_ = side_button(QStringLiteral("Написать письмо"), this);
+    mail_ = side_button(qs(text::TextId::write_email), this);
     phone_ = side_button(qs(schedule::ContactsModel::phone_caption()), this);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close =
@@ -91,7 +91,7 @@ ContactsDialog::Group ContactsDialog::make_group(const schedule::ContactGroup& c
         g.phones[k] = read_only_field(
             at < contacts.phones.size() ? contacts.phones[at] : std::string(), kPhoneWidth, g.box);
         g.phones[k]->installEventFilter(this);
-        form->addRow(QStringLiteral("Телефон %1").arg(k + 1), g.phones[k]);
+        form->addRow(qs(text::TextId::phone_n).arg(k + 1), g.phones[k]);
     }
     g.email = read_only_field(contacts.email, kEmailWidth, g.box);
     g.email->installEventFilter(this);

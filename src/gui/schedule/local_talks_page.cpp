@@ -24,7 +24,7 @@ constexpr std::size_t kLongName = 20;
 LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
     : SchedulePage(parent), doc_(doc), model_(doc) {
     setObjectName(QStringLiteral("LocalTalksPage"));
-    setWindowTitle(QStringLiteral("Местные речи"));
+    setWindowTitle(qs(text::TextId::local_talks));
 
     week_ = new QLabel(this);
     QFont bold = week_->font();
@@ -41,11 +41,11 @@ LocalTalksPage::LocalTalksPage(store::Document& doc, QWidget* parent)
             list_->topLevelItem(r)->setTextAlignment(c, Qt::AlignCenter);
     }
 
-    pick_talk_ = side_button(QStringLiteral("Выбор речи"), this);
-    pick_speaker_ = side_button(QStringLiteral("Выбор докл."), this);
+    pick_talk_ = side_button(qs(text::TextId::choose_talk_button), this);
+    pick_speaker_ = side_button(qs(text::TextId::choose_speaker_button), this);
     exchange_or_congregation_ = side_button(QString(), this);
     clear_or_cancel_ = side_button(QString(), this);
-    contacts_ = side_button(QStringLiteral("Контакты"), this);
+    contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     availability_ = side_button(QString(), this);
     // The speaker- and talk-history views do not exist yet: their buttons stay hidden.
     speaker_history_ = side_button(QString(), this);

@@ -31,10 +31,10 @@ OutgoingPage::OutgoingPage(store::Document& doc, PageServices services, QWidget*
     slots_ = new LineList(1, this);
     slots_->setObjectName(QStringLiteral("slots"));
 
-    add_ = side_button(QStringLiteral("Добавить"), this);
-    replace_ = side_button(QStringLiteral("Заменить"), this);
-    remove_ = side_button(QStringLiteral("Удалить"), this);
-    contacts_ = side_button(QStringLiteral("Контакты"), this);
+    add_ = side_button(qs(text::TextId::add), this);
+    replace_ = side_button(qs(text::TextId::replace), this);
+    remove_ = side_button(qs(text::TextId::delete_button), this);
+    contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     exchange_ = side_button(QString(), this);
     confirm_ = side_button(QString(), this);
     availability_ = side_button(QString(), this);

@@ -45,7 +45,7 @@ PackageImportDialog::PackageImportDialog(store::Document& doc, const std::filesy
     setObjectName(QStringLiteral("PackageImportDialog"));
     setWindowTitle(qs(model_.caption()));
 
-    auto* congregation = new QGroupBox(QStringLiteral(" Собрание "), this);
+    auto* congregation = new QGroupBox(qs(text::TextId::congregation_group), this);
     name_ = new QLineEdit(congregation);
     guard_text(name_, schedule::PackageImportModel::kNameMax);
     name_->setText(qs(model_.name()));
@@ -54,7 +54,7 @@ PackageImportDialog::PackageImportDialog(store::Document& doc, const std::filesy
     circuit_->setAutoDefault(false);
     circuit_warning_ = wrapped_label(congregation);
     auto* circuit_row = new QHBoxLayout;
-    circuit_row->addWidget(new QLabel(QStringLiteral("Район:"), congregation));
+    circuit_row->addWidget(new QLabel(qs(text::TextId::circuit_colon), congregation));
     circuit_row->addWidget(circuit_, 1);
     auto* congregation_layout = new QVBoxLayout(congregation);
     congregation_layout->addWidget(name_);
@@ -62,7 +62,7 @@ PackageImportDialog::PackageImportDialog(store::Document& doc, const std::filesy
     congregation_layout->addLayout(circuit_row);
     congregation_layout->addWidget(circuit_warning_);
 
-    auto* brothers = new QGroupBox(QStringLiteral(" Братья "), this);
+    auto* brothers = new QGroupBox(qs(text::TextId::brothers_group), this);
     list_ = new QListWidget(brothers);
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
     list_->setMinimumSize(360, 120);

@@ -9,7 +9,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/app/help_pages.h"
 #include "gui/app/command_set.h"
+#include "gui/app/help_keys.h"
 #include "gui/app/icons.h"
 #include "gui/app/string_helpers.h"
 #include "gui/schedule/local_talks_page.h"
@@ -136,9 +138,11 @@ SchedulePage* ScheduleSheet::page(PageKind kind) const {
 }
 
 void ScheduleSheet::show_tab(int index) {
-    if (index < 0 || pages_.contains(index)) return;
-    SchedulePage* page = schedule_page_factory(kinds_[static_cast<std::size_t>(index)])(
-        doc_, services_, tabs_->widget(index));
+    if (index < 0) return;
+    const PageKind kind = kinds_[static_cast<std::size_t>(index)];
+    setProperty(kHelpPageProperty, qs(app::help_page_for(kind)));
+    if (pages_.contains(index)) return;
+    SchedulePage* page = schedule_page_factory(kind)(doc_, services_, tabs_->widget(index));
     tabs_->widget(index)->layout()->addWidget(page);
     pages_.insert(index, page);
     model_.join(page->sheet_page());

@@ -46,7 +46,7 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     history_ = side_button(QString(), this);
     history_->hide();  // the speaker-history view does not exist yet
     availability_ = side_button(QString(), this);
-    contacts_ = side_button(QStringLiteral("Контакты"), this);
+    contacts_ = side_button(qs(text::TextId::contacts_caption), this);
     // The captions name the chosen brother: room for a long name, kept while they change.
     keep_side_column({talk_, history_, availability_, contacts_}, qs(model_.widest_side_caption()));
     // A long note is cut rather than widening the dialog; the line keeps its height empty.
@@ -54,8 +54,8 @@ SpeakerPickerDialog::SpeakerPickerDialog(store::Document& doc, schedule::Speaker
     note_->setMinimumHeight(note_->fontMetrics().height());
 
     auto* filters = new QFormLayout;
-    filters->addRow(QStringLiteral("Район"), circuits_);
-    filters->addRow(QStringLiteral("Собрание"), congregations_);
+    filters->addRow(qs(text::TextId::circuit), circuits_);
+    filters->addRow(qs(text::TextId::congregation), congregations_);
     auto* filter_box = new QWidget(this);
     filter_box->setLayout(filters);
     filter_box->setVisible(model_.filters_visible());

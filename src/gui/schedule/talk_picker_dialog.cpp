@@ -28,7 +28,7 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     recency_ = new QComboBox(this);
     for (const std::string& line : schedule::TalkPickerModel::recency_lines())
         recency_->addItem(qs(line));
-    only_needed_ = new QCheckBox(QStringLiteral("Только список нужных"), this);
+    only_needed_ = new QCheckBox(qs(text::TextId::only_talks_we_need), this);
     only_needed_->setVisible(model_.only_needed_visible());
 
     list_ = new QListWidget(this);
@@ -58,8 +58,8 @@ TalkPickerDialog::TalkPickerDialog(const store::Document& doc, schedule::TalkPic
     history_->hide();
 
     auto* filters = new QFormLayout;
-    filters->addRow(QStringLiteral("Категория"), topics_);
-    filters->addRow(QStringLiteral("Когда звучала"), recency_);
+    filters->addRow(qs(text::TextId::category), topics_);
+    filters->addRow(qs(text::TextId::when_given), recency_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(only_needed_);

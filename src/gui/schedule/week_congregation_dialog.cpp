@@ -29,7 +29,7 @@ WeekCongregationDialog::WeekCongregationDialog(store::Document& doc,
     speaker_ = side_button(QString(), this);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Район"), this));
+    top->addWidget(new QLabel(qs(text::TextId::circuit), this));
     top->addWidget(circuits_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -19,7 +19,7 @@ WeeklyRolePage::WeeklyRolePage(store::Document& doc, WeeklyRole role, QWidget* p
     : SchedulePage(parent), doc_(doc), model_(doc, role) {
     list_ = new WeekRows(model_.column_captions(), &schedule::WeeklyRoleModel::cells, this);
 
-    manual_ = side_button(QStringLiteral("Выбрать вручную"), this);
+    manual_ = side_button(qs(text::TextId::choose_by_hand), this);
     auto_or_clear_ = side_button(QString(), this);
     exchange_ = side_button(QString(), this);
     prompt_ = alert_label(this);

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text/texts.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
 
 using namespace vorla;
 using editors::FolderChooserModel;
+using text::TextId;
 using vorla::testing::RecordingPrompter;
 using vorla::testing::TempDir;
 using vorla::testing::write_bytes;
@@ -29,9 +31,9 @@ struct FolderChooserTest : ::testing::Test {
 }  // namespace
 
 TEST_F(FolderChooserTest, ShowsFoldersUnderItsOwnCaptions) {
-    EXPECT_EQ(model.title(), "Select folder");
-    EXPECT_EQ(model.field_label(), "Current Folder");
-    EXPECT_EQ(model.accept_caption(), "Select");
+    EXPECT_EQ(model.title(), text::text(TextId::select_folder));
+    EXPECT_EQ(model.field_label(), text::text(TextId::current_folder));
+    EXPECT_EQ(model.accept_caption(), text::text(TextId::select));
     EXPECT_EQ(model.field_text(dir.path()), root);
     EXPECT_FALSE(model.shows_files());
     EXPECT_EQ(model.file_filter(), "");
@@ -61,7 +63,7 @@ TEST_F(FolderChooserTest, DoubleSeparatorsAndFilesAreRefusedAndTheDialogStays) {
         prompter.messages.clear();
         EXPECT_EQ(select(typed), std::nullopt) << typed;
         ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].text, "Invalid Folder");
+        EXPECT_EQ(prompter.messages[0].text, text::text(TextId::invalid_folder));
         EXPECT_FALSE(prompter.messages[0].question);
     }
     EXPECT_FALSE(fs::exists(dir / "a"));
@@ -73,8 +75,7 @@ TEST_F(FolderChooserTest, AMissingFolderIsCreatedOnYesAndTakenAsItIsOnNo) {
     EXPECT_EQ(select(deep + "/"), deep + "/");
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].question);
-    EXPECT_EQ(prompter.messages[0].text,
-              deep + "\n\nThis path does not exist. Do you want to create it?");
+    EXPECT_EQ(prompter.messages[0].text, deep + "\n\n" + text::text(TextId::path_does_not_exist));
     EXPECT_TRUE(fs::is_directory(deep));
 
     prompter.answers = {false};
@@ -88,5 +89,6 @@ TEST_F(FolderChooserTest, AFolderThatCannotBeMadeIsToldAndTheDialogStays) {
     prompter.answers = {true};
     EXPECT_EQ(select(under_a_file), std::nullopt);
     ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[1].text, "Could not create folder:\n" + under_a_file);
+    EXPECT_EQ(prompter.messages[1].text,
+              text::text(TextId::could_not_create_folder) + "\n" + under_a_file);
 }
