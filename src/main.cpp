@@ -12,7 +12,9 @@
 #include "core/app/info_lines.h"
 #include "core/app/package_command.h"
 #include "core/calendar/clock.h"
+#include "core/calendar/date6.h"
 #include "core/io/file_set.h"
+#include "core/reports/invitation_letter.h"
 #include "core/reports/paper.h"
 #include "core/reports/range_arguments.h"
 #include "core/reports/report_request.h"
@@ -66,13 +68,15 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "put the files of the backup folder DIR in place of the data, after backing up the data "
          "beside it; prints where"},
         {"report",
-         {"--start", "--weeks", "--pdf", "--png", "--dpi", "--paper"},
+         {"--start", "--weeks", "--week", "--slot", "--pdf", "--png", "--dpi", "--paper"},
          1,
-         "schedule --start YYYY-MM-DD --weeks N (--pdf FILE | --png PREFIX) [--dpi N] "
-         "[--paper a4|letter]",
-         "render the printed schedule as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi "
-         "unless told (PDF up to 2400, PNG up to 600), on the paper of the locale (A4 unless it "
-         "is a Letter one) unless told"},
+         "(schedule --start YYYY-MM-DD --weeks N | letter --week YYYY-MM-DD | notice --week "
+         "YYYY-MM-DD --slot N) (--pdf FILE | --png PREFIX) [--dpi N] [--paper a4|letter]",
+         "render the printed schedule, the invitation letter to the week's visiting speaker, or "
+         "the notice for the week's outgoing speaker N (1-6, in the order the week lists them) "
+         "as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi unless told (PDF up to "
+         "2400, PNG up to 600), on the paper of the locale (A4 unless it is a Letter one) unless "
+         "told"},
         {"package",
          {"--cong", "--output", "--circuit"},
          2,
@@ -123,6 +127,8 @@ int run_export_ics(const store::Document& doc, const reports::ScheduleRange& ran
 
 // What `report` is asked for, checked before anything is opened.
 struct ReportOutput {
+    reports::ReportKind kind = reports::ReportKind::schedule;
+    reports::LetterArguments letter;  // the letter's or notice's week and slot
     std::string pdf;
     std::string png;
     int dpi = 300;
@@ -138,12 +144,22 @@ std::string option_value(const app::CommandLine& cl, const char* key) {
 
 ReportOutput parse_report_output(const app::CommandLine& cl) {
     ReportOutput out;
-    if (cl.positional.empty() || cl.positional[0] != "schedule") {
-        out.error = cl.positional.empty()
-                        ? "which report? (known: schedule)"
-                        : "unknown report: " + cl.positional[0] + " (known: schedule)";
+    const std::string kind = cl.positional.empty() ? std::string() : cl.positional[0];
+    if (kind != "schedule" && kind != "letter" && kind != "notice") {
+        out.error = kind.empty() ? "which report? (known: schedule, letter, notice)"
+                                 : "unknown report: " + kind + " (known: schedule, letter, notice)";
         out.usage = true;
         return out;
+    }
+    if (kind != "schedule") {
+        out.kind = kind == "letter" ? reports::ReportKind::invitation_letter
+                                    : reports::ReportKind::outgoing_notice;
+        out.letter = reports::parse_letter_arguments(cl.options, kind == "notice");
+        if (!out.letter.error.empty()) {
+            out.error = out.letter.error;
+            out.usage = true;
+            return out;
+        }
     }
     const auto get = [&](const char* key) { return option_value(cl, key); };
     out.pdf = get("--pdf");
@@ -177,6 +193,23 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
 }
 
 #ifdef VORLA_WITH_GUI
+// Why a letter or notice has nobody to go to; empty when there is somebody (or a schedule).
+std::string nothing_to_write(const store::Document& doc, const reports::ReportRequest& request) {
+    const calendar::Date6 monday = calendar::week_date(request.first.number());
+    const std::string week = calendar::to_iso({2000 + monday.yy, monday.mm, monday.dd});
+    if (request.kind == reports::ReportKind::invitation_letter &&
+        !reports::invitation_letter(doc, request.first).written) {
+        return "no letter for the week of " + week +
+               ": it needs a visiting speaker with his talk, and our congregation";
+    }
+    if (request.kind == reports::ReportKind::outgoing_notice &&
+        !doc.weeks().at(request.first).out_speaker_id[static_cast<std::size_t>(request.slot)]) {
+        return "no notice for the week of " + week + ": no outgoing speaker " +
+               std::to_string(request.slot + 1);
+    }
+    return {};
+}
+
 int run_report(int argc, char** argv, const store::Document& doc,
                const reports::ScheduleRange& range, const ReportOutput& output) {
     // Files need no display: without a platform chosen, draw offscreen.
@@ -186,10 +219,20 @@ int run_report(int argc, char** argv, const store::Document& doc,
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
     });
+    const reports::ReportRequest request =
+        output.kind == reports::ReportKind::invitation_letter
+            ? reports::invitation_letter_request(output.letter.week)
+        : output.kind == reports::ReportKind::outgoing_notice
+            ? reports::outgoing_notice_request(output.letter.week, output.letter.slot)
+            : reports::ReportRequest{reports::ReportKind::schedule, range.first, range.weeks};
+    // A letter to nobody is not written: the command says so and fails.
+    if (const std::string nobody = nothing_to_write(doc, request); !nobody.empty()) {
+        std::cerr << "vorla: " << nobody << "\n";
+        return 1;
+    }
     QGuiApplication app(argc, argv);
     settings::ReportFonts fonts(doc.language());
     fonts.load(doc.read_settings_file());
-    const reports::ReportRequest request{reports::ReportKind::schedule, range.first, range.weeks};
     const gui::ReportSource source = [&](const reports::Device& device) {
         return reports::layout_report(doc, fonts, request, device);
     };
@@ -201,7 +244,7 @@ int run_report(int argc, char** argv, const store::Document& doc,
             ? gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, sheet,
                                    &written)
             : gui::write_pdf(QString::fromStdString(output.pdf), source, output.dpi, sheet,
-                             QString::fromStdString(doc.settings().schedule_title));
+                             QString::fromStdString(reports::report_title(doc, request.kind)));
     if (!result.ok()) {
         std::cerr << "vorla: cannot write " << result.failed.string() << ": " << result.reason
                   << "\n";
@@ -307,8 +350,9 @@ int main(int argc, char** argv) {
     int brother = 0;
     const bool exporting = cl.command == "export-text" || cl.command == "export-ics";
     if (exporting || cl.command == "report") {
-        range = reports::parse_range_arguments(cl.options);
         if (cl.command == "report") output = parse_report_output(cl);
+        if (output.kind == reports::ReportKind::schedule)
+            range = reports::parse_range_arguments(cl.options);
         if (cl.options.count("--brother")) {
             const auto id = reports::parse_count(option_value(cl, "--brother"), 1, 65535);
             if (!id)

@@ -611,6 +611,12 @@
 1527 summary_mark_unconfirmed "~ "
 1528 summary_legend_conflict "Конфликт"
 
+# letters and notices as e-mail drafts
+1600 prompt_mail_letter "Открыть письмо этому брату в почтовой программе: текст письма и, где программа это позволяет, его PDF во вложении\nОтправить по почте"
+1601 menu_mail_letter "Отправить брату по &почте…"
+1602 letter_mail_subject "Публичная речь %1"
+1603 letter_mail_failed "Не удалось открыть почтовую программу."
+
 # menu prompts: status-bar line, then the tool-bar tip where the command has a button
 32768 prompt_brothers "Добавить, редактировать, удалить братьев"
 32782 prompt_talks "Редактировать речи и темы"

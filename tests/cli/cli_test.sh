@@ -108,8 +108,21 @@ grep -q "Невозможно создать новый файл: $WORK/blocked/
 # An unknown report kind is a mistake in the command's form: the usage follows.
 "$VORLA" --data-dir "$D" report letters --start 2026-12-07 --weeks 2 --pdf a.pdf >/dev/null 2>"$WORK/err"; rc=$?
 [ $rc -eq 2 ] || fail "unknown report exit $rc"
-head -1 "$WORK/err" | grep -qx "vorla: unknown report: letters (known: schedule)" || fail "unknown report message"
+head -1 "$WORK/err" | grep -qx "vorla: unknown report: letters (known: schedule, letter, notice)" || fail "unknown report message"
 grep -q "^usage: vorla" "$WORK/err" || fail "unknown report: no usage"
+# The letters take one week (and the notice one of its six outgoing places); a mistake in them
+# is one of form: exit 2 with the usage, and nothing written.
+for bad in "letter" "letter --week 2026-13-01" "letter --week 2060-01-01" "letter --week 2026-12-07 --slot 1" \
+           "notice --week 2026-12-07" "notice --week 2026-12-07 --slot 0" "notice --week 2026-12-07 --slot 7" \
+           "notice --week 2026-12-07 --slot x"; do
+    # shellcheck disable=SC2086
+    "$VORLA" --data-dir "$D" report $bad --pdf "$WORK/bad-letter.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 2 ] || fail "report $bad: exit $rc"
+    grep -q "^usage: vorla" "$WORK/err" || fail "report $bad: no usage"
+    [ ! -e "$WORK/bad-letter.pdf" ] || fail "report $bad wrote a file"
+done
+"$VORLA" --data-dir "$D" report notice --week 2026-12-07 --slot 9 --pdf a.pdf >/dev/null 2>"$WORK/err"
+head -1 "$WORK/err" | grep -qx "vorla: bad slot for --slot: 9 (expected 1 to 6)" || fail "slot message: $(cat "$WORK/err")"
 # Only the weeks the calendar counts; a later date used to pass for its last week.
 held="the calendar holds the weeks from 2000-01-03 to 2038-05-02"
 "$VORLA" --data-dir "$D" report schedule --start 2060-01-01 --weeks 2 --pdf "$WORK/far.pdf" >/dev/null 2>"$WORK/err"; rc=$?
@@ -201,6 +214,42 @@ else
     grep -qx "vorla: cannot write $WORK/third/page-3.png: not a regular file" "$WORK/err" || fail "third page message: $(cat "$WORK/err")"
     [ ! -s "$WORK/out" ] || fail "pages listed after a failure: $(cat "$WORK/out")"
     [ "$(ls -A "$WORK/third")" = "page-3.png" ] || fail "pages left: $(ls -A "$WORK/third")"
+
+    # The letters: our congregation Центральное (coordinator Олег Сидоров with a phone, a map),
+    # Иван Петров invited for talk 12 in week 1406, Олег going out as the week's third speaker.
+    L="$WORK/letters"
+    mkdir -p "$L"
+    cp "$D/cong.dat" "$D/speakers.dat" "$D/history.dat" "$L/"
+    printf '[Congregation]\r\nNumber=1\r\n' >"$L/vorla.ini"
+    put_u16 "$L/cong.dat" 442 2; put_text "$L/cong.dat" 454 "central.jpg"
+    put_text "$L/cong.dat" 306 "ул. Мира, 5"; put_text "$L/cong.dat" 347 "Москва"; put_text "$L/cong.dat" 444 "10:00"
+    put_text "$L/speakers.dat" 632 "495-111-22-33"
+    pdftoppm -jpeg -r 20 -singlefile "$WORK/schedule.pdf" "$L/central" || fail "no map picture for the test"
+    out=$("$VORLA" --data-dir "$L" --today 2026-12-07 report letter --week 2026-12-09 --png "$WORK/letter" --dpi 50) \
+        || fail "report letter exit $?"
+    [ "$out" = "$WORK/letter-1.png" ] || fail "letter pages: $out"
+    [ ! -e "$WORK/letter-2.png" ] || fail "a letter of two pages"
+    "$VORLA" --data-dir "$L" --today 2026-12-07 report letter --week 2026-12-09 --pdf "$WORK/letter.pdf" >/dev/null \
+        2>"$WORK/err" || fail "report letter pdf: $(cat "$WORK/err")"
+    pdfinfo "$WORK/letter.pdf" | grep -q "^Pages: *1$" || fail "letter pdf pages"
+    pdfinfo "$WORK/letter.pdf" | grep -q "^Title: *Письмо приглашенному докладчику$" || fail "letter pdf title"
+    pdftotext "$WORK/letter.pdf" - | grep -q "Дорогой брат Петров," || fail "letter pdf text"
+    # Without the map file the letter still renders, without the picture.
+    mv "$L/central.jpg" "$L/away.jpg"
+    "$VORLA" --data-dir "$L" --today 2026-12-07 report letter --week 2026-12-09 --png "$WORK/nomap" --dpi 50 \
+        >/dev/null 2>"$WORK/err" || fail "letter without its map: $(cat "$WORK/err")"
+    cmp -s "$WORK/letter-1.png" "$WORK/nomap-1.png" && fail "the map made no difference"
+    out=$("$VORLA" --data-dir "$L" --today 2026-12-07 report notice --week 2026-12-07 --slot 3 --png "$WORK/notice" --dpi 50) \
+        || fail "report notice exit $?"
+    [ "$out" = "$WORK/notice-1.png" ] || fail "notice pages: $out"
+    # Nobody to write to: said so, exit 1, and no file.
+    "$VORLA" --data-dir "$L" report notice --week 2026-12-07 --slot 1 --pdf "$WORK/nobody.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "notice of an empty place exit $rc"
+    grep -qx "vorla: no notice for the week of 2026-12-07: no outgoing speaker 1" "$WORK/err" || fail "empty place message: $(cat "$WORK/err")"
+    "$VORLA" --data-dir "$L" report letter --week 2026-12-14 --pdf "$WORK/nobody.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 1 ] || fail "letter without a visit exit $rc"
+    grep -q "^vorla: no letter for the week of 2026-12-14" "$WORK/err" || fail "no visit message: $(cat "$WORK/err")"
+    [ ! -e "$WORK/nobody.pdf" ] || fail "a letter to nobody was written"
 
     # Relative names are taken from the current folder, not the data folder.
     (cd "$WORK/here" && "$VORLA" --data-dir "$D" report schedule --start 2026-12-07 --weeks 2 --pdf rel.pdf) >"$WORK/out" 2>&1 \

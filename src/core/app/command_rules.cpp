@@ -32,6 +32,7 @@ bool mode_allows(commands::Command command, bool report_shown) {
         case print_preview:
         case back_to_panel:
         case save_pdf:
+        case mail_letter:
             return report_shown;
         case restore:
             return !report_shown;

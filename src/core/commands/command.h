@@ -66,6 +66,8 @@ enum class Command : int {
     about = 57664,
     // Save the report on screen as PDF.
     save_pdf = 32900,
+    // The letter or notice on screen as an e-mail draft to its brother.
+    mail_letter = 1600,
 };
 
 // Every command, in the order of this list.
@@ -113,6 +115,7 @@ inline constexpr Command kAllCommands[] = {
     Command::export_package,
     Command::import_package,
     Command::export_calendar,
+    Command::mail_letter,
     Command::backup,
     Command::restore,
     Command::back_to_panel,

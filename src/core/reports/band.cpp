@@ -1,5 +1,7 @@
 #include "core/reports/band.h"
 
+#include <algorithm>
+
 namespace vorla::reports {
 
 using settings::BackgroundStyle;
@@ -59,6 +61,14 @@ BandSpan heading_band_span(const PageMetrics& m, const settings::Settings& setti
     s.left = m.centre_x + margin - r / 90 - 4 * r;
     s.right = static_cast<int>(m.centre_x + 4 * r + margin - 0.3 * r);
     return s;
+}
+
+Rect date_line_band(const DisplayList& list, const PageMetrics& m,
+                    const settings::Settings& settings, int line_y) {
+    const int r = m.res_y;
+    const BandSpan span = heading_band_span(m, settings);
+    const int height = std::max(list.height(FontId::date), list.height(FontId::talk_title));
+    return {span.left, line_y - (r / 80 + height), span.right, line_y + r / 90};
 }
 
 }  // namespace vorla::reports

@@ -25,4 +25,10 @@ struct BandSpan {
 };
 BandSpan heading_band_span(const PageMetrics& metrics, const settings::Settings& settings);
 
+// The band of a week's date line at line_y, where the date stands beside a name or title in
+// the Talk title font: as wide as the title's, from the taller of the two fonts (and a bit)
+// above the line to a little below it.
+Rect date_line_band(const DisplayList& list, const PageMetrics& metrics,
+                    const settings::Settings& settings, int line_y);
+
 }  // namespace vorla::reports

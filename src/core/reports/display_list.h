@@ -1,6 +1,6 @@
 #pragma once
-// A report laid out for one device: pages of positioned texts, bands and lines in device
-// pixels, each page measured from its own top-left corner. The renderer paints it as it
+// A report laid out for one device: pages of positioned texts, bands, lines and pictures in
+// device pixels, each page measured from its own top-left corner. The renderer paints it as it
 // stands; text widths are the renderer's business, so a text carries an anchor and an
 // alignment instead of a box.
 #include <array>
@@ -82,11 +82,31 @@ struct Line {
     friend bool operator==(const Line&, const Line&) = default;
 };
 
-// Painted in this order: bands, lines, texts.
+// A paragraph word-wrapped into the width of its rectangle from its top-left corner; lines
+// that do not fit its height still show (nothing is clipped).
+struct TextBox {
+    Rect rect;
+    std::string text;
+    FontId font = FontId::text;
+    std::uint32_t colour = kBlack;
+    friend bool operator==(const TextBox&, const TextBox&) = default;
+};
+
+// A picture file (a congregation's map) stretched into its rectangle. A file that cannot be
+// loaded as a picture is left out without a word.
+struct Picture {
+    Rect rect;
+    std::string file;
+    friend bool operator==(const Picture&, const Picture&) = default;
+};
+
+// Painted in this order: bands, pictures, lines, texts, text boxes.
 struct Page {
     std::vector<Band> bands;
+    std::vector<Picture> pictures;
     std::vector<Line> lines;
     std::vector<TextItem> texts;
+    std::vector<TextBox> boxes;
 };
 
 struct DisplayList {

@@ -22,6 +22,24 @@ std::string counted_weeks_text() {
            " to " + to_iso(full_date(last));
 }
 
+// The week of a date given for `option`, when the calendar counts it; else `error` says why.
+std::optional<calendar::WeekNumber> counted_week(const std::string& option,
+                                                 const std::string& value, std::string& error) {
+    const auto date = calendar::parse_iso_date(value);
+    if (!date) {
+        error = "bad date for " + option + ": " + value + " (expected YYYY-MM-DD, 2000-2099)";
+        return std::nullopt;
+    }
+    // A date past the last counted week would be taken for it: refuse it instead.
+    const calendar::Date6 day = calendar::to_date6(*date);
+    if (day < calendar::week_date(calendar::kFirstCountedWeek) ||
+        !(day < calendar::week_date(calendar::kLastCountedWeek + 1))) {
+        error = "bad date for " + option + ": " + value + " (" + counted_weeks_text() + ")";
+        return std::nullopt;
+    }
+    return calendar::today_week_number(*date);
+}
+
 }  // namespace
 
 std::optional<int> parse_count(const std::string& text, int low, int high) {
@@ -47,31 +65,53 @@ RangeArguments parse_range_arguments(const std::map<std::string, std::string>& o
         out.error = "--weeks N is required";
         return out;
     }
-    const auto date = calendar::parse_iso_date(start->second);
-    if (!date) {
-        out.error = "bad date for --start: " + start->second + " (expected YYYY-MM-DD, 2000-2099)";
-        return out;
-    }
-    // A date past the last counted week would be taken for it: refuse it instead.
-    const calendar::Date6 day = calendar::to_date6(*date);
-    if (day < calendar::week_date(calendar::kFirstCountedWeek) ||
-        !(day < calendar::week_date(calendar::kLastCountedWeek + 1))) {
-        out.error = "bad date for --start: " + start->second + " (" + counted_weeks_text() + ")";
-        return out;
-    }
+    const auto first = counted_week("--start", start->second, out.error);
+    if (!first) return out;
     const auto count = parse_count(weeks->second, 1, 52);
     if (!count) {
         out.error = "bad count for --weeks: " + weeks->second + " (expected 1 to 52)";
         return out;
     }
-    const calendar::WeekNumber first = calendar::today_week_number(*date);
-    if (first + (*count - 1) > calendar::kLastCountedWeek) {
+    if (*first + (*count - 1) > calendar::kLastCountedWeek) {
         out.error = "--weeks " + weeks->second + " from " + start->second +
                     " runs past the last week (" + counted_weeks_text() + ")";
         return out;
     }
-    out.range.first = first.index();
+    out.range.first = first->index();
     out.range.weeks = *count;
+    return out;
+}
+
+}  // namespace vorla::reports
+
+namespace vorla::reports {
+
+LetterArguments parse_letter_arguments(const std::map<std::string, std::string>& options,
+                                       bool with_slot) {
+    LetterArguments out;
+    const auto week = options.find("--week");
+    if (week == options.end()) {
+        out.error = "--week YYYY-MM-DD is required";
+        return out;
+    }
+    const auto number = counted_week("--week", week->second, out.error);
+    if (!number) return out;
+    out.week = number->index();
+    const auto slot = options.find("--slot");
+    if (!with_slot) {
+        if (slot != options.end()) out.error = "--slot is for the notice only";
+        return out;
+    }
+    if (slot == options.end()) {
+        out.error = "--slot N is required (1 to 6)";
+        return out;
+    }
+    const auto place = parse_count(slot->second, 1, 6);
+    if (!place) {
+        out.error = "bad slot for --slot: " + slot->second + " (expected 1 to 6)";
+        return out;
+    }
+    out.slot = *place - 1;
     return out;
 }
 

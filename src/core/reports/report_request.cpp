@@ -1,5 +1,7 @@
 #include "core/reports/report_request.h"
 
+#include "core/reports/invitation_letter.h"
+#include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/schedule_report.h"
 #include "core/text/texts.h"
@@ -7,9 +9,21 @@
 
 namespace vorla::reports {
 
+ReportRequest invitation_letter_request(calendar::WeekIndex week) {
+    return {ReportKind::invitation_letter, week, 1, 0};
+}
+
+ReportRequest outgoing_notice_request(calendar::WeekIndex week, int slot) {
+    return {ReportKind::outgoing_notice, week, 1, slot};
+}
+
 DisplayList layout_report(const store::Document& doc, const settings::ReportFonts& fonts,
                           const ReportRequest& request, const Device& device) {
     switch (request.kind) {
+        case ReportKind::outgoing_notice:
+            return layout_outgoing_notice(doc, fonts, request.first, request.slot, device);
+        case ReportKind::invitation_letter:
+            return layout_invitation_letter(doc, fonts, request.first, device);
         case ReportKind::schedule:
             break;
     }
@@ -18,6 +32,10 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
 
 std::string report_title(const store::Document& doc, ReportKind kind) {
     switch (kind) {
+        case ReportKind::outgoing_notice:
+            return text::text(text::TextId::panel_outgoing_notice);
+        case ReportKind::invitation_letter:
+            return text::text(text::TextId::panel_invitation_letter);
         case ReportKind::schedule:
             break;
     }

@@ -12,19 +12,27 @@ namespace vorla::reports {
 // Report kinds as the view numbers them.
 enum class ReportKind : int {
     schedule = 1,
+    outgoing_notice = 5,
+    invitation_letter = 6,
 };
 
 struct ReportRequest {
     ReportKind kind = ReportKind::schedule;
-    calendar::WeekIndex first;  // schedule and week lists
+    calendar::WeekIndex first;  // schedule and week lists; the week of a letter
     int weeks = 1;
+    int slot = 0;  // the notice's outgoing slot, 0..5
 };
+
+// The letter of a week, and the notice of one of its outgoing slots (0..5).
+ReportRequest invitation_letter_request(calendar::WeekIndex week);
+ReportRequest outgoing_notice_request(calendar::WeekIndex week, int slot);
 
 DisplayList layout_report(const store::Document& doc, const settings::ReportFonts& fonts,
                           const ReportRequest& request, const Device& device);
 
 // The report's name on a print job and in a PDF's properties, so that the printer's queue
-// shows what is printing: the schedule's heading, or its default when the heading is blank.
+// shows what is printing: the schedule's heading, or its default when the heading is blank;
+// the letters' names as the work panel has them.
 std::string report_title(const store::Document& doc, ReportKind kind);
 
 // The height of one page on the screen in tenths of an inch: the page's 11 inches.

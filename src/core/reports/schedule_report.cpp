@@ -122,11 +122,7 @@ int ScheduleLayout::week(Page& page, WeekIndex i, int y) const {
 
     // Date line on its band: the meeting date and the incoming talk.
     const int date_y = y - dpi / 4;
-    const BandSpan span = heading_band_span(metrics_, settings_);
-    const int heading_height =
-        std::max(list_.height(FontId::date), list_.height(FontId::talk_title));
-    const Rect band{span.left, date_y - (dpi / 80 + heading_height), span.right, date_y + dpi / 90};
-    add_band(page, band, settings_);
+    add_band(page, date_line_band(list_, metrics_, settings_, date_y), settings_);
     const std::uint32_t date_colour = colour_on_band(settings_, list_.font(FontId::date).colour);
     const std::uint32_t talk_colour =
         colour_on_band(settings_, list_.font(FontId::talk_title).colour);

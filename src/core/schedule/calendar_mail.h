@@ -8,19 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/io/mail_draft.h"
 #include "core/store/document.h"
 
 namespace vorla::schedule {
 
 struct CalendarMail {
     std::string name;     // first name and last name
-    std::string address;  // trimmed
-    std::filesystem::path file;
+    io::MailDraft draft;  // "Ваши назначения" with the file attached
 
     // "Открыть письмо брату ... с этим файлом во вложении?"
     std::string question() const;
-    // xdg-email and its arguments: subject, the file attached, the address last.
-    std::vector<std::string> command() const;
+    std::vector<std::string> command() const { return draft.command(); }
 };
 
 // The draft for a brother whose e-mail address is plausible, offered only where the desktop
@@ -31,11 +30,10 @@ std::optional<CalendarMail> calendar_mail(const store::Document& doc, std::uint1
                                           std::string_view path_list);
 
 // After the file is written: a brother who can be mailed is asked about the draft (Yes by
-// default), and the mail program's command is returned when the answer is Yes; otherwise the
-// user is told where the file is and nothing is returned.
-std::optional<std::vector<std::string>> hand_on_calendar(const store::Document& doc,
-                                                         std::uint16_t brother_id,
-                                                         const std::filesystem::path& file,
-                                                         std::string_view path_list);
+// default), and the draft is returned when the answer is Yes; otherwise the user is told
+// where the file is and nothing is returned.
+std::optional<io::MailDraft> hand_on_calendar(const store::Document& doc, std::uint16_t brother_id,
+                                              const std::filesystem::path& file,
+                                              std::string_view path_list);
 
 }  // namespace vorla::schedule

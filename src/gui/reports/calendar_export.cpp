@@ -1,7 +1,6 @@
 #include "gui/reports/calendar_export.h"
 
 #include <QFileDialog>
-#include <QProcess>
 
 #include "core/editors/brother_list_model.h"
 #include "core/schedule/calendar_file.h"
@@ -10,6 +9,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/string_helpers.h"
 #include "gui/editors/brother_list_dialog.h"
+#include "gui/reports/mail_launch.h"
 #include "gui/reports/week_range_dialog.h"
 
 namespace vorla::gui {
@@ -54,11 +54,7 @@ void export_calendar(MainWindow& window) {
     if (!path) return;
     const auto mail =
         schedule::hand_on_calendar(doc, *brother, *path, qgetenv("PATH").toStdString());
-    if (!mail || mail->empty()) return;
-    QStringList arguments;
-    for (std::size_t i = 1; i < mail->size(); ++i)
-        arguments.append(qs((*mail)[i]));
-    QProcess::startDetached(qs(mail->front()), arguments);
+    if (mail) open_mail_draft(*mail);
 }
 
 }  // namespace vorla::gui

@@ -1,17 +1,24 @@
 #include "gui/reports/report_commands.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
+#include <QStandardPaths>
 
 #include "core/commands/command.h"
+#include "core/io/find_program.h"
 #include "core/reports/font_commands.h"
+#include "core/reports/letter_mail.h"
 #include "core/reports/schedule_export.h"
+#include "core/text/texts.h"
 #include "gui/app/main_window.h"
 #include "gui/app/string_helpers.h"
 #include "gui/reports/calendar_export.h"
 #include "gui/reports/font_chooser.h"
+#include "gui/reports/mail_launch.h"
 #include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
+#include "gui/reports/report_widget.h"
 #include "gui/reports/week_range_dialog.h"
 
 namespace vorla::gui {
@@ -63,6 +70,45 @@ void save_pdf(MainWindow& window) {
     }
 }
 
+// The draft of the letter or notice on screen, when its brother can be written to.
+std::optional<io::MailDraft> shown_letter_mail(MainWindow& window) {
+    if (window.view()->mode() != ReportView::Mode::report) return std::nullopt;
+    const ReportWidget* page = window.view()->report_page();
+    if (!page) return std::nullopt;
+    return reports::letter_mail(window.doc(), page->request());
+}
+
+// The command is there only while a letter to a brother with an address is shown.
+void update_mail_command(MainWindow& window) {
+    QAction* action = window.commands().action(Command::mail_letter);
+    const bool available = shown_letter_mail(window).has_value();
+    action->setVisible(available);
+    action->setEnabled(available && window.commands().enabled(Command::mail_letter));
+}
+
+void mail_letter(MainWindow& window) {
+    auto draft = shown_letter_mail(window);
+    if (!draft) return;
+    const reports::ReportRequest request = window.view()->report_page()->request();
+    // The mail program takes the letter's PDF along; it reads the file when the user sends,
+    // so the file stays in the cache folder.
+    if (io::find_program(io::kMailProgram)) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                               QStringLiteral("/letters");
+        const QString file =
+            folder + QLatin1Char('/') + qs(reports::letter_file_name(window.doc(), request));
+        if (!QDir().mkpath(folder) || !window.report_printer().save_pdf(file)) {
+            window.doc().folder().report_write_failure(file.toStdString());
+            return;
+        }
+        draft->attachment = file.toStdString();
+    }
+    if (!open_mail_draft(*draft)) {
+        window.doc().prompter().inform(text::text(text::TextId::letter_mail_failed),
+                                       io::Icon::warning);
+    }
+}
+
 void popup(MainWindow& window, const QPoint& at) {
     QMenu menu(&window);
     for (const reports::PopupItem& item : reports::schedule_popup_items()) {
@@ -84,6 +130,11 @@ void install_report_commands(MainWindow& window) {
     c.set_handler(Command::print_setup, [&window] { window.report_printer().print_setup(); });
     c.set_handler(Command::save_pdf, [&window] { save_pdf(window); });
     c.set_handler(Command::export_calendar, [&window] { export_calendar(window); });
+    c.set_handler(Command::mail_letter, [&window] { mail_letter(window); });
+    QObject::connect(&c, &CommandSet::refreshed, &window,
+                     [&window] { update_mail_command(window); });
+    QObject::connect(window.view(), &ReportView::report_shown, &window,
+                     [&window] { window.refresh(); });
     for (const settings::FontRoleInfo& info : settings::font_roles()) {
         c.set_handler(info.command,
                       [&window, info] { choose_role_font(window, info.role, info.command); });

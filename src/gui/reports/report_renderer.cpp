@@ -1,6 +1,7 @@
 #include "gui/reports/report_renderer.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "core/editors/map_picture.h"
 #include "gui/app/string_helpers.h"
 #include "gui/reports/qt_fonts.h"
 
@@ -45,6 +47,51 @@ void paint_text(QPainter& painter, const DisplayList& list, const reports::TextI
     painter.drawText(QPointF(x, baseline), text);
 }
 
+// A paragraph broken into lines at word boundaries within the box's width, from its top.
+void paint_box(QPainter& painter, const DisplayList& list, const reports::TextBox& box) {
+    painter.setFont(to_qfont(list.font(box.font)));
+    painter.setPen(to_qcolor(box.colour));
+    const QRect rect(box.rect.left, box.rect.top, box.rect.right - box.rect.left,
+                     box.rect.bottom - box.rect.top);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, qs(box.text));
+}
+
+// The picture of a file, decoded once while the file stays the same: a report is painted
+// again at every repaint and for every printed page.
+QImage picture_of(const std::string& file) {
+    struct Cached {
+        std::string file;
+        std::filesystem::file_time_type time;
+        std::uintmax_t size = 0;
+        QImage image;
+    };
+    static Cached cached;
+    std::error_code error;
+    const std::filesystem::path path(file);
+    const auto time = std::filesystem::last_write_time(path, error);
+    const auto size = error ? 0 : std::filesystem::file_size(path, error);
+    if (error) return {};
+    if (cached.file == file && cached.time == time && cached.size == size) return cached.image;
+    const editors::MapFile read = editors::read_map_file(path);
+    QImage image;
+    if (read.error.empty() && !read.bytes.empty())
+        image.loadFromData(read.bytes.data(), static_cast<int>(read.bytes.size()));
+    cached = {file, time, size, image};
+    return image;
+}
+
+// A map that cannot be loaded is left out; the rest of the page still prints.
+void paint_picture(QPainter& painter, const reports::Picture& picture) {
+    const QImage image = picture_of(picture.file);
+    if (image.isNull()) return;
+    const QRect rect(picture.rect.left, picture.rect.top, picture.rect.right - picture.rect.left,
+                     picture.rect.bottom - picture.rect.top);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(rect, image);
+    painter.restore();
+}
+
 }  // namespace
 
 void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
@@ -61,6 +108,8 @@ void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(r.adjusted(0, 0, -1, -1));
     }
+    for (const reports::Picture& picture : page.pictures)
+        paint_picture(painter, picture);
     for (const reports::Line& line : page.lines) {
         painter.setPen(QPen(to_qcolor(line.colour), line.width, Qt::SolidLine, Qt::FlatCap));
         // The end point is not part of the line.
@@ -71,6 +120,8 @@ void paint_page(QPainter& painter, const DisplayList& list, std::size_t index) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     for (const reports::TextItem& item : page.texts)
         paint_text(painter, list, item);
+    for (const reports::TextBox& box : page.boxes)
+        paint_box(painter, list, box);
     painter.restore();
 }
 

@@ -34,11 +34,12 @@ void ReportView::show_report(QWidget* report) {
     mode_ = Mode::report;
     report->setFocus();
     if (changed) emit mode_changed(mode_);
+    emit report_shown();
 }
 
 void ReportView::show_report(const reports::ReportRequest& request, ReportSource source,
                              const QString& title) {
-    auto* page = new ReportWidget(request.kind, std::move(source), sheet_);
+    auto* page = new ReportWidget(request, std::move(source), sheet_);
     page->set_title(title);
     show_report(page);
 }

@@ -49,6 +49,8 @@ class ReportView : public QStackedWidget {
 
   signals:
     void mode_changed(vorla::gui::ReportView::Mode mode);
+    // Another report is on screen (also when one report replaces another).
+    void report_shown();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

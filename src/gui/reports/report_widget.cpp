@@ -7,9 +7,9 @@
 
 namespace vorla::gui {
 
-ReportWidget::ReportWidget(reports::ReportKind kind, ReportSource source, const QPageLayout& sheet,
-                           QWidget* parent)
-    : QWidget(parent), kind_(kind), source_(std::move(source)), sheet_(sheet) {
+ReportWidget::ReportWidget(const reports::ReportRequest& request, ReportSource source,
+                           const QPageLayout& sheet, QWidget* parent)
+    : QWidget(parent), request_(request), source_(std::move(source)), sheet_(sheet) {
     setObjectName(QStringLiteral("ReportPage"));
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(false);
@@ -32,7 +32,7 @@ reports::DisplayList ReportWidget::screen_list() const {
 
 int ReportWidget::sheet_step() const {
     return std::max(placement().sheet_height,
-                    reports::screen_page_tenths(kind_) * logicalDpiY() / 10);
+                    reports::screen_page_tenths(request_.kind) * logicalDpiY() / 10);
 }
 
 void ReportWidget::relayout() {

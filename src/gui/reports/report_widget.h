@@ -13,10 +13,12 @@ namespace vorla::gui {
 class ReportWidget : public QWidget {
     Q_OBJECT
   public:
-    ReportWidget(reports::ReportKind kind, ReportSource source, const QPageLayout& sheet,
-                 QWidget* parent = nullptr);
+    ReportWidget(const reports::ReportRequest& request, ReportSource source,
+                 const QPageLayout& sheet, QWidget* parent = nullptr);
 
-    reports::ReportKind kind() const { return kind_; }
+    reports::ReportKind kind() const { return request_.kind; }
+    // What the report shows: its kind and what its selection chose.
+    const reports::ReportRequest& request() const { return request_; }
     const ReportSource& source() const { return source_; }
     // The name of its print jobs.
     const QString& title() const { return title_; }
@@ -38,7 +40,7 @@ class ReportWidget : public QWidget {
     // From one sheet's top to the next one's.
     int sheet_step() const;
 
-    reports::ReportKind kind_;
+    reports::ReportRequest request_;
     ReportSource source_;
     QPageLayout sheet_;
     int page_count_ = 1;

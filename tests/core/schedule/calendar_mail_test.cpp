@@ -46,7 +46,7 @@ TEST_F(ReportData, TheMailDraftGoesToABrotherWithAnAddressAndToNobodyElse) {
     // After the export: the brother with an address is asked, Yes by default, and the command
     // comes back only on Yes; anyone else's file is announced with its path.
     prompter.answers = {true, false};
-    EXPECT_EQ(hand_on_calendar(*doc, 1, file, path_list), mail->command());
+    EXPECT_EQ(hand_on_calendar(*doc, 1, file, path_list)->command(), mail->command());
     EXPECT_FALSE(hand_on_calendar(*doc, 1, file, path_list));
     EXPECT_FALSE(hand_on_calendar(*doc, 2, file, path_list));
     ASSERT_EQ(prompter.messages.size(), 3u);
