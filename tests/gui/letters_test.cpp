@@ -3,15 +3,19 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
 #include "core/commands/command.h"
 #include "core/reports/report_request.h"
+#include "gui/app/line_list.h"
 #include "gui/app/main_window.h"
+#include "gui/editors/talk_history_dialog.h"
 #include "gui/reports/report_commands.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/report_widget.h"
+#include "schedule_dialogs.h"
 #include "support/gui_fixture.h"
 #include "support/record_fixtures.h"
 
@@ -25,7 +29,7 @@ constexpr std::uint16_t kThisWeek = 1406;  // Monday 7 December 2026
 const calendar::WeekIndex kThisIndex(kThisWeek - 1);
 
 // Our Центральное with its coordinator Олег Сидоров and a red map; Иван Петров of Северное
-// comes to us with talk 12 and has an address; Пётр Иванов goes out and has none.
+// comes to us with talk 12 and has an address; Пётр Иванов goes out with it and has none.
 void write_folder(const TempDir& dir, bool with_map = true) {
     write_bytes(dir / "cong.dat", slot_file({congregation_bytes(1, "Центральное")
                                                  .text(50, "ул. Мира, 5")
@@ -50,6 +54,7 @@ void write_folder(const TempDir& dir, bool with_map = true) {
                                          .u16(20, 1)
                                          .u16(28, 3)
                                          .u16(40, 2)
+                                         .u16(52, 12)
                                          .bytes());
     if (with_map) {
         QImage map(70, 50, QImage::Format_RGB32);
@@ -101,15 +106,19 @@ void LettersTest::a_letter_shows_its_map_and_offers_the_mail_draft_to_its_speake
     doc.set_our_congregation(1);
     gui::MainWindow window(doc, g.prompter);
     window.show();
-    // The letters wait for the week picker: their commands stay disabled until then.
-    QVERIFY(!window.commands().action(Command::outgoing_notice)->isEnabled());
-    QVERIFY(!window.commands().action(Command::invitation_letter)->isEnabled());
     QAction* mail = window.commands().action(Command::mail_letter);
     QVERIFY(!mail->isVisible());
 
-    gui::show_report(window, reports::invitation_letter_request(kThisIndex));
+    // The command takes its visit from the talk history.
+    when_dialog<gui::TalkHistoryDialog>([](gui::TalkHistoryDialog* d) {
+        click_cell(d->weeks(), 0, 0);
+        QTest::mouseClick(d->ok_button(), Qt::LeftButton);
+    });
+    window.commands().action(Command::invitation_letter)->trigger();
     gui::ReportWidget* page = window.view()->report_page();
     QVERIFY(page);
+    QCOMPARE(int(page->kind()), 6);
+    QCOMPARE(page->request().first.value, kThisIndex.value);
     QCOMPARE(page->page_count(), 1);
     QVERIFY(mail->isVisible());
     QVERIFY(mail->isEnabled());
@@ -190,9 +199,17 @@ void LettersTest::a_missing_map_is_left_out_and_a_brother_without_address_gets_n
     const reports::PagePlacement place = window.view()->report_page()->placement();
     QCOMPARE(shot.pixelColor(place.left + 19 + 24 + 336, place.top + 80 + 480 + 230),
              QColor(Qt::white));
-    // The notice of Пётр, who has no address: no offer.
-    gui::show_report(window, reports::outgoing_notice_request(kThisIndex, 0));
+    // The notice of Пётр, who has no address: no offer. Cancel in the picker keeps the letter.
+    when_dialog<gui::TalkHistoryDialog>([](gui::TalkHistoryDialog* d) { d->reject(); });
+    window.commands().action(Command::outgoing_notice)->trigger();
+    QCOMPARE(int(window.view()->report_page()->kind()), 6);
+    when_dialog<gui::TalkHistoryDialog>([](gui::TalkHistoryDialog* d) {
+        click_cell(d->weeks(), 0, 0);
+        QTest::mouseClick(d->ok_button(), Qt::LeftButton);
+    });
+    window.commands().action(Command::outgoing_notice)->trigger();
     QCOMPARE(int(window.view()->report_page()->kind()), 5);
+    QCOMPARE(window.view()->report_page()->request().slot, 0);
     QVERIFY(!window.commands().action(Command::mail_letter)->isVisible());
     save_shot(window.view()->report_page(), QStringLiteral("outgoing_notice"));
 }

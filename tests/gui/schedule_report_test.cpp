@@ -509,7 +509,9 @@ void ScheduleReportTest::a_caption_wider_than_its_room_is_condensed() {
         reports::DisplayList one = list;
         reports::TextItem item = caption;
         item.max_width = max_width;
-        one.pages = {reports::Page{{}, {}, {item}}};
+        reports::Page page;
+        page.texts = {item};
+        one.pages = {page};
         QPainter painter(&image);
         gui::paint_page(painter, one, 0);
         painter.end();

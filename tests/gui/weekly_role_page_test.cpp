@@ -138,7 +138,7 @@ void WeeklyRolePageTest::commands_follow_their_enabling_rules() {
         QString shown;
         when_dialog<gui::ScheduleSheet>([&](gui::ScheduleSheet* sheet) {
             shown = sheet->tabs()->tabText(sheet->tabs()->currentIndex());
-            QCOMPARE(sheet->tabs()->count(), 5);
+            QCOMPARE(sheet->tabs()->count(), 7);
             sheet->reject();
         });
         second.commands().action(command)->trigger();

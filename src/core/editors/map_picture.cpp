@@ -59,20 +59,6 @@ int himetric_of(int pixels, int dots_per_metre) {
     return mul_div(pixels, kHimetricPerMetre, dots_per_metre);
 }
 
-bool is_bare_file_name(std::string_view name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    if (name.find_first_of("/\\:") != std::string_view::npos) return false;
-    if (name.find('\0') != std::string_view::npos) return false;
-    return name.find("..") == std::string_view::npos;
-}
-
-std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder,
-                                              std::string_view name) {
-    name = text::trim(name);
-    if (!is_bare_file_name(name)) return std::nullopt;
-    return data_folder / std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
 MapDialogModel::MapDialogModel(std::filesystem::path data_folder, std::string_view name)
     : folder_(std::move(data_folder)), name_(text::trim(name)) {}
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/store/map_location.h"
 #include "core/text/texts.h"
 
 namespace vorla::editors {
@@ -32,12 +33,8 @@ int himetric_to_pixels(int himetric);
 // The physical size of a side of `pixels` at a resolution in dots per metre (0: 96 dpi).
 int himetric_of(int pixels, int dots_per_metre);
 
-// A map name is a bare file name: no folder, no "..", nothing that leaves the data folder.
-bool is_bare_file_name(std::string_view name);
-// Where a map of that name is loaded from: only the data folder; nothing for an empty or
-// unsafe name.
-std::optional<std::filesystem::path> map_path(const std::filesystem::path& data_folder,
-                                              std::string_view name);
+using store::is_bare_file_name;
+using store::map_path;
 
 class MapDialogModel {
   public:

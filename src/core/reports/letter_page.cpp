@@ -1,6 +1,6 @@
 #include "core/reports/letter_page.h"
 
-#include "core/editors/map_picture.h"
+#include "core/store/map_location.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -21,7 +21,7 @@ void add_text(Page& page, const DisplayList& list, int x, int y, std::string tex
 std::optional<std::filesystem::path> congregation_map(const store::Document& doc,
                                                       const store::CongregationRecord& cong) {
     if (text::trim(cong.map_file).empty()) return std::nullopt;
-    return editors::map_path(doc.folder().folder(), cong.map_file);
+    return store::map_path(doc.folder().folder(), cong.map_file);
 }
 
 std::optional<store::CongregationRecord> read_congregation(const store::Document& doc,

@@ -13,6 +13,7 @@
 #include "core/text/texts.h"
 #include "gui/app/main_window.h"
 #include "gui/app/string_helpers.h"
+#include "gui/editors/talk_history_dialog.h"
 #include "gui/reports/calendar_export.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/mail_launch.h"
@@ -46,6 +47,20 @@ void open_schedule(MainWindow& window) {
         show_report(window, {reports::ReportKind::schedule, m.first_week(), m.week_count()});
     } else if (choice == WeekRangeDialog::Choice::export_text) {
         reports::export_schedule(window.doc(), m.first_week(), m.week_count());
+    }
+}
+
+// The letters take their visit from the talk history; Cancel keeps the report shown.
+void open_invitation_letter(MainWindow& window) {
+    if (const auto visit = pick_week(&window, window.doc(), schedule::TalkHistoryMode::local))
+        show_report(window, reports::invitation_letter_request(visit->week));
+}
+
+void open_outgoing_notice(MainWindow& window) {
+    const auto visit = pick_week(&window, window.doc(), schedule::TalkHistoryMode::outgoing);
+    if (visit && visit->slot) {
+        show_report(window,
+                    reports::outgoing_notice_request(visit->week, static_cast<int>(*visit->slot)));
     }
 }
 
@@ -131,6 +146,8 @@ void install_report_commands(MainWindow& window) {
     c.set_handler(Command::save_pdf, [&window] { save_pdf(window); });
     c.set_handler(Command::export_calendar, [&window] { export_calendar(window); });
     c.set_handler(Command::mail_letter, [&window] { mail_letter(window); });
+    c.set_handler(Command::invitation_letter, [&window] { open_invitation_letter(window); });
+    c.set_handler(Command::outgoing_notice, [&window] { open_outgoing_notice(window); });
     QObject::connect(&c, &CommandSet::refreshed, &window,
                      [&window] { update_mail_command(window); });
     QObject::connect(window.view(), &ReportView::report_shown, &window,
