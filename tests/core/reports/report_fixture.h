@@ -35,6 +35,18 @@ inline constexpr std::size_t out_talk(std::size_t k) {
 }
 }  // namespace week_at
 
+// This week with every local role filled from the reference data: Иван Петров of Северное
+// gives talk 12, Пётр Иванов chairs, Андрей Смирнов reads and ~Орловы host.
+inline FixtureBytes fully_planned_week() {
+    return week_record(kThisWeek)
+        .u16(week_at::kSpeaker, 1)
+        .u16(week_at::kTalk, 12)
+        .u16(week_at::kSpeakerCong, 2)
+        .u16(week_at::kChairman, 3)
+        .u16(week_at::kReader, 4)
+        .u16(week_at::kHost, 30002);
+}
+
 // A special.dat record: week index at 0, flags at 2, name at 4 (40), talk title at 44 (100).
 inline FixtureBytes event_record(std::uint16_t week_index, std::uint16_t flags,
                                  std::string_view title, std::string_view talk_title) {

@@ -42,13 +42,7 @@ struct ExportTest : ReportData {
 
 TEST_F(ExportTest, OneWeekGivesTheHeaderAnEmptyLineAndOneLineOf33Fields) {
     write_reference_data();
-    weeks.push_back(week_record(kThisWeek)
-                        .u16(week_at::kSpeaker, 1)
-                        .u16(week_at::kTalk, 12)
-                        .u16(week_at::kSpeakerCong, 2)
-                        .u16(week_at::kChairman, 3)
-                        .u16(week_at::kReader, 4)
-                        .u16(week_at::kHost, 30002));
+    weeks.push_back(fully_planned_week());
     auto doc = open();
     set_talk_title(*doc, 12, "Как найти мир");
     ASSERT_TRUE(export_schedule(*doc, kThisIndex, 1));

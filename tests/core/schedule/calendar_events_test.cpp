@@ -73,13 +73,7 @@ TEST(MeetingTime, ReadsTheWaysCongregationsWriteATimeAndNothingElse) {
 
 TEST_F(CalendarEventsTest, AnOrdinaryWeekGivesAnEventPerAssignmentAtOurHallsTimeAndAddress) {
     write_data();
-    weeks.push_back(week_record(kThisWeek)
-                        .u16(week_at::kSpeaker, 1)
-                        .u16(week_at::kTalk, 12)
-                        .u16(week_at::kSpeakerCong, 2)
-                        .u16(week_at::kChairman, 3)
-                        .u16(week_at::kReader, 4)
-                        .u16(week_at::kHost, 30002));
+    weeks.push_back(fully_planned_week());
     auto doc = open_ours();
     const auto events = calendar_events(*doc, kThisIndex, 1);
     ASSERT_EQ(uids(events),
