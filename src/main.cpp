@@ -244,7 +244,7 @@ int run_report(int argc, char** argv, const store::Document& doc,
             ? gui::write_png_pages(QString::fromStdString(output.png), source, output.dpi, sheet,
                                    &written)
             : gui::write_pdf(QString::fromStdString(output.pdf), source, output.dpi, sheet,
-                             QString::fromStdString(reports::report_title(doc, request.kind)));
+                             QString::fromStdString(reports::report_title(doc, request)));
     if (!result.ok()) {
         std::cerr << "vorla: cannot write " << result.failed.string() << ": " << result.reason
                   << "\n";

@@ -102,8 +102,7 @@ std::string letter_file_name(const store::Document& doc, const ReportRequest& re
                               calendar::LabelStyle::short_month | calendar::LabelStyle::with_year);
     }
     std::string name =
-        joined({report_title(doc, request.kind), doc.brothers().name_of(brother), date}, " - ") +
-        ".pdf";
+        joined({report_title(doc, request), doc.brothers().name_of(brother), date}, " - ") + ".pdf";
     std::replace(name.begin(), name.end(), '/', '-');
     return name;
 }

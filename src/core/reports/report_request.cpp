@@ -25,26 +25,28 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
         case ReportKind::invitation_letter:
             return layout_invitation_letter(doc, fonts, request.first, device);
         case ReportKind::schedule:
+        default:  // LIST-KINDS: each list adds its case here
             break;
     }
     return layout_schedule(doc, fonts, {request.first, request.weeks}, device);
 }
 
-std::string report_title(const store::Document& doc, ReportKind kind) {
-    switch (kind) {
+std::string report_title(const store::Document& doc, const ReportRequest& request) {
+    switch (request.kind) {
         case ReportKind::outgoing_notice:
             return text::text(text::TextId::panel_outgoing_notice);
         case ReportKind::invitation_letter:
             return text::text(text::TextId::panel_invitation_letter);
         case ReportKind::schedule:
+        default:  // LIST-KINDS: each list adds its case here
             break;
     }
     const std::string title(text::trim(doc.settings().schedule_title));
     return title.empty() ? text::text(text::TextId::default_schedule_title) : title;
 }
 
-int screen_page_tenths(ReportKind) {
-    return kPageHeightTenths;
+int screen_page_tenths(ReportKind kind) {
+    return kind == ReportKind::talk_speakers ? 120 : kPageHeightTenths;
 }
 
 }  // namespace vorla::reports

@@ -34,7 +34,7 @@ void show_report(MainWindow& window, const reports::ReportRequest& request) {
         [&doc, &fonts, request](const reports::Device& device) {
             return reports::layout_report(doc, fonts, request, device);
         },
-        qs(reports::report_title(doc, request.kind)));
+        qs(reports::report_title(doc, request)));
 }
 
 namespace {
