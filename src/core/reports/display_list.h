@@ -12,8 +12,9 @@
 
 namespace vorla::reports {
 
-// The fonts a report draws with: the seven user roles, then the fixed grid font and the
-// small font of the print date.
+// The fonts a report draws with: the seven user roles, then the fixed grid font, the small
+// font of the print date and the fixed font made italic (talk titles and coming weeks of the
+// talk check grid).
 enum class FontId : std::uint8_t {
     title,
     date,
@@ -24,8 +25,9 @@ enum class FontId : std::uint8_t {
     small_text,
     fixed,
     print_date,
+    fixed_italic,
 };
-inline constexpr std::size_t kFontIds = 9;
+inline constexpr std::size_t kFontIds = 10;
 
 constexpr FontId font_id(settings::FontRole role) {
     return static_cast<FontId>(role);
@@ -35,6 +37,7 @@ constexpr FontId font_id(settings::FontRole role) {
 inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 inline constexpr std::uint32_t kLightGrey = 0xC0C0C0;
+inline constexpr std::uint32_t kRed = 0x0000FF;
 
 enum class HAlign : std::uint8_t { left, centre, right };
 // The anchor is the bottom or the top of the text's line (descenders and internal leading

@@ -33,6 +33,9 @@ DisplayList new_display_list(const Device& device, const settings::ReportFonts& 
         font_for_device(settings::fixed_font(language), device);
     list.fonts[static_cast<std::size_t>(FontId::print_date)] =
         font_for_device(print_date_font(language), device);
+    settings::FontSpec italic = settings::fixed_font(language);
+    italic.italic = true;
+    list.fonts[static_cast<std::size_t>(FontId::fixed_italic)] = font_for_device(italic, device);
     return list;
 }
 

@@ -1,9 +1,12 @@
 #include "core/reports/report_request.h"
 
+#include "core/reports/annual_check.h"
 #include "core/reports/invitation_letter.h"
 #include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
+#include "core/reports/readers_list.h"
 #include "core/reports/schedule_report.h"
+#include "core/reports/talk_worksheet.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -24,6 +27,12 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_outgoing_notice(doc, fonts, request.first, request.slot, device);
         case ReportKind::invitation_letter:
             return layout_invitation_letter(doc, fonts, request.first, device);
+        case ReportKind::annual_check:
+            return layout_annual_check(doc, fonts, device);
+        case ReportKind::worksheet:
+            return layout_worksheet(doc, fonts, request.first, request.weeks, device);
+        case ReportKind::readers:
+            return layout_readers(doc, fonts, device);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
@@ -37,6 +46,12 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return text::text(text::TextId::panel_outgoing_notice);
         case ReportKind::invitation_letter:
             return text::text(text::TextId::panel_invitation_letter);
+        case ReportKind::annual_check:
+            return text::text(text::TextId::public_talk_titles);
+        case ReportKind::worksheet:
+            return text::text(text::TextId::local_talks);
+        case ReportKind::readers:
+            return text::text(text::TextId::watchtower_readers);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;

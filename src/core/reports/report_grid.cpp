@@ -1,0 +1,32 @@
+#include "core/reports/report_grid.h"
+
+#include <utility>
+
+namespace vorla::reports {
+
+Grid page_grid(const PageMetrics& m, std::vector<int> columns, int rows) {
+    Grid g;
+    g.top = m.top_margin + m.res_y / 2;
+    g.row_height = m.res_y / 4;
+    g.rows = rows;
+    g.columns = std::move(columns);
+    return g;
+}
+
+int grid_pages(int rows) {
+    return rows <= 0 ? 1 : (rows + kGridRowsPerPage - 1) / kGridRowsPerPage;
+}
+
+void add_grid(Page& page, const Grid& g) {
+    if (g.columns.empty()) return;
+    const int left = g.columns.front();
+    const int right = g.columns.back();
+    for (int r = 0; r <= g.rows; ++r) {
+        const int y = g.top + r * g.row_height;
+        page.lines.push_back({left, y, right, y, kGridPenWidth, kBlack});
+    }
+    for (const int x : g.columns)
+        page.lines.push_back({x, g.top, x, g.bottom(), kGridPenWidth, kBlack});
+}
+
+}  // namespace vorla::reports
