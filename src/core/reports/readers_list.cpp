@@ -58,21 +58,24 @@ DisplayList layout_readers(const store::Document& doc, const settings::ReportFon
     add_page_heading(page, list, m, s, text::text(text::TextId::watchtower_readers),
                      print_date_for(device, s, doc.today()), doc.language());
 
-    const auto column = [&](const std::vector<WeekIndex>& weeks, int date_x, int name_x) {
+    // A long name condenses rather than run into the right column or off the page.
+    const auto column = [&](const std::vector<WeekIndex>& weeks, int date_x, int name_x,
+                            int name_end) {
         int y = m.top_margin + row;
         for (const WeekIndex i : weeks) {
             page.texts.push_back({date_x, y, doc.date_label(i.number(), kScheduleLabelStyle),
                                   FontId::speakers, colour});
             if (std::string name = doc.brothers().name_of(doc.weeks().at(i).reader_id);
                 !name.empty()) {
-                page.texts.push_back({name_x, y, std::move(name), FontId::speakers, colour});
+                page.texts.push_back({name_x, y, std::move(name), FontId::speakers, colour,
+                                      HAlign::left, VAlign::bottom, name_end - name_x});
             }
             y += row;
         }
     };
     const ReaderColumns weeks = reader_columns(doc);
-    column(weeks.left, x0 + rx / 10, x0 + rx + rx / 3);
-    column(weeks.right, x0 + 4 * rx, x0 + 5 * rx + rx / 4);
+    column(weeks.left, x0 + rx / 10, x0 + rx + rx / 3, x0 + 4 * rx - rx / 20);
+    column(weeks.right, x0 + 4 * rx, x0 + 5 * rx + rx / 4, m.page_width - rx / 10);
     return list;
 }
 

@@ -345,24 +345,26 @@ TEST_F(Readers, TwoColumnsOnTheScreenAndAt600Dpi) {
     const std::vector<TextItem> expected{
         {384, 80, "Чтецы СБ", F::title, kBlack, HAlign::centre},
         {28, 128, "Дек 13, 2026", F::speakers},
-        {147, 128, "Андрей Смирнов", F::speakers},
+        {147, 128, "Андрей Смирнов", F::speakers, kBlack, L, B, 252},
         {28, 176, "Дек 20, 2026", F::speakers},
-        {147, 176, "Борис Волков", F::speakers},
+        {147, 176, "Борис Волков", F::speakers, kBlack, L, B, 252},
         {28, 224, "Дек 27, 2026", F::speakers},
-        {147, 224, "Глеб Зайцев", F::speakers},
+        {147, 224, "Глеб Зайцев", F::speakers, kBlack, L, B, 252},
         {403, 128, "Янв 03, 2027", F::speakers},
         {403, 176, "Янв 10, 2027", F::speakers},
-        {523, 176, "Денис Морозов", F::speakers},
+        {523, 176, "Денис Морозов", F::speakers, kBlack, L, B, 236},
         {403, 224, "Янв 17, 2027", F::speakers},
-        {523, 224, "Егор Новиков", F::speakers},
+        {523, 224, "Егор Новиков", F::speakers, kBlack, L, B, 236},
     };
     EXPECT_EQ(list.pages[0].texts, expected);
 
     const DisplayList paper = layout_readers(*doc, fonts, Device::printer(600, 600));
     const Page& p = paper.pages[0];
     EXPECT_EQ(item(p, "Дек 13, 2026"), (TextItem{180, 800, "Дек 13, 2026", F::speakers}));
-    EXPECT_EQ(item(p, "Андрей Смирнов"), (TextItem{920, 800, "Андрей Смирнов", F::speakers}));
-    EXPECT_EQ(item(p, "Егор Новиков"), (TextItem{3270, 1400, "Егор Новиков", F::speakers}));
+    EXPECT_EQ(item(p, "Андрей Смирнов"),
+              (TextItem{920, 800, "Андрей Смирнов", F::speakers, kBlack, L, B, 1570}));
+    EXPECT_EQ(item(p, "Егор Новиков"),
+              (TextItem{3270, 1400, "Егор Новиков", F::speakers, kBlack, L, B, 1470}));
     EXPECT_EQ(item(p, "Янв 17, 2027"), (TextItem{2520, 1400, "Янв 17, 2027", F::speakers}));
 }
 
