@@ -75,14 +75,11 @@ std::pair<std::string, std::string> split_long_title(std::string_view title) {
 DisplayList layout_annual_check(const store::Document& doc, const settings::ReportFonts& fonts,
                                 const Device& device) {
     DisplayList list = new_display_list(device, fonts, doc.language());
-    const settings::Settings& s = doc.settings();
-    const PageMetrics m = page_metrics(device, s);
+    const PageMetrics m = page_metrics(device, doc.settings());
     const int rx = m.res_x;
     const int x0 = m.left_margin;
     const AnnualCheck check = annual_check(doc);
     const WeekIndex current = doc.current_week().index();
-    const auto printed_on = print_date_for(device, s, doc.today());
-    const std::string title = text::text(text::TextId::public_talk_titles);
 
     std::vector<int> columns;
     const int column_width = rx / 10 + rx / 2;
@@ -91,53 +88,46 @@ DisplayList layout_annual_check(const store::Document& doc, const settings::Repo
     const int title_x = x0 + rx / 3;
     // A title condenses rather than run into the grid.
     const int title_room = columns.front() - title_x - rx / 20;
+    const std::uint32_t title_colour = list.font(FontId::fixed_italic).colour;
 
-    const int rows = static_cast<int>(check.talks.size());
-    const int pages = grid_pages(rows);
-    for (int p = 0; p < pages; ++p) {
-        Page& page = list.pages.emplace_back();
-        add_page_heading(page, list, m, s, title, printed_on, doc.language());
-        const int first = p * kGridRowsPerPage;
-        const Grid grid = page_grid(m, columns, std::min(kGridRowsPerPage, rows - first));
-        add_grid(page, grid);
+    const auto talk_row = [&](Page& page, const Grid& grid, int r, int talk) {
+        const int y = grid.row_line(r);
+        page.texts.push_back(
+            {x0, y, doc.talks().number_text(talk), FontId::text, list.font(FontId::text).colour});
+        const auto [head, tail] = split_long_title(text::trim_right(doc.talks().title(talk)));
+        const int quarter = tail.empty() ? 0 : grid.row_height / 4;
+        page.texts.push_back({title_x, y - quarter, head, FontId::fixed_italic, title_colour,
+                              HAlign::left, VAlign::bottom, title_room});
+        if (!tail.empty()) {
+            page.texts.push_back({title_x + rx / 18, y + quarter, tail, FontId::fixed_italic,
+                                  title_colour, HAlign::left, VAlign::bottom,
+                                  title_room - rx / 18});
+        }
+        const auto& cells = check.talks[static_cast<std::size_t>(talk - 1)];
+        for (int k = 0; k < kCheckYears; ++k) {
+            const CheckCell& cell = cells[k];
+            if (!cell.times) continue;
+            std::string label =
+                doc.date_label(cell.week.number(), calendar::LabelStyle::short_month);
+            const bool again = cell.times > 1;
+            if (again) label += "+";
+            const bool coming = cell.week > current;
+            const FontId font = coming ? FontId::fixed_italic : FontId::fixed;
+            page.texts.push_back({columns[k] + (again ? rx / 20 : rx / 12), y, std::move(label),
+                                  font, coming ? kRed : list.font(font).colour});
+        }
+    };
+    const auto fill = [&](Page& page, const Grid& grid, int first) {
         for (int k = 0; k < kCheckYears; ++k) {
             const int year = check.latest_year - (kCheckYears - 1) + k;
             page.texts.push_back({columns[k] + rx / 10, grid.head_line(), std::to_string(year),
                                   FontId::speakers, list.font(FontId::speakers).colour});
         }
-        for (int r = 0; r < grid.rows; ++r) {
-            const int talk = first + r + 1;
-            const int y = grid.row_line(r);
-            page.texts.push_back({x0, y, doc.talks().number_text(talk), FontId::text,
-                                  list.font(FontId::text).colour});
-            const std::uint32_t title_colour = list.font(FontId::fixed_italic).colour;
-            const auto [head, tail] = split_long_title(text::trim_right(doc.talks().title(talk)));
-            if (tail.empty()) {
-                page.texts.push_back({title_x, y, head, FontId::fixed_italic, title_colour,
-                                      HAlign::left, VAlign::bottom, title_room});
-            } else {
-                const int quarter = grid.row_height / 4;
-                page.texts.push_back({title_x, y - quarter, head, FontId::fixed_italic,
-                                      title_colour, HAlign::left, VAlign::bottom, title_room});
-                page.texts.push_back({title_x + rx / 18, y + quarter, tail, FontId::fixed_italic,
-                                      title_colour, HAlign::left, VAlign::bottom,
-                                      title_room - rx / 18});
-            }
-            const auto& cells = check.talks[static_cast<std::size_t>(talk - 1)];
-            for (int k = 0; k < kCheckYears; ++k) {
-                const CheckCell& cell = cells[k];
-                if (!cell.times) continue;
-                std::string label =
-                    doc.date_label(cell.week.number(), calendar::LabelStyle::short_month);
-                const bool again = cell.times > 1;
-                if (again) label += "+";
-                const bool coming = cell.week > current;
-                const FontId font = coming ? FontId::fixed_italic : FontId::fixed;
-                page.texts.push_back({columns[k] + (again ? rx / 20 : rx / 12), y, std::move(label),
-                                      font, coming ? kRed : list.font(font).colour});
-            }
-        }
-    }
+        for (int r = 0; r < grid.rows; ++r)
+            talk_row(page, grid, r, first + r + 1);
+    };
+    add_grid_pages(list, doc, device, text::text(text::TextId::public_talk_titles), columns,
+                   static_cast<int>(check.talks.size()), fill);
     return list;
 }
 

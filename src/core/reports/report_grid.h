@@ -1,11 +1,14 @@
 #pragma once
 // The ruled grid of the talk check and the worksheet: rows a quarter inch high, 36 to a page,
 // framed and ruled with a 2-pixel black pen, its top half an inch below the top-margin line.
-#include <string>
+#include <functional>
+#include <string_view>
 #include <vector>
 
+#include "core/reports/device.h"
 #include "core/reports/display_list.h"
 #include "core/reports/page_metrics.h"
+#include "core/store/document.h"
 
 namespace vorla::reports {
 
@@ -32,5 +35,12 @@ Grid page_grid(const PageMetrics& metrics, std::vector<int> columns, int rows);
 int grid_pages(int rows);
 // The frame and its rules: a line along the top of every row and the bottom, one per column.
 void add_grid(Page& page, const Grid& grid);
+
+// The pages of a grid of `rows` rows, 36 to a page, each with the page heading under `title`
+// and its grid; `fill` then writes the page's heads and rows, from row `first` of the whole.
+using GridPageFill = std::function<void(Page& page, const Grid& grid, int first)>;
+void add_grid_pages(DisplayList& list, const store::Document& doc, const Device& device,
+                    std::string_view title, const std::vector<int>& columns, int rows,
+                    const GridPageFill& fill);
 
 }  // namespace vorla::reports

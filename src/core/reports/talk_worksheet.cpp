@@ -72,8 +72,7 @@ std::vector<WorksheetRow> worksheet_rows(const store::Document& doc, WeekIndex f
 DisplayList layout_worksheet(const store::Document& doc, const settings::ReportFonts& fonts,
                              WeekIndex first, int weeks, const Device& device) {
     DisplayList list = new_display_list(device, fonts, doc.language());
-    const settings::Settings& s = doc.settings();
-    const PageMetrics m = page_metrics(device, s);
+    const PageMetrics m = page_metrics(device, doc.settings());
     const int rx = m.res_x;
     const int g = m.left_margin;
     const int c1 = g + rx - rx / 6;
@@ -91,16 +90,8 @@ DisplayList layout_worksheet(const store::Document& doc, const settings::ReportF
                                              TextId::phone,        TextId::notes};
 
     const std::vector<WorksheetRow> rows = worksheet_rows(doc, first, weeks);
-    const auto printed_on = print_date_for(device, s, doc.today());
-    const std::string title = text::text(TextId::local_talks);
     const std::uint32_t colour = list.font(FontId::fixed).colour;
-    const int total = static_cast<int>(rows.size());
-    for (int p = 0; p < grid_pages(total); ++p) {
-        Page& page = list.pages.emplace_back();
-        add_page_heading(page, list, m, s, title, printed_on, doc.language());
-        const int from = p * kGridRowsPerPage;
-        const Grid grid = page_grid(m, columns, std::min(kGridRowsPerPage, total - from));
-        add_grid(page, grid);
+    const auto fill = [&](Page& page, const Grid& grid, int from) {
         for (int k = 0; k < kColumns; ++k) {
             page.texts.push_back({columns[k] + inset[k], grid.head_line(), text::text(heads[k]),
                                   FontId::captions, list.font(FontId::captions).colour});
@@ -117,7 +108,9 @@ DisplayList layout_worksheet(const store::Document& doc, const settings::ReportF
                                       FontId::fixed, colour, HAlign::left, VAlign::bottom, room});
             }
         }
-    }
+    };
+    add_grid_pages(list, doc, device, text::text(TextId::local_talks), columns,
+                   static_cast<int>(rows.size()), fill);
     return list;
 }
 
