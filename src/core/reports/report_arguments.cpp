@@ -44,8 +44,12 @@ ReportOptions options_of(ReportKind kind) {
 }
 
 constexpr std::pair<std::string_view, Option> kOptionNames[] = {
-    {"--start", kRange},   {"--weeks", kRange},          {"--week", kWeek},
-    {"--slot", kSlot},     {"--congregation", kCongregation}, {"--circuit", kCircuit},
+    {"--start", kRange},
+    {"--weeks", kRange},
+    {"--week", kWeek},
+    {"--slot", kSlot},
+    {"--congregation", kCongregation},
+    {"--circuit", kCircuit},
     {"--brother", kBrother},
 };
 
@@ -95,8 +99,7 @@ const std::vector<NamedReport>& named_reports() {
         {"worksheet", ReportKind::worksheet, "--start YYYY-MM-DD --weeks N",
          "the local talks worksheet of N weeks (1-144)"},
         {"readers", ReportKind::readers, "", "the Watchtower readers of the coming weeks"},
-        {"coordinators", ReportKind::coordinators, "",
-         "every congregation's talk coordinator"},
+        {"coordinators", ReportKind::coordinators, "", "every congregation's talk coordinator"},
         {"exchange", ReportKind::exchange, "--congregation NAME|ID",
          "the speakers exchanged with one congregation from this week on"},
         {"brother", ReportKind::local_assignments, "--brother NAME|ID",
@@ -123,8 +126,7 @@ std::string named_reports_text() {
     for (const NamedReport& r : named_reports()) {
         out += "  " + std::string(r.name) + std::string(width - r.name.size() + 2, ' ');
         out += std::string(r.what) + "\n";
-        if (!r.options.empty())
-            out += std::string(width + 4, ' ') + std::string(r.options) + "\n";
+        if (!r.options.empty()) out += std::string(width + 4, ' ') + std::string(r.options) + "\n";
     }
     return out;
 }
@@ -137,9 +139,9 @@ ReportArguments parse_report_arguments(std::string_view name,
         std::string known;
         for (const NamedReport& r : named_reports())
             known += (known.empty() ? "" : ", ") + std::string(r.name);
-        out.error = (name.empty() ? std::string("which report?")
-                                  : "unknown report: " + std::string(name)) +
-                    " (known: " + known + ")";
+        out.error =
+            (name.empty() ? std::string("which report?") : "unknown report: " + std::string(name)) +
+            " (known: " + known + ")";
         out.usage = true;
         return out;
     }
@@ -150,14 +152,16 @@ ReportArguments parse_report_arguments(std::string_view name,
     };
     for (const auto& [option, bit] : kOptionNames) {
         if (given(option) && !(rules.takes & bit)) {
-            out.error = std::string(option) + " is not an option of the report " + std::string(name);
+            out.error =
+                std::string(option) + " is not an option of the report " + std::string(name);
             out.usage = true;
             return out;
         }
     }
     for (const Option bit : {kCongregation, kBrother}) {
         if ((rules.needs & bit) && !given(bit == kBrother ? "--brother" : "--congregation")) {
-            out.error = "the report " + std::string(name) + " needs " + std::string(report->options);
+            out.error =
+                "the report " + std::string(name) + " needs " + std::string(report->options);
             out.usage = true;
             return out;
         }
@@ -203,19 +207,21 @@ std::string resolve_report_selection(const store::Document& doc, ReportArguments
     }
     if (args.brother) {
         std::string error;
-        const auto id = lookup(*args.brother, [&](std::uint16_t i, std::string_view n)
-                                                  -> std::optional<std::uint16_t> {
-            std::optional<std::uint16_t> found;
-            for (const store::BrotherEntry& e : doc.brothers().entries()) {
-                if (i ? e.brother_id != i : e.first_last() != n && e.last_first() != n) continue;
-                if (found) {
-                    error = "several brothers are named " + std::string(n) + "; give the id";
-                    return std::nullopt;
+        const auto id = lookup(
+            *args.brother,
+            [&](std::uint16_t i, std::string_view n) -> std::optional<std::uint16_t> {
+                std::optional<std::uint16_t> found;
+                for (const store::BrotherEntry& e : doc.brothers().entries()) {
+                    if (i ? e.brother_id != i : e.first_last() != n && e.last_first() != n)
+                        continue;
+                    if (found) {
+                        error = "several brothers are named " + std::string(n) + "; give the id";
+                        return std::nullopt;
+                    }
+                    found = e.brother_id;
                 }
-                found = e.brother_id;
-            }
-            return found;
-        });
+                return found;
+            });
         if (!error.empty()) return error;
         if (!id) return "no brother " + *args.brother + " in the data";
         request.brother = *id;
