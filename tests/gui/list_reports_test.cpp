@@ -88,7 +88,8 @@ void ListReportsTest::each_list_asks_for_its_selection_and_shows_what_was_chosen
     QCOMPARE(shown(window)->circuit, std::uint16_t(30002));
 
     // Cancel leaves the report shown before.
-    when_dialog<gui::CongregationChooserDialog>([](gui::CongregationChooserDialog* d) { d->reject(); });
+    when_dialog<gui::CongregationChooserDialog>(
+        [](gui::CongregationChooserDialog* d) { d->reject(); });
     window.commands().action(Command::exchange_list)->trigger();
     QCOMPARE(int(shown(window)->kind), int(ReportKind::speaker_talks));
 

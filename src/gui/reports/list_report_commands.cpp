@@ -35,8 +35,8 @@ void open_speaker_talks(MainWindow& window) {
 }
 
 void open_exchange(MainWindow& window) {
-    const auto congregation = CongregationChooserDialog::choose(
-        window.doc(), schedule::ChooserMode::exchange, &window);
+    const auto congregation =
+        CongregationChooserDialog::choose(window.doc(), schedule::ChooserMode::exchange, &window);
     if (!congregation || *congregation == 0) return;
     ReportRequest request = of_kind(ReportKind::exchange);
     request.congregation = *congregation;
