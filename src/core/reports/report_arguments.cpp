@@ -56,10 +56,11 @@ constexpr std::pair<std::string_view, Option> kOptionNames[] = {
 // An id in plain digits, or the name as the lists show it.
 template <typename Find>
 std::optional<std::uint16_t> lookup(const std::string& given, Find find) {
-    if (const auto id = parse_count(given, 1, 65535)) {
+    const std::string name(text::trim(given));
+    if (const auto id = parse_count(name, 1, 65535)) {
         if (find(static_cast<std::uint16_t>(*id), std::string_view())) return *id;
     }
-    return find(0, text::trim(given));
+    return find(0, name);
 }
 
 std::optional<std::uint16_t> find_congregation(const store::Document& doc, std::uint16_t id,
