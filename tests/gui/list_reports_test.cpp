@@ -51,6 +51,19 @@ void write_folder(const TempDir& dir) {
     write_bytes(dir / "history.dat", history);
 }
 
+// The main window over the folder, with Центральное as our congregation.
+struct ListWindow {
+    GuiDocument g;
+    std::unique_ptr<gui::MainWindow> window;
+    ListWindow() {
+        write_folder(g.dir);
+        store::Document& doc = g.open();
+        doc.set_our_congregation(1);
+        window = std::make_unique<gui::MainWindow>(doc, g.prompter);
+        window->show();
+    }
+};
+
 const reports::ReportRequest* shown(gui::MainWindow& window) {
     const gui::ReportWidget* page = window.view()->report_page();
     return window.view()->mode() == gui::ReportView::Mode::report && page ? &page->request()
@@ -67,12 +80,8 @@ class ListReportsTest : public QObject {
 };
 
 void ListReportsTest::each_list_asks_for_its_selection_and_shows_what_was_chosen() {
-    GuiDocument g;
-    write_folder(g.dir);
-    store::Document& doc = g.open();
-    doc.set_our_congregation(1);
-    gui::MainWindow window(doc, g.prompter);
-    window.show();
+    ListWindow w;
+    gui::MainWindow& window = *w.window;
 
     // The speakers of one circuit: the filter narrows the list, "Все собрания" keeps all.
     when_dialog<gui::CongregationChooserDialog>([](gui::CongregationChooserDialog* d) {
@@ -115,7 +124,8 @@ void ListReportsTest::each_list_asks_for_its_selection_and_shows_what_was_chosen
     QCOMPARE(int(shown(window)->kind), int(ReportKind::local_assignments));
     const std::uint16_t brother = shown(window)->brother;
     QVERIFY(brother == 1 || brother == 3);
-    const store::BrotherEntry& entry = doc.brothers().at(*doc.brothers().find(brother));
+    const store::BrotherEntry& entry =
+        window.doc().brothers().at(*window.doc().brothers().find(brother));
     QVERIFY2(picked.contains(QString::fromStdString(entry.last_name)), qPrintable(picked));
 
     // The week lists take their run of weeks from the short and the long form.
@@ -140,12 +150,8 @@ void ListReportsTest::each_list_asks_for_its_selection_and_shows_what_was_chosen
 }
 
 void ListReportsTest::lists_without_a_selection_show_at_once() {
-    GuiDocument g;
-    write_folder(g.dir);
-    store::Document& doc = g.open();
-    doc.set_our_congregation(1);
-    gui::MainWindow window(doc, g.prompter);
-    window.show();
+    ListWindow w;
+    gui::MainWindow& window = *w.window;
     const std::pair<Command, ReportKind> plain[] = {
         {Command::talk_speakers, ReportKind::talk_speakers},
         {Command::annual_check, ReportKind::annual_check},

@@ -57,8 +57,8 @@ TEST_F(ReportArgumentsTest, NamesAndIdsAreLookedUpInTheData) {
     write_bytes(dir / "circuit.dat", concat({named_bytes("Восточный", 30001)}));
     auto doc = open();
     ReportRequest r;
-    EXPECT_EQ(resolve(*doc, "speakers", {{"--congregation", "Северное"}, {"--circuit", "30001"}}, r),
-              "");
+    EXPECT_EQ(
+        resolve(*doc, "speakers", {{"--congregation", "Северное"}, {"--circuit", "30001"}}, r), "");
     EXPECT_EQ(r.congregation, 2);
     EXPECT_EQ(r.circuit, 30001);
     EXPECT_EQ(resolve(*doc, "speakers", {{"--congregation", "3"}}, r), "");
