@@ -4,6 +4,7 @@
 
 #include "core/store/brother_contacts.h"
 #include "core/text/texts.h"
+#include "core/text/trim.h"
 
 namespace vorla::reports {
 
@@ -14,8 +15,8 @@ ListEstimate estimate_coordinator_list(const store::Document& doc, int line_heig
     return e;
 }
 
-DisplayList layout_coordinator_list(const store::Document& doc,
-                                    const settings::ReportFonts& fonts, const Device& device) {
+DisplayList layout_coordinator_list(const store::Document& doc, const settings::ReportFonts& fonts,
+                                    const Device& device) {
     FlowingList f(doc, fonts, device, text::text(text::TextId::talk_coordinators));
     const int rx = f.metrics().res_x;
     const int x = f.metrics().left_margin;
@@ -31,7 +32,8 @@ DisplayList layout_coordinator_list(const store::Document& doc,
         const auto record = pos ? brothers.read(doc.folder(), *pos) : std::nullopt;
         std::vector<std::string> reached;  // his numbers, then his e-mail
         if (record) {
-            const store::PhoneList phones = store::phone_list(doc, coord).value_or(store::PhoneList{});
+            const store::PhoneList phones =
+                store::phone_list(doc, coord).value_or(store::PhoneList{});
             reached = phones.phones;
             if (!phones.email.empty()) reached.push_back(phones.email);
         }
@@ -49,7 +51,8 @@ DisplayList layout_coordinator_list(const store::Document& doc,
         f.text(x + 3 * rx, y, cong.name, FontId::text, HAlign::left, true);
         if (record) {
             f.text(x + rx / 10, y + line, record->address1, FontId::text);
-            f.text(x + rx / 10, y + 2 * line, record->address2, FontId::text);
+            f.text(x + rx / 10, y + 2 * line, std::string(text::trim(record->address2)),
+                   FontId::text);
             for (std::size_t k = 0; k < reached.size(); ++k) {
                 f.text(right, y + (1 + static_cast<int>(k)) * line, reached[k], FontId::text,
                        HAlign::right);

@@ -11,7 +11,7 @@ namespace vorla::reports {
 // 4 lines a congregation and 4 more.
 ListEstimate estimate_coordinator_list(const store::Document& doc, int line_height, int res_y);
 
-DisplayList layout_coordinator_list(const store::Document& doc,
-                                    const settings::ReportFonts& fonts, const Device& device);
+DisplayList layout_coordinator_list(const store::Document& doc, const settings::ReportFonts& fonts,
+                                    const Device& device);
 
 }  // namespace vorla::reports

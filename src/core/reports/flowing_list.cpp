@@ -42,7 +42,8 @@ void FlowingList::band(int y, FontId font) {
     const int r = m_.res_y;
     const int line_y = m_.top_margin + y;
     const BandSpan span = heading_band_span(m_, doc_.settings());
-    add_band(page(), {span.left, line_y - (r / 80 + list_.height(font)), span.right, line_y + r / 90},
+    add_band(page(),
+             {span.left, line_y - (r / 80 + list_.height(font)), span.right, line_y + r / 90},
              doc_.settings());
 }
 

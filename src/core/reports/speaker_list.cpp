@@ -36,8 +36,12 @@ struct BlockHead {
 class SpeakerListLayout {
   public:
     SpeakerListLayout(const store::Document& doc, FlowingList& f, bool contact_lines)
-        : doc_(doc), f_(f), contact_lines_(contact_lines), x_(f.metrics().left_margin),
-          rx_(f.metrics().res_x), line_(f.line()) {}
+        : doc_(doc),
+          f_(f),
+          contact_lines_(contact_lines),
+          x_(f.metrics().left_margin),
+          rx_(f.metrics().res_x),
+          line_(f.line()) {}
 
     // The chosen congregation under the title; returns the line below which the first block
     // may start.
@@ -92,10 +96,10 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
         f_.text(cx, at(0), doc_.brothers().name_of(coord), font);
         f_.text(cx, at(1), record->address1, font);
         f_.text(cx, at(2), record->address2, font);
-        const store::PhoneList phones =
-            store::phone_list(doc_, coord).value_or(store::PhoneList{});
+        const store::PhoneList phones = store::phone_list(doc_, coord).value_or(store::PhoneList{});
         int k = 3;
-        for (const std::string& p : phones.phones) f_.text(cx, at(k++), p, font);
+        for (const std::string& p : phones.phones)
+            f_.text(cx, at(k++), p, font);
         f_.text(cx, at(k++), phones.email, font);
         last = std::max(last, at(k - 1));
     }
@@ -219,12 +223,13 @@ DisplayList layout_speaker_list(const store::Document& doc, const settings::Repo
         const store::BrotherEntry& e = doc.brothers().at(speakers[k]);
         for (std::size_t b = 0; b < text::TalkSet::kBytes; ++b)
             covered.bytes()[b] |= e.talks.bytes()[b];
-        const int last = layout.block(layout.head_of(speakers[k], with_congregation),
-                                      e.talks.talks(), y);
+        const int last =
+            layout.block(layout.head_of(speakers[k], with_congregation), e.talks.talks(), y);
         y = last + 3 * line / 2;
     }
-    if (sel.ours) {
-        // Closing: the talks none of them gives.
+    if (sel.ours && doc.our_congregation()) {
+        // Closing: the talks none of them gives (without a congregation of ours there is
+        // nobody whose talks could be missing).
         std::vector<int> uncovered;
         const int limit = uncovered_talk_limit(doc.talks());
         for (int n = 1; n <= limit; ++n) {

@@ -42,9 +42,10 @@ std::vector<std::string> speakers_of_talk(const store::Document& doc, int talk_n
 ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y) {
     ListEstimate e;
     const int count = listed_talk_count(doc.talks(), true);
-    for (int n = 1; n <= count; ++n) e.lines += 2 + extra_lines(speakers_of_talk(doc, n).size());
-    e.pages = estimated_pages(static_cast<long long>(e.lines) * line_height,
-                              line_height + 10LL * res_y);
+    for (int n = 1; n <= count; ++n)
+        e.lines += 2 + extra_lines(speakers_of_talk(doc, n).size());
+    e.pages =
+        estimated_pages(static_cast<long long>(e.lines) * line_height, line_height + 10LL * res_y);
     return e;
 }
 

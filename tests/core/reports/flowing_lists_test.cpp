@@ -92,7 +92,8 @@ struct ListsTest : ReportData {
     }
     std::unique_ptr<store::Document> open_lists() {
         FixtureBytes file(256);
-        for (const FixtureBytes& b : brothers) file.append(b);
+        for (const FixtureBytes& b : brothers)
+            file.append(b);
         write_bytes(dir / "speakers.dat", file.bytes());
         auto doc = open();
         doc->set_our_congregation(1);
@@ -123,9 +124,8 @@ struct ListsTest : ReportData {
 TEST_F(ListsTest, SpeakerBlocksAt96And600DpiWithNameBandContactLineAndTwentyTalksALine) {
     write_lists_data();
     auto doc = open_lists();
-    change_settings(*doc, [](settings::Settings& s) {
-        s.background_style = settings::BackgroundStyle::grey;
-    });
+    change_settings(
+        *doc, [](settings::Settings& s) { s.background_style = settings::BackgroundStyle::grey; });
     for (const Device& device : {Device::screen(), Device::printer(600, 600)}) {
         SCOPED_TRACE(device.res_x);
         const int r = device.res_x;
@@ -282,6 +282,12 @@ TEST_F(ListsTest, OurSpeakersCloseWithTheTalksNoneOfThemGives) {
         EXPECT_EQ(line(p, 80 + 152 + 9 * 16).size(), 17u);
         EXPECT_EQ(p.texts.back().text, "200");
     }
+    // Without a congregation of ours there is no list and nothing missing from it.
+    doc->set_our_congregation(0);
+    const DisplayList none = speakers(*doc, {true, 0, 0});
+    ASSERT_EQ(none.pages.size(), 1u);
+    EXPECT_EQ(none.pages[0].texts.size(), 1u);  // the (empty) title
+
     // One more of ours gives every talk: the closing block stays empty.
     brothers.push_back(with_talks(brother_bytes(7, "Ян", "Всеведов", 1), 256));
     auto all = open_lists();
@@ -298,7 +304,8 @@ TEST_F(ListsTest, CatalogueEndsAtTheFirstUntitledEntryOfTheUsersOwn) {
     // Untitled throughout: the lists stop before 151; our speakers' closing goes to 200.
     EXPECT_EQ(listed_talk_count(doc->talks(), true), 150);
     EXPECT_EQ(uncovered_talk_limit(doc->talks()), 200);
-    for (int n = 1; n <= 200; ++n) set_talk_title(*doc, n, "Название речи " + std::to_string(n));
+    for (int n = 1; n <= 200; ++n)
+        set_talk_title(*doc, n, "Название речи " + std::to_string(n));
     EXPECT_EQ(listed_talk_count(doc->talks(), true), 201);
     EXPECT_EQ(listed_talk_count(doc->talks(), false), 200);
     EXPECT_EQ(uncovered_talk_limit(doc->talks()), 200);
@@ -333,8 +340,8 @@ TEST_F(ListsTest, TalkListAt96And600DpiPutsTheSpeakersTwoToALineUnderEachTalk) {
         const int t12 = item(p, "Речь 12 Как найти мир").y;
         const std::vector<TextItem> names = {
             {x + r / 10, t12 + L + L / 3, "Иван Петров ( Северное )", F::small_text, 0, Lf},
-            {x + r / 10 + 4 * r, t12 + L + L / 3, "Олег Сидоров ( Центральное )", F::small_text,
-             0, Lf},
+            {x + r / 10 + 4 * r, t12 + L + L / 3, "Олег Сидоров ( Центральное )", F::small_text, 0,
+             Lf},
             {x + r / 10, t12 + 2 * L + L / 3, "Андрей Смирнов ( Южное )", F::small_text, 0, Lf},
         };
         const auto at = std::find(p.texts.begin(), p.texts.end(), item(p, "Речь 12 Как найти мир"));
@@ -369,7 +376,8 @@ TEST_F(ListsTest, TalkListRepeatsTheTalkOnTheNextPageWhenItsSpeakersRunOver) {
     // 131 speakers of talk 1: lines from 53 while the cursor (16 below) stays within 960.
     const auto names_on = [](const Page& page) {
         int n = 0;
-        for (const TextItem& t : page.texts) n += t.font == F::small_text;
+        for (const TextItem& t : page.texts)
+            n += t.font == F::small_text;
         return n;
     };
     EXPECT_EQ(names_on(l.pages[0]), 2 * 56);
@@ -399,7 +407,7 @@ TEST_F(ListsTest, CoordinatorListAt96And600DpiShowsEachCongregationsCoordinatorA
             {x, y, "Иван Петров", F::speakers, 0, Lf},
             {x + 3 * r, y, "Северное", F::text, 0, Lf},
             {x + r / 10, y + L, "Мира, 5", F::text, 0, Lf},
-            {x + r / 10, y + 2 * L, "  Клин", F::text, 0, Lf},
+            {x + r / 10, y + 2 * L, "Клин", F::text, 0, Lf},
             {x + 15 * r / 2, y + L, "123-45-67", F::text, 0, R},
             {x, next, "Олег Сидоров", F::speakers, 0, Lf},
             {x + 3 * r, next, "Центральное", F::text, 0, Lf},
