@@ -47,7 +47,7 @@ DisplayList layout_coordinator_list(const store::Document& doc, const settings::
         std::string name = brothers.name_of(coord);
         if (name.empty()) name = "  -";
         f.band(y, FontId::speakers);
-        f.text(x, y, name, FontId::speakers, HAlign::left, true);
+        f.text(x, y, name, FontId::speakers, HAlign::left, true, f.room(x, x + 3 * rx));
         f.text(x + 3 * rx, y, cong.name, FontId::text, HAlign::left, true);
         if (record) {
             f.text(x + rx / 10, y + line, record->address1, FontId::text);

@@ -31,11 +31,13 @@ Page& FlowingList::new_page() {
     return page;
 }
 
-void FlowingList::text(int x, int y, std::string s, FontId font, HAlign h, bool on_band) {
+void FlowingList::text(int x, int y, std::string s, FontId font, HAlign h, bool on_band,
+                       int max_width) {
     if (s.empty()) return;
     const std::uint32_t colour = list_.font(font).colour;
     page().texts.push_back({x, m_.top_margin + y, std::move(s), font,
-                            on_band ? colour_on_band(doc_.settings(), colour) : colour, h});
+                            on_band ? colour_on_band(doc_.settings(), colour) : colour, h,
+                            VAlign::bottom, max_width});
 }
 
 void FlowingList::band(int y, FontId font) {

@@ -45,9 +45,12 @@ class FlowingList {
     Page& page() { return list_.pages.back(); }
 
     // A bottom-aligned text at x and y below the top-margin line, in the font's colour (or the
-    // colour it takes on a band); an empty text adds nothing.
+    // colour it takes on a band), condensed to max_width when given; an empty text adds
+    // nothing.
     void text(int x, int y, std::string s, FontId font, HAlign h = HAlign::left,
-              bool on_band = false);
+              bool on_band = false, int max_width = 0);
+    // The room a left-aligned text has up to the next column at `next`.
+    int room(int x, int next) const { return next - x - m_.res_x / 20; }
     // The heading band of a block line at y, as tall as the font and as wide as the title's.
     void band(int y, FontId font);
 

@@ -130,8 +130,10 @@ BlockHead SpeakerListLayout::head_of(std::size_t pos, bool with_congregation) co
 int SpeakerListLayout::head(const BlockHead& h, int y) {
     const int right = static_cast<int>(x_ + 7.5 * rx_);
     f_.band(y, FontId::text);
-    f_.text(x_, y, h.name, FontId::text, HAlign::left, true);
-    f_.text(static_cast<int>(x_ + 2.5 * rx_), y, h.congregation, FontId::text, HAlign::left, true);
+    const int cong_x = static_cast<int>(x_ + 2.5 * rx_);
+    f_.text(x_, y, h.name, FontId::text, HAlign::left, true,
+            h.congregation.empty() ? 0 : f_.room(x_, cong_x));
+    f_.text(cong_x, y, h.congregation, FontId::text, HAlign::left, true);
     f_.text(right, y, h.phone, FontId::speakers, HAlign::right, true);
     if (!h.contact) return y;
     y += line_;

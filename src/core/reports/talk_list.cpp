@@ -85,7 +85,8 @@ DisplayList layout_talk_list(const store::Document& doc, const settings::ReportF
                 talk_line(n, f.first_line());
                 c = f.first_line() + line / 3 + 2 * line;
             }
-            f.text(columns[j % 2], c - line, names[j], FontId::small_text);
+            f.text(columns[j % 2], c - line, names[j], FontId::small_text, HAlign::left, false,
+                   j % 2 == 0 ? f.room(columns[0], columns[1]) : 0);
             if (j % 2 == 1) c += line;
         }
         // The next talk's band keeps clear of the last names.

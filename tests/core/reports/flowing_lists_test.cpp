@@ -23,6 +23,7 @@ namespace {
 
 constexpr auto R = HAlign::right;
 constexpr auto Lf = HAlign::left;
+constexpr auto B = VAlign::bottom;
 
 // Brother record fields beyond the fixture builder's.
 constexpr std::size_t kAddress1 = 40, kAddress2 = 80, kPhone = 120, kTalks = 136, kFlags = 200,
@@ -136,7 +137,7 @@ TEST_F(ListsTest, SpeakerBlocksAt96And600DpiWithNameBandContactLineAndTwentyTalk
         const int t = r == 96 ? 80 : 500, x = r == 96 ? 19 : 120, L = r == 96 ? 16 : 100;
         const int name = t + 2 * L;
         const std::vector<TextItem> expected = {
-            {x, name, "Иван Петров", F::text, 0, Lf},
+            {x, name, "Иван Петров", F::text, 0, Lf, B, 5 * r / 2 - r / 20},
             {x + 5 * r / 2, name, "Северное", F::text, 0, Lf},
             {x + 15 * r / 2, name, "123-45-67", F::speakers, 0, R},
             {x + r / 10, name + L, "Мира, 5", F::text, 0, Lf},
@@ -333,16 +334,20 @@ TEST_F(ListsTest, TalkListAt96And600DpiPutsTheSpeakersTwoToALineUnderEachTalk) {
         // Talk 1: its line, then Петров one line and a third lower; talk 2 a third of a line
         // below the line under him.
         EXPECT_EQ(p.texts[1], (TextItem{x, t + 2 * L, "Речь 1", F::text, 0, Lf}));
-        EXPECT_EQ(p.texts[2], (TextItem{x + r / 10, t + 2 * L + L + L / 3,
-                                        "Иван Петров ( Северное )", F::small_text, 0, Lf}));
+        const int column = 4 * r - r / 20;  // the first column's room
+        EXPECT_EQ(p.texts[2],
+                  (TextItem{x + r / 10, t + 2 * L + L + L / 3, "Иван Петров ( Северное )",
+                            F::small_text, 0, Lf, B, column}));
         EXPECT_EQ(item(p, "Речь 2").y, t + 4 * L + 2 * (L / 3));
         // Talk 12: three speakers (our brother who stays home is not one), two to a line.
         const int t12 = item(p, "Речь 12 Как найти мир").y;
         const std::vector<TextItem> names = {
-            {x + r / 10, t12 + L + L / 3, "Иван Петров ( Северное )", F::small_text, 0, Lf},
+            {x + r / 10, t12 + L + L / 3, "Иван Петров ( Северное )", F::small_text, 0, Lf, B,
+             column},
             {x + r / 10 + 4 * r, t12 + L + L / 3, "Олег Сидоров ( Центральное )", F::small_text, 0,
              Lf},
-            {x + r / 10, t12 + 2 * L + L / 3, "Андрей Смирнов ( Южное )", F::small_text, 0, Lf},
+            {x + r / 10, t12 + 2 * L + L / 3, "Андрей Смирнов ( Южное )", F::small_text, 0, Lf, B,
+             column},
         };
         const auto at = std::find(p.texts.begin(), p.texts.end(), item(p, "Речь 12 Как найти мир"));
         ASSERT_LT(at + 3, p.texts.end());
@@ -402,17 +407,18 @@ TEST_F(ListsTest, CoordinatorListAt96And600DpiShowsEachCongregationsCoordinatorA
         const int y = t + 2 * L;
         // Name order: Северное, Центральное, Южное; two address lines, then 1.5 lines.
         const int next = y + 2 * L + 3 * L / 2;
+        const int room = 3 * r - r / 20;  // up to the congregation's column
         const std::vector<TextItem> expected = {
             {r * 4, t, "Координаторы речей", F::title, 0, HAlign::centre},
-            {x, y, "Иван Петров", F::speakers, 0, Lf},
+            {x, y, "Иван Петров", F::speakers, 0, Lf, B, room},
             {x + 3 * r, y, "Северное", F::text, 0, Lf},
             {x + r / 10, y + L, "Мира, 5", F::text, 0, Lf},
             {x + r / 10, y + 2 * L, "Клин", F::text, 0, Lf},
             {x + 15 * r / 2, y + L, "123-45-67", F::text, 0, R},
-            {x, next, "Олег Сидоров", F::speakers, 0, Lf},
+            {x, next, "Олег Сидоров", F::speakers, 0, Lf, B, room},
             {x + 3 * r, next, "Центральное", F::text, 0, Lf},
             {x + 15 * r / 2, next + L, "222-33-44", F::text, 0, R},
-            {x, next + 2 * L + 3 * L / 2, "  -", F::speakers, 0, Lf},
+            {x, next + 2 * L + 3 * L / 2, "  -", F::speakers, 0, Lf, B, room},
             {x + 3 * r, next + 2 * L + 3 * L / 2, "Южное", F::text, 0, Lf},
         };
         EXPECT_EQ(p.texts, expected);
