@@ -32,10 +32,7 @@ DisplayList layout_coordinator_list(const store::Document& doc, const settings::
         const auto record = pos ? brothers.read(doc.folder(), *pos) : std::nullopt;
         std::vector<std::string> reached;  // his numbers, then his e-mail
         if (record) {
-            const store::PhoneList phones =
-                store::phone_list(doc, coord).value_or(store::PhoneList{});
-            reached = phones.phones;
-            if (!phones.email.empty()) reached.push_back(phones.email);
+            reached = contact_entries(store::phone_list(doc, coord).value_or(store::PhoneList{}));
         }
         // Lines under the name: the two address lines beside his numbers. A block of more
         // lines than the page's last two goes over to the next page whole.

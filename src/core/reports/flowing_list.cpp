@@ -11,6 +11,12 @@ int estimated_pages(long long height, long long page) {
     return height > page && page > 0 ? static_cast<int>(height / page) + 1 : 1;
 }
 
+std::vector<std::string> contact_entries(const store::PhoneList& phones) {
+    std::vector<std::string> entries = phones.phones;
+    if (!phones.email.empty()) entries.push_back(phones.email);
+    return entries;
+}
+
 FlowingList::FlowingList(const store::Document& doc, const settings::ReportFonts& fonts,
                          const Device& device, std::string title)
     : doc_(doc),

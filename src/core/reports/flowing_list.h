@@ -4,10 +4,12 @@
 // ten inches below it.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/reports/device.h"
 #include "core/reports/display_list.h"
 #include "core/reports/page_metrics.h"
+#include "core/store/brother_contacts.h"
 #include "core/store/document.h"
 
 namespace vorla::reports {
@@ -20,6 +22,9 @@ struct ListEstimate {
 };
 // One page while the height fits into the page's; else height / page + 1.
 int estimated_pages(long long height, long long page);
+
+// A brother's numbers, then his e-mail when he has one: his contact lines one under another.
+std::vector<std::string> contact_entries(const store::PhoneList& phones);
 
 class FlowingList {
   public:

@@ -1,5 +1,7 @@
 #include "core/reports/speaker_list.h"
 
+#include <algorithm>
+
 #include "core/calendar/parity.h"
 #include "core/reports/letter_page.h"
 #include "core/reports/listed_talks.h"
@@ -67,9 +69,12 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
     const auto at = [&](int k) { return (3 + 2 * k) * line_ / 2; };  // 1.5 L, 2.5 L, ...
     const FontId font = FontId::text;
     const int left = x_ + rx_ / 10;
+    const int times = x_ + 3 * rx_;
+    const int coordinator = static_cast<int>(x_ + 5.5 * rx_);
+    const int hall_room = f_.room(left, times);
     f_.text(left, at(0), text::text(TextId::kingdom_hall), font);
-    f_.text(left, at(1), cong->hall_address1, font);
-    f_.text(left, at(2), cong->hall_address2, font);
+    f_.text(left, at(1), cong->hall_address1, font, HAlign::left, false, hall_room);
+    f_.text(left, at(2), cong->hall_address2, font, HAlign::left, false, hall_room);
     f_.text(left, at(3), cong->phone1, font);
     f_.text(left, at(4), cong->phone2, font);
 
@@ -83,8 +88,8 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
         std::string s = time + " ( " + calendar::year_text(week, ctx) + " )";
         return text::length(s) > 12 ? s : std::string();
     };
-    f_.text(x_ + 3 * rx_, at(0), timed(odd ? cong->time_odd : cong->time_even, now), font);
-    f_.text(x_ + 3 * rx_, at(1), timed(odd ? cong->time_even : cong->time_odd, now + 52), font);
+    f_.text(times, at(0), timed(odd ? cong->time_odd : cong->time_even, now), font);
+    f_.text(times, at(1), timed(odd ? cong->time_even : cong->time_odd, now + 52), font);
 
     // The talk coordinator: name, address, then his numbers and e-mail.
     int last = at(4);
@@ -92,16 +97,14 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
     const auto pos = doc_.brothers().find(coord);
     const auto record = pos ? doc_.brothers().read(doc_.folder(), *pos) : std::nullopt;
     if (record) {
-        const int cx = static_cast<int>(x_ + 5.5 * rx_);
-        f_.text(cx, at(0), doc_.brothers().name_of(coord), font);
-        f_.text(cx, at(1), record->address1, font);
-        f_.text(cx, at(2), record->address2, font);
+        f_.text(coordinator, at(0), doc_.brothers().name_of(coord), font);
+        f_.text(coordinator, at(1), record->address1, font);
+        f_.text(coordinator, at(2), record->address2, font);
         const store::PhoneList phones = store::phone_list(doc_, coord).value_or(store::PhoneList{});
-        int k = 3;
-        for (const std::string& p : phones.phones)
-            f_.text(cx, at(k++), p, font);
-        f_.text(cx, at(k++), phones.email, font);
-        last = std::max(last, at(k - 1));
+        const std::vector<std::string> reached = contact_entries(phones);
+        for (std::size_t k = 0; k < reached.size(); ++k)
+            f_.text(coordinator, at(3 + static_cast<int>(k)), reached[k], font);
+        last = std::max(last, at(2 + static_cast<int>(reached.size())));
     }
     return last;
 }

@@ -209,8 +209,8 @@ TEST_F(ListsTest, ChosenCongregationShowsItsHallTimesAndCoordinatorUnderTheTitle
     const std::vector<TextItem> expected = {
         {384, 80, "Центральное", F::title, 0, HAlign::centre},
         {28, at(0), "Зал Царства", F::text, 0, Lf},
-        {28, at(1), "Лесная, 1", F::text, 0, Lf},
-        {28, at(2), "Тверь", F::text, 0, Lf},
+        {28, at(1), "Лесная, 1", F::text, 0, Lf, B, 275},
+        {28, at(2), "Тверь", F::text, 0, Lf, B, 275},
         {28, at(3), "4822-55-66", F::text, 0, Lf},
         // This week is in an even year; the odd years' time is next year's.
         {307, at(0), "10:00 ( 2026 )", F::text, 0, Lf},
