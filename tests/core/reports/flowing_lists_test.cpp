@@ -428,4 +428,24 @@ TEST_F(ListsTest, CoordinatorListAt96And600DpiShowsEachCongregationsCoordinatorA
     EXPECT_EQ(estimate_coordinator_list(*doc, 61, 96).pages, 2);  // 976 over 960
 }
 
+TEST_F(ListsTest, CoordinatorListStartsANewPageWithItsTitleWhenTwoLinesNoLongerFit) {
+    // 40 congregations without a coordinator, a line and a half apart from 32: the 38th
+    // stands at 920, the 39th would at 944, where two more lines pass 960.
+    FixtureBytes congs(256);
+    for (int k = 1; k <= 40; ++k) {
+        congs.append(
+            congregation_bytes(static_cast<std::uint16_t>(k),
+                               "Собрание" + std::string(k < 10 ? "0" : "") + std::to_string(k)));
+    }
+    write_bytes(dir / "cong.dat", congs.bytes());
+    auto doc = open_lists();
+    const DisplayList l = layout_coordinator_list(*doc, fonts, Device::screen());
+    ASSERT_EQ(l.pages.size(), 2u);
+    EXPECT_EQ(item(l.pages[0], "Собрание38").y, 80 + 920);
+    EXPECT_FALSE(has(l.pages[0], "Собрание39"));
+    EXPECT_EQ(l.pages[1].texts[0].text, "Координаторы речей");
+    EXPECT_EQ(line(l.pages[1], 80 + 32), (std::vector<std::string>{"  -", "Собрание39"}));
+    EXPECT_EQ(item(l.pages[1], "Собрание40").y, 80 + 56);
+}
+
 }  // namespace
