@@ -4,6 +4,7 @@
 
 #include "core/reports/listed_talks.h"
 #include "core/text/texts.h"
+#include "core/text/trim.h"
 
 namespace vorla::reports {
 
@@ -61,7 +62,7 @@ DisplayList layout_talk_list(const store::Document& doc, const settings::ReportF
     const auto talk_line = [&](int talk_no, int y) {
         f.band(y, FontId::text);
         std::string line_text = text::format(TextId::talk_number, doc.talks().number_text(talk_no));
-        if (const std::string title = doc.talks().title(talk_no); !title.empty())
+        if (const std::string title = doc.talks().title(talk_no); !text::is_blank(title))
             line_text += " " + title;
         f.text(x, y, std::move(line_text), FontId::text, HAlign::left, true);
     };
