@@ -99,7 +99,7 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
     if (record) {
         f_.text(coordinator, at(0), doc_.brothers().name_of(coord), font);
         f_.text(coordinator, at(1), record->address1, font);
-        f_.text(coordinator, at(2), record->address2, font);
+        f_.text(coordinator, at(2), std::string(text::trim(record->address2)), font);
         const store::PhoneList phones = store::phone_list(doc_, coord).value_or(store::PhoneList{});
         const std::vector<std::string> reached = contact_entries(phones);
         for (std::size_t k = 0; k < reached.size(); ++k)
