@@ -1,16 +1,27 @@
 #include "core/reports/report_request.h"
 
 #include "core/reports/annual_check.h"
+#include "core/reports/coordinator_list.h"
 #include "core/reports/invitation_letter.h"
 #include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/readers_list.h"
 #include "core/reports/schedule_report.h"
+#include "core/reports/speaker_list.h"
+#include "core/reports/talk_list.h"
 #include "core/reports/talk_worksheet.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
 namespace vorla::reports {
+
+namespace {
+
+SpeakerSelection speaker_selection(const ReportRequest& request) {
+    return {request.kind == ReportKind::local_speakers, request.congregation, request.circuit};
+}
+
+}  // namespace
 
 ReportRequest invitation_letter_request(calendar::WeekIndex week) {
     return {ReportKind::invitation_letter, week, 1, 0};
@@ -33,6 +44,13 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_worksheet(doc, fonts, request.first, request.weeks, device);
         case ReportKind::readers:
             return layout_readers(doc, fonts, device);
+        case ReportKind::speaker_talks:
+        case ReportKind::local_speakers:
+            return layout_speaker_list(doc, fonts, speaker_selection(request), device);
+        case ReportKind::talk_speakers:
+            return layout_talk_list(doc, fonts, device);
+        case ReportKind::coordinators:
+            return layout_coordinator_list(doc, fonts, device);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
@@ -52,6 +70,13 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return text::text(text::TextId::local_talks);
         case ReportKind::readers:
             return text::text(text::TextId::watchtower_readers);
+        case ReportKind::speaker_talks:
+        case ReportKind::local_speakers:
+            return speaker_list_title(doc, speaker_selection(request));
+        case ReportKind::talk_speakers:
+            return text::text(text::TextId::public_talk_list);
+        case ReportKind::coordinators:
+            return text::text(text::TextId::talk_coordinators);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;

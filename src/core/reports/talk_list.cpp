@@ -1,0 +1,99 @@
+#include "core/reports/talk_list.h"
+
+#include <algorithm>
+
+#include "core/reports/listed_talks.h"
+#include "core/text/texts.h"
+#include "core/text/trim.h"
+
+namespace vorla::reports {
+
+using text::TextId;
+
+namespace {
+
+bool gives_talks_out(const store::Document& doc, const store::BrotherEntry& e) {
+    if (e.discontinued()) return false;
+    const std::uint16_t ours = doc.our_congregation();
+    return !ours || e.cong_id != ours ||
+           (doc.roles_of(e.brother_id) & store::BrotherRecord::kRoleOutgoing) != 0;
+}
+
+int extra_lines(std::size_t speakers) {
+    const int d = static_cast<int>(speakers);
+    if (d == 0) return 0;
+    if (d <= 2) return 1;
+    return d / 2 + d % 2 + 1;
+}
+
+}  // namespace
+
+std::vector<std::string> speakers_of_talk(const store::Document& doc, int talk_no) {
+    std::vector<std::string> names;
+    for (const store::BrotherEntry& e : doc.brothers().entries()) {
+        if (!e.talks.has(talk_no) || !gives_talks_out(doc, e)) continue;
+        std::string name = e.first_last();
+        const std::string cong = doc.congregations().name_of(e.cong_id);
+        if (!cong.empty()) name += " ( " + cong + " )";
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y) {
+    ListEstimate e;
+    const int count = listed_talk_count(doc.talks(), true);
+    for (int n = 1; n <= count; ++n)
+        e.lines += 2 + extra_lines(speakers_of_talk(doc, n).size());
+    e.pages =
+        estimated_pages(static_cast<long long>(e.lines) * line_height, line_height + 10LL * res_y);
+    return e;
+}
+
+DisplayList layout_talk_list(const store::Document& doc, const settings::ReportFonts& fonts,
+                             const Device& device) {
+    FlowingList f(doc, fonts, device, text::text(TextId::public_talk_list));
+    const int ry = f.metrics().res_y;
+    const int rx = f.metrics().res_x;
+    f.set_line(std::max(f.list().height(FontId::text), ry / 6));
+    const int line = f.line();
+    const int x = f.metrics().left_margin;
+    const int columns[2] = {x + rx / 10, x + rx / 10 + 4 * rx};
+    const auto talk_line = [&](int talk_no, int y) {
+        f.band(y, FontId::text);
+        std::string line_text = text::format(TextId::talk_number, doc.talks().number_text(talk_no));
+        if (const std::string title = doc.talks().title(talk_no); !text::is_blank(title))
+            line_text += " " + title;
+        f.text(x, y, std::move(line_text), FontId::text, HAlign::left, true);
+    };
+
+    f.new_page();
+    int y = f.first_line();
+    const int count = listed_talk_count(doc.talks(), true);
+    for (int n = 1; n <= count; ++n) {
+        if (f.full(y)) {
+            f.new_page();
+            y = f.first_line();
+        }
+        talk_line(n, y);
+        const std::vector<std::string> names = speakers_of_talk(doc, n);
+        // The names stand a line above the cursor, the first a third of a line clear of the
+        // talk's band.
+        int c = y + line + line / 3 + (names.empty() ? 0 : line);
+        for (std::size_t j = 0; j < names.size(); ++j) {
+            if (j % 2 == 0 && f.past_end(c)) {
+                f.new_page();
+                talk_line(n, f.first_line());
+                c = f.first_line() + line / 3 + 2 * line;
+            }
+            f.text(columns[j % 2], c - line, names[j], FontId::small_text, HAlign::left, false,
+                   j % 2 == 0 ? f.room(columns[0], columns[1]) : 0);
+            if (j % 2 == 1) c += line;
+        }
+        // The next talk's band keeps clear of the last names.
+        y = names.empty() ? c : c + line / 3;
+    }
+    return f.take();
+}
+
+}  // namespace vorla::reports
