@@ -1,5 +1,7 @@
 #include "core/reports/annual_check.h"
 
+#include "core/reports/listed_talks.h"
+
 #include <algorithm>
 
 #include "core/calendar/date_label.h"
@@ -19,8 +21,6 @@ namespace {
 
 constexpr int kWeeksAhead = 69;
 constexpr std::size_t kLongTitle = 56;
-constexpr int kFirstUserTalk = 151;
-constexpr int kLastUserTalk = 200;
 
 WeekIndex last_planned_week(const store::Document& doc) {
     const store::WeekTable& weeks = doc.weeks();
@@ -34,19 +34,12 @@ WeekIndex last_planned_week(const store::Document& doc) {
 
 }  // namespace
 
-int listed_talk_count(const store::TalkCatalogue& talks, int when_none_blank) {
-    for (int n = kFirstUserTalk; n <= kLastUserTalk; ++n) {
-        if (text::trim(talks.title(n)).empty()) return n - 1;
-    }
-    return when_none_blank;
-}
-
 AnnualCheck annual_check(const store::Document& doc) {
     AnnualCheck check;
     const calendar::CalendarContext ctx = doc.calendar();
     check.last_week = last_planned_week(doc);
     check.latest_year = calendar::year_of_week(check.last_week, ctx);
-    check.talks.resize(static_cast<std::size_t>(listed_talk_count(doc.talks(), kLastUserTalk)));
+    check.talks.resize(static_cast<std::size_t>(listed_talk_count(doc.talks(), false)));
     const int first_year = check.latest_year - (kCheckYears - 1);
     const store::WeekTable& weeks = doc.weeks();
     // Weeks before the window are not kept; the window starts the count.

@@ -17,10 +17,6 @@ namespace vorla::reports {
 
 inline constexpr int kCheckYears = 6;
 
-// How many talks the numbered lists show from talk 1: up to the first user-defined place
-// (151..200) whose title is blank, else `when_none_blank`.
-int listed_talk_count(const store::TalkCatalogue& talks, int when_none_blank);
-
 struct CheckCell {
     calendar::WeekIndex week;  // the latest week of the year with the talk
     int times = 0;             // 0: not heard that year

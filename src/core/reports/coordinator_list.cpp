@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/store/brother_contacts.h"
+#include "core/store/brother_book.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -23,17 +23,16 @@ DisplayList layout_coordinator_list(const store::Document& doc, const settings::
     const int right = static_cast<int>(x + 7.5 * rx);
     const int line = f.line();
     const store::BrotherIndex& brothers = doc.brothers();
+    const store::BrotherBook book(doc);
 
     f.new_page();
     int y = f.first_line();
     for (const store::CongregationEntry& cong : doc.congregations().entries()) {
         const std::uint16_t coord = cong.talk_coord_id;
-        const auto pos = brothers.find(coord);
-        const auto record = pos ? brothers.read(doc.folder(), *pos) : std::nullopt;
+        const auto card = book.card(coord);
+        const store::BrotherRecord* record = card ? &card->record : nullptr;
         std::vector<std::string> reached;  // his numbers, then his e-mail
-        if (record) {
-            reached = contact_entries(store::phone_list(doc, coord).value_or(store::PhoneList{}));
-        }
+        if (card) reached = contact_entries(card->phones);
         // Lines under the name: the two address lines beside his numbers. A block of more
         // lines than the page's last two goes over to the next page whole.
         const int rows = record ? std::max<int>(2, static_cast<int>(reached.size())) : 0;

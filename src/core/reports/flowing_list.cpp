@@ -33,6 +33,7 @@ int FlowingList::names_line() const {
 
 Page& FlowingList::new_page() {
     Page& page = list_.pages.emplace_back();
+    page.texts.reserve(64);  // a page of a list holds dozens of lines
     add_page_heading(page, list_, m_, doc_.settings(), title_, printed_on_, doc_.language());
     return page;
 }

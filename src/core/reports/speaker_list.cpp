@@ -5,7 +5,7 @@
 #include "core/calendar/parity.h"
 #include "core/reports/letter_page.h"
 #include "core/reports/listed_talks.h"
-#include "core/store/brother_contacts.h"
+#include "core/store/brother_book.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 #include "core/text/utf8.h"
@@ -39,11 +39,16 @@ class SpeakerListLayout {
   public:
     SpeakerListLayout(const store::Document& doc, FlowingList& f, bool contact_lines)
         : doc_(doc),
+          book_(doc),
           f_(f),
           contact_lines_(contact_lines),
           x_(f.metrics().left_margin),
           rx_(f.metrics().res_x),
-          line_(f.line()) {}
+          line_(f.line()) {
+        // Thousands of blocks show the same few hundred numbers.
+        for (int n = 0; n <= text::TalkSet::kMaxTalk; ++n)
+            numbers_.push_back(n ? doc.talks().number_text(n) : std::string());
+    }
 
     // The chosen congregation under the title; returns the line below which the first block
     // may start.
@@ -56,11 +61,13 @@ class SpeakerListLayout {
     int head(const BlockHead& h, int y);
 
     const store::Document& doc_;
+    store::BrotherBook book_;
     FlowingList& f_;
     bool contact_lines_;
     int x_;
     int rx_;
     int line_;
+    std::vector<std::string> numbers_;  // by talk number
 };
 
 int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
@@ -94,14 +101,11 @@ int SpeakerListLayout::congregation_block(std::uint16_t cong_id) {
     // The talk coordinator: name, address, then his numbers and e-mail.
     int last = at(4);
     const std::uint16_t coord = cong->talk_coord_id;
-    const auto pos = doc_.brothers().find(coord);
-    const auto record = pos ? doc_.brothers().read(doc_.folder(), *pos) : std::nullopt;
-    if (record) {
+    if (const auto card = book_.card(coord)) {
         f_.text(coordinator, at(0), doc_.brothers().name_of(coord), font);
-        f_.text(coordinator, at(1), record->address1, font);
-        f_.text(coordinator, at(2), std::string(text::trim(record->address2)), font);
-        const store::PhoneList phones = store::phone_list(doc_, coord).value_or(store::PhoneList{});
-        const std::vector<std::string> reached = contact_entries(phones);
+        f_.text(coordinator, at(1), card->record.address1, font);
+        f_.text(coordinator, at(2), std::string(text::trim(card->record.address2)), font);
+        const std::vector<std::string> reached = contact_entries(card->phones);
         for (std::size_t k = 0; k < reached.size(); ++k)
             f_.text(coordinator, at(3 + static_cast<int>(k)), reached[k], font);
         last = std::max(last, at(2 + static_cast<int>(reached.size())));
@@ -116,14 +120,14 @@ BlockHead SpeakerListLayout::head_of(std::size_t pos, bool with_congregation) co
     if (e.ministerial_servant())
         h.name += " ( " + text::text(TextId::ministerial_servant_mark) + " )";
     if (with_congregation) h.congregation = doc_.congregations().name_of(e.cong_id);
-    const store::PhoneList phones =
-        store::phone_list(doc_, e.brother_id).value_or(store::PhoneList{});
+    const auto card = book_.card(e.brother_id);
+    const store::PhoneList phones = card ? card->phones : store::PhoneList{};
     h.phone = phones.phone(0);
     h.contact = contact_lines_;
     if (contact_lines_) {
-        if (const auto record = doc_.brothers().read(doc_.folder(), pos)) {
-            h.address1 = record->address1;
-            h.address2 = std::string(text::trim(record->address2));
+        if (card) {
+            h.address1 = card->record.address1;
+            h.address2 = std::string(text::trim(card->record.address2));
         }
         h.second_phone = phones.phone(1);
     }
@@ -163,7 +167,7 @@ int SpeakerListLayout::block(const BlockHead& h, const std::vector<int>& talks, 
                 line_y = head(h, f_.first_line()) + 3 * line_ / 2;
             }
         }
-        f_.text(x_ + rx_ + k * rx_ / 3, line_y, doc_.talks().number_text(talks[i]),
+        f_.text(x_ + rx_ + k * rx_ / 3, line_y, numbers_[static_cast<std::size_t>(talks[i])],
                 FontId::small_text);
     }
     return line_y;

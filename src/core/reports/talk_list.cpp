@@ -26,25 +26,52 @@ int extra_lines(std::size_t speakers) {
     return d / 2 + d % 2 + 1;
 }
 
+// "First Last ( congregation )" of the listed speakers. A brother gives many talks and a
+// congregation has many brothers: each congregation's part is made once.
+class SpeakerNames {
+  public:
+    explicit SpeakerNames(const store::Document& doc) : doc_(doc) {
+        for (const store::CongregationEntry& c : doc.congregations().entries()) {
+            if (c.cong_id >= suffix_.size()) suffix_.resize(std::size_t{c.cong_id} + 1);
+            suffix_[c.cong_id] = " ( " + c.name + " )";
+        }
+    }
+    std::string operator()(std::size_t pos) const {
+        const store::BrotherEntry& e = doc_.brothers().at(pos);
+        const std::string& suffix = e.cong_id < suffix_.size() ? suffix_[e.cong_id] : none_;
+        std::string line;
+        line.reserve(e.first_name.size() + 1 + e.last_name.size() + suffix.size());
+        line.append(e.first_name).append(" ").append(e.last_name).append(suffix);
+        return line;
+    }
+
+  private:
+    const store::Document& doc_;
+    std::vector<std::string> suffix_;  // by congregation id
+    std::string none_;
+};
+
 }  // namespace
 
-std::vector<std::string> speakers_of_talk(const store::Document& doc, int talk_no) {
-    std::vector<std::string> names;
-    for (const store::BrotherEntry& e : doc.brothers().entries()) {
-        if (!e.talks.has(talk_no) || !gives_talks_out(doc, e)) continue;
-        std::string name = e.first_last();
-        const std::string cong = doc.congregations().name_of(e.cong_id);
-        if (!cong.empty()) name += " ( " + cong + " )";
-        names.push_back(std::move(name));
+std::vector<std::vector<std::size_t>> speakers_by_talk(const store::Document& doc, int count) {
+    std::vector<std::vector<std::size_t>> by_talk(static_cast<std::size_t>(count) + 1);
+    const auto& entries = doc.brothers().entries();
+    for (std::size_t pos = 0; pos < entries.size(); ++pos) {
+        if (!gives_talks_out(doc, entries[pos])) continue;
+        for (const int n : entries[pos].talks.talks()) {
+            if (n > count) break;
+            by_talk[static_cast<std::size_t>(n)].push_back(pos);
+        }
     }
-    return names;
+    return by_talk;
 }
 
 ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y) {
     ListEstimate e;
     const int count = listed_talk_count(doc.talks(), true);
+    const auto by_talk = speakers_by_talk(doc, count);
     for (int n = 1; n <= count; ++n)
-        e.lines += 2 + extra_lines(speakers_of_talk(doc, n).size());
+        e.lines += 2 + extra_lines(by_talk[static_cast<std::size_t>(n)].size());
     e.pages =
         estimated_pages(static_cast<long long>(e.lines) * line_height, line_height + 10LL * res_y);
     return e;
@@ -70,13 +97,15 @@ DisplayList layout_talk_list(const store::Document& doc, const settings::ReportF
     f.new_page();
     int y = f.first_line();
     const int count = listed_talk_count(doc.talks(), true);
+    const auto by_talk = speakers_by_talk(doc, count);
+    const SpeakerNames speaker_line(doc);
     for (int n = 1; n <= count; ++n) {
         if (f.full(y)) {
             f.new_page();
             y = f.first_line();
         }
         talk_line(n, y);
-        const std::vector<std::string> names = speakers_of_talk(doc, n);
+        const std::vector<std::size_t>& names = by_talk[static_cast<std::size_t>(n)];
         // The names stand a line above the cursor, the first a third of a line clear of the
         // talk's band.
         int c = y + line + line / 3 + (names.empty() ? 0 : line);
@@ -86,8 +115,8 @@ DisplayList layout_talk_list(const store::Document& doc, const settings::ReportF
                 talk_line(n, f.first_line());
                 c = f.first_line() + line / 3 + 2 * line;
             }
-            f.text(columns[j % 2], c - line, names[j], FontId::small_text, HAlign::left, false,
-                   j % 2 == 0 ? f.room(columns[0], columns[1]) : 0);
+            f.text(columns[j % 2], c - line, speaker_line(names[j]), FontId::small_text,
+                   HAlign::left, false, j % 2 == 0 ? f.room(columns[0], columns[1]) : 0);
             if (j % 2 == 1) c += line;
         }
         // The next talk's band keeps clear of the last names.

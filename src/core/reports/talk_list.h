@@ -11,9 +11,10 @@
 
 namespace vorla::reports {
 
-// "First Last ( congregation )" of every brother who gives the talk, in name order: not
-// discontinued, and of our congregation only those on the outgoing-speakers list.
-std::vector<std::string> speakers_of_talk(const store::Document& doc, int talk_no);
+// For talks 1..count, the brothers who give it (index positions, name order): not
+// discontinued, and of our congregation only those on the outgoing-speakers list. One pass
+// over the brothers serves every talk.
+std::vector<std::vector<std::size_t>> speakers_by_talk(const store::Document& doc, int count);
 
 // 2 lines a talk; with d speakers 1 more for one or two, d / 2 + (d odd) + 1 for more.
 ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y);

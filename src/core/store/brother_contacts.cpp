@@ -15,12 +15,9 @@ std::optional<BrotherRecord> record_of(const Document& doc, std::uint16_t brothe
 
 }  // namespace
 
-std::optional<PhoneList> phone_list(const Document& doc, std::uint16_t brother_id) {
-    const auto record = record_of(doc, brother_id);
-    if (!record) return std::nullopt;
-    const BrotherExtraRecord extra = doc.brothers().read_extra(doc.folder(), *record);
+PhoneList phone_list(const BrotherRecord& record, const BrotherExtraRecord& extra) {
     PhoneList list;
-    const std::string_view phone = text::trim(record->phone);
+    const std::string_view phone = text::trim(record.phone);
     if (text::length(phone) >= 6) list.phones.emplace_back(phone);
     for (const std::string* p : {&extra.phone2, &extra.phone3}) {
         const std::string_view more = text::trim(*p);
@@ -29,6 +26,12 @@ std::optional<PhoneList> phone_list(const Document& doc, std::uint16_t brother_i
     const std::string_view email = text::trim(extra.email);
     if (text::length(email) > 6) list.email = std::string(email);
     return list;
+}
+
+std::optional<PhoneList> phone_list(const Document& doc, std::uint16_t brother_id) {
+    const auto record = record_of(doc, brother_id);
+    if (!record) return std::nullopt;
+    return phone_list(*record, doc.brothers().read_extra(doc.folder(), *record));
 }
 
 std::string mail_address(const Document& doc, std::uint16_t brother_id) {

@@ -22,8 +22,9 @@ struct PhoneList {
 };
 
 // The record's phone when at least 6 characters trimmed, then phone2 and phone3 when longer
-// than 5 trimmed; the e-mail when longer than 6 trimmed. Nothing when his record cannot be
-// read.
+// than 5 trimmed; the e-mail when longer than 6 trimmed.
+PhoneList phone_list(const BrotherRecord& record, const BrotherExtraRecord& extra);
+// The same, read from his files; nothing when his record cannot be read.
 std::optional<PhoneList> phone_list(const Document& doc, std::uint16_t brother_id);
 
 // The address a mail draft to him may go to: trimmed, plausible, and not one that a mail
