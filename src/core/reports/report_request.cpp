@@ -1,6 +1,10 @@
 #include "core/reports/report_request.h"
 
+#include "core/reports/exchange_list.h"
 #include "core/reports/invitation_letter.h"
+#include "core/reports/invited_list.h"
+#include "core/reports/local_assignments.h"
+#include "core/reports/outgoing_list.h"
 #include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/schedule_report.h"
@@ -24,6 +28,14 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_outgoing_notice(doc, fonts, request.first, request.slot, device);
         case ReportKind::invitation_letter:
             return layout_invitation_letter(doc, fonts, request.first, device);
+        case ReportKind::invited:
+            return layout_invited_list(doc, fonts, request.first, request.weeks, device);
+        case ReportKind::outgoing:
+            return layout_outgoing_list(doc, fonts, device);
+        case ReportKind::local_assignments:
+            return layout_local_assignments(doc, fonts, request.brother, device);
+        case ReportKind::exchange:
+            return layout_exchange_list(doc, fonts, request.congregation, device);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
@@ -37,6 +49,14 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return text::text(text::TextId::panel_outgoing_notice);
         case ReportKind::invitation_letter:
             return text::text(text::TextId::panel_invitation_letter);
+        case ReportKind::invited:
+            return text::text(text::TextId::invited_speakers_list);
+        case ReportKind::outgoing:
+            return text::text(text::TextId::outgoing_speakers);
+        case ReportKind::local_assignments:
+            return local_assignments_title(doc, request.brother);
+        case ReportKind::exchange:
+            return exchange_title(doc, request.congregation);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
