@@ -25,9 +25,8 @@ std::string local_assignments_title(const store::Document& doc, std::uint16_t br
     return doc.brothers().name_of(brother_id) + " - " + " " + text::text(TextId::assignments);
 }
 
-DisplayList layout_local_assignments(const store::Document& doc,
-                                     const settings::ReportFonts& fonts, std::uint16_t brother_id,
-                                     const Device& device) {
+DisplayList layout_local_assignments(const store::Document& doc, const settings::ReportFonts& fonts,
+                                     std::uint16_t brother_id, const Device& device) {
     WeekRows rows(doc, fonts, device, local_assignments_title(doc, brother_id));
     const std::uint16_t own = doc.our_congregation();
     if (!own || !brother_id || !doc.brothers().find(brother_id)) return std::move(rows).take();
@@ -45,8 +44,8 @@ DisplayList layout_local_assignments(const store::Document& doc,
         const calendar::WeekIndex i = current + k;
         if (doc.assignment_type(brother_id, i) == store::AssignmentType::none) continue;
         const store::WeekRecord& w = doc.weeks().at(i);
-        const auto outgoing =
-            static_cast<int>(std::count(w.out_speaker_id.begin(), w.out_speaker_id.end(), brother_id));
+        const auto outgoing = static_cast<int>(
+            std::count(w.out_speaker_id.begin(), w.out_speaker_id.end(), brother_id));
         if (listed > 0 && y + outgoing * u > rows.last_row()) {
             rows.new_page();
             y = rows.first_row();

@@ -20,8 +20,7 @@ std::string local_assignments_title(const store::Document& doc, std::uint16_t br
 
 // A blank page when our congregation is not set or the brother is not there. A week whose
 // lines would pass the lowest row goes on a new page under the title.
-DisplayList layout_local_assignments(const store::Document& doc,
-                                     const settings::ReportFonts& fonts, std::uint16_t brother_id,
-                                     const Device& device);
+DisplayList layout_local_assignments(const store::Document& doc, const settings::ReportFonts& fonts,
+                                     std::uint16_t brother_id, const Device& device);
 
 }  // namespace vorla::reports

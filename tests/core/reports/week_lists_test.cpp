@@ -35,14 +35,13 @@ struct WeekListsTest : ReportData {
     // Иван Петров of Северное has three numbers and an e-mail.
     void write_contacts() {
         write_reference_data();
-        write_bytes(dir / "speakers.dat",
-                    slot_file({brother_bytes(1, "Иван", "Петров", 2)
-                                   .text(120, "123-45-67")
-                                   .u16(206, 1),
-                               brother_bytes(2, "Олег", "Сидоров", 1),
-                               brother_bytes(3, "Пётр", "Иванов", 1),
-                               brother_bytes(4, "Андрей", "Смирнов", 1),
-                               brother_bytes(5, "Борис", "Волков", 1)}));
+        write_bytes(
+            dir / "speakers.dat",
+            slot_file({brother_bytes(1, "Иван", "Петров", 2).text(120, "123-45-67").u16(206, 1),
+                       brother_bytes(2, "Олег", "Сидоров", 1),
+                       brother_bytes(3, "Пётр", "Иванов", 1),
+                       brother_bytes(4, "Андрей", "Смирнов", 1),
+                       brother_bytes(5, "Борис", "Волков", 1)}));
         FixtureBytes ivan(128);
         ivan.u16(0, 1)
             .text(2, "8-900-123-45-67")
@@ -180,7 +179,8 @@ TEST_F(WeekListsTest, InvitedSpeakersStopAfterEighteenListedWeeks) {
     // Thirty weeks with a speaker, but the third has none: it is passed over, not counted.
     for (int k = 0; k < 30; ++k) {
         FixtureBytes w = week_record(static_cast<std::uint16_t>(kThisWeek + k));
-        if (k != 2) w.u16(week_at::kSpeaker, 2).u16(week_at::kTalk, static_cast<std::uint16_t>(k + 1));
+        if (k != 2)
+            w.u16(week_at::kSpeaker, 2).u16(week_at::kTalk, static_cast<std::uint16_t>(k + 1));
         weeks.push_back(w);
     }
     auto doc = open_ours();
@@ -220,11 +220,11 @@ TEST_F(WeekListsTest, OutgoingSpeakersTakeTheDestinationsDayTimeAndWeekday) {
     };
     EXPECT_EQ(list.pages[0].texts, expected);
 
-    const Page paper =
-        layout(*doc, outgoing(), Device::printer(600, 600)).pages.at(0);
+    const Page paper = layout(*doc, outgoing(), Device::printer(600, 600)).pages.at(0);
     EXPECT_EQ(item(paper, "Южное"), (TextItem{3120, 800, "Южное", F::speakers}));
     EXPECT_EQ(item(paper, "Речь 25"), (TextItem{2320, 800, "Речь 25", F::speakers}));
-    EXPECT_EQ(item(paper, "18:30 - Суббота"), (TextItem{420, 1532, "18:30 - Суббота", F::speakers}));
+    EXPECT_EQ(item(paper, "18:30 - Суббота"),
+              (TextItem{420, 1532, "18:30 - Суббота", F::speakers}));
 
     // In French the time stands in brackets; with neither a time nor another day, nothing.
     EXPECT_EQ(outgoing_time_line({"", "18:30", "Суббота"}, "french"), "(18:30) - Суббота");
@@ -239,7 +239,8 @@ TEST_F(WeekListsTest, OutgoingSpeakersBreakPagesAtEighteenRowsOverAllFiftyFiveWe
     for (int k = 0; k < 4; ++k) {
         FixtureBytes w = week_record(static_cast<std::uint16_t>(kThisWeek + k));
         for (std::size_t s = 0; s < 6; ++s)
-            w.u16(week_at::out_speaker(s), static_cast<std::uint16_t>(2 + s % 4)).u16(week_at::out_cong(s), 3);
+            w.u16(week_at::out_speaker(s), static_cast<std::uint16_t>(2 + s % 4))
+                .u16(week_at::out_cong(s), 3);
         weeks.push_back(w);
     }
     for (int k : {54, 55}) {
