@@ -1,10 +1,9 @@
 #include "core/reports/outgoing_notice.h"
 
-#include "core/calendar/date_label.h"
 #include "core/reports/band.h"
+#include "core/reports/destination_meeting.h"
 #include "core/reports/letter_page.h"
 #include "core/reports/report_page.h"
-#include "core/reports/schedule_week.h"
 #include "core/text/texts.h"
 
 namespace vorla::reports {
@@ -12,13 +11,6 @@ namespace vorla::reports {
 using text::TextId;
 
 namespace {
-
-calendar::DayOffset meeting_offset(const store::Document& doc, std::uint16_t cong_id,
-                                   calendar::WeekIndex week) {
-    return calendar::to_offset(doc.congregations()
-                                   .meeting_day(cong_id, week, doc.settings().service_year)
-                                   .value_or(calendar::StoredDay{}));
-}
 
 std::string coordinator_caption(const store::Document& doc, std::uint16_t cong_id) {
     return text::text(TextId::talk_coordinator) + " ( " + doc.congregations().name_of(cong_id) +
@@ -39,20 +31,16 @@ OutgoingNotice outgoing_notice(const store::Document& doc, calendar::WeekIndex w
     if (k >= store::WeekRecord::kOutPlaces) return n;
     const std::uint16_t own = doc.our_congregation();
     const std::uint16_t dest = w.out_cong_id[k];
-    const bool service_year = doc.settings().service_year;
 
     n.speaker_id = w.out_speaker_id[k];
     n.title = text::text(TextId::talk_assignment);
-    const calendar::DayOffset dest_day = meeting_offset(doc, dest, week);
-    // Day 0 (none stored) is Sunday, as everywhere.
-    n.date = calendar::date_label(week.number(), kScheduleLabelStyle, doc.calendar(),
-                                  calendar::to_label_day(dest_day));
+    DestinationMeeting meeting = destination_meeting(doc, dest, week);
+    n.date = std::move(meeting.date);
     n.speaker = doc.brothers().name_of(n.speaker_id);
     n.destination = text::text(TextId::in_word) + " " + doc.congregations().name_of(dest);
-    n.time = doc.congregations().meeting_time(dest, week, service_year);
+    n.time = std::move(meeting.time);
     n.talk = letter_talk_text(doc, w.out_talk_no[k]);
-    if (dest_day != meeting_offset(doc, own, week))
-        n.weekday = "( " + calendar::weekday_name(dest_day) + " )";
+    if (!meeting.weekday.empty()) n.weekday = "( " + meeting.weekday + " )";
     n.own_caption = coordinator_caption(doc, own);
     n.destination_caption = coordinator_caption(doc, dest);
     const std::uint16_t own_coordinator = coordinator_of(doc, own);

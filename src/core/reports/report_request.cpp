@@ -2,7 +2,11 @@
 
 #include "core/reports/annual_check.h"
 #include "core/reports/coordinator_list.h"
+#include "core/reports/exchange_list.h"
 #include "core/reports/invitation_letter.h"
+#include "core/reports/invited_list.h"
+#include "core/reports/local_assignments.h"
+#include "core/reports/outgoing_list.h"
 #include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/readers_list.h"
@@ -51,6 +55,14 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_talk_list(doc, fonts, device);
         case ReportKind::coordinators:
             return layout_coordinator_list(doc, fonts, device);
+        case ReportKind::invited:
+            return layout_invited_list(doc, fonts, request.first, request.weeks, device);
+        case ReportKind::outgoing:
+            return layout_outgoing_list(doc, fonts, device);
+        case ReportKind::local_assignments:
+            return layout_local_assignments(doc, fonts, request.brother, device);
+        case ReportKind::exchange:
+            return layout_exchange_list(doc, fonts, request.congregation, device);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
@@ -77,6 +89,14 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return text::text(text::TextId::public_talk_list);
         case ReportKind::coordinators:
             return text::text(text::TextId::talk_coordinators);
+        case ReportKind::invited:
+            return text::text(text::TextId::invited_speakers_list);
+        case ReportKind::outgoing:
+            return text::text(text::TextId::outgoing_speakers);
+        case ReportKind::local_assignments:
+            return local_assignments_title(doc, request.brother);
+        case ReportKind::exchange:
+            return exchange_title(doc, request.congregation);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
