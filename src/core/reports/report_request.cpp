@@ -4,6 +4,7 @@
 #include "core/reports/outgoing_notice.h"
 #include "core/reports/page_metrics.h"
 #include "core/reports/schedule_report.h"
+#include "core/reports/wish_list_print.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -24,6 +25,8 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_outgoing_notice(doc, fonts, request.first, request.slot, device);
         case ReportKind::invitation_letter:
             return layout_invitation_letter(doc, fonts, request.first, device);
+        case ReportKind::wish_list:
+            return layout_wish_list(doc, fonts, doc.wish_list(), device);
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
@@ -37,6 +40,8 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return text::text(text::TextId::panel_outgoing_notice);
         case ReportKind::invitation_letter:
             return text::text(text::TextId::panel_invitation_letter);
+        case ReportKind::wish_list:
+            return wish_list_title();
         case ReportKind::schedule:
         default:  // LIST-KINDS: each list adds its case here
             break;
