@@ -17,7 +17,8 @@ std::vector<WantedTalk> wanted_talks(const Document& doc, const WishList& list) 
         std::min(calendar::WeekIndex(doc.current_week().value + kWeeksAhead), weeks.last());
     for (calendar::WeekIndex i = top; i >= weeks.first(); --i) {
         const int n = weeks.at(i).talk_no;
-        if (n < 1 || n > kListedWantedTalks || !list.is_wanted(n) || !last_heard[static_cast<std::size_t>(n)].empty())
+        if (n < 1 || n > kListedWantedTalks || !list.is_wanted(n) ||
+            !last_heard[static_cast<std::size_t>(n)].empty())
             continue;
         last_heard[static_cast<std::size_t>(n)] = doc.date_label(
             i.number(), calendar::LabelStyle::short_month | calendar::LabelStyle::with_year);

@@ -62,16 +62,18 @@ TEST_F(WishListPrintTest, HeaderAndRowsAt96Dpi) {
     EXPECT_EQ(line_at(p, 48),
               (std::vector<TextItem>{{19, 48, "Нужные нам речи", F::title, kBlack, L, T}}));
     EXPECT_EQ(line_at(p, 65), std::vector<TextItem>{});
-    EXPECT_EQ(line_at(p, 82), (std::vector<TextItem>{{19, 82, "Речь", F::captions, kBlack, L, T},
-                                                     {523, 82, "Приоритет", F::captions, kBlack, L, T},
-                                                     {643, 82, "Последний:  ", F::captions, kBlack, L, T}}));
+    EXPECT_EQ(line_at(p, 82),
+              (std::vector<TextItem>{{19, 82, "Речь", F::captions, kBlack, L, T},
+                                     {523, 82, "Приоритет", F::captions, kBlack, L, T},
+                                     {643, 82, "Последний:  ", F::captions, kBlack, L, T}}));
     // Row 1: number, title a third of an inch right and 1/40 inch lower (clear of the
     // priority column), priority word, the date a tenth of an inch left of its column.
     TextItem title{51, 101, "Первая речь", F::small_text, kBlack, L, T};
     title.max_width = 523 - 51 - 4;
-    EXPECT_EQ(line_at(p, 99), (std::vector<TextItem>{{19, 99, "1", F::text, kBlack, L, T},
-                                                     {523, 99, "Средний", F::text, kBlack, L, T},
-                                                     {634, 99, "Дек 13, 2026", F::text, kBlack, L, T}}));
+    EXPECT_EQ(line_at(p, 99),
+              (std::vector<TextItem>{{19, 99, "1", F::text, kBlack, L, T},
+                                     {523, 99, "Средний", F::text, kBlack, L, T},
+                                     {634, 99, "Дек 13, 2026", F::text, kBlack, L, T}}));
     EXPECT_EQ(line_at(p, 101), std::vector<TextItem>{title});
     const auto row2 = line_at(p, 116);
     ASSERT_EQ(row2.size(), 3u);
