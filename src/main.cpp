@@ -17,6 +17,7 @@
 #include "core/reports/invitation_letter.h"
 #include "core/reports/paper.h"
 #include "core/reports/range_arguments.h"
+#include "core/reports/report_arguments.h"
 #include "core/reports/report_request.h"
 #include "core/reports/schedule_export.h"
 #include "core/schedule/calendar_file.h"
@@ -68,15 +69,15 @@ const std::vector<app::SubcommandSpec>& subcommands() {
          "put the files of the backup folder DIR in place of the data, after backing up the data "
          "beside it; prints where"},
         {"report",
-         {"--start", "--weeks", "--week", "--slot", "--pdf", "--png", "--dpi", "--paper"},
+         {"--start", "--weeks", "--week", "--slot", "--congregation", "--circuit", "--brother",
+          "--pdf", "--png", "--dpi", "--paper"},
          1,
-         "(schedule --start YYYY-MM-DD --weeks N | letter --week YYYY-MM-DD | notice --week "
-         "YYYY-MM-DD --slot N) (--pdf FILE | --png PREFIX) [--dpi N] [--paper a4|letter]",
-         "render the printed schedule, the invitation letter to the week's visiting speaker, or "
-         "the notice for the week's outgoing speaker N (1-6, in the order the week lists them) "
-         "as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi unless told (PDF up to "
-         "2400, PNG up to 600), on the paper of the locale (A4 unless it is a Letter one) unless "
-         "told"},
+         "KIND [SELECTION] (--pdf FILE | --png PREFIX) [--dpi N] [--paper a4|letter] | --list",
+         "render a report (the schedule, a letter, a list; `report --list` names every KIND "
+         "with its selection) as one PDF or one PNG per page (PREFIX-1.png ...), 300 dpi unless "
+         "told (PDF up to 2400, PNG up to 600), on the paper of the locale (A4 unless it is a "
+         "Letter one) unless told",
+         {"--list"}},
         {"package",
          {"--cong", "--output", "--circuit"},
          2,
@@ -127,8 +128,7 @@ int run_export_ics(const store::Document& doc, const reports::ScheduleRange& ran
 
 // What `report` is asked for, checked before anything is opened.
 struct ReportOutput {
-    reports::ReportKind kind = reports::ReportKind::schedule;
-    reports::LetterArguments letter;  // the letter's or notice's week and slot
+    reports::ReportArguments report;  // which report, and its selection
     std::string pdf;
     std::string png;
     int dpi = 300;
@@ -144,22 +144,13 @@ std::string option_value(const app::CommandLine& cl, const char* key) {
 
 ReportOutput parse_report_output(const app::CommandLine& cl) {
     ReportOutput out;
-    const std::string kind = cl.positional.empty() ? std::string() : cl.positional[0];
-    if (kind != "schedule" && kind != "letter" && kind != "notice") {
-        out.error = kind.empty() ? "which report? (known: schedule, letter, notice)"
-                                 : "unknown report: " + kind + " (known: schedule, letter, notice)";
-        out.usage = true;
+    out.report = reports::parse_report_arguments(
+        cl.positional.empty() ? std::string_view() : std::string_view(cl.positional[0]),
+        cl.options);
+    if (!out.report.error.empty()) {
+        out.error = out.report.error;
+        out.usage = out.report.usage;
         return out;
-    }
-    if (kind != "schedule") {
-        out.kind = kind == "letter" ? reports::ReportKind::invitation_letter
-                                    : reports::ReportKind::outgoing_notice;
-        out.letter = reports::parse_letter_arguments(cl.options, kind == "notice");
-        if (!out.letter.error.empty()) {
-            out.error = out.letter.error;
-            out.usage = true;
-            return out;
-        }
     }
     const auto get = [&](const char* key) { return option_value(cl, key); };
     out.pdf = get("--pdf");
@@ -210,8 +201,7 @@ std::string nothing_to_write(const store::Document& doc, const reports::ReportRe
     return {};
 }
 
-int run_report(int argc, char** argv, const store::Document& doc,
-               const reports::ScheduleRange& range, const ReportOutput& output) {
+int run_report(int argc, char** argv, const store::Document& doc, const ReportOutput& output) {
     // Files need no display: without a platform chosen, draw offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notes about the session (runtime folder, painter) are no news to the user here;
@@ -219,12 +209,13 @@ int run_report(int argc, char** argv, const store::Document& doc,
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
     });
-    const reports::ReportRequest request =
-        output.kind == reports::ReportKind::invitation_letter
-            ? reports::invitation_letter_request(output.letter.week)
-        : output.kind == reports::ReportKind::outgoing_notice
-            ? reports::outgoing_notice_request(output.letter.week, output.letter.slot)
-            : reports::ReportRequest{reports::ReportKind::schedule, range.first, range.weeks};
+    reports::ReportArguments arguments = output.report;
+    if (const std::string wrong = reports::resolve_report_selection(doc, arguments);
+        !wrong.empty()) {
+        std::cerr << "vorla: " << wrong << "\n";
+        return 1;
+    }
+    const reports::ReportRequest& request = arguments.request;
     // A letter to nobody is not written: the command says so and fails.
     if (const std::string nobody = nothing_to_write(doc, request); !nobody.empty()) {
         std::cerr << "vorla: " << nobody << "\n";
@@ -271,7 +262,7 @@ int run_command(int argc, char** argv, const app::CommandLine& cl, const store::
         return run_export_ics(doc, range, static_cast<std::uint16_t>(brother),
                               option_value(cl, "--output"));
 #ifdef VORLA_WITH_GUI
-    return run_report(argc, argv, doc, range, output);
+    return run_report(argc, argv, doc, output);
 #else
     (void)argc;
     (void)argv;
@@ -297,6 +288,10 @@ int main(int argc, char** argv) {
     }
     if (cl.version) {
         std::cout << "vorla " << VORLA_VERSION << "\n";
+        return 0;
+    }
+    if (cl.command == "report" && cl.options.count("--list")) {
+        std::cout << reports::named_reports_text();
         return 0;
     }
     const auto env = app::process_environment();
@@ -350,10 +345,11 @@ int main(int argc, char** argv) {
     int brother = 0;
     const bool exporting = cl.command == "export-text" || cl.command == "export-ics";
     if (exporting || cl.command == "report") {
-        if (cl.command == "report") output = parse_report_output(cl);
-        if (output.kind == reports::ReportKind::schedule)
+        if (cl.command == "report")
+            output = parse_report_output(cl);
+        else
             range = reports::parse_range_arguments(cl.options);
-        if (cl.options.count("--brother")) {
+        if (exporting && cl.options.count("--brother")) {
             const auto id = reports::parse_count(option_value(cl, "--brother"), 1, 65535);
             if (!id)
                 output.error = "bad brother id for --brother: " + option_value(cl, "--brother");

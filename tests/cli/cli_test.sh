@@ -108,8 +108,23 @@ grep -q "Невозможно создать новый файл: $WORK/blocked/
 # An unknown report kind is a mistake in the command's form: the usage follows.
 "$VORLA" --data-dir "$D" report letters --start 2026-12-07 --weeks 2 --pdf a.pdf >/dev/null 2>"$WORK/err"; rc=$?
 [ $rc -eq 2 ] || fail "unknown report exit $rc"
-head -1 "$WORK/err" | grep -qx "vorla: unknown report: letters (known: schedule, letter, notice)" || fail "unknown report message"
+head -1 "$WORK/err" | grep -q "^vorla: unknown report: letters (known: schedule, letter, notice, speakers, " || fail "unknown report message"
 grep -q "^usage: vorla" "$WORK/err" || fail "unknown report: no usage"
+# Every report has a readable name; a selection a report does not take, or lacks, is a mistake
+# of form, and a name the data does not hold a plain failure; neither writes a file.
+"$VORLA" report --list >"$WORK/out" || fail "report --list"
+for name in speakers local-speakers talks talk-grid worksheet readers coordinators exchange brother invited outgoing; do
+    grep -q "^  $name " "$WORK/out" || fail "report --list lacks $name"
+done
+for bad in "speakers --weeks 3" "exchange" "brother" "talks --congregation 1"; do
+    # shellcheck disable=SC2086
+    "$VORLA" --data-dir "$D" report $bad --pdf "$WORK/bad-list.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+    [ $rc -eq 2 ] || fail "report $bad: exit $rc"
+done
+"$VORLA" --data-dir "$D" report exchange --congregation "Нет такого" --pdf "$WORK/bad-list.pdf" >/dev/null 2>"$WORK/err"; rc=$?
+[ $rc -eq 1 ] || fail "report exchange with an unknown congregation: exit $rc"
+head -1 "$WORK/err" | grep -qx "vorla: no congregation Нет такого in the data" || fail "unknown congregation message"
+[ ! -e "$WORK/bad-list.pdf" ] || fail "a list report with a bad selection wrote a file"
 # The letters take one week (and the notice one of its six outgoing places); a mistake in them
 # is one of form: exit 2 with the usage, and nothing written.
 for bad in "letter" "letter --week 2026-13-01" "letter --week 2060-01-01" "letter --week 2026-12-07 --slot 1" \

@@ -171,6 +171,8 @@ std::vector<DialogCase> dialog_cases() {
          make<gui::WeekRangeDialog>(reports::WeekRangeForm::schedule)},
         {QStringLiteral("week_range_calendar"),
          make<gui::WeekRangeDialog>(reports::WeekRangeForm::calendar)},
+        {QStringLiteral("week_range_lists"),
+         make<gui::WeekRangeDialog>(reports::WeekRangeForm::long_list)},
         {QStringLiteral("folder_chooser"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
              return std::make_unique<gui::FolderChooserDialog>(

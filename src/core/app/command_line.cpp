@@ -64,6 +64,13 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args,
                 return out;
             }
             cl.options[arg] = *v;
+        } else if (sub &&
+                   std::find(sub->flags.begin(), sub->flags.end(), arg) != sub->flags.end()) {
+            if (inline_value) {
+                out.error = "option " + arg + " takes no value";
+                return out;
+            }
+            cl.options[arg] = std::string();
         } else if (arg.size() > 1 && arg[0] == '-') {
             out.error = "unknown option: " + arg;
             return out;

@@ -11,13 +11,14 @@
 
 namespace vorla::app {
 
-// A subcommand and the options it takes (each option takes one value).
+// A subcommand and the options it takes: options with one value, and flags.
 struct SubcommandSpec {
     std::string name;
-    std::vector<std::string> options;  // e.g. "--start"
-    int positional = 0;                // number of plain arguments it takes
-    std::string synopsis;              // shown in the usage after the name
-    std::string help;                  // one line saying what it does
+    std::vector<std::string> options;     // e.g. "--start"
+    int positional = 0;                   // number of plain arguments it takes
+    std::string synopsis;                 // shown in the usage after the name
+    std::string help;                     // one line saying what it does
+    std::vector<std::string> flags = {};  // options without a value, e.g. "--list"
 };
 
 struct CommandLine {

@@ -78,7 +78,16 @@ std::string help_page_for(schedule::PageKind page) {
 }
 
 std::string help_page_for(reports::WeekRangeForm form) {
-    return form == reports::WeekRangeForm::calendar ? "calendar.html" : "schedule.html";
+    switch (form) {
+        case reports::WeekRangeForm::calendar:
+            return "calendar.html";
+        case reports::WeekRangeForm::short_list:
+        case reports::WeekRangeForm::long_list:
+            return "lists.html";
+        case reports::WeekRangeForm::schedule:
+            break;
+    }
+    return "schedule.html";
 }
 
 }  // namespace vorla::app

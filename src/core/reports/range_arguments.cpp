@@ -53,7 +53,8 @@ std::optional<int> parse_count(const std::string& text, int low, int high) {
     return value;
 }
 
-RangeArguments parse_range_arguments(const std::map<std::string, std::string>& options) {
+RangeArguments parse_range_arguments(const std::map<std::string, std::string>& options,
+                                     int most_weeks) {
     RangeArguments out;
     const auto start = options.find("--start");
     const auto weeks = options.find("--weeks");
@@ -67,9 +68,10 @@ RangeArguments parse_range_arguments(const std::map<std::string, std::string>& o
     }
     const auto first = counted_week("--start", start->second, out.error);
     if (!first) return out;
-    const auto count = parse_count(weeks->second, 1, 52);
+    const auto count = parse_count(weeks->second, 1, most_weeks);
     if (!count) {
-        out.error = "bad count for --weeks: " + weeks->second + " (expected 1 to 52)";
+        out.error = "bad count for --weeks: " + weeks->second + " (expected 1 to " +
+                    std::to_string(most_weeks) + ")";
         return out;
     }
     if (*first + (*count - 1) > calendar::kLastCountedWeek) {

@@ -1,6 +1,6 @@
 #pragma once
 // The week range of the command line: --start YYYY-MM-DD (the week containing that date) and
-// --weeks N (1 to 52), as the schedule commands take them.
+// --weeks N (1 to 52 for the schedule commands; the lists of weeks take their own most).
 #include <map>
 #include <optional>
 #include <string>
@@ -14,7 +14,8 @@ struct RangeArguments {
     std::string error;  // non-empty: what is wrong, for the user
 };
 
-RangeArguments parse_range_arguments(const std::map<std::string, std::string>& options);
+RangeArguments parse_range_arguments(const std::map<std::string, std::string>& options,
+                                     int most_weeks = 52);
 
 // The week of a letter: --week YYYY-MM-DD (the week containing that date) and, for the
 // notice, --slot N, the outgoing speaker's place in the week (1 to 6, as the week lists him).

@@ -16,6 +16,7 @@
 #include "gui/editors/talk_history_dialog.h"
 #include "gui/reports/calendar_export.h"
 #include "gui/reports/font_chooser.h"
+#include "gui/reports/list_report_commands.h"
 #include "gui/reports/mail_launch.h"
 #include "gui/reports/report_printer.h"
 #include "gui/reports/report_view.h"
@@ -148,6 +149,7 @@ void install_report_commands(MainWindow& window) {
     c.set_handler(Command::mail_letter, [&window] { mail_letter(window); });
     c.set_handler(Command::invitation_letter, [&window] { open_invitation_letter(window); });
     c.set_handler(Command::outgoing_notice, [&window] { open_outgoing_notice(window); });
+    install_list_report_commands(window);
     QObject::connect(&c, &CommandSet::refreshed, &window,
                      [&window] { update_mail_command(window); });
     QObject::connect(window.view(), &ReportView::report_shown, &window,
