@@ -57,8 +57,8 @@ void WishListDialogTest::shows_the_model_and_hands_the_buttons_back() {
     QCOMPARE(dialog.list()->topLevelItemCount(), 2);
     QCOMPARE(row(dialog.list(), 0), (QStringList{QStringLiteral(" 12"), QStringLiteral("С"),
                                                  QStringLiteral("Июл 26, 2026")}));
-    QCOMPARE(row(dialog.list(), 1), (QStringList{QStringLiteral(" 34"), QStringLiteral("В"),
-                                                 QStringLiteral("    -")}));
+    QCOMPARE(row(dialog.list(), 1),
+             (QStringList{QStringLiteral(" 34"), QStringLiteral("В"), QStringLiteral("    -")}));
     QCOMPARE(dialog.list()->current_line(), std::optional<std::size_t>(0));
     QCOMPARE(dialog.title_line()->text(), QStringLiteral("Речь 12"));
     QVERIFY(dialog.priority_button(Priority::medium)->isChecked());
@@ -103,8 +103,8 @@ void WishListDialogTest::the_picker_adds_talks_and_ok_writes_the_file() {
     });
     QTest::mouseClick(dialog.add_button(), Qt::LeftButton);
     QCOMPARE(dialog.list()->topLevelItemCount(), 3);
-    QCOMPARE(row(dialog.list(), 2), (QStringList{QStringLiteral(" 56"), QStringLiteral("С"),
-                                                 QStringLiteral("    -")}));
+    QCOMPARE(row(dialog.list(), 2),
+             (QStringList{QStringLiteral(" 56"), QStringLiteral("С"), QStringLiteral("    -")}));
     // Enter presses OK, which writes the list.
     QTest::keyClick(dialog.list(), Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));

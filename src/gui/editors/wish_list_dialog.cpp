@@ -175,8 +175,7 @@ void WishListDialog::print() {
     const int pages = static_cast<int>(source(sheet_device(printer)).pages.size());
     if (!printer.isValid() ||
         !paint_pages(printer, source, reports::print_page_sequence(1, pages, pages, 1, true))) {
-        doc_.prompter().inform(text::text(text::TextId::printer_unavailable),
-                               io::Icon::warning);
+        doc_.prompter().inform(text::text(text::TextId::printer_unavailable), io::Icon::warning);
     }
 }
 
