@@ -46,6 +46,7 @@
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/editors/talk_history_dialog.h"
 #include "gui/editors/week_editor_dialog.h"
+#include "gui/editors/wish_list_dialog.h"
 #include "gui/reports/font_chooser.h"
 #include "gui/reports/week_range_dialog.h"
 #include "gui/schedule/congregation_chooser_dialog.h"
@@ -132,6 +133,23 @@ std::vector<DialogCase> dialog_cases() {
          }},
         {QStringLiteral("outgoing_speakers"),
          make<gui::LocalRoleListDialog>(editors::LocalRoleListParams{})},
+        {QStringLiteral("wish_list"),
+         [](store::Document& doc) -> std::unique_ptr<QDialog> {
+             store::WishListRecord wanted;
+             wanted.wanted.set(12);
+             wanted.wanted.set(34);
+             wanted.wanted_high.set(34);
+             doc.wish_list().set_record(wanted);
+             return std::make_unique<gui::WishListDialog>(doc, settings::ReportFonts("rus"));
+         },
+         {{QStringLiteral("line_selected"),
+           [](QDialog* d) { click_cell(as<gui::WishListDialog>(d)->list(), 1, 0); }},
+          {QStringLiteral("all_removed"),
+           [](QDialog* d) {
+               auto* dialog = as<gui::WishListDialog>(d);
+               dialog->remove_button()->click();
+               dialog->remove_button()->click();
+           }}}},
         {QStringLiteral("backup"),
          [](store::Document& doc) -> std::unique_ptr<QDialog> {
              return std::make_unique<gui::BackupDialog>(doc, app::BackupDirection::backup,

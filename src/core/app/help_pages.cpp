@@ -7,7 +7,7 @@ namespace vorla::app {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 34> kPages = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 35> kPages = {{
     {"MainWindow", "start.html"},
     {"AboutDialog", "index.html"},
     {"SettingsDialog", "settings.html"},
@@ -22,6 +22,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 34> kPages =
     {"TalkEditorDialog", "talk.html"},
     {"OurCongregationDialog", "our-congregation.html"},
     {"LocalRoleListDialog", "role-lists.html"},
+    {"WishListDialog", "talks-we-need.html"},
     {"WeekEditorDialog", "week-editor.html"},
     {"SpeakerHistoryDialog", "speaker-history.html"},
     {"TalkHistoryDialog", "talk-history.html"},

@@ -14,6 +14,7 @@
 #include "core/reports/speaker_list.h"
 #include "core/reports/talk_list.h"
 #include "core/reports/talk_worksheet.h"
+#include "core/reports/wish_list_print.h"
 #include "core/text/texts.h"
 #include "core/text/trim.h"
 
@@ -63,8 +64,9 @@ DisplayList layout_report(const store::Document& doc, const settings::ReportFont
             return layout_local_assignments(doc, fonts, request.brother, device);
         case ReportKind::exchange:
             return layout_exchange_list(doc, fonts, request.congregation, device);
+        case ReportKind::wish_list:
+            return layout_wish_list(doc, fonts, doc.wish_list(), device);
         case ReportKind::schedule:
-        default:  // LIST-KINDS: each list adds its case here
             break;
     }
     return layout_schedule(doc, fonts, {request.first, request.weeks}, device);
@@ -97,8 +99,9 @@ std::string report_title(const store::Document& doc, const ReportRequest& reques
             return local_assignments_title(doc, request.brother);
         case ReportKind::exchange:
             return exchange_title(doc, request.congregation);
+        case ReportKind::wish_list:
+            return wish_list_title();
         case ReportKind::schedule:
-        default:  // LIST-KINDS: each list adds its case here
             break;
     }
     const std::string title(text::trim(doc.settings().schedule_title));

@@ -27,6 +27,7 @@ enum class ReportKind : int {
     worksheet = 12,         // the local talks worksheet
     local_speakers = 13,    // our speakers and the talks none of them gives
     coordinators = 14,      // every congregation's talk coordinator
+    wish_list = 15,         // printed straight from its dialog, never shown in the view
 };
 
 struct ReportRequest {

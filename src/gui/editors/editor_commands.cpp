@@ -10,6 +10,7 @@
 #include "gui/editors/talk_chooser_dialog.h"
 #include "gui/editors/talk_history_dialog.h"
 #include "gui/editors/week_editor_dialog.h"
+#include "gui/editors/wish_list_dialog.h"
 #include "gui/schedule/package_commands.h"
 
 namespace vorla::gui {
@@ -50,6 +51,9 @@ void install_editor_commands(MainWindow& window) {
     });
     commands.set_handler(Command::history,
                          [&window] { WeekEditorDialog::edit(window.doc(), &window); });
+    commands.set_handler(Command::talks_we_need, [&window] {
+        WishListDialog::edit(window.doc(), window.fonts(), &window);
+    });
     commands.set_handler(Command::speaker_history,
                          [&window] { SpeakerHistoryDialog::show_for(window.doc(), 0, &window); });
     commands.set_handler(Command::talk_history, [&window] {

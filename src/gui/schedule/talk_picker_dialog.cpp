@@ -106,6 +106,15 @@ std::optional<int> TalkPickerDialog::pick(const store::Document& doc,
     return run_chooser(dialog, [](TalkPickerDialog& d) { return d.model().accept_single(); });
 }
 
+std::optional<text::TalkSet> TalkPickerDialog::edit_set(const store::Document& doc,
+                                                        schedule::TalkPickerParams params,
+                                                        QWidget* parent) {
+    TalkPickerDialog dialog(doc, std::move(params), parent);
+    return run_chooser(dialog, [](TalkPickerDialog& d) {
+        return std::optional<text::TalkSet>(d.model().accept_multiple());
+    });
+}
+
 void TalkPickerDialog::fill() {
     {
         const QSignalBlocker quiet(list_);

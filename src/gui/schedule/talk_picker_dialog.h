@@ -24,6 +24,10 @@ class TalkPickerDialog : public QDialog {
     // Single mode: the picked talk, nothing on Cancel.
     static std::optional<int> pick(const store::Document& doc, schedule::TalkPickerParams params,
                                    QWidget* parent);
+    // Multiple mode: the edited needed set, nothing on Cancel.
+    static std::optional<text::TalkSet> edit_set(const store::Document& doc,
+                                                 schedule::TalkPickerParams params,
+                                                 QWidget* parent);
 
     schedule::TalkPickerModel& model() { return model_; }
     QListWidget* list() const { return list_; }

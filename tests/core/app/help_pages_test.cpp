@@ -50,7 +50,8 @@ TEST(HelpPages, EveryWindowAndSheetPageOpensAPageOfItsOwnThatExists) {
                                "BackupDialog",           "FolderChooserDialog",
                                "SettingsDialog",         "MainWindow",
                                "WeekEditorDialog",       "SpeakerHistoryDialog",
-                               "TalkHistoryDialog",      "EventDialog"}) {
+                               "TalkHistoryDialog",      "EventDialog",
+                               "WishListDialog"}) {
         const std::string page = help_page_for(window);
         EXPECT_TRUE(std::filesystem::is_regular_file(kHelp / page)) << window << ": " << page;
         EXPECT_TRUE(dialogs.insert(page).second) << window << " shares " << page;
