@@ -113,7 +113,7 @@ grep -q "^usage: vorla" "$WORK/err" || fail "unknown report: no usage"
 # Every report has a readable name; a selection a report does not take, or lacks, is a mistake
 # of form, and a name the data does not hold a plain failure; neither writes a file.
 "$VORLA" report --list >"$WORK/out" || fail "report --list"
-for name in speakers local-speakers talks talk-grid worksheet readers coordinators exchange brother invited outgoing; do
+for name in speakers local-speakers talks talk-grid worksheet readers coordinators exchange brother invited outgoing wishlist; do
     grep -q "^  $name " "$WORK/out" || fail "report --list lacks $name"
 done
 for bad in "speakers --weeks 3" "exchange" "brother" "talks --congregation 1"; do

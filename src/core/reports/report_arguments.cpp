@@ -108,6 +108,8 @@ const std::vector<NamedReport>& named_reports() {
         {"invited", ReportKind::invited, "--start YYYY-MM-DD --weeks N",
          "the visiting speakers of N weeks (1-18)"},
         {"outgoing", ReportKind::outgoing, "", "our outgoing speakers of the coming weeks"},
+        {"wishlist", ReportKind::wish_list, "",
+         "the talks our congregation would like to hear, with their priority"},
     };
     return list;
 }
