@@ -26,9 +26,29 @@ store::Document& document() {
         const calendar::WeekIndex first = d->today_week().index();
         // The year behind us and the 156 weeks ahead are planned in full.
         bench::fill_schedule(*d, first - 52, 52 + 156);
-        // Our congregation is the one of this week's first outgoing speaker.
-        const auto goer = d->brothers().find(d->weeks().at(first).out_speaker_id[0]);
+        // Our congregation is the one of this week's first outgoing speaker. He goes out
+        // every week and chairs every other one, and one congregation exchanges speakers with
+        // us every week: the brother's and the exchange list are as full as they get.
+        const std::uint16_t brother = d->weeks().at(first).out_speaker_id[0];
+        const auto goer = d->brothers().find(brother);
         d->set_our_congregation(goer ? d->brothers().at(*goer).cong_id : 0);
+        const std::uint16_t partner = d->weeks().at(first).speaker_cong_id;
+        for (int k = 0; k < 156; ++k) {
+            store::WeekRecord w = d->weeks().at(first + k);
+            w.out_speaker_id[0] = brother;
+            w.out_cong_id[0] = partner;
+            w.speaker_cong_id = partner;
+            if (k % 2 == 0) w.chairman_id = brother;
+            d->weeks().store(first + k, w);
+        }
+        // Every talk is wanted, a third of them high and a third low.
+        store::WishListRecord wish;
+        for (int t = 1; t <= 200; ++t) {
+            wish.wanted.set(t);
+            if (t % 3 == 0) wish.wanted_high.set(t);
+            if (t % 3 == 1) wish.wanted_low.set(t);
+        }
+        d->wish_list().set_record(wish);
         return d;
     }();
     return *doc;

@@ -32,8 +32,11 @@ int FlowingList::names_line() const {
 }
 
 Page& FlowingList::new_page() {
+    // A page of a list holds about as many texts as the page before it: hundreds, in long
+    // lists, that would otherwise be moved each time the page's vector grows.
+    const std::size_t expected = list_.pages.empty() ? 64 : list_.pages.back().texts.size();
     Page& page = list_.pages.emplace_back();
-    page.texts.reserve(64);  // a page of a list holds dozens of lines
+    page.texts.reserve(expected);
     add_page_heading(page, list_, m_, doc_.settings(), title_, printed_on_, doc_.language());
     return page;
 }

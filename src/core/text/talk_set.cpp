@@ -23,6 +23,7 @@ int TalkSet::count() const {
 
 std::vector<int> TalkSet::talks() const {
     std::vector<int> out;
+    out.reserve(static_cast<std::size_t>(count()));
     for (std::size_t i = 0; i < kBytes; ++i) {
         for (unsigned b = bytes_[i], bit = 0; b != 0; b >>= 1, ++bit) {
             if (b & 1u) out.push_back(static_cast<int>(i * 8 + bit) + 1);
