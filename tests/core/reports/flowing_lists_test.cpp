@@ -10,10 +10,6 @@
 #include "core/reports/talk_list.h"
 #include "report_fixture.h"
 
-namespace vorla::reports {
-void PrintTo(const TextItem& t, std::ostream* os);  // readable failures (schedule tests)
-}  // namespace vorla::reports
-
 using namespace vorla;
 using namespace vorla::reports;
 using namespace vorla::testing;
@@ -101,13 +97,6 @@ struct ListsTest : ReportData {
         return doc;
     }
 
-    static TextItem item(const Page& page, const std::string& text) {
-        for (const TextItem& t : page.texts) {
-            if (t.text == text) return t;
-        }
-        return {-1, -1, "missing: " + text};
-    }
-    static bool has(const Page& page, const std::string& text) { return item(page, text).x >= 0; }
     // The texts of a page at one y, in the order they were added.
     static std::vector<std::string> line(const Page& page, int y) {
         std::vector<std::string> out;

@@ -8,10 +8,6 @@
 #include "core/reports/talk_worksheet.h"
 #include "report_fixture.h"
 
-namespace vorla::reports {
-void PrintTo(const TextItem& t, std::ostream* os);  // with the schedule's tests
-}  // namespace vorla::reports
-
 using namespace vorla;
 using namespace vorla::reports;
 using namespace vorla::testing;
@@ -27,13 +23,6 @@ constexpr std::uint32_t kItalicRed = kRed;
 struct GridReports : ReportData {
     settings::ReportFonts fonts{"rus"};
 
-    static TextItem item(const Page& page, const std::string& text) {
-        for (const TextItem& t : page.texts) {
-            if (t.text == text) return t;
-        }
-        return {-1, -1, "missing: " + text};
-    }
-    static bool has(const Page& page, const std::string& text) { return item(page, text).x >= 0; }
     static int count_lines(const Page& page, bool horizontal) {
         int n = 0;
         for (const Line& l : page.lines)

@@ -8,11 +8,6 @@
 #include "core/reports/report_request.h"
 #include "report_fixture.h"
 
-namespace vorla::reports {
-// Readable failures (defined beside the schedule's tests).
-void PrintTo(const TextItem& t, std::ostream* os);
-}  // namespace vorla::reports
-
 using namespace vorla;
 using namespace vorla::reports;
 using namespace vorla::testing;
@@ -101,12 +96,6 @@ struct LettersTest : ReportData {
         return doc;
     }
 
-    static TextItem item(const Page& page, const std::string& text) {
-        for (const TextItem& t : page.texts) {
-            if (t.text == text) return t;
-        }
-        return {-1, -1, "missing: " + text};
-    }
     std::string map(const char* name) const { return (dir.path() / name).string(); }
 };
 

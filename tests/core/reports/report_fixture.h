@@ -4,12 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+#include <string>
 #include <vector>
 
+#include "core/reports/display_list.h"
 #include "core/store/document.h"
 #include "support/record_fixtures.h"
 #include "support/recording_prompter.h"
 #include "support/temp_dir.h"
+
+namespace vorla::reports {
+// Readable failures, defined beside the schedule's tests.
+void PrintTo(const TextItem& t, std::ostream* os);
+}  // namespace vorla::reports
 
 namespace vorla::testing {
 
@@ -84,6 +92,18 @@ struct ReportData : ::testing::Test {
                  brother_bytes(10, "Захар", "Титов", 1)}));
         write_bytes(dir / "hospital.dat",
                     concat({named_bytes("Кузнецовы", 30001), named_bytes("~Орловы", 30002)}));
+    }
+
+    // The first text of a page that reads exactly so; one at (-1, -1) saying it is missing
+    // when there is none, so that a failed check names it.
+    static reports::TextItem item(const reports::Page& page, const std::string& text) {
+        for (const reports::TextItem& t : page.texts) {
+            if (t.text == text) return t;
+        }
+        return {-1, -1, "missing: " + text};
+    }
+    static bool has(const reports::Page& page, const std::string& text) {
+        return item(page, text).x >= 0;
     }
 
     std::unique_ptr<store::Document> open() {

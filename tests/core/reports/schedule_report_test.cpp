@@ -44,13 +44,6 @@ struct ScheduleTest : ReportData {
         return layout_schedule(doc, fonts, {first, weeks}, Device::printer(dpi, dpi));
     }
     // The first text of a page with exactly this text; "missing: ..." at -1, -1 when none.
-    static TextItem item(const Page& page, const std::string& text) {
-        for (const TextItem& t : page.texts) {
-            if (t.text == text) return t;
-        }
-        return {-1, -1, "missing: " + text};
-    }
-    static bool has(const Page& page, const std::string& text) { return item(page, text).x >= 0; }
 
     // The ordinary week of the fixture: Иван Петров of Северное with talk 12, chairman Пётр Иванов.
     void ordinary_week(std::uint16_t number) {

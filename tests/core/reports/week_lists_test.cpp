@@ -9,11 +9,6 @@
 #include "core/reports/report_request.h"
 #include "report_fixture.h"
 
-namespace vorla::reports {
-// Readable failures (defined beside the schedule's tests).
-void PrintTo(const TextItem& t, std::ostream* os);
-}  // namespace vorla::reports
-
 using namespace vorla;
 using namespace vorla::reports;
 using namespace vorla::testing;
@@ -114,12 +109,6 @@ struct WeekListsTest : ReportData {
         return r;
     }
 
-    static TextItem item(const Page& page, const std::string& text) {
-        for (const TextItem& t : page.texts) {
-            if (t.text == text) return t;
-        }
-        return {-1, -1, "missing: " + text};
-    }
     // The texts of a page in one column, top to bottom.
     static std::vector<std::string> column(const Page& page, int x) {
         std::vector<std::string> texts;

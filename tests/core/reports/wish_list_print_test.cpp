@@ -7,11 +7,6 @@
 #include "core/reports/report_request.h"
 #include "report_fixture.h"
 
-namespace vorla::reports {
-// Readable failures (defined beside the schedule's tests).
-void PrintTo(const TextItem& t, std::ostream* os);
-}  // namespace vorla::reports
-
 using namespace vorla;
 using namespace vorla::reports;
 using namespace vorla::testing;
