@@ -183,7 +183,6 @@ ReportOutput parse_report_output(const app::CommandLine& cl) {
     return out;
 }
 
-#ifdef VORLA_WITH_GUI
 // Why a letter or notice has nobody to go to; empty when there is somebody (or a schedule).
 std::string nothing_to_write(const store::Document& doc, const reports::ReportRequest& request) {
     const calendar::Date6 monday = calendar::week_date(request.first.number());
@@ -201,7 +200,9 @@ std::string nothing_to_write(const store::Document& doc, const reports::ReportRe
     return {};
 }
 
-int run_report(int argc, char** argv, const store::Document& doc, const ReportOutput& output) {
+#ifdef VORLA_WITH_GUI
+int run_report(int argc, char** argv, const store::Document& doc,
+               const reports::ReportRequest& request, const ReportOutput& output) {
     // Files need no display: without a platform chosen, draw offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own notes about the session (runtime folder, painter) are no news to the user here;
@@ -209,18 +210,6 @@ int run_report(int argc, char** argv, const store::Document& doc, const ReportOu
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
         if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
     });
-    reports::ReportArguments arguments = output.report;
-    if (const std::string wrong = reports::resolve_report_selection(doc, arguments);
-        !wrong.empty()) {
-        std::cerr << "vorla: " << wrong << "\n";
-        return 1;
-    }
-    const reports::ReportRequest& request = arguments.request;
-    // A letter to nobody is not written: the command says so and fails.
-    if (const std::string nobody = nothing_to_write(doc, request); !nobody.empty()) {
-        std::cerr << "vorla: " << nobody << "\n";
-        return 1;
-    }
     QGuiApplication app(argc, argv);
     settings::ReportFonts fonts(doc.language());
     fonts.load(doc.read_settings_file());
@@ -261,12 +250,23 @@ int run_command(int argc, char** argv, const app::CommandLine& cl, const store::
     if (cl.command == "export-ics")
         return run_export_ics(doc, range, static_cast<std::uint16_t>(brother),
                               option_value(cl, "--output"));
+    // The selection is checked against the data in every build: a mistake is told as such.
+    reports::ReportArguments arguments = output.report;
+    if (const std::string wrong = reports::resolve_report_selection(doc, arguments);
+        !wrong.empty()) {
+        std::cerr << "vorla: " << wrong << "\n";
+        return 1;
+    }
+    // A letter to nobody is not written: the command says so and fails.
+    if (const std::string nobody = nothing_to_write(doc, arguments.request); !nobody.empty()) {
+        std::cerr << "vorla: " << nobody << "\n";
+        return 1;
+    }
 #ifdef VORLA_WITH_GUI
-    return run_report(argc, argv, doc, output);
+    return run_report(argc, argv, doc, arguments.request, output);
 #else
     (void)argc;
     (void)argv;
-    (void)output;
     std::cerr << "vorla: this build has no report renderer (built without Qt)\n";
     return 1;
 #endif
