@@ -22,6 +22,7 @@ DisplayList layout_coordinator_list(const store::Document& doc, const settings::
     const int x = f.metrics().left_margin;
     const int right = static_cast<int>(x + 7.5 * rx);
     const int line = f.line();
+    f.expect_pages(estimate_coordinator_list(doc, line, f.metrics().res_y));
     const store::BrotherIndex& brothers = doc.brothers();
     const store::BrotherBook book(doc);
 

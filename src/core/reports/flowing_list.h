@@ -45,6 +45,11 @@ class FlowingList {
     bool full(int y) const { return 10 * m_.res_y < y + 2 * line_; }
     bool past_end(int y) const { return y > 10 * m_.res_y; }
 
+    // The estimate sizes the page list before the first page, so that a list of a thousand
+    // pages is not moved as it grows.
+    void expect_pages(const ListEstimate& estimate) {
+        list_.pages.reserve(static_cast<std::size_t>(estimate.pages));
+    }
     // A fresh page with the title on it.
     Page& new_page();
     Page& page() { return list_.pages.back(); }

@@ -220,6 +220,7 @@ DisplayList layout_speaker_list(const store::Document& doc, const settings::Repo
     FlowingList f(doc, fonts, device, speaker_list_title(doc, sel));
     SpeakerListLayout layout(doc, f, !sel.ours);
     const int line = f.line();
+    f.expect_pages(estimate_speaker_list(doc, sel, line, f.metrics().res_y));
     f.new_page();
     int y = f.first_line();
     if (!sel.ours && sel.congregation) {

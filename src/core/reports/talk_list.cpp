@@ -66,15 +66,23 @@ std::vector<std::vector<std::size_t>> speakers_by_talk(const store::Document& do
     return by_talk;
 }
 
-ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y) {
+namespace {
+
+ListEstimate estimate(const std::vector<std::vector<std::size_t>>& by_talk, int line_height,
+                      int res_y) {
     ListEstimate e;
-    const int count = listed_talk_count(doc.talks(), true);
-    const auto by_talk = speakers_by_talk(doc, count);
-    for (int n = 1; n <= count; ++n)
-        e.lines += 2 + extra_lines(by_talk[static_cast<std::size_t>(n)].size());
+    for (std::size_t n = 1; n < by_talk.size(); ++n)
+        e.lines += 2 + extra_lines(by_talk[n].size());
     e.pages =
         estimated_pages(static_cast<long long>(e.lines) * line_height, line_height + 10LL * res_y);
     return e;
+}
+
+}  // namespace
+
+ListEstimate estimate_talk_list(const store::Document& doc, int line_height, int res_y) {
+    return estimate(speakers_by_talk(doc, listed_talk_count(doc.talks(), true)), line_height,
+                    res_y);
 }
 
 DisplayList layout_talk_list(const store::Document& doc, const settings::ReportFonts& fonts,
@@ -98,6 +106,7 @@ DisplayList layout_talk_list(const store::Document& doc, const settings::ReportF
     int y = f.first_line();
     const int count = listed_talk_count(doc.talks(), true);
     const auto by_talk = speakers_by_talk(doc, count);
+    f.expect_pages(estimate(by_talk, line, ry));
     const SpeakerNames speaker_line(doc);
     for (int n = 1; n <= count; ++n) {
         if (f.full(y)) {

@@ -24,8 +24,10 @@ TEST(BrotherBook, EachCardIsWhatHisOwnFilesSay) {
     TempDir dir;
     RecordingPrompter prompter;
     write_bytes(dir / "speakers.dat",
-                slot_file({brother_bytes(1, "Иван", "Петров").text(40, "ул. Мира, 5").text(
-                               120, "8-900-123").u16(206, 1),
+                slot_file({brother_bytes(1, "Иван", "Петров")
+                               .text(40, "ул. Мира, 5")
+                               .text(120, "8-900-123")
+                               .u16(206, 1),
                            brother_bytes(2, "Олег", "Сидоров").u16(206, 1),  // Иван's extra
                            brother_bytes(3, "Пётр", "Иванов").u16(206, 7),   // past the file
                            brother_bytes(4, "Юрий", "Орлов").text(120, "12345")}));
