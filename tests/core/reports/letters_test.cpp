@@ -16,8 +16,7 @@ using F = FontId;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};  // Monday 7 December 2026, an even year
-constexpr WeekIndex kOddIndex{kThisWeek + 3};   // Monday 4 January 2027, an odd year
+constexpr WeekIndex kOddIndex{kThisWeek + 3};  // Monday 4 January 2027, an odd year
 constexpr auto R = HAlign::right;
 constexpr auto C = HAlign::centre;
 constexpr auto L = HAlign::left;

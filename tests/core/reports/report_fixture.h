@@ -23,6 +23,8 @@ namespace vorla::testing {
 
 // Week numbers of the fixture: today is Monday 7 December 2026, week number 1406.
 inline constexpr std::uint16_t kThisWeek = 1406;
+// Its week index, an even year.
+inline constexpr calendar::WeekIndex kThisIndex{kThisWeek - 1};
 
 // A history.dat record with its content bit; fields are set with .u16(offset, value).
 inline FixtureBytes week_record(std::uint16_t number) {

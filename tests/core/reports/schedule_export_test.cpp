@@ -16,8 +16,6 @@ using calendar::WeekIndex;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};
-
 const std::string kHeader =
     "Week\tInTalkTitle\tInSpeaker\tInSpkPhone\tInSpeakerCong\tChairman\tReader\tHospitality\t"
     "OutSpeaker\tOutCong\tOutTime\tOutTalk\tOutSpeaker2\tOutCong2\tOutTime2\tOutTalk2\t"

@@ -28,7 +28,6 @@ using F = FontId;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};
 constexpr auto R = HAlign::right;
 constexpr auto C = HAlign::centre;
 constexpr auto L = HAlign::left;

@@ -17,7 +17,6 @@ using F = FontId;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};  // Monday 7 December 2026, an even year
 constexpr auto R = HAlign::right;
 constexpr auto C = HAlign::centre;
 constexpr auto L = HAlign::left;

@@ -11,8 +11,6 @@ using calendar::WeekIndex;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};
-
 struct WeekRangeTest : ReportData {
     void speaker_week(int number) {
         weeks.push_back(week_record(static_cast<std::uint16_t>(number)).u16(week_at::kSpeaker, 1));

@@ -15,7 +15,6 @@ using calendar::WeekIndex;
 
 namespace {
 
-constexpr WeekIndex kThisIndex{kThisWeek - 1};         // Monday 7 December 2026
 constexpr std::uint16_t kYearEndWeek = kThisWeek + 3;  // Monday 28 December 2026
 
 struct CalendarEventsTest : ReportData {
